@@ -1,0 +1,7 @@
+#include "Exception.h"
+
+Exception::Exception(QString message)
+    : m_message(std::move(message))
+    , m_utf8(m_message.toUtf8())
+{
+}

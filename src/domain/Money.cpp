@@ -1,0 +1,128 @@
+#include "Money.h"
+
+#include <QRegularExpression>
+
+#include <cfenv>
+#include <cmath>
+#include <limits>
+
+Money Money::FromRealUnits(long double units)
+{
+    // nearbyintl follows the current rounding mode, which is to-nearest-even
+    // unless somebody changed it; make sure nobody did.
+    const int saved = std::fegetround();
+    if (saved != FE_TONEAREST)
+        std::fesetround(FE_TONEAREST);
+    const long double rounded = std::nearbyintl(units);
+    if (saved != FE_TONEAREST)
+        std::fesetround(saved);
+    return FromUnits(static_cast<std::int64_t>(rounded));
+}
+
+Money Money::FromReal(long double roubles)
+{
+    return FromRealUnits(roubles * static_cast<long double>(UnitsPerRouble));
+}
+
+QString Money::ToText() const
+{
+    const bool negative = m_units < 0;
+    // Work on the magnitude as unsigned so that the smallest value does not overflow.
+    const std::uint64_t magnitude = negative ? 0 - static_cast<std::uint64_t>(m_units)
+                                             : static_cast<std::uint64_t>(m_units);
+    QString text = QString::number(magnitude / UnitsPerRouble);
+    std::uint64_t fraction = magnitude % UnitsPerRouble;
+    if (fraction != 0) {
+        QString digits = QString::number(fraction).rightJustified(4, QLatin1Char('0'));
+        while (digits.endsWith(QLatin1Char('0')))
+            digits.chop(1);
+        text += QLatin1Char('.') + digits;
+    }
+    return negative ? QLatin1Char('-') + text : text;
+}
+
+std::optional<Money> Money::Parse(const QString& input)
+{
+    const QString text = input.trimmed();
+    int pos = 0;
+    const int n = text.size();
+    bool negative = false;
+    if (pos < n && (text[pos] == QLatin1Char('-') || text[pos] == QLatin1Char('+')))
+        negative = text[pos++] == QLatin1Char('-');
+
+    // Collect every significant digit exactly, remembering where the point was.
+    QString digits;
+    int pointShift = 0; // digits after the decimal point
+    bool seenDigit = false;
+    bool seenPoint = false;
+    for (; pos < n; ++pos) {
+        const QChar c = text[pos];
+        if (c.isDigit() && c.unicode() < 128) {
+            seenDigit = true;
+            digits += c;
+            if (seenPoint)
+                ++pointShift;
+        } else if (c == QLatin1Char('.') && !seenPoint) {
+            seenPoint = true;
+        } else {
+            break;
+        }
+    }
+    if (!seenDigit)
+        return std::nullopt;
+
+    int exponent = 0;
+    if (pos < n && (text[pos] == QLatin1Char('e') || text[pos] == QLatin1Char('E'))) {
+        bool ok = false;
+        exponent = text.mid(pos + 1).toInt(&ok);
+        if (!ok || exponent > 30 || exponent < -400)
+            return std::nullopt;
+        pos = n;
+    }
+    if (pos != n)
+        return std::nullopt;
+
+    // value = digits * 10^(exponent - pointShift); we want it * 10^4, rounded.
+    int scale = exponent - pointShift + 4;
+    while (digits.size() > 1 && digits.startsWith(QLatin1Char('0')))
+        digits.remove(0, 1);
+    if (scale >= 0) {
+        digits += QString(scale, QLatin1Char('0'));
+        if (digits.size() > 19)
+            return std::nullopt;
+        bool ok = false;
+        const qulonglong units = digits.toULongLong(&ok);
+        if (!ok || units > static_cast<qulonglong>(std::numeric_limits<std::int64_t>::max()))
+            return std::nullopt;
+        const auto value = static_cast<std::int64_t>(units);
+        return FromUnits(negative ? -value : value);
+    }
+
+    // Drop -scale digits, rounding half to even on the exact decimal digits.
+    const int drop = -scale;
+    QString kept = drop >= digits.size() ? QString() : digits.left(digits.size() - drop);
+    const QString dropped = drop >= digits.size()
+        ? QString(drop - digits.size(), QLatin1Char('0')) + digits
+        : digits.right(drop);
+    if (kept.isEmpty())
+        kept = QStringLiteral("0");
+    if (kept.size() > 19)
+        return std::nullopt;
+    bool ok = false;
+    qulonglong units = kept.toULongLong(&ok);
+    if (!ok)
+        return std::nullopt;
+    const QChar first = dropped.at(0);
+    const bool restNonZero = dropped.mid(1).contains(QRegularExpression(QStringLiteral("[1-9]")));
+    if (first > QLatin1Char('5') || (first == QLatin1Char('5') && (restNonZero || (units & 1u))))
+        ++units;
+    if (units > static_cast<qulonglong>(std::numeric_limits<std::int64_t>::max()))
+        return std::nullopt;
+    const auto value = static_cast<std::int64_t>(units);
+    return FromUnits(negative ? -value : value);
+}
+
+Money Money::FromText(const QString& text)
+{
+    return Parse(text).value_or(Money());
+}

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QString>
+#include <compare>
+#include <cstdint>
+#include <optional>
+
+// An amount of roubles held as a whole number of ten-thousandths, so that
+// sums and differences are exact. Every conversion from a real number rounds
+// to the nearest ten-thousandth, ties to the even neighbour.
+class Money
+{
+public:
+    static constexpr std::int64_t UnitsPerRouble = 10000;
+
+    constexpr Money() = default;
+
+    static constexpr Money FromUnits(std::int64_t units) { Money m; m.m_units = units; return m; }
+    // A real count of ten-thousandths, rounded to a whole one (ties to even).
+    static Money FromRealUnits(long double units);
+    // A real number of roubles, rounded to a ten-thousandth (ties to even).
+    static Money FromReal(long double roubles);
+
+    // The money text form of the loan-book file: "." as separator, no grouping,
+    // the shortest form that shows the value exactly (1234.5, 100, 0.0001, -0.0003).
+    QString ToText() const;
+    // Reads a decimal number ("." separator, optional sign and exponent), rounded
+    // to four decimals with ties to even. Nothing when the text is no number.
+    static std::optional<Money> Parse(const QString& text);
+    // As Parse, but an empty or unreadable text gives 0.
+    static Money FromText(const QString& text);
+
+    constexpr std::int64_t Units() const { return m_units; }
+    long double ToReal() const { return static_cast<long double>(m_units) / UnitsPerRouble; }
+    double ToDouble() const { return static_cast<double>(m_units) / UnitsPerRouble; }
+
+    constexpr Money operator+(Money o) const { return FromUnits(m_units + o.m_units); }
+    constexpr Money operator-(Money o) const { return FromUnits(m_units - o.m_units); }
+    constexpr Money operator-() const { return FromUnits(-m_units); }
+    constexpr Money& operator+=(Money o) { m_units += o.m_units; return *this; }
+    constexpr Money& operator-=(Money o) { m_units -= o.m_units; return *this; }
+    constexpr auto operator<=>(const Money&) const = default;
+
+private:
+    std::int64_t m_units = 0;
+};
