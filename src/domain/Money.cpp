@@ -1,5 +1,7 @@
 #include "Money.h"
 
+#include "Exception.h"
+
 #include <QRegularExpression>
 
 #include <cfenv>
@@ -16,7 +18,16 @@ Money Money::FromRealUnits(long double units)
     const long double rounded = std::nearbyintl(units);
     if (saved != FE_TONEAREST)
         std::fesetround(saved);
+    // Converting a value outside the 64-bit range (or not a number) would be undefined.
+    constexpr long double limit = 9223372036854775808.0L; // 2^63
+    if (!(rounded >= -limit && rounded < limit))
+        RaiseOutOfRange();
     return FromUnits(static_cast<std::int64_t>(rounded));
+}
+
+void Money::RaiseOutOfRange()
+{
+    throw Exception(QStringLiteral("Сумма вне допустимого диапазона."));
 }
 
 Money Money::FromReal(long double roubles)
@@ -24,21 +35,25 @@ Money Money::FromReal(long double roubles)
     return FromRealUnits(roubles * static_cast<long double>(UnitsPerRouble));
 }
 
-QString Money::ToText() const
+QString Money::ToFixedText() const
 {
     const bool negative = m_units < 0;
     // Work on the magnitude as unsigned so that the smallest value does not overflow.
     const std::uint64_t magnitude = negative ? 0 - static_cast<std::uint64_t>(m_units)
                                              : static_cast<std::uint64_t>(m_units);
-    QString text = QString::number(magnitude / UnitsPerRouble);
-    std::uint64_t fraction = magnitude % UnitsPerRouble;
-    if (fraction != 0) {
-        QString digits = QString::number(fraction).rightJustified(4, QLatin1Char('0'));
-        while (digits.endsWith(QLatin1Char('0')))
-            digits.chop(1);
-        text += QLatin1Char('.') + digits;
-    }
+    const QString text = QString::number(magnitude / UnitsPerRouble) + QLatin1Char('.')
+        + QString::number(magnitude % UnitsPerRouble).rightJustified(4, QLatin1Char('0'));
     return negative ? QLatin1Char('-') + text : text;
+}
+
+QString Money::ToText() const
+{
+    QString text = ToFixedText();
+    while (text.endsWith(QLatin1Char('0')))
+        text.chop(1);
+    if (text.endsWith(QLatin1Char('.')))
+        text.chop(1);
+    return text;
 }
 
 std::optional<Money> Money::Parse(const QString& input)

@@ -24,6 +24,8 @@ public:
     // The money text form of the loan-book file: "." as separator, no grouping,
     // the shortest form that shows the value exactly (1234.5, 100, 0.0001, -0.0003).
     QString ToText() const;
+    // "." as separator, no grouping, always four decimals (1234.5000, -0.0003).
+    QString ToFixedText() const;
     // Reads a decimal number ("." separator, optional sign and exponent), rounded
     // to four decimals with ties to even. Nothing when the text is no number.
     static std::optional<Money> Parse(const QString& text);
@@ -34,13 +36,28 @@ public:
     long double ToReal() const { return static_cast<long double>(m_units) / UnitsPerRouble; }
     double ToDouble() const { return static_cast<double>(m_units) / UnitsPerRouble; }
 
-    constexpr Money operator+(Money o) const { return FromUnits(m_units + o.m_units); }
-    constexpr Money operator-(Money o) const { return FromUnits(m_units - o.m_units); }
-    constexpr Money operator-() const { return FromUnits(-m_units); }
-    constexpr Money& operator+=(Money o) { m_units += o.m_units; return *this; }
-    constexpr Money& operator-=(Money o) { m_units -= o.m_units; return *this; }
+    // Exact; a result beyond the 64-bit range raises instead of wrapping round.
+    constexpr Money operator+(Money o) const
+    {
+        std::int64_t sum = 0;
+        if (__builtin_add_overflow(m_units, o.m_units, &sum))
+            RaiseOutOfRange();
+        return FromUnits(sum);
+    }
+    constexpr Money operator-(Money o) const
+    {
+        std::int64_t difference = 0;
+        if (__builtin_sub_overflow(m_units, o.m_units, &difference))
+            RaiseOutOfRange();
+        return FromUnits(difference);
+    }
+    constexpr Money operator-() const { return Money() - *this; }
+    constexpr Money& operator+=(Money o) { return *this = *this + o; }
+    constexpr Money& operator-=(Money o) { return *this = *this - o; }
     constexpr auto operator<=>(const Money&) const = default;
 
 private:
+    [[noreturn]] static void RaiseOutOfRange();
+
     std::int64_t m_units = 0;
 };

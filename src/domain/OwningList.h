@@ -1,6 +1,7 @@
 #pragma once
 
 #include <memory>
+#include <stdexcept>
 #include <vector>
 
 // A list that owns its elements: removing, clearing or destroying frees them.
@@ -24,7 +25,13 @@ public:
     int Count() const { return static_cast<int>(m_items.size()); }
     bool IsValidIndex(int index) const { return index >= 0 && index <= Count() - 1; }
     void Clear() { m_items.clear(); }
-    void Delete(int index) { m_items.erase(m_items.begin() + index); }
+    void Delete(int index)
+    {
+        // A bad position is a programming error, reported as Items reports it.
+        if (!IsValidIndex(index))
+            throw std::out_of_range("TOwningList::Delete: index out of range");
+        m_items.erase(m_items.begin() + index);
+    }
 
     auto begin() const { return m_items.begin(); }
     auto end() const { return m_items.end(); }

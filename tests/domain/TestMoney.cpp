@@ -1,4 +1,5 @@
 #include "domain/DateTime.h"
+#include "domain/Exception.h"
 #include "domain/Money.h"
 
 #include <QTest>
@@ -12,21 +13,26 @@ private slots:
     {
         QTest::addColumn<qint64>("units");
         QTest::addColumn<QString>("text");
-        QTest::newRow("whole") << qint64(1000000) << "100";
-        QTest::newRow("one decimal") << qint64(12345000) << "1234.5";
-        QTest::newRow("smallest") << qint64(1) << "0.0001";
-        QTest::newRow("negative") << qint64(-3) << "-0.0003";
-        QTest::newRow("zero") << qint64(0) << "0";
-        QTest::newRow("negative whole") << qint64(-10000) << "-1";
-        QTest::newRow("schedule value") << qint64(8884879) << "888.4879";
-        QTest::newRow("largest") << std::numeric_limits<qint64>::max() << "922337203685477.5807";
-        QTest::newRow("smallest negative") << std::numeric_limits<qint64>::min() << "-922337203685477.5808";
+        QTest::addColumn<QString>("fixed");
+        QTest::newRow("whole") << qint64(1000000) << "100" << "100.0000";
+        QTest::newRow("one decimal") << qint64(12345000) << "1234.5" << "1234.5000";
+        QTest::newRow("smallest") << qint64(1) << "0.0001" << "0.0001";
+        QTest::newRow("negative") << qint64(-3) << "-0.0003" << "-0.0003";
+        QTest::newRow("zero") << qint64(0) << "0" << "0.0000";
+        QTest::newRow("negative whole") << qint64(-10000) << "-1" << "-1.0000";
+        QTest::newRow("schedule value") << qint64(8884879) << "888.4879" << "888.4879";
+        QTest::newRow("largest") << std::numeric_limits<qint64>::max() << "922337203685477.5807"
+                                 << "922337203685477.5807";
+        QTest::newRow("smallest negative") << std::numeric_limits<qint64>::min()
+                                           << "-922337203685477.5808" << "-922337203685477.5808";
     }
     void textRoundTrip()
     {
         QFETCH(qint64, units);
         QFETCH(QString, text);
+        QFETCH(QString, fixed);
         QCOMPARE(Money::FromUnits(units).ToText(), text);
+        QCOMPARE(Money::FromUnits(units).ToFixedText(), fixed);
         if (units != std::numeric_limits<qint64>::min())
             QCOMPARE(Money::FromText(text).Units(), units);
     }
@@ -77,6 +83,20 @@ private slots:
         // 0.1 + 0.2 in binary floating point is not 0.3; in ten-thousandths it is.
         QCOMPARE(Money::FromText("0.1") + Money::FromText("0.2"), Money::FromText("0.3"));
         QCOMPARE((Money::FromText("2665.4637") - Money::FromText("2665.4537")).Units(), qint64(100));
+    }
+
+    // Beyond the 64-bit range a sum would wrap round into nonsense; it raises instead.
+    void outOfRangeRaises()
+    {
+        const Money largest = Money::FromUnits(std::numeric_limits<qint64>::max());
+        const Money smallest = Money::FromUnits(std::numeric_limits<qint64>::min());
+        QVERIFY_THROWS_EXCEPTION(Exception, largest + Money::FromUnits(1));
+        QVERIFY_THROWS_EXCEPTION(Exception, smallest - Money::FromUnits(1));
+        QVERIFY_THROWS_EXCEPTION(Exception, -smallest);
+        QVERIFY_THROWS_EXCEPTION(Exception, Money::FromRealUnits(1e19L));
+        QVERIFY_THROWS_EXCEPTION(Exception, Money::FromRealUnits(std::numeric_limits<long double>::quiet_NaN()));
+        QCOMPARE((largest - Money::FromUnits(1) + Money::FromUnits(1)), largest);
+        QCOMPARE(Money::FromRealUnits(-9223372036854775808.0L), smallest);
     }
 
     void dateAddMonthsClampsToMonthEnd_data()

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QHash>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+class DateTime;
+class Money;
+
+// The options of a sub-command, each given once as "--name value" or
+// "--name=value". The first mistake found is kept in Error; the readers do
+// nothing once there is one, so a command reads everything and checks once.
+class TToolOptions
+{
+public:
+    TToolOptions(const QStringList& arguments, const QStringList& known);
+
+    const QString& Error() const { return m_error; }
+    bool Has(const QString& name) const { return m_values.contains(name); }
+    // Notes a mistake (the first one wins).
+    void Refuse(const QString& reason);
+
+    // Each reader sets value from the option's text; a missing required option
+    // or a text that does not read as the type is a mistake.
+    void Read(const QString& name, int& value, bool required = true);
+    void Read(const QString& name, Money& value, bool required = true);
+    // A date written yyyy-mm-dd.
+    void Read(const QString& name, DateTime& value, bool required = true);
+
+private:
+    // The option's text; nothing when it is absent or there is a mistake already.
+    std::optional<QString> Text(const QString& name, bool required);
+    void RefuseValue(const QString& name, const QString& text);
+
+    QHash<QString, QString> m_values;
+    QString m_error;
+};

@@ -1,0 +1,313 @@
+#include "ScheduleRowData.h"
+
+#include "domain/Credit.h"
+#include "domain/Exception.h"
+#include "domain/PaymentSchedule.h"
+#include "domain/ScheduleCalculation.h"
+#include "domain/ScheduleRecalculation.h"
+
+#include <QLocale>
+#include <QTest>
+
+namespace {
+
+enum class Change { Advance, Respite };
+
+// A credit as loaded from a loan book together with its stored schedule:
+// ScheduleIDs 101, 102, ... in due-date order.
+struct StoredCredit
+{
+    TCredit Credit;
+    TPaymentSchedule Schedule;
+
+    StoredCredit(const QString& size, int period, int percent)
+    {
+        Credit.SetID(5);
+        Credit.CreditSize = Money::FromText(size);
+        Credit.CreditPeriod = period;
+        Credit.YearPercent = percent;
+        Credit.PaymentDay = 15;
+        Credit.ContractDate = DateTime::FromYMD(2009, 1, 20);
+        BuildSchedule(&Schedule, &Credit, Credit.ContractDate);
+        for (int i = 0; i < Schedule.Count(); ++i)
+            Schedule.Items(i)->SetID(101 + i);
+    }
+};
+
+// The worked example: 10000 over 12 months at 12 %, payment day 15.
+StoredCredit Example()
+{
+    return StoredCredit(QStringLiteral("10000"), 12, 12);
+}
+
+TPaymentScheduleItem Pivot(int id)
+{
+    TPaymentScheduleItem pivot;
+    pivot.SetID(id);
+    return pivot;
+}
+
+void Apply(Change change, const StoredCredit& stored, int pivotID, const QString& advance,
+           TPaymentSchedule* target)
+{
+    const TPaymentScheduleItem pivot = Pivot(pivotID);
+    if (change == Change::Advance)
+        ApplyAheadPayment(&stored.Credit, &pivot, &stored.Schedule, Money::FromText(advance), target);
+    else
+        MakeRespite(&stored.Credit, &pivot, &stored.Schedule, target);
+}
+
+bool SameRow(const TPaymentScheduleItem* a, const TPaymentScheduleItem* b)
+{
+    return a->GetID() == b->GetID() && a->PayingOff == b->PayingOff
+        && a->CreditPercents == b->CreditPercents && a->Annua == b->Annua
+        && a->Balance == b->Balance && a->PaymentDate == b->PaymentDate
+        && a->WasDelay == b->WasDelay && a->ActiveDelay == b->ActiveDelay
+        && a->Modified == b->Modified && a->Deleted == b->Deleted
+        && a->MustBePaymentSum == b->MustBePaymentSum;
+}
+
+// A target holding one row that no routine would make.
+void FillWithMarker(TPaymentSchedule& target)
+{
+    target.Clear();
+    auto marker = std::make_unique<TPaymentScheduleItem>();
+    marker->SetID(4242);
+    target.Add(std::move(marker));
+}
+
+}
+
+Q_DECLARE_METATYPE(Change)
+
+class TestScheduleRecalculation : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
+    }
+
+    // What the user sees: the target without its Deleted rows.
+    void workedExamples_data()
+    {
+        QTest::addColumn<Change>("change");
+        AddScheduleRowColumns();
+        const auto row = [](const char* name, Change change, int n, QDate date, const char* annua,
+                            const char* percents, const char* payingOff, const char* balance,
+                            const char* mustBePaid) {
+            QTest::newRow(name) << change << n << date << QString(annua) << QString(percents)
+                                << QString(payingOff) << QString(balance) << QString(mustBePaid);
+        };
+        const Change a = Change::Advance;
+        row("advance, row 1", a, 1, QDate(2009, 2, 15), "888.4879", "100.0000", "788.4879", "9211.5121", "888.4879");
+        row("advance, row 2", a, 2, QDate(2009, 3, 15), "888.4879", "92.1151", "796.3728", "8415.1393", "1776.9758");
+        row("advance, pivot", a, 3, QDate(2009, 4, 15), "888.4879", "84.1514", "804.3365", "7610.8028", "2665.4637");
+        row("advance, row 4", a, 4, QDate(2009, 5, 15), "771.7475", "66.1080", "705.6395", "5905.1633", "3437.2112");
+        row("advance, row 5", a, 5, QDate(2009, 6, 15), "771.7475", "59.0516", "712.6959", "5192.4674", "4208.9587");
+        row("advance, row 12", a, 12, QDate(2010, 1, 15), "771.7475", "7.6411", "764.1064", "0.0001", "9611.1912");
+        const Change r = Change::Respite;
+        row("respite, row 2", r, 2, QDate(2009, 3, 15), "888.4879", "92.1151", "796.3728", "8415.1393", "1776.9758");
+        row("respite, pivot", r, 3, QDate(2009, 4, 15), "84.1514", "84.1514", "0.0000", "8415.1393", "1861.1272");
+        row("respite, row 4", r, 4, QDate(2009, 5, 15), "982.3864", "84.1514", "898.2350", "7516.9043", "2843.5136");
+        row("respite, row 12", r, 12, QDate(2010, 1, 15), "982.3864", "9.7266", "972.6598", "0.0002", "10702.6048");
+    }
+    void workedExamples()
+    {
+        QFETCH(Change, change);
+        QFETCH(int, row);
+        const StoredCredit stored = Example();
+        TPaymentSchedule target;
+        Apply(change, stored, 103, QStringLiteral("1000"), &target);
+        QCOMPARE(target.SumOfAnnua().ToFixedText(),
+                 change == Change::Advance ? QStringLiteral("9611.1912") : QStringLiteral("10702.6048"));
+        target.RemoveDeleted();
+        QCOMPARE(target.Count(), 12);
+        CompareScheduleRow(target.Items(row - 1));
+    }
+
+    // The layout the write-back relies on: kept rows, the replaced rows still
+    // there flagged Deleted with their IDs and totals, then the new rows.
+    void targetKeepsWhatTheWriteBackNeeds_data()
+    {
+        QTest::addColumn<Change>("change");
+        QTest::addColumn<int>("pivotID");
+        QTest::newRow("advance at row 3") << Change::Advance << 103;
+        QTest::newRow("respite at row 3") << Change::Respite << 103;
+        QTest::newRow("advance at the first row") << Change::Advance << 101;
+        QTest::newRow("respite at the second-to-last row") << Change::Respite << 111;
+    }
+    void targetKeepsWhatTheWriteBackNeeds()
+    {
+        QFETCH(Change, change);
+        QFETCH(int, pivotID);
+        const StoredCredit stored = Example();
+        TPaymentSchedule target;
+        Apply(change, stored, pivotID, QStringLiteral("1000"), &target);
+
+        const int b = pivotID - 101;
+        const int after = 12 - b - 1;
+        QCOMPARE(target.Count(), 12 + after);
+        for (int i = 0; i < 12; ++i) {
+            const TPaymentScheduleItem* row = target.Items(i);
+            const TPaymentScheduleItem* storedRow = stored.Schedule.Items(i);
+            QCOMPARE(row->GetID(), 101 + i);
+            if (i < b) {
+                QVERIFY2(SameRow(row, storedRow), "a row before the pivot changed");
+            } else if (i == b) {
+                QCOMPARE(row->Modified, change == Change::Respite);
+                QVERIFY(!row->Deleted);
+            } else {
+                QVERIFY(row->Deleted);
+                QCOMPARE(row->MustBePaymentSum, storedRow->MustBePaymentSum);
+            }
+        }
+        for (int i = 12; i < target.Count(); ++i) {
+            const TPaymentScheduleItem* row = target.Items(i);
+            QCOMPARE(row->GetID(), -1);
+            QVERIFY(!row->WasDelay && !row->ActiveDelay && !row->Modified && !row->Deleted);
+            QCOMPARE(row->PaymentDate, target.Items(i - after)->PaymentDate);
+        }
+        // The credit is read, never written.
+        QCOMPARE(stored.Credit.FullMustBePaymentSum.ToFixedText(), QStringLiteral("10661.8548"));
+        QCOMPARE(stored.Credit.CreditPeriod, 12);
+        target.RemoveDeleted();
+        QCOMPARE(target.Count(), 12);
+    }
+
+    void advanceEdges_data()
+    {
+        QTest::addColumn<int>("pivotID");
+        QTest::addColumn<QString>("advance");
+        QTest::addColumn<QString>("annua");          // of every new row
+        QTest::addColumn<QString>("firstPercents");  // of the first new row
+        QTest::addColumn<QString>("lastBalance");
+        QTest::addColumn<QString>("sumOfAnnua");
+        QTest::newRow("worked example") << 103 << "1000" << "771.7475" << "66.1080" << "0.0001" << "9611.1912";
+        // Paid up to the pivot's running total: nothing is left to pay.
+        QTest::newRow("advance equal to the balance")
+            << 103 << "7610.8028" << "0.0000" << "0.0000" << "0.0000" << "2665.4637";
+        // The whole remaining debt with future interest paid at once.
+        QTest::newRow("advance larger than the balance")
+            << 103 << "7996.3911" << "-45.0137" << "-3.8559" << "-0.0001" << "2260.3404";
+        // One month left: (879.6907 - advance) x 1.01.
+        QTest::newRow("second-to-last, no advance")
+            << 111 << "0" << "888.4876" << "8.7969" << "0.0000" << "10661.8545";
+        QTest::newRow("second-to-last") << 111 << "100" << "787.4876" << "7.7969" << "0.0000" << "10560.8545";
+        QTest::newRow("negative advance raises the balance")
+            << 111 << "-100" << "989.4876" << "9.7969" << "0.0000" << "10762.8545";
+    }
+    void advanceEdges()
+    {
+        QFETCH(int, pivotID);
+        QFETCH(QString, advance);
+        QFETCH(QString, annua);
+        QFETCH(QString, firstPercents);
+        QFETCH(QString, lastBalance);
+        QFETCH(QString, sumOfAnnua);
+        const StoredCredit stored = Example();
+        TPaymentSchedule target;
+        Apply(Change::Advance, stored, pivotID, advance, &target);
+        target.RemoveDeleted();
+        const int b = pivotID - 101;
+        for (int i = b + 1; i < target.Count(); ++i) {
+            QCOMPARE(target.Items(i)->Annua.ToFixedText(), annua);
+            QCOMPARE(target.Items(i)->PayingOff + target.Items(i)->CreditPercents, target.Items(i)->Annua);
+        }
+        QCOMPARE(target.Items(b + 1)->CreditPercents.ToFixedText(), firstPercents);
+        QCOMPARE(target.Items(target.Count() - 1)->Balance.ToFixedText(), lastBalance);
+        QCOMPARE(target.SumOfAnnua().ToFixedText(), sumOfAnnua);
+        QCOMPARE(target.Items(target.Count() - 1)->MustBePaymentSum.ToFixedText(), sumOfAnnua);
+    }
+
+    // An interest-free credit is rebuilt in equal parts too, not to nothing.
+    void interestFreeRebuild_data()
+    {
+        QTest::addColumn<Change>("change");
+        QTest::addColumn<QStringList>("annuas");
+        QTest::addColumn<QString>("lastBalance");
+        QTest::newRow("advance 1000 at row 1")
+            << Change::Advance << QStringList{"2500", "2166.6667", "2166.6667", "2166.6667"} << "-0.0001";
+        QTest::newRow("respite at row 1")
+            << Change::Respite << QStringList{"0", "3333.3333", "3333.3333", "3333.3333"} << "0.0001";
+    }
+    void interestFreeRebuild()
+    {
+        QFETCH(Change, change);
+        QFETCH(QStringList, annuas);
+        QFETCH(QString, lastBalance);
+        const StoredCredit stored(QStringLiteral("10000"), 4, 0);
+        TPaymentSchedule target;
+        Apply(change, stored, 101, QStringLiteral("1000"), &target);
+        target.RemoveDeleted();
+        QCOMPARE(target.Count(), 4);
+        for (int i = 0; i < 4; ++i) {
+            QCOMPARE(target.Items(i)->Annua.ToText(), annuas[i]);
+            QCOMPARE(target.Items(i)->CreditPercents, Money());
+        }
+        QCOMPARE(target.Items(3)->Balance.ToText(), lastBalance);
+    }
+
+    void failures_data()
+    {
+        QTest::addColumn<Change>("change");
+        QTest::addColumn<int>("pivotID");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<bool>("targetUntouched"); // otherwise: a plain copy of the source
+        const QString notFound = QStringLiteral("Строка не найдена в графике выплат.");
+        const QString last = QStringLiteral("Нельзя делать опережение для последнего платежа.");
+        QTest::newRow("advance, unknown row") << Change::Advance << 999 << notFound << false;
+        QTest::newRow("advance, new row") << Change::Advance << -1 << notFound << false;
+        QTest::newRow("advance, last row") << Change::Advance << 112 << last << false;
+        QTest::newRow("respite, unknown row") << Change::Respite << 999 << notFound << true;
+        QTest::newRow("respite, last row") << Change::Respite << 112 << last << false;
+    }
+    void failures()
+    {
+        QFETCH(Change, change);
+        QFETCH(int, pivotID);
+        QFETCH(QString, message);
+        QFETCH(bool, targetUntouched);
+        const StoredCredit stored = Example();
+        TPaymentSchedule target;
+        FillWithMarker(target);
+        try {
+            Apply(change, stored, pivotID, QStringLiteral("1000"), &target);
+            QFAIL("no error raised");
+        } catch (const Exception& e) {
+            QCOMPARE(e.Message(), message);
+        }
+        if (targetUntouched) {
+            QCOMPARE(target.Count(), 1);
+            QCOMPARE(target.Items(0)->GetID(), 4242);
+            return;
+        }
+        QCOMPARE(target.Count(), stored.Schedule.Count());
+        for (int i = 0; i < target.Count(); ++i)
+            QVERIFY2(SameRow(target.Items(i), stored.Schedule.Items(i)), "not a plain copy");
+    }
+
+    void missingArgumentsDoNothing()
+    {
+        const StoredCredit stored = Example();
+        const TPaymentScheduleItem pivot = Pivot(103);
+        const Money advance = Money::FromText(QStringLiteral("1000"));
+        TPaymentSchedule target;
+        FillWithMarker(target);
+        ApplyAheadPayment(nullptr, &pivot, &stored.Schedule, advance, &target);
+        ApplyAheadPayment(&stored.Credit, nullptr, &stored.Schedule, advance, &target);
+        ApplyAheadPayment(&stored.Credit, &pivot, nullptr, advance, &target);
+        ApplyAheadPayment(&stored.Credit, &pivot, &stored.Schedule, advance, nullptr);
+        MakeRespite(nullptr, &pivot, &stored.Schedule, &target);
+        MakeRespite(&stored.Credit, nullptr, &stored.Schedule, &target);
+        MakeRespite(&stored.Credit, &pivot, nullptr, &target);
+        MakeRespite(&stored.Credit, &pivot, &stored.Schedule, nullptr);
+        QCOMPARE(target.Count(), 1);
+        QCOMPARE(target.Items(0)->GetID(), 4242);
+    }
+};
+
+QTEST_APPLESS_MAIN(TestScheduleRecalculation)
+#include "TestScheduleRecalculation.moc"
