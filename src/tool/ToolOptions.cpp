@@ -51,50 +51,40 @@ std::optional<QString> TToolOptions::Text(const QString& name, bool required)
     return m_values.value(name);
 }
 
-void TToolOptions::RefuseValue(const QString& name, const QString& text)
+template <typename T, typename Reader>
+void TToolOptions::ReadWith(const QString& name, T& value, bool required, Reader read)
 {
-    Refuse(QStringLiteral("Неверное значение параметра --%1: %2").arg(name, text));
+    const std::optional<QString> text = Text(name, required);
+    if (!text)
+        return;
+    if (const auto result = read(*text))
+        value = *result;
+    else
+        Refuse(QStringLiteral("Неверное значение параметра --%1: %2").arg(name, *text));
 }
 
 void TToolOptions::Read(const QString& name, int& value, bool required)
 {
-    const std::optional<QString> given = Text(name, required);
-    if (!given)
-        return;
-    const QString& text = *given;
-    bool ok = false;
-    const int number = text.toInt(&ok);
-    if (ok)
-        value = number;
-    else
-        RefuseValue(name, text);
+    ReadWith(name, value, required, [](const QString& text) -> std::optional<int> {
+        bool ok = false;
+        const int number = text.toInt(&ok);
+        return ok ? std::optional<int>(number) : std::nullopt;
+    });
 }
 
 void TToolOptions::Read(const QString& name, Money& value, bool required)
 {
-    const std::optional<QString> given = Text(name, required);
-    if (!given)
-        return;
-    const QString& text = *given;
-    if (const auto amount = Money::Parse(text))
-        value = *amount;
-    else
-        RefuseValue(name, text);
+    ReadWith(name, value, required, &Money::Parse);
 }
 
 void TToolOptions::Read(const QString& name, DateTime& value, bool required)
 {
-    const std::optional<QString> given = Text(name, required);
-    if (!given)
-        return;
-    const QString& text = *given;
-    static const QRegularExpression form(QStringLiteral("^(\\d{4})-(\\d{2})-(\\d{2})$"));
-    const QRegularExpressionMatch match = form.match(text);
-    const QDate date = match.hasMatch()
-        ? QDate(match.captured(1).toInt(), match.captured(2).toInt(), match.captured(3).toInt())
-        : QDate();
-    if (date.isValid())
-        value = DateTime(date);
-    else
-        RefuseValue(name, text);
+    ReadWith(name, value, required, [](const QString& text) -> std::optional<DateTime> {
+        static const QRegularExpression form(QStringLiteral("^(\\d{4})-(\\d{2})-(\\d{2})$"));
+        const QRegularExpressionMatch match = form.match(text);
+        if (!match.hasMatch())
+            return std::nullopt;
+        const QDate date(match.captured(1).toInt(), match.captured(2).toInt(), match.captured(3).toInt());
+        return date.isValid() ? std::optional<DateTime>(DateTime(date)) : std::nullopt;
+    });
 }

@@ -32,7 +32,9 @@ public:
 private:
     // The option's text; nothing when it is absent or there is a mistake already.
     std::optional<QString> Text(const QString& name, bool required);
-    void RefuseValue(const QString& name, const QString& text);
+    // Sets value from read(text) (a std::optional); nothing read is a mistake.
+    template <typename T, typename Reader>
+    void ReadWith(const QString& name, T& value, bool required, Reader read);
 
     QHash<QString, QString> m_values;
     QString m_error;
