@@ -10,8 +10,7 @@ namespace {
 
 // The code page is read once from glibc's iconv into two tables; after that a
 // conversion is a lookup per character.
-struct TCodePage
-{
+struct TCodePage {
     std::array<char16_t, 256> toUnicode {};
     std::array<unsigned char, 0x10000> fromUnicode {}; // 0: no code (U+0000 is handled apart)
     std::array<bool, 0x10000> encodable {};
@@ -29,12 +28,13 @@ struct TCodePage
             std::size_t inLeft = 1;
             std::size_t outLeft = sizeof out;
             iconv(cd, nullptr, nullptr, nullptr, nullptr);
-            const bool ok = iconv(cd, &inPtr, &inLeft, &outPtr, &outLeft) != static_cast<std::size_t>(-1)
-                && outLeft == 2;
+            const bool ok
+                = iconv(cd, &inPtr, &inLeft, &outPtr, &outLeft) != static_cast<std::size_t>(-1) && outLeft == 2;
             // The one byte without a character (0x98) keeps its value as the C1
             // control U+0098, so that it survives a read and a write unchanged.
-            const char16_t unit = ok ? char16_t(static_cast<unsigned char>(out[0]) | (static_cast<unsigned char>(out[1]) << 8))
-                                     : char16_t(b);
+            const char16_t unit = ok
+                ? char16_t(static_cast<unsigned char>(out[0]) | (static_cast<unsigned char>(out[1]) << 8))
+                : char16_t(b);
             toUnicode[b] = unit;
             fromUnicode[unit] = static_cast<unsigned char>(b);
             encodable[unit] = true;

@@ -12,6 +12,9 @@ namespace Cp1251 {
 // character has no Windows-1251 code: storing it as "?" would lose it silently.
 QByteArray Encode(const QString& text);
 QString Decode(const char* bytes, int size);
-inline QString Decode(const QByteArray& bytes) { return Decode(bytes.constData(), int(bytes.size())); }
+inline QString Decode(const QByteArray& bytes)
+{
+    return Decode(bytes.constData(), int(bytes.size()));
+}
 
 }

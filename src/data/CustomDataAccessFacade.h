@@ -1,8 +1,7 @@
 #pragma once
 
 // The root of all data-access facades.
-class TCustomDataAccessFacade
-{
+class TCustomDataAccessFacade {
 public:
     TCustomDataAccessFacade() = default;
     virtual ~TCustomDataAccessFacade() = default;

@@ -2,8 +2,7 @@
 
 #include "DataExceptions.h"
 
-TDBVersionObject::TDBVersionObject(int dbType, int majorVersion, int minorVersion, int releaseVersion,
-                                   int buildVersion)
+TDBVersionObject::TDBVersionObject(int dbType, int majorVersion, int minorVersion, int releaseVersion, int buildVersion)
     : DBType(dbType)
     , MajorVersion(majorVersion)
     , MinorVersion(minorVersion)
@@ -12,8 +11,8 @@ TDBVersionObject::TDBVersionObject(int dbType, int majorVersion, int minorVersio
 {
 }
 
-IDBVersionRef TDBVersionObject::Create(int dbType, int majorVersion, int minorVersion, int releaseVersion,
-                                       int buildVersion)
+IDBVersionRef TDBVersionObject::Create(
+    int dbType, int majorVersion, int minorVersion, int releaseVersion, int buildVersion)
 {
     return std::make_shared<TDBVersionObject>(dbType, majorVersion, minorVersion, releaseVersion, buildVersion);
 }

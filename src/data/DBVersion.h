@@ -4,8 +4,7 @@
 #include <memory>
 
 // The type and version of a loan-book file.
-class IDBVersion
-{
+class IDBVersion {
 public:
     virtual int GetDBType() const = 0;
     virtual int GetMajorVersion() const = 0;
@@ -19,18 +18,14 @@ public:
 // Version records are shared: the last reference frees the record.
 using IDBVersionRef = std::shared_ptr<const IDBVersion>;
 
-class TCustomDBVersionObject : public IDBVersion
-{
-};
+class TCustomDBVersionObject : public IDBVersion { };
 
-class TDBVersionObject : public TCustomDBVersionObject
-{
+class TDBVersionObject : public TCustomDBVersionObject {
 public:
     // DBType -1 means that no type is given.
     TDBVersionObject(int dbType, int majorVersion, int minorVersion, int releaseVersion, int buildVersion);
 
-    static IDBVersionRef Create(int dbType, int majorVersion, int minorVersion, int releaseVersion,
-                                int buildVersion);
+    static IDBVersionRef Create(int dbType, int majorVersion, int minorVersion, int releaseVersion, int buildVersion);
 
     int GetDBType() const override { return DBType; }
     int GetMajorVersion() const override { return MajorVersion; }

@@ -3,6 +3,7 @@
 #include "DataExceptions.h"
 #include "SQLStatement.h"
 #include "SQLiteConnection.h"
+#include "TransactionScope.h"
 
 #include <memory>
 
@@ -33,23 +34,32 @@ bool TDataAccessFacade::RowExists(const QStringList& lines, const QString& name,
     return statement.Step();
 }
 
+void TDataAccessFacade::ExecuteWithID(const QStringList& lines, const QString& name, int id)
+{
+    TTransactionScope transaction(Connection());
+    TSQLStatement statement(Connection(), lines);
+    statement.BindInteger(name, id);
+    statement.Execute();
+    transaction.Commit();
+}
+
 bool TDataAccessFacade::DebtorExists(int debtorID)
 {
     return RowExists({ QStringLiteral("SELECT DebtorID FROM Debtors"), QStringLiteral("WHERE DebtorID = :DebtorID") },
-                     QStringLiteral("DebtorID"), debtorID);
+        QStringLiteral("DebtorID"), debtorID);
 }
 
 bool TDataAccessFacade::CreditExists(int creditID)
 {
     return RowExists({ QStringLiteral("SELECT CreditID FROM Credits"), QStringLiteral("WHERE CreditID = :CreditID") },
-                     QStringLiteral("CreditID"), creditID);
+        QStringLiteral("CreditID"), creditID);
 }
 
 bool TDataAccessFacade::ScheduleItemExists(int scheduleID)
 {
-    return RowExists({ QStringLiteral("SELECT ScheduleID FROM PaymentSchedule"),
-                       QStringLiteral("WHERE ScheduleID = :ScheduleID") },
-                     QStringLiteral("ScheduleID"), scheduleID);
+    return RowExists(
+        { QStringLiteral("SELECT ScheduleID FROM PaymentSchedule"), QStringLiteral("WHERE ScheduleID = :ScheduleID") },
+        QStringLiteral("ScheduleID"), scheduleID);
 }
 
 bool TDataAccessFacade::CompanyExists()

@@ -21,8 +21,7 @@ class TSQLStatement;
 // writing operation runs in a TTransactionScope, so it joins a transaction the
 // caller has opened and leaves the file unchanged when it fails.
 // A missing record or list argument makes an operation do nothing.
-class TDataAccessFacade : public TCustomTolvikSQLiteDataAccessFacade, public IUpdateSchedulesDelayInterface
-{
+class TDataAccessFacade : public TCustomTolvikSQLiteDataAccessFacade, public IUpdateSchedulesDelayInterface {
 public:
     TDataAccessFacade();
     ~TDataAccessFacade() override;
@@ -91,6 +90,9 @@ protected:
 
 private:
     bool RowExists(const QStringList& lines, const QString& name, int id);
+    // Runs a writing statement with one integer parameter in its own transaction scope.
+    void ExecuteWithID(const QStringList& lines, const QString& name, int id);
+    static void BindScheduleItem(TSQLStatement& statement, const TPaymentScheduleItem& item);
     static void ReadScheduleItem(const TSQLStatement& statement, TPaymentScheduleItem* item);
 };
 

@@ -31,8 +31,9 @@ void TDataAccessFacade::InsertCompany(TCompany* company)
     if (!company)
         return;
     TTransactionScope transaction(Connection());
-    TSQLStatement statement(Connection(), { BuildInsertSQL(QStringLiteral("CompanyInfo"),
-                                                           { QStringLiteral("CompanyName"), QStringLiteral("BossName") }) });
+    TSQLStatement statement(Connection(),
+        { BuildInsertSQL(
+            QStringLiteral("CompanyInfo"), { QStringLiteral("CompanyName"), QStringLiteral("BossName") }) });
     statement.BindText(QStringLiteral("CompanyName"), company->CompanyName);
     statement.BindText(QStringLiteral("BossName"), company->BossName);
     statement.Execute();
@@ -44,9 +45,9 @@ void TDataAccessFacade::UpdateCompany(TCompany* company)
     if (!company)
         return;
     TTransactionScope transaction(Connection());
-    TSQLStatement statement(Connection(), { QStringLiteral("UPDATE CompanyInfo"),
-                                            QStringLiteral("SET CompanyName = :CompanyName,"),
-                                            QStringLiteral("BossName = :BossName") });
+    TSQLStatement statement(Connection(),
+        { QStringLiteral("UPDATE CompanyInfo"), QStringLiteral("SET CompanyName = :CompanyName,"),
+            QStringLiteral("BossName = :BossName") });
     statement.BindText(QStringLiteral("CompanyName"), company->CompanyName);
     statement.BindText(QStringLiteral("BossName"), company->BossName);
     statement.Execute();

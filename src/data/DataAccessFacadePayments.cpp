@@ -11,8 +11,8 @@ void TDataAccessFacade::InsertPayment(int creditID, TPaymentHistoryItem* payment
     TTransactionScope transaction(Connection());
     CheckCreditExists(creditID);
     TSQLStatement statement(Connection(),
-                            { QStringLiteral("INSERT INTO PaymentHistory (CreditID, PaymentDate, PaymentSum, AheadSum) "),
-                              QStringLiteral("VALUES (:CreditID, :PaymentDate, :PaymentSum, :AheadSum);") });
+        { QStringLiteral("INSERT INTO PaymentHistory (CreditID, PaymentDate, PaymentSum, AheadSum) "),
+            QStringLiteral("VALUES (:CreditID, :PaymentDate, :PaymentSum, :AheadSum);") });
     statement.BindInteger(QStringLiteral("CreditID"), creditID);
     statement.BindDateTime(QStringLiteral("PaymentDate"), payment->PaymentDate);
     statement.BindMoney(QStringLiteral("PaymentSum"), payment->PaymentSum);
@@ -28,9 +28,9 @@ bool TDataAccessFacade::LoadLastPayment(int creditID, TPaymentHistoryItem* payme
     if (!payment)
         return false;
     CheckCreditExists(creditID);
-    TSQLStatement statement(Connection(), { QStringLiteral("SELECT * FROM PaymentHistory"),
-                                            QStringLiteral("WHERE CreditID = :CreditID"),
-                                            QStringLiteral("ORDER BY PaymentDate DESC") });
+    TSQLStatement statement(Connection(),
+        { QStringLiteral("SELECT * FROM PaymentHistory"), QStringLiteral("WHERE CreditID = :CreditID"),
+            QStringLiteral("ORDER BY PaymentDate DESC") });
     statement.BindInteger(QStringLiteral("CreditID"), creditID);
     if (!statement.Step())
         return false;
@@ -40,10 +40,6 @@ bool TDataAccessFacade::LoadLastPayment(int creditID, TPaymentHistoryItem* payme
 
 void TDataAccessFacade::DeleteCreditPayments(int creditID)
 {
-    TTransactionScope transaction(Connection());
-    TSQLStatement statement(Connection(), { QStringLiteral("DELETE FROM PaymentHistory"),
-                                            QStringLiteral("WHERE CreditID = :CreditID") });
-    statement.BindInteger(QStringLiteral("CreditID"), creditID);
-    statement.Execute();
-    transaction.Commit();
+    ExecuteWithID({ QStringLiteral("DELETE FROM PaymentHistory"), QStringLiteral("WHERE CreditID = :CreditID") },
+        QStringLiteral("CreditID"), creditID);
 }

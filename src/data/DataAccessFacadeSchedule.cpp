@@ -20,6 +20,16 @@ void TDataAccessFacade::ReadScheduleItem(const TSQLStatement& statement, TPaymen
     item->Deleted = false;
 }
 
+void TDataAccessFacade::BindScheduleItem(TSQLStatement& statement, const TPaymentScheduleItem& item)
+{
+    statement.BindDateTime(QStringLiteral("PaymentDate"), item.PaymentDate);
+    statement.BindMoney(QStringLiteral("Balance"), item.Balance);
+    statement.BindMoney(QStringLiteral("MustBePaymentSum"), item.MustBePaymentSum);
+    statement.BindMoney(QStringLiteral("PayingOff"), item.PayingOff);
+    statement.BindMoney(QStringLiteral("CreditPercents"), item.CreditPercents);
+    statement.BindMoney(QStringLiteral("Annua"), item.Annua);
+}
+
 bool TDataAccessFacade::LoadPaymentSchedule(int creditID, TPaymentSchedule* schedule)
 {
     if (!schedule)
@@ -27,8 +37,8 @@ bool TDataAccessFacade::LoadPaymentSchedule(int creditID, TPaymentSchedule* sche
     CheckCreditExists(creditID);
     // No ORDER BY: rows come in ScheduleID order, which is due-date order because
     // a schedule is inserted first row first and later rows only replace its tail.
-    TSQLStatement statement(Connection(), { QStringLiteral("SELECT * FROM PaymentSchedule"),
-                                            QStringLiteral("WHERE CreditID = :CreditID") });
+    TSQLStatement statement(Connection(),
+        { QStringLiteral("SELECT * FROM PaymentSchedule"), QStringLiteral("WHERE CreditID = :CreditID") });
     statement.BindInteger(QStringLiteral("CreditID"), creditID);
     TPaymentSchedule loaded;
     while (statement.Step())
@@ -42,9 +52,10 @@ bool TDataAccessFacade::LoadScheduleFromDate(int creditID, TPaymentScheduleItem*
     if (!item)
         return false;
     CheckCreditExists(creditID);
-    TSQLStatement statement(Connection(), { QStringLiteral("SELECT * FROM PaymentSchedule"),
-                                            QStringLiteral("WHERE (CreditID = :CreditID) AND (PaymentDate >= :PaymentDate)"),
-                                            QStringLiteral("ORDER BY PaymentDate") });
+    TSQLStatement statement(Connection(),
+        { QStringLiteral("SELECT * FROM PaymentSchedule"),
+            QStringLiteral("WHERE (CreditID = :CreditID) AND (PaymentDate >= :PaymentDate)"),
+            QStringLiteral("ORDER BY PaymentDate") });
     statement.BindInteger(QStringLiteral("CreditID"), creditID);
     // The day key: a row due that very day qualifies whatever the time of the argument.
     statement.BindDateTime(QStringLiteral("PaymentDate"), date, true);
@@ -59,19 +70,13 @@ void TDataAccessFacade::InsertScheduleItem(int creditID, TPaymentScheduleItem* i
         return;
     TTransactionScope transaction(Connection());
     CheckCreditExists(creditID);
-    TSQLStatement statement(
-        Connection(),
+    TSQLStatement statement(Connection(),
         { QStringLiteral("INSERT INTO PaymentSchedule (CreditID, PaymentDate, Balance, MustBePaymentSum, PayingOff, "
                          "CreditPercents, Annua) "),
-          QStringLiteral("VALUES (:CreditID, :PaymentDate, :Balance, :MustBePaymentSum, :PayingOff, :CreditPercents, "
-                         ":Annua)") });
+            QStringLiteral("VALUES (:CreditID, :PaymentDate, :Balance, :MustBePaymentSum, :PayingOff, :CreditPercents, "
+                           ":Annua)") });
     statement.BindInteger(QStringLiteral("CreditID"), creditID);
-    statement.BindDateTime(QStringLiteral("PaymentDate"), item->PaymentDate);
-    statement.BindMoney(QStringLiteral("Balance"), item->Balance);
-    statement.BindMoney(QStringLiteral("MustBePaymentSum"), item->MustBePaymentSum);
-    statement.BindMoney(QStringLiteral("PayingOff"), item->PayingOff);
-    statement.BindMoney(QStringLiteral("CreditPercents"), item->CreditPercents);
-    statement.BindMoney(QStringLiteral("Annua"), item->Annua);
+    BindScheduleItem(statement, *item);
     statement.Execute();
     transaction.Commit();
 }
@@ -94,18 +99,12 @@ void TDataAccessFacade::UpdateScheduleItem(TPaymentScheduleItem* item)
     TTransactionScope transaction(Connection());
     if (!ScheduleItemExists(item->GetID()))
         throw Exception(QStringLiteral("Записи %1 в графике выплат не существует.").arg(item->GetID()));
-    TSQLStatement statement(
-        Connection(),
+    TSQLStatement statement(Connection(),
         { QStringLiteral("UPDATE PaymentSchedule"),
-          QStringLiteral("SET PaymentDate = :PaymentDate, Balance = :Balance, MustBePaymentSum = :MustBePaymentSum, "
-                         "PayingOff = :PayingOff, CreditPercents = :CreditPercents, Annua = :Annua"),
-          QStringLiteral("WHERE ScheduleID = :ScheduleID") });
-    statement.BindDateTime(QStringLiteral("PaymentDate"), item->PaymentDate);
-    statement.BindMoney(QStringLiteral("Balance"), item->Balance);
-    statement.BindMoney(QStringLiteral("MustBePaymentSum"), item->MustBePaymentSum);
-    statement.BindMoney(QStringLiteral("PayingOff"), item->PayingOff);
-    statement.BindMoney(QStringLiteral("CreditPercents"), item->CreditPercents);
-    statement.BindMoney(QStringLiteral("Annua"), item->Annua);
+            QStringLiteral("SET PaymentDate = :PaymentDate, Balance = :Balance, MustBePaymentSum = :MustBePaymentSum, "
+                           "PayingOff = :PayingOff, CreditPercents = :CreditPercents, Annua = :Annua"),
+            QStringLiteral("WHERE ScheduleID = :ScheduleID") });
+    BindScheduleItem(statement, *item);
     statement.BindInteger(QStringLiteral("ScheduleID"), item->GetID());
     statement.Execute();
     transaction.Commit();
@@ -113,12 +112,8 @@ void TDataAccessFacade::UpdateScheduleItem(TPaymentScheduleItem* item)
 
 void TDataAccessFacade::DeleteScheduleItem(int scheduleID)
 {
-    TTransactionScope transaction(Connection());
-    TSQLStatement statement(Connection(), { QStringLiteral("DELETE FROM PaymentSchedule"),
-                                            QStringLiteral("WHERE ScheduleID = :ScheduleID") });
-    statement.BindInteger(QStringLiteral("ScheduleID"), scheduleID);
-    statement.Execute();
-    transaction.Commit();
+    ExecuteWithID({ QStringLiteral("DELETE FROM PaymentSchedule"), QStringLiteral("WHERE ScheduleID = :ScheduleID") },
+        QStringLiteral("ScheduleID"), scheduleID);
 }
 
 void TDataAccessFacade::SaveScheduleChanges(int creditID, TPaymentSchedule* schedule)
@@ -144,10 +139,6 @@ void TDataAccessFacade::SaveScheduleChanges(int creditID, TPaymentSchedule* sche
 
 void TDataAccessFacade::DeleteCreditSchedule(int creditID)
 {
-    TTransactionScope transaction(Connection());
-    TSQLStatement statement(Connection(), { QStringLiteral("DELETE FROM PaymentSchedule"),
-                                            QStringLiteral("WHERE CreditID = :CreditID") });
-    statement.BindInteger(QStringLiteral("CreditID"), creditID);
-    statement.Execute();
-    transaction.Commit();
+    ExecuteWithID({ QStringLiteral("DELETE FROM PaymentSchedule"), QStringLiteral("WHERE CreditID = :CreditID") },
+        QStringLiteral("CreditID"), creditID);
 }

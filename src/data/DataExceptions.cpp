@@ -12,8 +12,8 @@ ECreditNotExistsException::ECreditNotExistsException(int creditID)
 
 ETextEncodingException::ETextEncodingException(const QString& text, const QString& character)
     : EDataAccessFacadeException(
-          QStringLiteral("Текст «%1» нельзя сохранить в базе данных: знака «%2» нет в кодировке Windows-1251.")
-              .arg(text, character))
+        QStringLiteral("Текст «%1» нельзя сохранить в базе данных: знака «%2» нет в кодировке Windows-1251.")
+            .arg(text, character))
 {
 }
 

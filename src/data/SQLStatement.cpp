@@ -93,8 +93,7 @@ bool TSQLStatement::Step()
 int TSQLStatement::Execute()
 {
     return GuardSQLite([&] {
-        while (m_statement->executeStep()) {
-        }
+        while (m_statement->executeStep()) { }
         return m_statement->getChanges();
     });
 }

@@ -23,9 +23,8 @@ void TSQLiteConnection::Open()
         throw EDatabaseException(QStringLiteral("Файл базы данных не задан."), SQLITE_CANTOPEN, SQLITE_CANTOPEN);
     // The file name reaches SQLite in the file system's own encoding.
     const QByteArray name = m_fileName.toUtf8();
-    m_database = GuardSQLite([&] {
-        return std::make_unique<SQLite::Database>(name.constData(), SQLite::OPEN_READWRITE, m_busyTimeoutMs);
-    });
+    m_database = GuardSQLite(
+        [&] { return std::make_unique<SQLite::Database>(name.constData(), SQLite::OPEN_READWRITE, m_busyTimeoutMs); });
     m_scopeDepth = 0;
 }
 

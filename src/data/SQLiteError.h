@@ -13,13 +13,11 @@ class Exception;
 [[noreturn]] void RaiseDatabaseError(const SQLite::Exception& error);
 
 // Runs the call and reports SQLite's failures as EDatabaseException.
-template <typename F>
-decltype(auto) GuardSQLite(F&& call);
+template <typename F> decltype(auto) GuardSQLite(F&& call);
 
 #include <SQLiteCpp/Exception.h>
 
-template <typename F>
-decltype(auto) GuardSQLite(F&& call)
+template <typename F> decltype(auto) GuardSQLite(F&& call)
 {
     try {
         return std::forward<F>(call)();

@@ -20,24 +20,24 @@ QString DateTimeToText(const DateTime& value, bool dayOnly)
     if (dayOnly)
         return QString::asprintf("%04d-%02d-%02d 00:00:00.000", date.year(), date.month(), date.day());
     const QTime time = value.Time();
-    return QString::asprintf("%04d-%02d-%02d %02d:%02d:%02d.%03d", date.year(), date.month(), date.day(),
-                             time.hour(), time.minute(), time.second(), time.msec());
+    return QString::asprintf("%04d-%02d-%02d %02d:%02d:%02d.%03d", date.year(), date.month(), date.day(), time.hour(),
+        time.minute(), time.second(), time.msec());
 }
 
 namespace {
 
-// One number at 1-based character positions [first, first + count); false when it is not one.
-bool Part(const QString& text, int first, int count, int& value)
-{
-    const QString part = text.mid(first - 1, count);
-    if (part.isEmpty())
-        return false;
-    for (const QChar c : part)
-        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
+    // One number at 1-based character positions [first, first + count); false when it is not one.
+    bool Part(const QString& text, int first, int count, int& value)
+    {
+        const QString part = text.mid(first - 1, count);
+        if (part.isEmpty())
             return false;
-    value = part.toInt();
-    return true;
-}
+        for (const QChar c : part)
+            if (c < QLatin1Char('0') || c > QLatin1Char('9'))
+                return false;
+        value = part.toInt();
+        return true;
+    }
 
 }
 

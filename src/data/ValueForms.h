@@ -14,9 +14,15 @@ QString IntegerToText(qint64 value);
 qint64 IntegerFromText(const QString& text);
 
 // "." as separator, shortest exact form with at most four decimals.
-inline QString MoneyToText(Money value) { return value.ToText(); }
+inline QString MoneyToText(Money value)
+{
+    return value.ToText();
+}
 // Rounded to four decimals (ties to even); empty or unreadable text gives 0.
-inline Money MoneyFromText(const QString& text) { return Money::FromText(text); }
+inline Money MoneyFromText(const QString& text)
+{
+    return Money::FromText(text);
+}
 
 // "yyyy-mm-dd hh:nn:ss.zzz"; with dayOnly the time of day is written as 00:00:00.000
 // (the day key that schedule due dates are stored as).
@@ -25,8 +31,14 @@ QString DateTimeToText(const DateTime& value, bool dayOnly = false);
 // A text that does not read that way gives the zero date.
 DateTime DateTimeFromText(const QString& text);
 
-inline QString FlagToText(bool value) { return value ? QStringLiteral("1") : QStringLiteral("0"); }
-inline bool FlagFromText(const QString& text) { return IntegerFromText(text) != 0; }
+inline QString FlagToText(bool value)
+{
+    return value ? QStringLiteral("1") : QStringLiteral("0");
+}
+inline bool FlagFromText(const QString& text)
+{
+    return IntegerFromText(text) != 0;
+}
 
 // A real number as its shortest decimal text with "." (up to 15 significant digits).
 QString RealToText(double value);

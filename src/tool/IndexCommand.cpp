@@ -12,18 +12,19 @@ namespace {
 
 // Puts a clock that shows the given day (at the real time of day) in place for
 // as long as the command runs.
-class TDayClock : public IClock
-{
+class TDayClock : public IClock {
 public:
-    explicit TDayClock(QDate day) : m_day(day) {}
+    explicit TDayClock(QDate day)
+        : m_day(day)
+    {
+    }
     DateTime Now() const override { return DateTime(m_day, QTime::currentTime()); }
 
 private:
     QDate m_day;
 };
 
-class TClockGuard
-{
+class TClockGuard {
 public:
     explicit TClockGuard(const IClock* clock) { Clock::SetClock(clock); }
     ~TClockGuard() { Clock::SetClock(nullptr); }

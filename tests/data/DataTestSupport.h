@@ -119,9 +119,18 @@ inline QByteArray IntegrityCheck(const QString& path)
     return RawValue(path, "PRAGMA integrity_check");
 }
 
+// A new loan book in a folder of its own, with a facade open on it.
+struct TBook {
+    QTemporaryDir dir;
+    QString path = NewLoanBook(dir);
+    std::unique_ptr<TDataAccessFacade> facade = OpenFacade(path);
+
+    QByteArray Raw(const QByteArray& sql) const { return RawValue(path, sql); }
+};
+
 // One schedule row built by hand.
-inline std::unique_ptr<TPaymentScheduleItem> ScheduleRow(const DateTime& due, const char* mustBePaymentSum,
-                                                         const char* annua = "888.4879")
+inline std::unique_ptr<TPaymentScheduleItem> ScheduleRow(
+    const DateTime& due, const char* mustBePaymentSum, const char* annua = "888.4879")
 {
     auto row = std::make_unique<TPaymentScheduleItem>();
     row->PaymentDate = due;
@@ -146,10 +155,13 @@ inline void FillSchedule(TPaymentSchedule& schedule, const DateTime& firstDue, i
 }
 
 // Puts a fixed clock in place for the test and takes it away again.
-class TClockPin
-{
+class TClockPin {
 public:
-    explicit TClockPin(const DateTime& now) : m_clock(now) { Clock::SetClock(&m_clock); }
+    explicit TClockPin(const DateTime& now)
+        : m_clock(now)
+    {
+        Clock::SetClock(&m_clock);
+    }
     ~TClockPin() { Clock::SetClock(nullptr); }
     void Set(const DateTime& now) { m_clock.Set(now); }
 

@@ -3,8 +3,7 @@
 
 #include <QTest>
 
-class TestCp1251Codec : public QObject
-{
+class TestCp1251Codec : public QObject {
     Q_OBJECT
 
 private slots:
@@ -28,7 +27,8 @@ private slots:
         QTest::newRow("guillemets") << "«»" << QByteArray("\xAB\xBB");
         QTest::newRow("numero") << "№" << QByteArray("\xB9");
         QTest::newRow("euro") << "€" << QByteArray("\x88");
-        QTest::newRow("mixed") << "ООО «Ромашка», д. 7" << QByteArray("\xCE\xCE\xCE \xAB\xD0\xEE\xEC\xE0\xF8\xEA\xE0\xBB, \xE4. 7");
+        QTest::newRow("mixed") << "ООО «Ромашка», д. 7"
+                               << QByteArray("\xCE\xCE\xCE \xAB\xD0\xEE\xEC\xE0\xF8\xEA\xE0\xBB, \xE4. 7");
         QTest::newRow("empty") << "" << QByteArray();
     }
     void knownCharacters()
@@ -43,10 +43,14 @@ private slots:
     {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("character");
-        QTest::newRow("kazakh letter") << "Әлия" << "Ә";
-        QTest::newRow("emoji") << "Привет 😀!" << "😀";
-        QTest::newRow("chinese") << "Ли 李" << "李";
-        QTest::newRow("latin with accent") << "Café" << "é";
+        QTest::newRow("kazakh letter") << "Әлия"
+                                       << "Ә";
+        QTest::newRow("emoji") << "Привет 😀!"
+                               << "😀";
+        QTest::newRow("chinese") << "Ли 李"
+                                 << "李";
+        QTest::newRow("latin with accent") << "Café"
+                                           << "é";
     }
     void characterWithoutCodeIsRefused()
     {
@@ -57,9 +61,9 @@ private slots:
             QFAIL("the text was encoded");
         } catch (const ETextEncodingException& error) {
             QVERIFY2(error.Message().contains(QStringLiteral("«") + text + QStringLiteral("»")),
-                     qPrintable(error.Message()));
+                qPrintable(error.Message()));
             QVERIFY2(error.Message().contains(QStringLiteral("«") + character + QStringLiteral("»")),
-                     qPrintable(error.Message()));
+                qPrintable(error.Message()));
         }
     }
 };

@@ -3,8 +3,7 @@
 #include "data/DBVersion.h"
 #include "data/DataExceptions.h"
 
-class TestDBVersion : public QObject
-{
+class TestDBVersion : public QObject {
     Q_OBJECT
 
 private slots:
@@ -100,10 +99,9 @@ private slots:
                                     << "Тип: «1» Версия: «0.0.0.9»";
         QTest::newRow("empty table") << QByteArray("DELETE FROM QDBVersion") << false << "";
         QTest::newRow("no table") << QByteArray("DROP TABLE QDBVersion") << false << "";
-        QTest::newRow("missing column") << QByteArray("ALTER TABLE QDBVersion DROP COLUMN BuildVersion") << false
-                                        << "";
-        QTest::newRow("empty texts") << QByteArray("UPDATE QDBVersion SET DBType = '', BuildVersion = NULL")
-                                     << false << "Тип: «0» Версия: «0.0.0.0»";
+        QTest::newRow("missing column") << QByteArray("ALTER TABLE QDBVersion DROP COLUMN BuildVersion") << false << "";
+        QTest::newRow("empty texts") << QByteArray("UPDATE QDBVersion SET DBType = '', BuildVersion = NULL") << false
+                                     << "Тип: «0» Версия: «0.0.0.0»";
     }
     void verifyOnFile()
     {

@@ -47,15 +47,12 @@ TCredit SampleCredit()
 
 }
 
-class TestPersistence : public QObject
-{
+class TestPersistence : public QObject {
     Q_OBJECT
 
-    QTemporaryDir m_dir;
-    QString m_path;
-    std::unique_ptr<TDataAccessFacade> m_facade;
+    std::unique_ptr<DataTest::TBook> m_book;
 
-    TDataAccessFacade& Facade() { return *m_facade; }
+    TDataAccessFacade& Facade() { return *m_book->facade; }
 
     int AddDebtor()
     {
@@ -77,17 +74,12 @@ class TestPersistence : public QObject
         Facade().InsertPaymentSchedule(creditID, &schedule);
         return creditID;
     }
-    QByteArray Raw(const QByteArray& sql) { return DataTest::RawValue(m_path, sql); }
+    QByteArray Raw(const QByteArray& sql) { return m_book->Raw(sql); }
 
 private slots:
     void initTestCase() { DataTest::PinLocale(); }
-    void init()
-    {
-        static int n = 0;
-        m_path = DataTest::NewLoanBook(m_dir, QStringLiteral("book%1.s3db").arg(++n));
-        m_facade = DataTest::OpenFacade(m_path);
-    }
-    void cleanup() { m_facade.reset(); }
+    void init() { m_book = std::make_unique<DataTest::TBook>(); }
+    void cleanup() { m_book.reset(); }
 
     void debtorRoundTrip()
     {
@@ -128,10 +120,10 @@ private slots:
         QCOMPARE(Raw("SELECT Count(*) FROM Debtors"), QByteArray("0"));
 
         const int id = AddDebtor();
-        const QByteArray before = DataTest::DumpContent(m_path);
+        const QByteArray before = DataTest::DumpContent(m_book->path);
         debtor.SetID(id);
         QVERIFY_THROWS_EXCEPTION(ETextEncodingException, Facade().UpdateDebtor(&debtor));
-        QCOMPARE(DataTest::DumpContent(m_path), before);
+        QCOMPARE(DataTest::DumpContent(m_book->path), before);
     }
 
     void updateDebtor()
@@ -148,10 +140,10 @@ private slots:
         QCOMPARE(Raw("SELECT typeof(Flat) FROM Debtors"), QByteArray("null"));
 
         // An unknown debtor is neither written nor reported.
-        const QByteArray before = DataTest::DumpContent(m_path);
+        const QByteArray before = DataTest::DumpContent(m_book->path);
         debtor.SetID(77);
         Facade().UpdateDebtor(&debtor);
-        QCOMPARE(DataTest::DumpContent(m_path), before);
+        QCOMPARE(DataTest::DumpContent(m_book->path), before);
     }
 
     void missingRecordsRaise()
@@ -185,8 +177,7 @@ private slots:
         TPaymentHistoryItem payment;
         QVERIFY_THROWS_EXCEPTION(ECreditNotExistsException, Facade().InsertPayment(8, &payment));
         QCOMPARE(payment.GetID(), -1);
-        QCOMPARE(Raw("SELECT (SELECT Count(*) FROM Credits) + (SELECT Count(*) FROM PaymentHistory)"),
-                 QByteArray("0"));
+        QCOMPARE(Raw("SELECT (SELECT Count(*) FROM Credits) + (SELECT Count(*) FROM PaymentHistory)"), QByteArray("0"));
     }
 
     void missingArgumentsDoNothing()
@@ -249,7 +240,7 @@ private slots:
         credit.ContractNumber = QStringLiteral("К-002");
         Facade().UpdateCredit(&credit);
         QCOMPARE(Raw("SELECT DebtorID || ' ' || CreditSize || ' ' || ContractNumber FROM Credits"),
-                 QByteArray("1 1234.5 \xCA-002"));
+            QByteArray("1 1234.5 \xCA-002"));
     }
 
     // Deletions never cascade; the caller deletes the dependent rows itself.
@@ -266,7 +257,7 @@ private slots:
         Facade().DeleteCreditSchedule(creditID);
         Facade().DeleteCreditPayments(creditID);
         QCOMPARE(Raw("SELECT (SELECT Count(*) FROM PaymentSchedule) + (SELECT Count(*) FROM PaymentHistory)"),
-                 QByteArray("0"));
+            QByteArray("0"));
         Facade().DeleteDebtor(1234); // nothing matches, nothing happens
     }
 
@@ -288,8 +279,8 @@ private slots:
         Facade().InsertPaymentSchedule(creditID, &schedule);
         for (const auto& row : schedule)
             QCOMPARE(row->GetID(), -1);
-        QCOMPARE(Raw("SELECT typeof(WasDelay) || WasDelay || ActiveDelay FROM PaymentSchedule"),
-                 QByteArray("integer00"));
+        QCOMPARE(
+            Raw("SELECT typeof(WasDelay) || WasDelay || ActiveDelay FROM PaymentSchedule"), QByteArray("integer00"));
 
         TPaymentSchedule loaded;
         QVERIFY(Facade().LoadPaymentSchedule(creditID, &loaded));
@@ -347,10 +338,10 @@ private slots:
         working.Add(DataTest::ScheduleRow(DateTime::FromYMD(2009, 5, 15), "3000"));
         Facade().SaveScheduleChanges(creditID, &working);
 
-        QCOMPARE(DataTest::RawColumn(m_path, "SELECT ScheduleID || ' ' || Annua || ' ' || MustBePaymentSum "
-                                             "FROM PaymentSchedule ORDER BY ScheduleID"),
-                 (QList<QByteArray> { "1 888.4879 888.4879", "2 92.1151 1776.9758", "5 888.4879 2000",
-                                      "6 888.4879 3000" }));
+        QCOMPARE(DataTest::RawColumn(m_book->path,
+                     "SELECT ScheduleID || ' ' || Annua || ' ' || MustBePaymentSum "
+                     "FROM PaymentSchedule ORDER BY ScheduleID"),
+            (QList<QByteArray> { "1 888.4879 888.4879", "2 92.1151 1776.9758", "5 888.4879 2000", "6 888.4879 3000" }));
         QVERIFY_THROWS_EXCEPTION(ECreditNotExistsException, Facade().SaveScheduleChanges(55, &working));
     }
 
@@ -369,10 +360,10 @@ private slots:
         QCOMPARE(first.GetID(), 1);
         QCOMPARE(second.GetID(), 2);
         QCOMPARE(Raw("SELECT PaymentsSum FROM Credits"), QByteArray("1776.9758"));
-        QCOMPARE(DataTest::RawColumn(m_path, "SELECT OrderNumber FROM PaymentHistory"),
-                 (QList<QByteArray> { "1", "2" }));
-        QCOMPARE(Raw("SELECT PaymentDate FROM PaymentHistory WHERE PaymentID = 2"),
-                 QByteArray("2009-02-14 16:45:00.250"));
+        QCOMPARE(DataTest::RawColumn(m_book->path, "SELECT OrderNumber FROM PaymentHistory"),
+            (QList<QByteArray> { "1", "2" }));
+        QCOMPARE(
+            Raw("SELECT PaymentDate FROM PaymentHistory WHERE PaymentID = 2"), QByteArray("2009-02-14 16:45:00.250"));
 
         // Two payments of one day are told apart by their time.
         TPaymentHistoryItem last;
@@ -417,28 +408,30 @@ private slots:
         QCOMPARE(loaded.BossName, company.BossName);
         QCOMPARE(Raw("SELECT Count(*) FROM CompanyInfo"), QByteArray("1"));
 
-        DataTest::RawExec(m_path, "DELETE FROM CompanyInfo");
+        DataTest::RawExec(m_book->path, "DELETE FROM CompanyInfo");
         Facade().UpdateCompany(&company);
         QVERIFY(!Facade().CompanyExists());
         Facade().LoadCompany(&loaded);
         QCOMPARE(loaded.BossName, QString());
         Facade().SaveCompany(&company);
-        QCOMPARE(Raw("SELECT Count(*) || CompanyName FROM CompanyInfo"), QByteArray("1\xCE\xCE\xCE \xAB\xD0\xEE\xEC\xE0\xF8\xEA\xE0\xBB"));
+        QCOMPARE(Raw("SELECT Count(*) || CompanyName FROM CompanyInfo"),
+            QByteArray("1\xCE\xCE\xCE \xAB\xD0\xEE\xEC\xE0\xF8\xEA\xE0\xBB"));
     }
 
     void statementBuilding()
     {
         QCOMPARE(TDataAccessFacade::JoinNames({ QStringLiteral("A"), QStringLiteral("B") }, QStringLiteral(":")),
-                 QStringLiteral(":A, :B"));
-        QCOMPARE(TDataAccessFacade::BuildInsertSQL(QStringLiteral("CompanyInfo"),
-                                                   { QStringLiteral("CompanyName"), QStringLiteral("BossName") }),
-                 QStringLiteral("INSERT INTO CompanyInfo (CompanyName, BossName)\r\nVALUES (:CompanyName, :BossName)"));
-        QCOMPARE(TDataAccessFacade::BuildSelectSQL(QStringLiteral("Debtors"), { QStringLiteral("Max(DebtorID) AS MaxID") }),
-                 QStringLiteral("SELECT Max(DebtorID) AS MaxID FROM Debtors"));
+            QStringLiteral(":A, :B"));
+        QCOMPARE(TDataAccessFacade::BuildInsertSQL(
+                     QStringLiteral("CompanyInfo"), { QStringLiteral("CompanyName"), QStringLiteral("BossName") }),
+            QStringLiteral("INSERT INTO CompanyInfo (CompanyName, BossName)\r\nVALUES (:CompanyName, :BossName)"));
+        QCOMPARE(
+            TDataAccessFacade::BuildSelectSQL(QStringLiteral("Debtors"), { QStringLiteral("Max(DebtorID) AS MaxID") }),
+            QStringLiteral("SELECT Max(DebtorID) AS MaxID FROM Debtors"));
         QCOMPARE(TDataAccessFacade::DateTimeToSQLText(DateTime::FromYMD(2009, 5, 7, 13, 1), true),
-                 QStringLiteral("2009-05-07 00:00:00.000"));
+            QStringLiteral("2009-05-07 00:00:00.000"));
         QCOMPARE(TDataAccessFacade::DateTimeToSQLText(DateTime::FromYMD(2009, 5, 7, 13, 1), false),
-                 QStringLiteral("2009-05-07 13:01:00.000"));
+            QStringLiteral("2009-05-07 13:01:00.000"));
     }
 
     void setParamValue_data()
@@ -459,7 +452,8 @@ private slots:
     {
         QFETCH(QVariant, value);
         QFETCH(QByteArray, stored);
-        TSQLStatement statement(Facade().Connection(), { QStringLiteral("SELECT typeof(:V) || ' ' || IfNull(:V, '')") });
+        TSQLStatement statement(
+            Facade().Connection(), { QStringLiteral("SELECT typeof(:V) || ' ' || IfNull(:V, '')") });
         TDataAccessFacade::SetParamValue(statement, QStringLiteral("V"), value);
         TDataAccessFacade::SetParamValue(statement, QStringLiteral("Absent"), value); // skipped
         QVERIFY(statement.Step());
@@ -469,8 +463,8 @@ private slots:
     void connectionFileName()
     {
         TSQLiteConnection connection;
-        connection.SetFileName(QStringLiteral("  ") + m_path + QStringLiteral("\t "));
-        QCOMPARE(connection.FileName(), m_path);
+        connection.SetFileName(QStringLiteral("  ") + m_book->path + QStringLiteral("\t "));
+        QCOMPARE(connection.FileName(), m_book->path);
         connection.Open();
         QVERIFY(connection.IsOpen());
         connection.Close();
@@ -480,7 +474,7 @@ private slots:
     // The program never makes a file by opening it.
     void missingFileIsNotCreated()
     {
-        const QString missing = m_dir.filePath(QStringLiteral("missing.s3db"));
+        const QString missing = m_book->dir.filePath(QStringLiteral("missing.s3db"));
         TSQLiteConnection connection;
         connection.SetFileName(missing);
         try {
@@ -491,7 +485,6 @@ private slots:
         }
         QVERIFY(!QFileInfo::exists(missing));
     }
-
 };
 
 QTEST_APPLESS_MAIN(TestPersistence)

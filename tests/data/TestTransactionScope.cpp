@@ -5,32 +5,27 @@
 #include "domain/Credit.h"
 #include "domain/Debtor.h"
 
-class TestTransactionScope : public QObject
-{
+class TestTransactionScope : public QObject {
     Q_OBJECT
 
-    QTemporaryDir m_dir;
-    QString m_path;
-    std::unique_ptr<TDataAccessFacade> m_facade;
+    std::unique_ptr<DataTest::TBook> m_book;
 
-    TSQLiteConnection& Connection() { return m_facade->Connection(); }
+    TSQLiteConnection& Connection() { return m_book->facade->Connection(); }
     int AddDebtor(const QString& surname)
     {
         TDebtor debtor;
         debtor.Surname = surname;
-        m_facade->InsertDebtor(&debtor);
+        m_book->facade->InsertDebtor(&debtor);
         return debtor.GetID();
     }
-    QList<QByteArray> Surnames() { return DataTest::RawColumn(m_path, "SELECT Surname FROM Debtors ORDER BY DebtorID"); }
+    QList<QByteArray> Surnames()
+    {
+        return DataTest::RawColumn(m_book->path, "SELECT Surname FROM Debtors ORDER BY DebtorID");
+    }
 
 private slots:
-    void init()
-    {
-        static int n = 0;
-        m_path = DataTest::NewLoanBook(m_dir, QStringLiteral("book%1.s3db").arg(++n));
-        m_facade = DataTest::OpenFacade(m_path);
-    }
-    void cleanup() { m_facade.reset(); }
+    void init() { m_book = std::make_unique<DataTest::TBook>(); }
+    void cleanup() { m_book.reset(); }
 
     // A use case of several writes: every facade operation joins it.
     void operationsJoinAnOpenTransaction_data()
@@ -49,7 +44,7 @@ private slots:
             QVERIFY(!useCase.IsNested());
             const int debtorID = AddDebtor(QStringLiteral("A"));
             TCredit credit;
-            m_facade->InsertCredit(debtorID, &credit);
+            m_book->facade->InsertCredit(debtorID, &credit);
             AddDebtor(QStringLiteral("B"));
             QCOMPARE(Surnames(), QList<QByteArray> {}); // another connection sees nothing yet
             if (commit)
@@ -65,7 +60,7 @@ private slots:
         TTransactionScope useCase(Connection());
         AddDebtor(QStringLiteral("A"));
         TCredit credit;
-        QVERIFY_THROWS_EXCEPTION(EDebtorNotExistsException, m_facade->InsertCredit(99, &credit));
+        QVERIFY_THROWS_EXCEPTION(EDebtorNotExistsException, m_book->facade->InsertCredit(99, &credit));
         {
             TTransactionScope inner(Connection());
             QVERIFY(inner.IsNested());

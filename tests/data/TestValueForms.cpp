@@ -2,8 +2,7 @@
 
 #include <QTest>
 
-class TestValueForms : public QObject
-{
+class TestValueForms : public QObject {
     Q_OBJECT
 
 private slots:
@@ -15,8 +14,8 @@ private slots:
         QTest::newRow("whole day") << DateTime::FromYMD(2009, 5, 14) << false << "2009-05-14 00:00:00.000";
         QTest::newRow("with time") << DateTime::FromYMD(2009, 5, 14, 13, 45, 7, 250) << false
                                    << "2009-05-14 13:45:07.250";
-        QTest::newRow("day key drops time") << DateTime::FromYMD(2009, 5, 14, 13, 45, 7, 250) << true
-                                            << "2009-05-14 00:00:00.000";
+        QTest::newRow("day key drops time")
+            << DateTime::FromYMD(2009, 5, 14, 13, 45, 7, 250) << true << "2009-05-14 00:00:00.000";
         QTest::newRow("last moment") << DateTime::FromYMD(2009, 5, 31, 23, 59, 59, 999) << false
                                      << "2009-05-31 23:59:59.999";
         QTest::newRow("zero date") << DateTime() << false << "1899-12-30 00:00:00.000";
