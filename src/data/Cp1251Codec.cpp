@@ -10,7 +10,8 @@ namespace {
 
 // The code page is read once from glibc's iconv into two tables; after that a
 // conversion is a lookup per character.
-struct TCodePage {
+struct TCodePage
+{
     std::array<char16_t, 256> toUnicode {};
     std::array<unsigned char, 0x10000> fromUnicode {}; // 0: no code (U+0000 is handled apart)
     std::array<bool, 0x10000> encodable {};

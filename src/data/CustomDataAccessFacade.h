@@ -1,7 +1,8 @@
 #pragma once
 
 // The root of all data-access facades.
-class TCustomDataAccessFacade {
+class TCustomDataAccessFacade
+{
 public:
     TCustomDataAccessFacade() = default;
     virtual ~TCustomDataAccessFacade() = default;

@@ -14,21 +14,23 @@ TCustomSQLiteDataAccessFacade::TCustomSQLiteDataAccessFacade()
 
 TCustomSQLiteDataAccessFacade::~TCustomSQLiteDataAccessFacade() = default;
 
-bool TCustomSQLiteDataAccessFacade::CheckVersionByFieldNames(
-    const TDBVersionFieldNames& names, const IDBVersionRef& required, IDBVersionRef& found)
+bool TCustomSQLiteDataAccessFacade::CheckVersionByFieldNames(const TDBVersionFieldNames& names,
+                                                             const IDBVersionRef& required, IDBVersionRef& found)
 {
     found.reset();
     if (!required)
         return false;
     const QStringList columns { names.DBTypeFieldName, names.MajorVersionFieldName, names.MinorVersionFieldName,
-        names.ReleaseVersionFieldName, names.BuildVersionFieldName };
+                                names.ReleaseVersionFieldName, names.BuildVersionFieldName };
     try {
-        TSQLStatement statement(*m_connection,
+        TSQLStatement statement(
+            *m_connection,
             { QStringLiteral("SELECT ") + JoinNames(columns) + QStringLiteral(" FROM ") + names.TableName });
         if (!statement.Step())
             return false;
-        found = TDBVersionObject::Create(int(statement.Integer(0)), int(statement.Integer(1)),
-            int(statement.Integer(2)), int(statement.Integer(3)), int(statement.Integer(4)));
+        found
+            = TDBVersionObject::Create(int(statement.Integer(0)), int(statement.Integer(1)), int(statement.Integer(2)),
+                                       int(statement.Integer(3)), int(statement.Integer(4)));
     } catch (const EDatabaseException&) {
         // No such table or column, not a database at all: simply not our file.
         return false;

@@ -12,7 +12,8 @@ class TSQLiteConnection;
 class TSQLStatement;
 
 // Where a file keeps its version: the table and its five columns.
-struct TDBVersionFieldNames {
+struct TDBVersionFieldNames
+{
     QString TableName;
     QString DBTypeFieldName;
     QString MajorVersionFieldName;
@@ -22,7 +23,8 @@ struct TDBVersionFieldNames {
 };
 
 // A facade over one SQLite connection.
-class TCustomSQLiteDataAccessFacade : public TCustomDBVerionCheckDataAccessFacade {
+class TCustomSQLiteDataAccessFacade : public TCustomDBVerionCheckDataAccessFacade
+{
 public:
     TCustomSQLiteDataAccessFacade();
     ~TCustomSQLiteDataAccessFacade() override;
@@ -32,8 +34,8 @@ public:
     // Reads the version from the named table and compares it with Required.
     // A table that cannot be read or holds no row gives false with Found empty;
     // SQLite's error is not reported.
-    bool CheckVersionByFieldNames(
-        const TDBVersionFieldNames& names, const IDBVersionRef& required, IDBVersionRef& found);
+    bool CheckVersionByFieldNames(const TDBVersionFieldNames& names, const IDBVersionRef& required,
+                                  IDBVersionRef& found);
 
     // Binds the named parameter if the statement has it: a real number as its
     // shortest decimal text with ".", Money in the money form, DateTime (or a Qt

@@ -3,4 +3,6 @@
 #include "CustomSQLiteDataAccessFacade.h"
 
 // An intermediate level of the facade chain.
-class TCustomSQLiteVersionCheckerDataAccessFacade : public TCustomSQLiteDataAccessFacade { };
+class TCustomSQLiteVersionCheckerDataAccessFacade : public TCustomSQLiteDataAccessFacade
+{
+};

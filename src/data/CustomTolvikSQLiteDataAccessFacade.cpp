@@ -2,8 +2,8 @@
 
 bool TCustomTolvikSQLiteDataAccessFacade::VerifyDBVersion(const IDBVersionRef& required, IDBVersionRef& found)
 {
-    const TDBVersionFieldNames names { QStringLiteral("QDBVersion"), QStringLiteral("DBType"),
-        QStringLiteral("MajorVersion"), QStringLiteral("MinorVersion"), QStringLiteral("ReleaseVersion"),
-        QStringLiteral("BuildVersion") };
+    const TDBVersionFieldNames names { QStringLiteral("QDBVersion"),     QStringLiteral("DBType"),
+                                       QStringLiteral("MajorVersion"),   QStringLiteral("MinorVersion"),
+                                       QStringLiteral("ReleaseVersion"), QStringLiteral("BuildVersion") };
     return CheckVersionByFieldNames(names, required, found);
 }

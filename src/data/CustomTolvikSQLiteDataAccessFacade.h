@@ -3,7 +3,8 @@
 #include "CustomSQLiteVersionCheckerDataAccessFacade.h"
 
 // A facade for files that keep their version in the table QDBVersion.
-class TCustomTolvikSQLiteDataAccessFacade : public TCustomSQLiteVersionCheckerDataAccessFacade {
+class TCustomTolvikSQLiteDataAccessFacade : public TCustomSQLiteVersionCheckerDataAccessFacade
+{
 public:
     bool VerifyDBVersion(const IDBVersionRef& required, IDBVersionRef& found) override;
 };

@@ -11,8 +11,8 @@ TDBVersionObject::TDBVersionObject(int dbType, int majorVersion, int minorVersio
 {
 }
 
-IDBVersionRef TDBVersionObject::Create(
-    int dbType, int majorVersion, int minorVersion, int releaseVersion, int buildVersion)
+IDBVersionRef TDBVersionObject::Create(int dbType, int majorVersion, int minorVersion, int releaseVersion,
+                                       int buildVersion)
 {
     return std::make_shared<TDBVersionObject>(dbType, majorVersion, minorVersion, releaseVersion, buildVersion);
 }

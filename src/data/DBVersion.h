@@ -4,7 +4,8 @@
 #include <memory>
 
 // The type and version of a loan-book file.
-class IDBVersion {
+class IDBVersion
+{
 public:
     virtual int GetDBType() const = 0;
     virtual int GetMajorVersion() const = 0;
@@ -18,9 +19,12 @@ public:
 // Version records are shared: the last reference frees the record.
 using IDBVersionRef = std::shared_ptr<const IDBVersion>;
 
-class TCustomDBVersionObject : public IDBVersion { };
+class TCustomDBVersionObject : public IDBVersion
+{
+};
 
-class TDBVersionObject : public TCustomDBVersionObject {
+class TDBVersionObject : public TCustomDBVersionObject
+{
 public:
     // DBType -1 means that no type is given.
     TDBVersionObject(int dbType, int majorVersion, int minorVersion, int releaseVersion, int buildVersion);

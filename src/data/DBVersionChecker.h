@@ -3,7 +3,8 @@
 #include "DBVersion.h"
 
 // How the start-up reaches the version check. Holding it never frees the facade.
-class IDBVersionChecker {
+class IDBVersionChecker
+{
 public:
     // True when the file carries Required's type and at least its version.
     // Found receives what was read from the file, or nothing when nothing could be read.

@@ -46,13 +46,13 @@ void TDataAccessFacade::ExecuteWithID(const QStringList& lines, const QString& n
 bool TDataAccessFacade::DebtorExists(int debtorID)
 {
     return RowExists({ QStringLiteral("SELECT DebtorID FROM Debtors"), QStringLiteral("WHERE DebtorID = :DebtorID") },
-        QStringLiteral("DebtorID"), debtorID);
+                     QStringLiteral("DebtorID"), debtorID);
 }
 
 bool TDataAccessFacade::CreditExists(int creditID)
 {
     return RowExists({ QStringLiteral("SELECT CreditID FROM Credits"), QStringLiteral("WHERE CreditID = :CreditID") },
-        QStringLiteral("CreditID"), creditID);
+                     QStringLiteral("CreditID"), creditID);
 }
 
 bool TDataAccessFacade::ScheduleItemExists(int scheduleID)

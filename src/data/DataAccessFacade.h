@@ -21,7 +21,8 @@ class TSQLStatement;
 // writing operation runs in a TTransactionScope, so it joins a transaction the
 // caller has opened and leaves the file unchanged when it fails.
 // A missing record or list argument makes an operation do nothing.
-class TDataAccessFacade : public TCustomTolvikSQLiteDataAccessFacade, public IUpdateSchedulesDelayInterface {
+class TDataAccessFacade : public TCustomTolvikSQLiteDataAccessFacade, public IUpdateSchedulesDelayInterface
+{
 public:
     TDataAccessFacade();
     ~TDataAccessFacade() override;

@@ -32,8 +32,8 @@ void TDataAccessFacade::InsertCompany(TCompany* company)
         return;
     TTransactionScope transaction(Connection());
     TSQLStatement statement(Connection(),
-        { BuildInsertSQL(
-            QStringLiteral("CompanyInfo"), { QStringLiteral("CompanyName"), QStringLiteral("BossName") }) });
+                            { BuildInsertSQL(QStringLiteral("CompanyInfo"),
+                                             { QStringLiteral("CompanyName"), QStringLiteral("BossName") }) });
     statement.BindText(QStringLiteral("CompanyName"), company->CompanyName);
     statement.BindText(QStringLiteral("BossName"), company->BossName);
     statement.Execute();
@@ -46,8 +46,8 @@ void TDataAccessFacade::UpdateCompany(TCompany* company)
         return;
     TTransactionScope transaction(Connection());
     TSQLStatement statement(Connection(),
-        { QStringLiteral("UPDATE CompanyInfo"), QStringLiteral("SET CompanyName = :CompanyName,"),
-            QStringLiteral("BossName = :BossName") });
+                            { QStringLiteral("UPDATE CompanyInfo"), QStringLiteral("SET CompanyName = :CompanyName,"),
+                              QStringLiteral("BossName = :BossName") });
     statement.BindText(QStringLiteral("CompanyName"), company->CompanyName);
     statement.BindText(QStringLiteral("BossName"), company->BossName);
     statement.Execute();

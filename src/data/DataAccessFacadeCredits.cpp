@@ -24,8 +24,8 @@ void TDataAccessFacade::LoadDebtorCredits(int debtorID, TCreditsList* credits)
     if (!credits)
         return;
     CheckDebtorExists(debtorID);
-    TSQLStatement statement(
-        Connection(), { QStringLiteral("SELECT * FROM Credits"), QStringLiteral("WHERE DebtorID = :DebtorID") });
+    TSQLStatement statement(Connection(),
+                            { QStringLiteral("SELECT * FROM Credits"), QStringLiteral("WHERE DebtorID = :DebtorID") });
     statement.BindInteger(QStringLiteral("DebtorID"), debtorID);
     // Read everything first, so that a failing read leaves the list as it was.
     TCreditsList loaded;
@@ -53,11 +53,12 @@ void TDataAccessFacade::InsertCredit(int debtorID, TCredit* credit)
         return;
     TTransactionScope transaction(Connection());
     CheckDebtorExists(debtorID);
-    TSQLStatement statement(Connection(),
+    TSQLStatement statement(
+        Connection(),
         { QStringLiteral("INSERT INTO Credits (DebtorID, PaymentDay, CreditSize, FullMustBePaymentSum, CreditPeriod, "
                          "YearPercent, ContractNumber, ContractDate) "),
-            QStringLiteral("VALUES (:DebtorID, :PaymentDay, :CreditSize, :FullMustBePaymentSum, :CreditPeriod, "
-                           ":YearPercent, :ContractNumber, :ContractDate)") });
+          QStringLiteral("VALUES (:DebtorID, :PaymentDay, :CreditSize, :FullMustBePaymentSum, :CreditPeriod, "
+                         ":YearPercent, :ContractNumber, :ContractDate)") });
     statement.BindInteger(QStringLiteral("DebtorID"), debtorID);
     BindCreditTerms(statement, *credit);
     statement.Execute();
@@ -72,13 +73,13 @@ void TDataAccessFacade::UpdateCredit(TCredit* credit)
         return;
     TTransactionScope transaction(Connection());
     CheckCreditExists(credit->GetID());
-    TSQLStatement statement(Connection(),
+    TSQLStatement statement(
+        Connection(),
         { QStringLiteral("UPDATE Credits SET PaymentDay = :PaymentDay, CreditSize = :CreditSize, "
                          "FullMustBePaymentSum = :FullMustBePaymentSum, "),
-            QStringLiteral(
-                "CreditPeriod = :CreditPeriod, YearPercent = :YearPercent, ContractNumber = :ContractNumber, "
-                "ContractDate = :ContractDate"),
-            QStringLiteral("WHERE CreditID = :CreditID") });
+          QStringLiteral("CreditPeriod = :CreditPeriod, YearPercent = :YearPercent, ContractNumber = :ContractNumber, "
+                         "ContractDate = :ContractDate"),
+          QStringLiteral("WHERE CreditID = :CreditID") });
     BindCreditTerms(statement, *credit);
     statement.BindInteger(QStringLiteral("CreditID"), credit->GetID());
     statement.Execute();
@@ -88,11 +89,11 @@ void TDataAccessFacade::UpdateCredit(TCredit* credit)
 void TDataAccessFacade::DeleteCredit(int creditID)
 {
     ExecuteWithID({ QStringLiteral("DELETE FROM Credits"), QStringLiteral("WHERE CreditID = :CreditID") },
-        QStringLiteral("CreditID"), creditID);
+                  QStringLiteral("CreditID"), creditID);
 }
 
 void TDataAccessFacade::DeleteDebtorCredits(int debtorID)
 {
     ExecuteWithID({ QStringLiteral("DELETE FROM Credits"), QStringLiteral("WHERE DebtorID = :DebtorID") },
-        QStringLiteral("DebtorID"), debtorID);
+                  QStringLiteral("DebtorID"), debtorID);
 }

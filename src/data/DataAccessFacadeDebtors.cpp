@@ -31,8 +31,8 @@ bool TDataAccessFacade::LoadDebtor(TDebtor* debtor)
     if (!debtor)
         return false;
     CheckDebtorExists(debtor->GetID());
-    TSQLStatement statement(
-        Connection(), { QStringLiteral("SELECT * FROM Debtors"), QStringLiteral("WHERE DebtorID = :DebtorID") });
+    TSQLStatement statement(Connection(),
+                            { QStringLiteral("SELECT * FROM Debtors"), QStringLiteral("WHERE DebtorID = :DebtorID") });
     statement.BindInteger(QStringLiteral("DebtorID"), debtor->GetID());
     if (!statement.Step())
         return false;
@@ -58,12 +58,12 @@ void TDataAccessFacade::InsertDebtor(TDebtor* debtor)
     if (!debtor)
         return;
     TTransactionScope transaction(Connection());
-    TSQLStatement statement(Connection(),
+    TSQLStatement statement(
+        Connection(),
         { QStringLiteral("INSERT INTO Debtors (Name, Surname, PatronymicName, Telephone, PostCode, Region, District, "
                          "City, Street, Building, Flat, PassportSeries, PassportNumber, PassportInfo) "),
-            QStringLiteral(
-                "VALUES (:Name, :Surname, :PatronymicName, :Telephone, :PostCode, :Region, :District, :City, "
-                ":Street, :Building, :Flat, :PassportSeries, :PassportNumber, :PassportInfo)") });
+          QStringLiteral("VALUES (:Name, :Surname, :PatronymicName, :Telephone, :PostCode, :Region, :District, :City, "
+                         ":Street, :Building, :Flat, :PassportSeries, :PassportNumber, :PassportInfo)") });
     BindDebtorFields(statement, *debtor);
     statement.Execute();
     const int id = GetLastInsertID();
@@ -80,14 +80,14 @@ void TDataAccessFacade::UpdateDebtor(TDebtor* debtor)
     if (!DebtorExists(debtor->GetID()))
         return;
     TSQLStatement statement(Connection(),
-        { QStringLiteral("UPDATE Debtors"),
-            QStringLiteral("SET Name = :Name, Surname = :Surname, PatronymicName = :PatronymicName,"),
-            QStringLiteral("Telephone = :Telephone,"),
-            QStringLiteral("PostCode = :PostCode, Region = :Region, District = :District, "),
-            QStringLiteral("City = :City, Street = :Street, Building = :Building, Flat = :Flat, "),
-            QStringLiteral("PassportSeries = :PassportSeries, PassportNumber = :PassportNumber, "
-                           "PassportInfo = :PassportInfo"),
-            QStringLiteral("WHERE DebtorID = :DebtorID") });
+                            { QStringLiteral("UPDATE Debtors"),
+                              QStringLiteral("SET Name = :Name, Surname = :Surname, PatronymicName = :PatronymicName,"),
+                              QStringLiteral("Telephone = :Telephone,"),
+                              QStringLiteral("PostCode = :PostCode, Region = :Region, District = :District, "),
+                              QStringLiteral("City = :City, Street = :Street, Building = :Building, Flat = :Flat, "),
+                              QStringLiteral("PassportSeries = :PassportSeries, PassportNumber = :PassportNumber, "
+                                             "PassportInfo = :PassportInfo"),
+                              QStringLiteral("WHERE DebtorID = :DebtorID") });
     BindDebtorFields(statement, *debtor);
     statement.BindInteger(QStringLiteral("DebtorID"), debtor->GetID());
     statement.Execute();
@@ -97,7 +97,7 @@ void TDataAccessFacade::UpdateDebtor(TDebtor* debtor)
 void TDataAccessFacade::DeleteDebtor(int debtorID)
 {
     ExecuteWithID({ QStringLiteral("DELETE FROM Debtors"), QStringLiteral("WHERE DebtorID = :DebtorID") },
-        QStringLiteral("DebtorID"), debtorID);
+                  QStringLiteral("DebtorID"), debtorID);
 }
 
 int TDataAccessFacade::GetMaxDebtorID()

@@ -29,21 +29,22 @@ void TDataAccessFacade::UpdateSchedulesDelay()
         TTransactionScope transaction(Connection());
         // Rows that have been late: uncovered and due before today.
         RunWithDate(Connection(),
-            { QStringLiteral("UPDATE PaymentSchedule"), QStringLiteral("SET WasDelay = 1"), QStringLiteral("WHERE"),
-                QStringLiteral("(PaymentDate < :TheDate)"),
-                QStringLiteral("AND (") + ShortfallUnits + QStringLiteral(" >= 100)") },
-            today);
+                    { QStringLiteral("UPDATE PaymentSchedule"), QStringLiteral("SET WasDelay = 1"),
+                      QStringLiteral("WHERE"), QStringLiteral("(PaymentDate < :TheDate)"),
+                      QStringLiteral("AND (") + ShortfallUnits + QStringLiteral(" >= 100)") },
+                    today);
         // Rows that are due: uncovered and due within three days, past ones included.
         RunWithDate(Connection(),
-            { QStringLiteral("UPDATE PaymentSchedule"), QStringLiteral("SET ActiveDelay = 1"), QStringLiteral("WHERE"),
-                QStringLiteral("(PaymentDate <= :TheDate)"),
-                QStringLiteral("AND (") + ShortfallUnits + QStringLiteral(" >= 100)") },
-            today.AddDays(3));
+                    { QStringLiteral("UPDATE PaymentSchedule"), QStringLiteral("SET ActiveDelay = 1"),
+                      QStringLiteral("WHERE"), QStringLiteral("(PaymentDate <= :TheDate)"),
+                      QStringLiteral("AND (") + ShortfallUnits + QStringLiteral(" >= 100)") },
+                    today.AddDays(3));
         // Only what the step above did not just confirm is cleared.
-        RunWithDate(Connection(),
+        RunWithDate(
+            Connection(),
             { QStringLiteral("UPDATE PaymentSchedule"), QStringLiteral("SET ActiveDelay = 0"), QStringLiteral("WHERE"),
-                QStringLiteral("    (ActiveDelay <> 0)"),
-                QStringLiteral("AND ((") + ShortfallUnits + QStringLiteral(" < 100) OR (PaymentDate > :TheDate))") },
+              QStringLiteral("    (ActiveDelay <> 0)"),
+              QStringLiteral("AND ((") + ShortfallUnits + QStringLiteral(" < 100) OR (PaymentDate > :TheDate))") },
             today.AddDays(3));
         transaction.Commit();
     }
@@ -72,8 +73,8 @@ void TDataAccessFacade::InsertDataBaseState(const DateTime& value)
 {
     TTransactionScope transaction(Connection());
     TSQLStatement statement(Connection(),
-        { QStringLiteral("INSERT INTO DataBaseState(LastSchedulesDelayUpdate)"),
-            QStringLiteral("VALUES (:TheDateTime)") });
+                            { QStringLiteral("INSERT INTO DataBaseState(LastSchedulesDelayUpdate)"),
+                              QStringLiteral("VALUES (:TheDateTime)") });
     statement.BindDateTime(QStringLiteral("TheDateTime"), value);
     statement.Execute();
     transaction.Commit();
@@ -82,7 +83,8 @@ void TDataAccessFacade::InsertDataBaseState(const DateTime& value)
 void TDataAccessFacade::UpdateDataBaseState(const DateTime& value)
 {
     TTransactionScope transaction(Connection());
-    TSQLStatement statement(Connection(),
+    TSQLStatement statement(
+        Connection(),
         { QStringLiteral("UPDATE DataBaseState"), QStringLiteral("SET LastSchedulesDelayUpdate = :TheDateTime") });
     statement.BindDateTime(QStringLiteral("TheDateTime"), value);
     statement.Execute();

@@ -10,9 +10,10 @@ void TDataAccessFacade::InsertPayment(int creditID, TPaymentHistoryItem* payment
         return;
     TTransactionScope transaction(Connection());
     CheckCreditExists(creditID);
-    TSQLStatement statement(Connection(),
+    TSQLStatement statement(
+        Connection(),
         { QStringLiteral("INSERT INTO PaymentHistory (CreditID, PaymentDate, PaymentSum, AheadSum) "),
-            QStringLiteral("VALUES (:CreditID, :PaymentDate, :PaymentSum, :AheadSum);") });
+          QStringLiteral("VALUES (:CreditID, :PaymentDate, :PaymentSum, :AheadSum);") });
     statement.BindInteger(QStringLiteral("CreditID"), creditID);
     statement.BindDateTime(QStringLiteral("PaymentDate"), payment->PaymentDate);
     statement.BindMoney(QStringLiteral("PaymentSum"), payment->PaymentSum);
@@ -29,8 +30,9 @@ bool TDataAccessFacade::LoadLastPayment(int creditID, TPaymentHistoryItem* payme
         return false;
     CheckCreditExists(creditID);
     TSQLStatement statement(Connection(),
-        { QStringLiteral("SELECT * FROM PaymentHistory"), QStringLiteral("WHERE CreditID = :CreditID"),
-            QStringLiteral("ORDER BY PaymentDate DESC") });
+                            { QStringLiteral("SELECT * FROM PaymentHistory"),
+                              QStringLiteral("WHERE CreditID = :CreditID"),
+                              QStringLiteral("ORDER BY PaymentDate DESC") });
     statement.BindInteger(QStringLiteral("CreditID"), creditID);
     if (!statement.Step())
         return false;
@@ -41,5 +43,5 @@ bool TDataAccessFacade::LoadLastPayment(int creditID, TPaymentHistoryItem* payme
 void TDataAccessFacade::DeleteCreditPayments(int creditID)
 {
     ExecuteWithID({ QStringLiteral("DELETE FROM PaymentHistory"), QStringLiteral("WHERE CreditID = :CreditID") },
-        QStringLiteral("CreditID"), creditID);
+                  QStringLiteral("CreditID"), creditID);
 }

@@ -37,7 +37,8 @@ bool TDataAccessFacade::LoadPaymentSchedule(int creditID, TPaymentSchedule* sche
     CheckCreditExists(creditID);
     // No ORDER BY: rows come in ScheduleID order, which is due-date order because
     // a schedule is inserted first row first and later rows only replace its tail.
-    TSQLStatement statement(Connection(),
+    TSQLStatement statement(
+        Connection(),
         { QStringLiteral("SELECT * FROM PaymentSchedule"), QStringLiteral("WHERE CreditID = :CreditID") });
     statement.BindInteger(QStringLiteral("CreditID"), creditID);
     TPaymentSchedule loaded;
@@ -53,9 +54,9 @@ bool TDataAccessFacade::LoadScheduleFromDate(int creditID, TPaymentScheduleItem*
         return false;
     CheckCreditExists(creditID);
     TSQLStatement statement(Connection(),
-        { QStringLiteral("SELECT * FROM PaymentSchedule"),
-            QStringLiteral("WHERE (CreditID = :CreditID) AND (PaymentDate >= :PaymentDate)"),
-            QStringLiteral("ORDER BY PaymentDate") });
+                            { QStringLiteral("SELECT * FROM PaymentSchedule"),
+                              QStringLiteral("WHERE (CreditID = :CreditID) AND (PaymentDate >= :PaymentDate)"),
+                              QStringLiteral("ORDER BY PaymentDate") });
     statement.BindInteger(QStringLiteral("CreditID"), creditID);
     // The day key: a row due that very day qualifies whatever the time of the argument.
     statement.BindDateTime(QStringLiteral("PaymentDate"), date, true);
@@ -70,11 +71,12 @@ void TDataAccessFacade::InsertScheduleItem(int creditID, TPaymentScheduleItem* i
         return;
     TTransactionScope transaction(Connection());
     CheckCreditExists(creditID);
-    TSQLStatement statement(Connection(),
+    TSQLStatement statement(
+        Connection(),
         { QStringLiteral("INSERT INTO PaymentSchedule (CreditID, PaymentDate, Balance, MustBePaymentSum, PayingOff, "
                          "CreditPercents, Annua) "),
-            QStringLiteral("VALUES (:CreditID, :PaymentDate, :Balance, :MustBePaymentSum, :PayingOff, :CreditPercents, "
-                           ":Annua)") });
+          QStringLiteral("VALUES (:CreditID, :PaymentDate, :Balance, :MustBePaymentSum, :PayingOff, :CreditPercents, "
+                         ":Annua)") });
     statement.BindInteger(QStringLiteral("CreditID"), creditID);
     BindScheduleItem(statement, *item);
     statement.Execute();
@@ -99,11 +101,12 @@ void TDataAccessFacade::UpdateScheduleItem(TPaymentScheduleItem* item)
     TTransactionScope transaction(Connection());
     if (!ScheduleItemExists(item->GetID()))
         throw Exception(QStringLiteral("Записи %1 в графике выплат не существует.").arg(item->GetID()));
-    TSQLStatement statement(Connection(),
+    TSQLStatement statement(
+        Connection(),
         { QStringLiteral("UPDATE PaymentSchedule"),
-            QStringLiteral("SET PaymentDate = :PaymentDate, Balance = :Balance, MustBePaymentSum = :MustBePaymentSum, "
-                           "PayingOff = :PayingOff, CreditPercents = :CreditPercents, Annua = :Annua"),
-            QStringLiteral("WHERE ScheduleID = :ScheduleID") });
+          QStringLiteral("SET PaymentDate = :PaymentDate, Balance = :Balance, MustBePaymentSum = :MustBePaymentSum, "
+                         "PayingOff = :PayingOff, CreditPercents = :CreditPercents, Annua = :Annua"),
+          QStringLiteral("WHERE ScheduleID = :ScheduleID") });
     BindScheduleItem(statement, *item);
     statement.BindInteger(QStringLiteral("ScheduleID"), item->GetID());
     statement.Execute();
@@ -113,7 +116,7 @@ void TDataAccessFacade::UpdateScheduleItem(TPaymentScheduleItem* item)
 void TDataAccessFacade::DeleteScheduleItem(int scheduleID)
 {
     ExecuteWithID({ QStringLiteral("DELETE FROM PaymentSchedule"), QStringLiteral("WHERE ScheduleID = :ScheduleID") },
-        QStringLiteral("ScheduleID"), scheduleID);
+                  QStringLiteral("ScheduleID"), scheduleID);
 }
 
 void TDataAccessFacade::SaveScheduleChanges(int creditID, TPaymentSchedule* schedule)
@@ -140,5 +143,5 @@ void TDataAccessFacade::SaveScheduleChanges(int creditID, TPaymentSchedule* sche
 void TDataAccessFacade::DeleteCreditSchedule(int creditID)
 {
     ExecuteWithID({ QStringLiteral("DELETE FROM PaymentSchedule"), QStringLiteral("WHERE CreditID = :CreditID") },
-        QStringLiteral("CreditID"), creditID);
+                  QStringLiteral("CreditID"), creditID);
 }

@@ -16,7 +16,8 @@ class TSQLiteConnection;
 // One statement of a facade operation: built from text lines, bound by
 // parameter name in the value forms of the file, run and discarded.
 // Every SQLite failure surfaces as EDatabaseException with SQLite's message.
-class TSQLStatement {
+class TSQLStatement
+{
 public:
     // The lines are joined with line breaks; the text goes to SQLite in Windows-1251.
     TSQLStatement(TSQLiteConnection& connection, const QStringList& lines);

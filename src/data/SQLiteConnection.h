@@ -9,7 +9,8 @@ class Database;
 
 // The one connection to the loan-book file. Text goes through it unconverted,
 // as Windows-1251 bytes (see Cp1251Codec).
-class TSQLiteConnection {
+class TSQLiteConnection
+{
 public:
     // How long a statement waits for another program's lock before it fails.
     static constexpr int DefaultBusyTimeoutMs = 5000;

@@ -27,8 +27,8 @@ void TTransactionScope::Commit()
     if (m_finished)
         return;
     // A failing commit leaves the transaction open; the destructor then rolls it back.
-    m_connection.Execute(
-        IsNested() ? QStringLiteral("RELEASE SAVEPOINT ") + m_savepoint : QStringLiteral("commit transaction"));
+    m_connection.Execute(IsNested() ? QStringLiteral("RELEASE SAVEPOINT ") + m_savepoint
+                                    : QStringLiteral("commit transaction"));
     m_finished = true;
     LeaveScope();
 }

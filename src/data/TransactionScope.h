@@ -9,9 +9,11 @@ class TSQLiteConnection;
 // a savepoint inside it, so an operation joins its caller's transaction
 // instead of failing. A scope left without Commit (a failure, an exception)
 // undoes everything written since it began.
-class TTransactionScope {
+class TTransactionScope
+{
 public:
-    enum class TKind {
+    enum class TKind
+    {
         Immediate, // takes the write lock at once, so no write fails half-way for a lock
         Deferred,
     };

@@ -1,7 +1,8 @@
 #pragma once
 
 // The overdue indexing as the waiting window sees it. Holding it never frees the facade.
-class IUpdateSchedulesDelayInterface {
+class IUpdateSchedulesDelayInterface
+{
 public:
     virtual void UpdateSchedulesDelay() = 0;
 

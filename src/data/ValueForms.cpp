@@ -21,7 +21,7 @@ QString DateTimeToText(const DateTime& value, bool dayOnly)
         return QString::asprintf("%04d-%02d-%02d 00:00:00.000", date.year(), date.month(), date.day());
     const QTime time = value.Time();
     return QString::asprintf("%04d-%02d-%02d %02d:%02d:%02d.%03d", date.year(), date.month(), date.day(), time.hour(),
-        time.minute(), time.second(), time.msec());
+                             time.minute(), time.second(), time.msec());
 }
 
 namespace {

@@ -37,8 +37,8 @@ bool ConnectChecked(TDataAccessFacade& facade, const QString& fileName)
     IDBVersionRef found;
     if (facade.VerifyDBVersion(RequiredDBVersion(), found))
         return true;
-    PrintError(
-        found ? DescribeVersion(found.get()) : QStringLiteral("Не найдена информация о типе и версии базы данных."));
+    PrintError(found ? DescribeVersion(found.get())
+                     : QStringLiteral("Не найдена информация о типе и версии базы данных."));
     return false;
 }
 

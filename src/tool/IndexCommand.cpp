@@ -12,7 +12,8 @@ namespace {
 
 // Puts a clock that shows the given day (at the real time of day) in place for
 // as long as the command runs.
-class TDayClock : public IClock {
+class TDayClock : public IClock
+{
 public:
     explicit TDayClock(QDate day)
         : m_day(day)
@@ -24,7 +25,8 @@ private:
     QDate m_day;
 };
 
-class TClockGuard {
+class TClockGuard
+{
 public:
     explicit TClockGuard(const IClock* clock) { Clock::SetClock(clock); }
     ~TClockGuard() { Clock::SetClock(nullptr); }

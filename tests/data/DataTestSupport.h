@@ -120,7 +120,8 @@ inline QByteArray IntegrityCheck(const QString& path)
 }
 
 // A new loan book in a folder of its own, with a facade open on it.
-struct TBook {
+struct TBook
+{
     QTemporaryDir dir;
     QString path = NewLoanBook(dir);
     std::unique_ptr<TDataAccessFacade> facade = OpenFacade(path);
@@ -129,8 +130,8 @@ struct TBook {
 };
 
 // One schedule row built by hand.
-inline std::unique_ptr<TPaymentScheduleItem> ScheduleRow(
-    const DateTime& due, const char* mustBePaymentSum, const char* annua = "888.4879")
+inline std::unique_ptr<TPaymentScheduleItem> ScheduleRow(const DateTime& due, const char* mustBePaymentSum,
+                                                         const char* annua = "888.4879")
 {
     auto row = std::make_unique<TPaymentScheduleItem>();
     row->PaymentDate = due;
@@ -155,7 +156,8 @@ inline void FillSchedule(TPaymentSchedule& schedule, const DateTime& firstDue, i
 }
 
 // Puts a fixed clock in place for the test and takes it away again.
-class TClockPin {
+class TClockPin
+{
 public:
     explicit TClockPin(const DateTime& now)
         : m_clock(now)

@@ -3,7 +3,8 @@
 
 #include <QTest>
 
-class TestCp1251Codec : public QObject {
+class TestCp1251Codec : public QObject
+{
     Q_OBJECT
 
 private slots:
@@ -61,9 +62,9 @@ private slots:
             QFAIL("the text was encoded");
         } catch (const ETextEncodingException& error) {
             QVERIFY2(error.Message().contains(QStringLiteral("«") + text + QStringLiteral("»")),
-                qPrintable(error.Message()));
+                     qPrintable(error.Message()));
             QVERIFY2(error.Message().contains(QStringLiteral("«") + character + QStringLiteral("»")),
-                qPrintable(error.Message()));
+                     qPrintable(error.Message()));
         }
     }
 };

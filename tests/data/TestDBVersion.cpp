@@ -3,7 +3,8 @@
 #include "data/DBVersion.h"
 #include "data/DataExceptions.h"
 
-class TestDBVersion : public QObject {
+class TestDBVersion : public QObject
+{
     Q_OBJECT
 
 private slots:

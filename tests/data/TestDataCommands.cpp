@@ -10,7 +10,8 @@
 namespace {
 
 // What a command printed on one of the standard streams while it ran.
-class TOutputCapture {
+class TOutputCapture
+{
 public:
     explicit TOutputCapture(FILE* stream)
         : m_stream(stream)
@@ -47,7 +48,8 @@ private:
     QTemporaryFile m_file;
 };
 
-struct TRun {
+struct TRun
+{
     int code = 0;
     QString out;
     QString err;
@@ -66,7 +68,8 @@ TRun Run(int (*command)(const QStringList&), const QStringList& args)
 
 }
 
-class TestDataCommands : public QObject {
+class TestDataCommands : public QObject
+{
     Q_OBJECT
 
     QTemporaryDir m_dir;
@@ -106,10 +109,11 @@ private slots:
                                           << "Не найдена информация о типе и версии базы данных.";
         QTest::newRow("not a database") << QByteArray("!garbage") << 1 << ""
                                         << "Не найдена информация о типе и версии базы данных.";
-        QTest::newRow("version beyond 32 bits") << QByteArray(
-            "UPDATE QDBVersion SET MajorVersion = 21, MinorVersion = 47, ReleaseVersion = 48, "
-            "BuildVersion = 3648") << 1 << ""
-                                                << "«2147483648» не является допустимым целым числом.";
+        QTest::newRow("version beyond 32 bits")
+            << QByteArray("UPDATE QDBVersion SET MajorVersion = 21, MinorVersion = 47, ReleaseVersion = 48, "
+                          "BuildVersion = 3648")
+            << 1 << ""
+            << "«2147483648» не является допустимым целым числом.";
     }
     void check()
     {
@@ -146,24 +150,24 @@ private slots:
     {
         const QString path = DataTest::NewLoanBook(m_dir, QStringLiteral("index.s3db"));
         DataTest::RawExec(path,
-            "INSERT INTO Debtors (Surname) VALUES ('A');"
-            "INSERT INTO Credits (DebtorID) VALUES (1);"
-            "INSERT INTO PaymentSchedule (CreditID, PaymentDate, MustBePaymentSum) "
-            "VALUES (1, '2009-05-11 00:00:00.000', 100), (1, '2009-05-20 00:00:00.000', 200)");
+                          "INSERT INTO Debtors (Surname) VALUES ('A');"
+                          "INSERT INTO Credits (DebtorID) VALUES (1);"
+                          "INSERT INTO PaymentSchedule (CreditID, PaymentDate, MustBePaymentSum) "
+                          "VALUES (1, '2009-05-11 00:00:00.000', 100), (1, '2009-05-20 00:00:00.000', 200)");
         const TRun run = Run(RunIndexCommand, { path, QStringLiteral("--today"), QStringLiteral("2009-05-12") });
         QCOMPARE(run.code, 0);
         QCOMPARE(run.err, QString());
         QCOMPARE(DataTest::RawColumn(path, "SELECT WasDelay || ActiveDelay FROM PaymentSchedule"),
-            (QList<QByteArray> { "11", "00" }));
+                 (QList<QByteArray> { "11", "00" }));
         QCOMPARE(DataTest::RawValue(path, "SELECT substr(LastSchedulesDelayUpdate, 1, 11) FROM DataBaseState"),
-            QByteArray("2009-05-12 "));
-        QCOMPARE(
-            DataTest::RawValue(path, "SELECT length(LastSchedulesDelayUpdate) FROM DataBaseState"), QByteArray("23"));
+                 QByteArray("2009-05-12 "));
+        QCOMPARE(DataTest::RawValue(path, "SELECT length(LastSchedulesDelayUpdate) FROM DataBaseState"),
+                 QByteArray("23"));
 
         // A later day, given before the file name.
         QCOMPARE(Run(RunIndexCommand, { QStringLiteral("--today"), QStringLiteral("2009-05-18"), path }).code, 0);
         QCOMPARE(DataTest::RawColumn(path, "SELECT WasDelay || ActiveDelay FROM PaymentSchedule"),
-            (QList<QByteArray> { "11", "01" }));
+                 (QList<QByteArray> { "11", "01" }));
     }
 
     void indexRefuses_data()
@@ -172,7 +176,7 @@ private slots:
         QTest::addColumn<int>("code");
         QTest::newRow("no file") << QStringList {} << 2;
         QTest::newRow("bad day") << QStringList { QStringLiteral("BOOK"), QStringLiteral("--today"),
-            QStringLiteral("12.05.2009") }
+                                                  QStringLiteral("12.05.2009") }
                                  << 2;
         QTest::newRow("day missing") << QStringList { QStringLiteral("BOOK"), QStringLiteral("--today") } << 2;
         QTest::newRow("unknown option") << QStringList { QStringLiteral("BOOK"), QStringLiteral("--fast") } << 2;

@@ -15,7 +15,8 @@
 
 // Failures in the middle of a write leave the file exactly as it was; locks,
 // kills and damaged files end in SQLite's message, never in a crash.
-class TestDataFaults : public QObject {
+class TestDataFaults : public QObject
+{
     Q_OBJECT
 
     std::unique_ptr<DataTest::TBook> m_book;
@@ -39,8 +40,8 @@ class TestDataFaults : public QObject {
     // The failure every test injects: a trigger of the test's own file.
     void InjectFault(const QByteArray& when)
     {
-        DataTest::RawExec(
-            m_book->path, "CREATE TRIGGER InjectedFault " + when + " BEGIN SELECT RAISE(ABORT, 'сбой записи'); END");
+        DataTest::RawExec(m_book->path,
+                          "CREATE TRIGGER InjectedFault " + when + " BEGIN SELECT RAISE(ABORT, 'сбой записи'); END");
     }
     template <typename F> void ExpectFaultLeavesFileUnchanged(F&& operation)
     {
@@ -196,11 +197,11 @@ private slots:
         } else {
             QVERIFY(DataTest::RawValue(m_book->path, "SELECT Count(*) FROM PaymentHistory").toInt() > 20);
             QCOMPARE(DataTest::RawValue(m_book->path,
-                         "SELECT (SELECT PaymentsSum FROM Credits WHERE CreditID = 1) = "
-                         "Round((SELECT Sum(PaymentSum) FROM PaymentHistory) * 10000) / 10000.0"),
-                QByteArray("1"));
+                                        "SELECT (SELECT PaymentsSum FROM Credits WHERE CreditID = 1) = "
+                                        "Round((SELECT Sum(PaymentSum) FROM PaymentHistory) * 10000) / 10000.0"),
+                     QByteArray("1"));
             QCOMPARE(DataTest::RawValue(m_book->path, "SELECT Count(*) FROM PaymentHistory WHERE OrderNumber IS NULL"),
-                QByteArray("0"));
+                     QByteArray("0"));
         }
         m_book->facade = DataTest::OpenFacade(m_book->path);
         IDBVersionRef found;

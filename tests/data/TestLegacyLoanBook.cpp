@@ -8,7 +8,8 @@
 
 // A file written by an earlier installation: its own schema, its own triggers,
 // dates of ten characters here and there, an empty PaymentsSum.
-class TestLegacyLoanBook : public QObject {
+class TestLegacyLoanBook : public QObject
+{
     Q_OBJECT
 
     QTemporaryDir m_dir;
@@ -135,7 +136,7 @@ private slots:
         QCOMPARE(flags.mid(12, 4), (QList<QByteArray> { "00", "11", "11", "00" }));
         QCOMPARE(flags.mid(18), (QList<QByteArray> { "11", "00", "00" })); // nothing paid
         QCOMPARE(DataTest::RawColumn(m_path, "SELECT DelayCount || ActiveDelayCount FROM Debtors ORDER BY DebtorID"),
-            (QList<QByteArray> { "12", "22", "11" }));
+                 (QList<QByteArray> { "12", "22", "11" }));
         QCOMPARE(m_facade->GetLastSchedulesDelayUpdate(), DateTime::FromYMD(2009, 5, 12, 8, 15));
         QCOMPARE(Raw("SELECT Count(*) FROM DataBaseState"), QByteArray("1"));
     }

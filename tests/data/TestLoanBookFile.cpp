@@ -4,7 +4,8 @@
 
 // A new loan book: what the program expects to find, fast lookups, and the
 // derived columns kept by the file itself.
-class TestLoanBookFile : public QObject {
+class TestLoanBookFile : public QObject
+{
     Q_OBJECT
 
     std::unique_ptr<DataTest::TBook> m_book;
@@ -22,7 +23,7 @@ private slots:
     void newBookContent()
     {
         QCOMPARE(Raw("SELECT DBType || MajorVersion || MinorVersion || ReleaseVersion || BuildVersion FROM QDBVersion"),
-            QByteArray("20003"));
+                 QByteArray("20003"));
         QCOMPARE(Raw("SELECT Count(*) FROM CompanyInfo"), QByteArray("1"));
         QCOMPARE(Raw("SELECT (SELECT Count(*) FROM Debtors) + (SELECT Count(*) FROM DataBaseState)"), QByteArray("0"));
         QCOMPARE(DataTest::IntegrityCheck(m_path), QByteArray("ok"));
@@ -86,8 +87,8 @@ private slots:
         while (query.executeStep())
             plan += QByteArray::fromStdString(query.getColumn(3).getString()) + "; ";
         QVERIFY2(plan.contains("USING INDEX") || plan.contains("USING COVERING INDEX")
-                || plan.contains("USING INTEGER PRIMARY KEY"),
-            plan.constData());
+                     || plan.contains("USING INTEGER PRIMARY KEY"),
+                 plan.constData());
         QVERIFY2(sorts || !plan.contains("TEMP B-TREE"), plan.constData());
     }
 
@@ -95,14 +96,14 @@ private slots:
     void triggersKeepDerivedColumns()
     {
         DataTest::RawExec(m_path,
-            "INSERT INTO Debtors (Surname) VALUES ('A');"
-            "INSERT INTO Credits (DebtorID) VALUES (1);"
-            "INSERT INTO Credits (DebtorID) VALUES (1);"
-            "INSERT INTO PaymentSchedule (CreditID, MustBePaymentSum) VALUES (1, 1), (1, 2), (2, 3);"
-            "UPDATE PaymentSchedule SET WasDelay = 1, ActiveDelay = 1;"
-            "UPDATE PaymentSchedule SET ActiveDelay = 0 WHERE ScheduleID = 2;");
+                          "INSERT INTO Debtors (Surname) VALUES ('A');"
+                          "INSERT INTO Credits (DebtorID) VALUES (1);"
+                          "INSERT INTO Credits (DebtorID) VALUES (1);"
+                          "INSERT INTO PaymentSchedule (CreditID, MustBePaymentSum) VALUES (1, 1), (1, 2), (2, 3);"
+                          "UPDATE PaymentSchedule SET WasDelay = 1, ActiveDelay = 1;"
+                          "UPDATE PaymentSchedule SET ActiveDelay = 0 WHERE ScheduleID = 2;");
         QCOMPARE(DataTest::RawColumn(m_path, "SELECT DelayCount || ActiveDelayCount FROM Credits"),
-            (QList<QByteArray> { "21", "11" }));
+                 (QList<QByteArray> { "21", "11" }));
         QCOMPARE(Raw("SELECT DelayCount || ActiveDelayCount FROM Debtors"), QByteArray("32"));
         DataTest::RawExec(m_path, "DELETE FROM PaymentSchedule WHERE ScheduleID = 1");
         QCOMPARE(Raw("SELECT DelayCount || ActiveDelayCount FROM Debtors"), QByteArray("21"));
@@ -110,12 +111,12 @@ private slots:
         QCOMPARE(Raw("SELECT DelayCount || ActiveDelayCount FROM Debtors"), QByteArray("10"));
 
         DataTest::RawExec(m_path,
-            "INSERT INTO PaymentHistory (CreditID, PaymentSum, AheadSum) VALUES (1, '0.1', 5);"
-            "INSERT INTO PaymentHistory (CreditID, PaymentSum) VALUES (1, '0.2');"
-            "UPDATE PaymentHistory SET PaymentSum = '0.7' WHERE PaymentID = 1;");
+                          "INSERT INTO PaymentHistory (CreditID, PaymentSum, AheadSum) VALUES (1, '0.1', 5);"
+                          "INSERT INTO PaymentHistory (CreditID, PaymentSum) VALUES (1, '0.2');"
+                          "UPDATE PaymentHistory SET PaymentSum = '0.7' WHERE PaymentID = 1;");
         QCOMPARE(Raw("SELECT PaymentsSum FROM Credits WHERE CreditID = 1"), QByteArray("0.9"));
-        QCOMPARE(
-            DataTest::RawColumn(m_path, "SELECT OrderNumber FROM PaymentHistory"), (QList<QByteArray> { "1", "2" }));
+        QCOMPARE(DataTest::RawColumn(m_path, "SELECT OrderNumber FROM PaymentHistory"),
+                 (QList<QByteArray> { "1", "2" }));
         DataTest::RawExec(m_path, "DELETE FROM PaymentHistory WHERE PaymentID = 1");
         QCOMPARE(Raw("SELECT PaymentsSum FROM Credits WHERE CreditID = 1"), QByteArray("0.2"));
     }

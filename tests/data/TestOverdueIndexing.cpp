@@ -5,7 +5,8 @@
 #include "domain/PaymentHistoryItem.h"
 
 // Today is 12 May 2009 throughout.
-class TestOverdueIndexing : public QObject {
+class TestOverdueIndexing : public QObject
+{
     Q_OBJECT
 
     std::unique_ptr<DataTest::TBook> m_book;
@@ -30,8 +31,8 @@ class TestOverdueIndexing : public QObject {
     }
     QList<QByteArray> Flags()
     {
-        return DataTest::RawColumn(
-            m_book->path, "SELECT WasDelay || ActiveDelay FROM PaymentSchedule ORDER BY ScheduleID");
+        return DataTest::RawColumn(m_book->path,
+                                   "SELECT WasDelay || ActiveDelay FROM PaymentSchedule ORDER BY ScheduleID");
     }
     QByteArray Raw(const QByteArray& sql) { return m_book->Raw(sql); }
 
@@ -76,9 +77,9 @@ private slots:
 
     void oneRow_data()
     {
-        QTest::addColumn<QByteArray>("dueDate"); // stored text
-        QTest::addColumn<QByteArray>("mustBePaid"); // MustBePaymentSum
-        QTest::addColumn<QByteArray>("paid"); // Credits.PaymentsSum as SQL
+        QTest::addColumn<QByteArray>("dueDate");     // stored text
+        QTest::addColumn<QByteArray>("mustBePaid");  // MustBePaymentSum
+        QTest::addColumn<QByteArray>("paid");        // Credits.PaymentsSum as SQL
         QTest::addColumn<QByteArray>("flagsBefore"); // WasDelay, ActiveDelay
         QTest::addColumn<QByteArray>("flagsAfter");
         QTest::newRow("due today, unpaid") << QByteArray("2009-05-12 00:00:00.000") << QByteArray("100")
@@ -115,13 +116,13 @@ private slots:
         QFETCH(QByteArray, flagsAfter);
         const int creditID = AddCredit();
         DataTest::RawExec(m_book->path,
-            "INSERT INTO PaymentSchedule (CreditID, PaymentDate, MustBePaymentSum, WasDelay, "
-            "ActiveDelay) VALUES ("
-                + QByteArray::number(creditID) + ", '" + dueDate + "', '" + mustBePaid + "', " + flagsBefore.left(1)
-                + ", " + flagsBefore.right(1)
-                + ");"
-                  "UPDATE Credits SET PaymentsSum = "
-                + paid);
+                          "INSERT INTO PaymentSchedule (CreditID, PaymentDate, MustBePaymentSum, WasDelay, "
+                          "ActiveDelay) VALUES ("
+                              + QByteArray::number(creditID) + ", '" + dueDate + "', '" + mustBePaid + "', "
+                              + flagsBefore.left(1) + ", " + flagsBefore.right(1)
+                              + ");"
+                                "UPDATE Credits SET PaymentsSum = "
+                              + paid);
         m_book->facade->UpdateSchedulesDelay();
         QCOMPARE(Flags(), QList<QByteArray> { flagsAfter });
         QCOMPARE(Raw("SELECT DelayCount || ActiveDelayCount FROM Credits"), flagsAfter);

@@ -47,7 +47,8 @@ TCredit SampleCredit()
 
 }
 
-class TestPersistence : public QObject {
+class TestPersistence : public QObject
+{
     Q_OBJECT
 
     std::unique_ptr<DataTest::TBook> m_book;
@@ -240,7 +241,7 @@ private slots:
         credit.ContractNumber = QStringLiteral("К-002");
         Facade().UpdateCredit(&credit);
         QCOMPARE(Raw("SELECT DebtorID || ' ' || CreditSize || ' ' || ContractNumber FROM Credits"),
-            QByteArray("1 1234.5 \xCA-002"));
+                 QByteArray("1 1234.5 \xCA-002"));
     }
 
     // Deletions never cascade; the caller deletes the dependent rows itself.
@@ -257,7 +258,7 @@ private slots:
         Facade().DeleteCreditSchedule(creditID);
         Facade().DeleteCreditPayments(creditID);
         QCOMPARE(Raw("SELECT (SELECT Count(*) FROM PaymentSchedule) + (SELECT Count(*) FROM PaymentHistory)"),
-            QByteArray("0"));
+                 QByteArray("0"));
         Facade().DeleteDebtor(1234); // nothing matches, nothing happens
     }
 
@@ -279,8 +280,8 @@ private slots:
         Facade().InsertPaymentSchedule(creditID, &schedule);
         for (const auto& row : schedule)
             QCOMPARE(row->GetID(), -1);
-        QCOMPARE(
-            Raw("SELECT typeof(WasDelay) || WasDelay || ActiveDelay FROM PaymentSchedule"), QByteArray("integer00"));
+        QCOMPARE(Raw("SELECT typeof(WasDelay) || WasDelay || ActiveDelay FROM PaymentSchedule"),
+                 QByteArray("integer00"));
 
         TPaymentSchedule loaded;
         QVERIFY(Facade().LoadPaymentSchedule(creditID, &loaded));
@@ -338,9 +339,10 @@ private slots:
         working.Add(DataTest::ScheduleRow(DateTime::FromYMD(2009, 5, 15), "3000"));
         Facade().SaveScheduleChanges(creditID, &working);
 
-        QCOMPARE(DataTest::RawColumn(m_book->path,
-                     "SELECT ScheduleID || ' ' || Annua || ' ' || MustBePaymentSum "
-                     "FROM PaymentSchedule ORDER BY ScheduleID"),
+        QCOMPARE(
+            DataTest::RawColumn(m_book->path,
+                                "SELECT ScheduleID || ' ' || Annua || ' ' || MustBePaymentSum "
+                                "FROM PaymentSchedule ORDER BY ScheduleID"),
             (QList<QByteArray> { "1 888.4879 888.4879", "2 92.1151 1776.9758", "5 888.4879 2000", "6 888.4879 3000" }));
         QVERIFY_THROWS_EXCEPTION(ECreditNotExistsException, Facade().SaveScheduleChanges(55, &working));
     }
@@ -361,9 +363,9 @@ private slots:
         QCOMPARE(second.GetID(), 2);
         QCOMPARE(Raw("SELECT PaymentsSum FROM Credits"), QByteArray("1776.9758"));
         QCOMPARE(DataTest::RawColumn(m_book->path, "SELECT OrderNumber FROM PaymentHistory"),
-            (QList<QByteArray> { "1", "2" }));
-        QCOMPARE(
-            Raw("SELECT PaymentDate FROM PaymentHistory WHERE PaymentID = 2"), QByteArray("2009-02-14 16:45:00.250"));
+                 (QList<QByteArray> { "1", "2" }));
+        QCOMPARE(Raw("SELECT PaymentDate FROM PaymentHistory WHERE PaymentID = 2"),
+                 QByteArray("2009-02-14 16:45:00.250"));
 
         // Two payments of one day are told apart by their time.
         TPaymentHistoryItem last;
@@ -415,23 +417,23 @@ private slots:
         QCOMPARE(loaded.BossName, QString());
         Facade().SaveCompany(&company);
         QCOMPARE(Raw("SELECT Count(*) || CompanyName FROM CompanyInfo"),
-            QByteArray("1\xCE\xCE\xCE \xAB\xD0\xEE\xEC\xE0\xF8\xEA\xE0\xBB"));
+                 QByteArray("1\xCE\xCE\xCE \xAB\xD0\xEE\xEC\xE0\xF8\xEA\xE0\xBB"));
     }
 
     void statementBuilding()
     {
         QCOMPARE(TDataAccessFacade::JoinNames({ QStringLiteral("A"), QStringLiteral("B") }, QStringLiteral(":")),
-            QStringLiteral(":A, :B"));
-        QCOMPARE(TDataAccessFacade::BuildInsertSQL(
-                     QStringLiteral("CompanyInfo"), { QStringLiteral("CompanyName"), QStringLiteral("BossName") }),
-            QStringLiteral("INSERT INTO CompanyInfo (CompanyName, BossName)\r\nVALUES (:CompanyName, :BossName)"));
+                 QStringLiteral(":A, :B"));
+        QCOMPARE(TDataAccessFacade::BuildInsertSQL(QStringLiteral("CompanyInfo"),
+                                                   { QStringLiteral("CompanyName"), QStringLiteral("BossName") }),
+                 QStringLiteral("INSERT INTO CompanyInfo (CompanyName, BossName)\r\nVALUES (:CompanyName, :BossName)"));
         QCOMPARE(
             TDataAccessFacade::BuildSelectSQL(QStringLiteral("Debtors"), { QStringLiteral("Max(DebtorID) AS MaxID") }),
             QStringLiteral("SELECT Max(DebtorID) AS MaxID FROM Debtors"));
         QCOMPARE(TDataAccessFacade::DateTimeToSQLText(DateTime::FromYMD(2009, 5, 7, 13, 1), true),
-            QStringLiteral("2009-05-07 00:00:00.000"));
+                 QStringLiteral("2009-05-07 00:00:00.000"));
         QCOMPARE(TDataAccessFacade::DateTimeToSQLText(DateTime::FromYMD(2009, 5, 7, 13, 1), false),
-            QStringLiteral("2009-05-07 13:01:00.000"));
+                 QStringLiteral("2009-05-07 13:01:00.000"));
     }
 
     void setParamValue_data()
@@ -452,8 +454,8 @@ private slots:
     {
         QFETCH(QVariant, value);
         QFETCH(QByteArray, stored);
-        TSQLStatement statement(
-            Facade().Connection(), { QStringLiteral("SELECT typeof(:V) || ' ' || IfNull(:V, '')") });
+        TSQLStatement statement(Facade().Connection(),
+                                { QStringLiteral("SELECT typeof(:V) || ' ' || IfNull(:V, '')") });
         TDataAccessFacade::SetParamValue(statement, QStringLiteral("V"), value);
         TDataAccessFacade::SetParamValue(statement, QStringLiteral("Absent"), value); // skipped
         QVERIFY(statement.Step());

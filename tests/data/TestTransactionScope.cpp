@@ -5,7 +5,8 @@
 #include "domain/Credit.h"
 #include "domain/Debtor.h"
 
-class TestTransactionScope : public QObject {
+class TestTransactionScope : public QObject
+{
     Q_OBJECT
 
     std::unique_ptr<DataTest::TBook> m_book;

@@ -2,7 +2,8 @@
 
 #include <QTest>
 
-class TestValueForms : public QObject {
+class TestValueForms : public QObject
+{
     Q_OBJECT
 
 private slots:
