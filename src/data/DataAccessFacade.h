@@ -4,6 +4,7 @@
 #include "UpdateSchedulesDelayInterface.h"
 #include "domain/DateTime.h"
 
+#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -94,7 +95,8 @@ private:
     // Runs a writing statement with one integer parameter in its own transaction scope.
     void ExecuteWithID(const QStringList& lines, const QString& name, int id);
     static void BindScheduleItem(TSQLStatement& statement, const TPaymentScheduleItem& item);
-    static void ReadScheduleItem(const TSQLStatement& statement, TPaymentScheduleItem* item);
+    // Inserts the rows for the credit with one prepared statement; no check, no transaction of its own.
+    void InsertScheduleRows(int creditID, const QList<const TPaymentScheduleItem*>& items);
 };
 
 // The single facade of the program, created on first use.

@@ -5,19 +5,42 @@
 #include "domain/Exception.h"
 #include "domain/PaymentSchedule.h"
 
-void TDataAccessFacade::ReadScheduleItem(const TSQLStatement& statement, TPaymentScheduleItem* item)
+namespace {
+
+// Where the columns of a schedule row are, found once per statement rather than once per row.
+struct TScheduleColumns
 {
-    item->SetID(int(statement.Integer(QStringLiteral("ScheduleID"))));
-    item->PaymentDate = statement.DateTimeValue(QStringLiteral("PaymentDate"));
-    item->Balance = statement.MoneyValue(QStringLiteral("Balance"));
-    item->MustBePaymentSum = statement.MoneyValue(QStringLiteral("MustBePaymentSum"));
-    item->PayingOff = statement.MoneyValue(QStringLiteral("PayingOff"));
-    item->CreditPercents = statement.MoneyValue(QStringLiteral("CreditPercents"));
-    item->Annua = statement.MoneyValue(QStringLiteral("Annua"));
-    item->WasDelay = statement.Flag(QStringLiteral("WasDelay"));
-    item->ActiveDelay = statement.Flag(QStringLiteral("ActiveDelay"));
+    explicit TScheduleColumns(const TSQLStatement& statement)
+        : ScheduleID(statement.ColumnIndex(QStringLiteral("ScheduleID")))
+        , PaymentDate(statement.ColumnIndex(QStringLiteral("PaymentDate")))
+        , Balance(statement.ColumnIndex(QStringLiteral("Balance")))
+        , MustBePaymentSum(statement.ColumnIndex(QStringLiteral("MustBePaymentSum")))
+        , PayingOff(statement.ColumnIndex(QStringLiteral("PayingOff")))
+        , CreditPercents(statement.ColumnIndex(QStringLiteral("CreditPercents")))
+        , Annua(statement.ColumnIndex(QStringLiteral("Annua")))
+        , WasDelay(statement.ColumnIndex(QStringLiteral("WasDelay")))
+        , ActiveDelay(statement.ColumnIndex(QStringLiteral("ActiveDelay")))
+    {
+    }
+
+    int ScheduleID, PaymentDate, Balance, MustBePaymentSum, PayingOff, CreditPercents, Annua, WasDelay, ActiveDelay;
+};
+
+void ReadScheduleItem(const TSQLStatement& statement, const TScheduleColumns& columns, TPaymentScheduleItem* item)
+{
+    item->SetID(int(statement.Integer(columns.ScheduleID)));
+    item->PaymentDate = statement.DateTimeValue(columns.PaymentDate);
+    item->Balance = statement.MoneyValue(columns.Balance);
+    item->MustBePaymentSum = statement.MoneyValue(columns.MustBePaymentSum);
+    item->PayingOff = statement.MoneyValue(columns.PayingOff);
+    item->CreditPercents = statement.MoneyValue(columns.CreditPercents);
+    item->Annua = statement.MoneyValue(columns.Annua);
+    item->WasDelay = statement.Flag(columns.WasDelay);
+    item->ActiveDelay = statement.Flag(columns.ActiveDelay);
     item->Modified = false;
     item->Deleted = false;
+}
+
 }
 
 void TDataAccessFacade::BindScheduleItem(TSQLStatement& statement, const TPaymentScheduleItem& item)
@@ -41,9 +64,10 @@ bool TDataAccessFacade::LoadPaymentSchedule(int creditID, TPaymentSchedule* sche
         Connection(),
         { QStringLiteral("SELECT * FROM PaymentSchedule"), QStringLiteral("WHERE CreditID = :CreditID") });
     statement.BindInteger(QStringLiteral("CreditID"), creditID);
+    const TScheduleColumns columns(statement);
     TPaymentSchedule loaded;
     while (statement.Step())
-        ReadScheduleItem(statement, loaded.Add(std::make_unique<TPaymentScheduleItem>()));
+        ReadScheduleItem(statement, columns, loaded.Add(std::make_unique<TPaymentScheduleItem>()));
     *schedule = std::move(loaded);
     return true;
 }
@@ -61,8 +85,23 @@ bool TDataAccessFacade::LoadScheduleFromDate(int creditID, TPaymentScheduleItem*
     // The day key: a row due that very day qualifies whatever the time of the argument.
     statement.BindDateTime(QStringLiteral("PaymentDate"), date, true);
     if (statement.Step())
-        ReadScheduleItem(statement, item);
+        ReadScheduleItem(statement, TScheduleColumns(statement), item);
     return true;
+}
+
+void TDataAccessFacade::InsertScheduleRows(int creditID, const QList<const TPaymentScheduleItem*>& items)
+{
+    TSQLStatement statement(Connection(),
+                            { QStringLiteral("INSERT INTO PaymentSchedule (CreditID, PaymentDate, Balance, "
+                                             "MustBePaymentSum, PayingOff, CreditPercents, Annua) "),
+                              QStringLiteral("VALUES (:CreditID, :PaymentDate, :Balance, :MustBePaymentSum, "
+                                             ":PayingOff, :CreditPercents, :Annua)") });
+    statement.BindInteger(QStringLiteral("CreditID"), creditID);
+    for (const TPaymentScheduleItem* item : items) {
+        BindScheduleItem(statement, *item);
+        statement.Execute();
+        statement.Reset();
+    }
 }
 
 void TDataAccessFacade::InsertScheduleItem(int creditID, TPaymentScheduleItem* item)
@@ -71,15 +110,7 @@ void TDataAccessFacade::InsertScheduleItem(int creditID, TPaymentScheduleItem* i
         return;
     TTransactionScope transaction(Connection());
     CheckCreditExists(creditID);
-    TSQLStatement statement(
-        Connection(),
-        { QStringLiteral("INSERT INTO PaymentSchedule (CreditID, PaymentDate, Balance, MustBePaymentSum, PayingOff, "
-                         "CreditPercents, Annua) "),
-          QStringLiteral("VALUES (:CreditID, :PaymentDate, :Balance, :MustBePaymentSum, :PayingOff, :CreditPercents, "
-                         ":Annua)") });
-    statement.BindInteger(QStringLiteral("CreditID"), creditID);
-    BindScheduleItem(statement, *item);
-    statement.Execute();
+    InsertScheduleRows(creditID, { item });
     transaction.Commit();
 }
 
@@ -89,8 +120,11 @@ void TDataAccessFacade::InsertPaymentSchedule(int creditID, TPaymentSchedule* sc
         return;
     TTransactionScope transaction(Connection());
     CheckCreditExists(creditID);
+    // Every row whatever its flags, in order; the credit was checked once for all of them.
+    QList<const TPaymentScheduleItem*> items;
     for (const auto& item : *schedule)
-        InsertScheduleItem(creditID, item.get());
+        items << item.get();
+    InsertScheduleRows(creditID, items);
     transaction.Commit();
 }
 

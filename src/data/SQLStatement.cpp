@@ -10,6 +10,7 @@
 #include <SQLiteCpp/Statement.h>
 #include <sqlite3.h>
 
+#include <cmath>
 #include <limits>
 #include <string>
 
@@ -98,6 +99,11 @@ int TSQLStatement::Execute()
     });
 }
 
+void TSQLStatement::Reset()
+{
+    GuardSQLite([&] { m_statement->reset(); });
+}
+
 int TSQLStatement::ColumnCount() const
 {
     return m_statement->getColumnCount();
@@ -120,11 +126,17 @@ QString TSQLStatement::ColumnDeclaredType(int column) const
 
 int TSQLStatement::ColumnIndex(const QString& name) const
 {
-    if (m_columns.isEmpty()) {
-        for (int i = ColumnCount() - 1; i >= 0; --i) // the first of two equal names wins
-            m_columns.insert(ColumnName(i).toLower(), i);
+    if (m_lowerColumns.isEmpty()) {
+        // Names are compared regardless of letter case, and the first of two equal names wins.
+        for (int i = ColumnCount() - 1; i >= 0; --i)
+            m_lowerColumns.insert(ColumnName(i).toLower(), i);
+        for (int i = 0; i < ColumnCount(); ++i)
+            m_columns.insert(ColumnName(i), m_lowerColumns.value(ColumnName(i).toLower()));
     }
-    return m_columns.value(name.toLower(), -1);
+    // The name as the statement spells it is the usual case and needs no lower-case copy.
+    if (const auto exact = m_columns.constFind(name); exact != m_columns.constEnd())
+        return exact.value();
+    return m_lowerColumns.value(name.toLower(), -1);
 }
 
 int TSQLStatement::RequiredColumn(const QString& name) const
@@ -178,9 +190,21 @@ Money TSQLStatement::MoneyValue(int column) const
         return Money();
     case SQLITE_NULL:
         return Money();
+    case SQLITE_FLOAT: {
+        // The value is read as the text SQLite gives for it (15 significant digits),
+        // rounded to four decimals. Below 1e10 that text is within 0.05 ten-thousandths
+        // of the real itself, so when the real is clearly off a tie the nearest whole
+        // number of ten-thousandths is the same either way, and no text is needed.
+        const double real = value.getDouble();
+        if (std::fabs(real) < 1e10) {
+            const long double units = static_cast<long double>(real) * Money::UnitsPerRouble;
+            const long double nearest = std::nearbyintl(units);
+            if (std::fabs(units - nearest) < 0.25L)
+                return Money::FromUnits(static_cast<std::int64_t>(nearest));
+        }
+        return ValueForms::MoneyFromText(Text(column));
+    }
     default:
-        // A real comes out as its shortest text of up to 15 digits, which shows
-        // a four-decimal amount exactly.
         return ValueForms::MoneyFromText(Text(column));
     }
 }

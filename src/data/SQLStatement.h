@@ -43,6 +43,8 @@ public:
     bool Step();
     // Runs the statement to its end; the number of rows it changed.
     int Execute();
+    // Makes the statement ready to run again; the bindings stay until rebound.
+    void Reset();
 
     int ColumnCount() const;
     QString ColumnName(int column) const;
@@ -73,5 +75,7 @@ private:
     void BindBytes(int index, const QByteArray& bytes);
 
     std::unique_ptr<SQLite::Statement> m_statement;
-    mutable QHash<QString, int> m_columns; // lower-case name -> first index, built on first use
+    // Name -> first index, as given and in lower case; built on first use.
+    mutable QHash<QString, int> m_columns;
+    mutable QHash<QString, int> m_lowerColumns;
 };

@@ -26,18 +26,20 @@ QString DateTimeToText(const DateTime& value, bool dayOnly)
 
 namespace {
 
-    // One number at 1-based character positions [first, first + count); false when it is not one.
-    bool Part(const QString& text, int first, int count, int& value)
-    {
-        const QString part = text.mid(first - 1, count);
-        if (part.isEmpty())
+// One number at 1-based character positions [first, first + count); false when it is not one.
+bool Part(QStringView text, int first, int count, int& value)
+{
+    const QStringView part = text.mid(first - 1, count);
+    if (part.isEmpty())
+        return false;
+    value = 0;
+    for (const QChar c : part) {
+        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
             return false;
-        for (const QChar c : part)
-            if (c < QLatin1Char('0') || c > QLatin1Char('9'))
-                return false;
-        value = part.toInt();
-        return true;
+        value = value * 10 + (c.unicode() - '0');
     }
+    return true;
+}
 
 }
 

@@ -462,6 +462,31 @@ private slots:
         QCOMPARE(Cp1251::Encode(statement.Text(0)), stored);
     }
 
+    // Values as earlier files and SQLite arithmetic leave them, read as money.
+    void moneyRead_data()
+    {
+        QTest::addColumn<QString>("expression");
+        QTest::addColumn<qint64>("units");
+        QTest::newRow("real") << "1776.9758" << qint64(17769758);
+        QTest::newRow("real sum off by a hair") << "0.1 + 0.2" << qint64(3000);
+        QTest::newRow("negative real") << "-0.0003" << qint64(-3);
+        // Read through its 15-digit text, as SQLite gives it.
+        QTest::newRow("large real") << "123456789012.3456" << qint64(1234567890123460);
+        QTest::newRow("integer") << "10000" << qint64(100000000);
+        QTest::newRow("text") << "'1234.5'" << qint64(12345000);
+        QTest::newRow("text tie goes to even") << "'0.00005'" << qint64(0);
+        QTest::newRow("null") << "NULL" << qint64(0);
+        QTest::newRow("junk") << "'abc'" << qint64(0);
+    }
+    void moneyRead()
+    {
+        QFETCH(QString, expression);
+        QFETCH(qint64, units);
+        TSQLStatement statement(Facade().Connection(), { QStringLiteral("SELECT ") + expression });
+        QVERIFY(statement.Step());
+        QCOMPARE(statement.MoneyValue(0).Units(), units);
+    }
+
     void connectionFileName()
     {
         TSQLiteConnection connection;
