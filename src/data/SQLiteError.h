@@ -2,22 +2,17 @@
 
 #include "DataExceptions.h"
 
-#include <utility>
+#include <SQLiteCpp/Exception.h>
 
-namespace SQLite {
-class Exception;
-}
+#include <utility>
 
 // Turns an error of the SQLite wrapper into the system's database error with
 // SQLite's own message.
 [[noreturn]] void RaiseDatabaseError(const SQLite::Exception& error);
 
 // Runs the call and reports SQLite's failures as EDatabaseException.
-template <typename F> decltype(auto) GuardSQLite(F&& call);
-
-#include <SQLiteCpp/Exception.h>
-
-template <typename F> decltype(auto) GuardSQLite(F&& call)
+template <typename F>
+decltype(auto) GuardSQLite(F&& call)
 {
     try {
         return std::forward<F>(call)();
