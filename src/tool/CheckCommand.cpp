@@ -8,7 +8,7 @@
 int RunCheckCommand(const QStringList& args)
 {
     if (args.size() != 1)
-        return DataCommands::Usage(QStringLiteral("check ФАЙЛ"));
+        return DataCommands::WrongArguments(QStringLiteral("Нужен ровно один файл базы данных."));
     TDataAccessFacade& facade = *GetDataAccessFacade();
     int code = 1;
     try {

@@ -7,7 +7,7 @@
 int RunCreateCommand(const QStringList& args)
 {
     if (args.size() != 1)
-        return DataCommands::Usage(QStringLiteral("create ФАЙЛ"));
+        return DataCommands::WrongArguments(QStringLiteral("Нужен ровно один файл базы данных."));
     try {
         CreateLoanBookFile(args.at(0));
     } catch (const Exception& error) {

@@ -1,10 +1,12 @@
 #pragma once
 
+#include "ToolCommand.h"
+
 #include <QStringList>
 
 // The loan-book commands of varnel-tool. Each takes the arguments after the
-// command's name and returns the exit code: 0 done, 1 failed (the message is
-// on stderr), 2 wrong arguments (usage on stderr).
+// command's name and returns a TToolExitCode; the messages go to stderr, the
+// usage line for wrong arguments is added by the caller.
 
 // create FILE: a new, empty loan book; an existing file is refused.
 int RunCreateCommand(const QStringList& args);

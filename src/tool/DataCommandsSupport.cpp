@@ -1,4 +1,5 @@
 #include "DataCommandsSupport.h"
+#include "ToolCommand.h"
 
 #include "data/DBVersion.h"
 #include "data/DataAccessFacade.h"
@@ -19,10 +20,10 @@ void PrintError(const QString& text)
     QTextStream(stderr) << text << Qt::endl;
 }
 
-int Usage(const QString& usage)
+int WrongArguments(const QString& reason)
 {
-    PrintError(QStringLiteral("Использование: varnel-tool ") + usage);
-    return 2;
+    PrintError(reason);
+    return ecUsage;
 }
 
 bool ConnectChecked(TDataAccessFacade& facade, const QString& fileName)

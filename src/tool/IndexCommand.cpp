@@ -36,26 +36,25 @@ public:
 
 int RunIndexCommand(const QStringList& args)
 {
-    const QString usage = QStringLiteral("index ФАЙЛ [--today ГГГГ-ММ-ДД]");
     QString fileName;
     QDate today = QDate::currentDate();
     for (int i = 0; i < args.size(); ++i) {
         if (args.at(i) == QLatin1String("--today")) {
             if (i + 1 >= args.size())
-                return DataCommands::Usage(usage);
+                return DataCommands::WrongArguments(QStringLiteral("После --today нужна дата."));
             today = QDate::fromString(args.at(++i), QStringLiteral("yyyy-MM-dd"));
             if (!today.isValid()) {
                 DataCommands::PrintError(QStringLiteral("Неверная дата: %1").arg(args.at(i)));
-                return DataCommands::Usage(usage);
+                return ecUsage;
             }
         } else if (fileName.isEmpty() && !args.at(i).startsWith(QLatin1String("--"))) {
             fileName = args.at(i);
         } else {
-            return DataCommands::Usage(usage);
+            return DataCommands::WrongArguments(QStringLiteral("Лишний параметр: %1").arg(args.at(i)));
         }
     }
     if (fileName.isEmpty())
-        return DataCommands::Usage(usage);
+        return DataCommands::WrongArguments(QStringLiteral("Не задан файл базы данных."));
 
     const TDayClock clock(today);
     const TClockGuard guard(&clock);
