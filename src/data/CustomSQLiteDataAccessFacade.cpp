@@ -1,0 +1,94 @@
+#include "CustomSQLiteDataAccessFacade.h"
+
+#include "DataExceptions.h"
+#include "SQLStatement.h"
+#include "SQLiteConnection.h"
+#include "ValueForms.h"
+
+#include <QDateTime>
+
+TCustomSQLiteDataAccessFacade::TCustomSQLiteDataAccessFacade()
+    : m_connection(std::make_unique<TSQLiteConnection>())
+{
+}
+
+TCustomSQLiteDataAccessFacade::~TCustomSQLiteDataAccessFacade() = default;
+
+bool TCustomSQLiteDataAccessFacade::CheckVersionByFieldNames(const TDBVersionFieldNames& names,
+                                                             const IDBVersionRef& required, IDBVersionRef& found)
+{
+    found.reset();
+    if (!required)
+        return false;
+    const QStringList columns { names.DBTypeFieldName, names.MajorVersionFieldName, names.MinorVersionFieldName,
+                                names.ReleaseVersionFieldName, names.BuildVersionFieldName };
+    try {
+        TSQLStatement statement(*m_connection,
+                                { QStringLiteral("SELECT ") + JoinNames(columns) + QStringLiteral(" FROM ")
+                                  + names.TableName });
+        if (!statement.Step())
+            return false;
+        found = TDBVersionObject::Create(int(statement.Integer(0)), int(statement.Integer(1)),
+                                         int(statement.Integer(2)), int(statement.Integer(3)),
+                                         int(statement.Integer(4)));
+    } catch (const EDatabaseException&) {
+        // No such table or column, not a database at all: simply not our file.
+        return false;
+    }
+    return CompareDBVersions(required.get(), found.get());
+}
+
+void TCustomSQLiteDataAccessFacade::SetParamValue(TSQLStatement& statement, const QString& name,
+                                                  const QVariant& value)
+{
+    if (!statement.HasParam(name))
+        return;
+    if (value.isNull()) {
+        statement.BindNull(name);
+        return;
+    }
+    switch (value.metaType().id()) {
+    case QMetaType::Double:
+    case QMetaType::Float:
+        statement.BindText(name, ValueForms::RealToText(value.toDouble()));
+        return;
+    case QMetaType::Int:
+    case QMetaType::UInt:
+    case QMetaType::LongLong:
+    case QMetaType::Long:
+    case QMetaType::Short:
+    case QMetaType::Bool:
+        statement.BindInteger(name, value.toLongLong());
+        return;
+    case QMetaType::QDate:
+        statement.BindDateTime(name, DateTime(value.toDate()));
+        return;
+    case QMetaType::QDateTime: {
+        const QDateTime moment = value.toDateTime();
+        statement.BindDateTime(name, DateTime(moment.date(), moment.time()));
+        return;
+    }
+    default:
+        break;
+    }
+    if (value.metaType() == QMetaType::fromType<Money>())
+        statement.BindMoney(name, value.value<Money>());
+    else if (value.metaType() == QMetaType::fromType<DateTime>())
+        statement.BindDateTime(name, value.value<DateTime>());
+    else
+        statement.BindText(name, value.toString());
+}
+
+QString TCustomSQLiteDataAccessFacade::DateTimeToSQLText(const DateTime& value, bool dayOnly)
+{
+    return ValueForms::DateTimeToText(value, dayOnly);
+}
+
+QString TCustomSQLiteDataAccessFacade::JoinNames(const QStringList& names, const QString& prefix)
+{
+    QStringList prefixed;
+    prefixed.reserve(names.size());
+    for (const QString& name : names)
+        prefixed << prefix + name;
+    return prefixed.join(QStringLiteral(", "));
+}

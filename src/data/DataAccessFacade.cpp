@@ -1,0 +1,89 @@
+#include "DataAccessFacade.h"
+
+#include "DataExceptions.h"
+#include "SQLStatement.h"
+#include "SQLiteConnection.h"
+
+#include <memory>
+
+namespace {
+std::unique_ptr<TDataAccessFacade> g_facade;
+}
+
+TDataAccessFacade* GetDataAccessFacade()
+{
+    if (!g_facade)
+        g_facade = std::make_unique<TDataAccessFacade>();
+    return g_facade.get();
+}
+
+void FreeDataAccessFacade()
+{
+    g_facade.reset();
+}
+
+TDataAccessFacade::TDataAccessFacade() = default;
+
+TDataAccessFacade::~TDataAccessFacade() = default;
+
+bool TDataAccessFacade::RowExists(const QStringList& lines, const QString& name, int id)
+{
+    TSQLStatement statement(Connection(), lines);
+    statement.BindInteger(name, id);
+    return statement.Step();
+}
+
+bool TDataAccessFacade::DebtorExists(int debtorID)
+{
+    return RowExists({ QStringLiteral("SELECT DebtorID FROM Debtors"), QStringLiteral("WHERE DebtorID = :DebtorID") },
+                     QStringLiteral("DebtorID"), debtorID);
+}
+
+bool TDataAccessFacade::CreditExists(int creditID)
+{
+    return RowExists({ QStringLiteral("SELECT CreditID FROM Credits"), QStringLiteral("WHERE CreditID = :CreditID") },
+                     QStringLiteral("CreditID"), creditID);
+}
+
+bool TDataAccessFacade::ScheduleItemExists(int scheduleID)
+{
+    return RowExists({ QStringLiteral("SELECT ScheduleID FROM PaymentSchedule"),
+                       QStringLiteral("WHERE ScheduleID = :ScheduleID") },
+                     QStringLiteral("ScheduleID"), scheduleID);
+}
+
+bool TDataAccessFacade::CompanyExists()
+{
+    TSQLStatement statement(Connection(), { QStringLiteral("SELECT * FROM CompanyInfo") });
+    return statement.Step();
+}
+
+void TDataAccessFacade::CheckDebtorExists(int debtorID)
+{
+    if (!DebtorExists(debtorID))
+        throw EDebtorNotExistsException(debtorID);
+}
+
+void TDataAccessFacade::CheckCreditExists(int creditID)
+{
+    if (!CreditExists(creditID))
+        throw ECreditNotExistsException(creditID);
+}
+
+int TDataAccessFacade::GetLastInsertID()
+{
+    TSQLStatement statement(Connection(), { QStringLiteral("SELECT Last_Insert_Rowid() AS Idn") });
+    statement.Step();
+    return int(statement.Integer(QStringLiteral("Idn")));
+}
+
+QString TDataAccessFacade::BuildInsertSQL(const QString& table, const QStringList& names)
+{
+    return QStringLiteral("INSERT INTO %1 (%2)\r\nVALUES (%3)")
+        .arg(table, JoinNames(names), JoinNames(names, QStringLiteral(":")));
+}
+
+QString TDataAccessFacade::BuildSelectSQL(const QString& table, const QStringList& expressions)
+{
+    return QStringLiteral("SELECT %1 FROM %2").arg(JoinNames(expressions), table);
+}

@@ -1,0 +1,100 @@
+#pragma once
+
+#include "CustomTolvikSQLiteDataAccessFacade.h"
+#include "UpdateSchedulesDelayInterface.h"
+#include "domain/DateTime.h"
+
+#include <QString>
+#include <QStringList>
+
+class TCompany;
+class TCredit;
+class TCreditsList;
+class TDebtor;
+class TPaymentHistoryItem;
+class TPaymentSchedule;
+class TPaymentScheduleItem;
+class TSQLStatement;
+
+// The one object through which the program reads and writes the loan book.
+// Every operation builds its own statement, runs it and discards it; every
+// writing operation runs in a TTransactionScope, so it joins a transaction the
+// caller has opened and leaves the file unchanged when it fails.
+// A missing record or list argument makes an operation do nothing.
+class TDataAccessFacade : public TCustomTolvikSQLiteDataAccessFacade, public IUpdateSchedulesDelayInterface
+{
+public:
+    TDataAccessFacade();
+    ~TDataAccessFacade() override;
+
+    // Existence tests (DataAccessFacade.cpp)
+    bool DebtorExists(int debtorID);
+    bool CreditExists(int creditID);
+    bool ScheduleItemExists(int scheduleID);
+    bool CompanyExists();
+
+    // Debtors (DataAccessFacadeDebtors.cpp)
+    bool LoadDebtor(TDebtor* debtor);
+    void InsertDebtor(TDebtor* debtor);
+    void UpdateDebtor(TDebtor* debtor);
+    void DeleteDebtor(int debtorID);
+    int GetMaxDebtorID();
+
+    // Credits (DataAccessFacadeCredits.cpp)
+    void LoadDebtorCredits(int debtorID, TCreditsList* credits);
+    void InsertCredit(int debtorID, TCredit* credit);
+    void UpdateCredit(TCredit* credit);
+    void DeleteCredit(int creditID);
+    void DeleteDebtorCredits(int debtorID);
+
+    // Schedule rows (DataAccessFacadeSchedule.cpp)
+    bool LoadPaymentSchedule(int creditID, TPaymentSchedule* schedule);
+    bool LoadScheduleFromDate(int creditID, TPaymentScheduleItem* item, const DateTime& date);
+    void InsertPaymentSchedule(int creditID, TPaymentSchedule* schedule);
+    void InsertScheduleItem(int creditID, TPaymentScheduleItem* item);
+    void UpdateScheduleItem(TPaymentScheduleItem* item);
+    void DeleteScheduleItem(int scheduleID);
+    void SaveScheduleChanges(int creditID, TPaymentSchedule* schedule);
+    void DeleteCreditSchedule(int creditID);
+
+    // Payments (DataAccessFacadePayments.cpp)
+    void InsertPayment(int creditID, TPaymentHistoryItem* payment);
+    bool LoadLastPayment(int creditID, TPaymentHistoryItem* payment);
+    void DeleteCreditPayments(int creditID);
+
+    // Company (DataAccessFacadeCompany.cpp)
+    void LoadCompany(TCompany* company);
+    void SaveCompany(TCompany* company);
+    void InsertCompany(TCompany* company);
+    void UpdateCompany(TCompany* company);
+
+    // Keys and statement building (DataAccessFacade.cpp)
+    int GetLastInsertID();
+    // "INSERT INTO table (a, b)\r\nVALUES (:a, :b)"
+    static QString BuildInsertSQL(const QString& table, const QStringList& names);
+    // "SELECT a, b FROM table"
+    static QString BuildSelectSQL(const QString& table, const QStringList& expressions);
+
+    // Overdue indexing (DataAccessFacadeDelay.cpp); today and now come from the clock.
+    void UpdateSchedulesDelay() override;
+    DateTime GetLastSchedulesDelayUpdate();
+    bool DataBaseStateExists();
+    void InsertDataBaseState(const DateTime& value);
+    void UpdateDataBaseState(const DateTime& value);
+
+    // Queries for lists and reports (DataAccessFacadeQueries.cpp)
+
+protected:
+    // Raise the not-exists errors with the ID.
+    void CheckDebtorExists(int debtorID);
+    void CheckCreditExists(int creditID);
+
+private:
+    bool RowExists(const QStringList& lines, const QString& name, int id);
+    static void ReadScheduleItem(const TSQLStatement& statement, TPaymentScheduleItem* item);
+};
+
+// The single facade of the program, created on first use.
+TDataAccessFacade* GetDataAccessFacade();
+// Destroys the single facade (closing its database) at program end.
+void FreeDataAccessFacade();

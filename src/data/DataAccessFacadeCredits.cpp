@@ -1,0 +1,107 @@
+#include "DataAccessFacade.h"
+
+#include "SQLStatement.h"
+#include "TransactionScope.h"
+#include "domain/CreditsList.h"
+
+namespace {
+
+void BindCreditTerms(TSQLStatement& statement, const TCredit& credit)
+{
+    statement.BindInteger(QStringLiteral("PaymentDay"), credit.PaymentDay);
+    statement.BindMoney(QStringLiteral("CreditSize"), credit.CreditSize);
+    statement.BindMoney(QStringLiteral("FullMustBePaymentSum"), credit.FullMustBePaymentSum);
+    statement.BindInteger(QStringLiteral("CreditPeriod"), credit.CreditPeriod);
+    statement.BindInteger(QStringLiteral("YearPercent"), credit.YearPercent);
+    statement.BindText(QStringLiteral("ContractNumber"), credit.ContractNumber);
+    statement.BindDateTime(QStringLiteral("ContractDate"), credit.ContractDate);
+}
+
+}
+
+void TDataAccessFacade::LoadDebtorCredits(int debtorID, TCreditsList* credits)
+{
+    if (!credits)
+        return;
+    CheckDebtorExists(debtorID);
+    TSQLStatement statement(Connection(),
+                            { QStringLiteral("SELECT * FROM Credits"), QStringLiteral("WHERE DebtorID = :DebtorID") });
+    statement.BindInteger(QStringLiteral("DebtorID"), debtorID);
+    // Read everything first, so that a failing read leaves the list as it was.
+    TCreditsList loaded;
+    while (statement.Step()) {
+        auto credit = std::make_unique<TCredit>();
+        credit->SetID(int(statement.Integer(QStringLiteral("CreditID"))));
+        credit->ContractNumber = statement.Text(QStringLiteral("ContractNumber"));
+        credit->ContractDate = statement.DateTimeValue(QStringLiteral("ContractDate"));
+        credit->PaymentDay = int(statement.Integer(QStringLiteral("PaymentDay")));
+        credit->CreditSize = statement.MoneyValue(QStringLiteral("CreditSize"));
+        credit->FullMustBePaymentSum = statement.MoneyValue(QStringLiteral("FullMustBePaymentSum"));
+        credit->CreditPeriod = int(statement.Integer(QStringLiteral("CreditPeriod")));
+        credit->YearPercent = int(statement.Integer(QStringLiteral("YearPercent")));
+        credit->PaymentsSum = statement.MoneyValue(QStringLiteral("PaymentsSum"));
+        credit->DelayCount = int(statement.Integer(QStringLiteral("DelayCount")));
+        credit->ActiveDelayCount = int(statement.Integer(QStringLiteral("ActiveDelayCount")));
+        loaded.Add(std::move(credit));
+    }
+    *credits = std::move(loaded);
+}
+
+void TDataAccessFacade::InsertCredit(int debtorID, TCredit* credit)
+{
+    if (!credit)
+        return;
+    TTransactionScope transaction(Connection());
+    CheckDebtorExists(debtorID);
+    TSQLStatement statement(
+        Connection(),
+        { QStringLiteral("INSERT INTO Credits (DebtorID, PaymentDay, CreditSize, FullMustBePaymentSum, CreditPeriod, "
+                         "YearPercent, ContractNumber, ContractDate) "),
+          QStringLiteral("VALUES (:DebtorID, :PaymentDay, :CreditSize, :FullMustBePaymentSum, :CreditPeriod, "
+                         ":YearPercent, :ContractNumber, :ContractDate)") });
+    statement.BindInteger(QStringLiteral("DebtorID"), debtorID);
+    BindCreditTerms(statement, *credit);
+    statement.Execute();
+    const int id = GetLastInsertID();
+    transaction.Commit();
+    credit->SetID(id);
+}
+
+void TDataAccessFacade::UpdateCredit(TCredit* credit)
+{
+    if (!credit)
+        return;
+    TTransactionScope transaction(Connection());
+    CheckCreditExists(credit->GetID());
+    TSQLStatement statement(
+        Connection(),
+        { QStringLiteral("UPDATE Credits SET PaymentDay = :PaymentDay, CreditSize = :CreditSize, "
+                         "FullMustBePaymentSum = :FullMustBePaymentSum, "),
+          QStringLiteral("CreditPeriod = :CreditPeriod, YearPercent = :YearPercent, ContractNumber = :ContractNumber, "
+                         "ContractDate = :ContractDate"),
+          QStringLiteral("WHERE CreditID = :CreditID") });
+    BindCreditTerms(statement, *credit);
+    statement.BindInteger(QStringLiteral("CreditID"), credit->GetID());
+    statement.Execute();
+    transaction.Commit();
+}
+
+void TDataAccessFacade::DeleteCredit(int creditID)
+{
+    TTransactionScope transaction(Connection());
+    TSQLStatement statement(Connection(),
+                            { QStringLiteral("DELETE FROM Credits"), QStringLiteral("WHERE CreditID = :CreditID") });
+    statement.BindInteger(QStringLiteral("CreditID"), creditID);
+    statement.Execute();
+    transaction.Commit();
+}
+
+void TDataAccessFacade::DeleteDebtorCredits(int debtorID)
+{
+    TTransactionScope transaction(Connection());
+    TSQLStatement statement(Connection(),
+                            { QStringLiteral("DELETE FROM Credits"), QStringLiteral("WHERE DebtorID = :DebtorID") });
+    statement.BindInteger(QStringLiteral("DebtorID"), debtorID);
+    statement.Execute();
+    transaction.Commit();
+}

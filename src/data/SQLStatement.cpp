@@ -1,0 +1,197 @@
+#include "SQLStatement.h"
+
+#include "Cp1251Codec.h"
+#include "SQLiteConnection.h"
+#include "SQLiteError.h"
+#include "ValueForms.h"
+
+#include <SQLiteCpp/Column.h>
+#include <SQLiteCpp/Database.h>
+#include <SQLiteCpp/Statement.h>
+#include <sqlite3.h>
+
+#include <limits>
+#include <string>
+
+TSQLStatement::TSQLStatement(TSQLiteConnection& connection, const QStringList& lines)
+{
+    const QByteArray text = Cp1251::Encode(JoinLines(lines));
+    SQLite::Database& database = connection.Database();
+    m_statement = GuardSQLite([&] { return std::make_unique<SQLite::Statement>(database, text.constData()); });
+}
+
+TSQLStatement::~TSQLStatement() = default;
+
+QString TSQLStatement::JoinLines(const QStringList& lines)
+{
+    return lines.join(QStringLiteral("\r\n"));
+}
+
+int TSQLStatement::ParamIndex(const QString& name) const
+{
+    const QByteArray key = Cp1251::Encode(QLatin1Char(':') + name);
+    return m_statement->getIndex(key.constData());
+}
+
+bool TSQLStatement::HasParam(const QString& name) const
+{
+    return ParamIndex(name) > 0;
+}
+
+void TSQLStatement::BindBytes(int index, const QByteArray& bytes)
+{
+    // Bound as SQLite text, which the column's affinity turns into the value a
+    // quoted literal of the same text would give.
+    const std::string value(bytes.constData(), std::size_t(bytes.size()));
+    GuardSQLite([&] { m_statement->bind(index, value); });
+}
+
+void TSQLStatement::BindInteger(const QString& name, qint64 value)
+{
+    // An integer and its decimal text are stored alike in the integer columns
+    // it goes to; the integer spares SQLite a conversion.
+    if (const int index = ParamIndex(name); index > 0)
+        GuardSQLite([&] { m_statement->bind(index, static_cast<int64_t>(value)); });
+}
+
+void TSQLStatement::BindMoney(const QString& name, Money value)
+{
+    if (const int index = ParamIndex(name); index > 0)
+        BindBytes(index, value.ToText().toLatin1());
+}
+
+void TSQLStatement::BindDateTime(const QString& name, const DateTime& value, bool dayOnly)
+{
+    if (const int index = ParamIndex(name); index > 0)
+        BindBytes(index, ValueForms::DateTimeToText(value, dayOnly).toLatin1());
+}
+
+void TSQLStatement::BindText(const QString& name, const QString& value)
+{
+    // Encoded first, so that a character the file cannot hold is refused
+    // whether or not the statement uses the name.
+    const QByteArray bytes = Cp1251::Encode(value);
+    if (const int index = ParamIndex(name); index > 0) {
+        if (value.isEmpty())
+            GuardSQLite([&] { m_statement->bind(index); });
+        else
+            BindBytes(index, bytes);
+    }
+}
+
+void TSQLStatement::BindNull(const QString& name)
+{
+    if (const int index = ParamIndex(name); index > 0)
+        GuardSQLite([&] { m_statement->bind(index); });
+}
+
+bool TSQLStatement::Step()
+{
+    return GuardSQLite([&] { return m_statement->executeStep(); });
+}
+
+int TSQLStatement::Execute()
+{
+    return GuardSQLite([&] {
+        while (m_statement->executeStep()) {
+        }
+        return m_statement->getChanges();
+    });
+}
+
+int TSQLStatement::ColumnCount() const
+{
+    return m_statement->getColumnCount();
+}
+
+QString TSQLStatement::ColumnName(int column) const
+{
+    return Cp1251::Decode(QByteArray(GuardSQLite([&] { return m_statement->getColumnName(column); })));
+}
+
+QString TSQLStatement::ColumnDeclaredType(int column) const
+{
+    // An expression has no declared type.
+    try {
+        return QString::fromLatin1(m_statement->getColumnDeclaredType(column));
+    } catch (const SQLite::Exception&) {
+        return QString();
+    }
+}
+
+int TSQLStatement::ColumnIndex(const QString& name) const
+{
+    if (m_columns.isEmpty()) {
+        for (int i = ColumnCount() - 1; i >= 0; --i) // the first of two equal names wins
+            m_columns.insert(ColumnName(i).toLower(), i);
+    }
+    return m_columns.value(name.toLower(), -1);
+}
+
+int TSQLStatement::RequiredColumn(const QString& name) const
+{
+    const int index = ColumnIndex(name);
+    if (index < 0)
+        throw EDatabaseException(QStringLiteral("no such column: %1").arg(name), 1, 1);
+    return index;
+}
+
+int TSQLStatement::ColumnType(int column) const
+{
+    return GuardSQLite([&] { return m_statement->getColumn(column).getType(); });
+}
+
+bool TSQLStatement::IsNull(int column) const
+{
+    return ColumnType(column) == SQLITE_NULL;
+}
+
+QString TSQLStatement::Text(int column) const
+{
+    const SQLite::Column value = GuardSQLite([&] { return m_statement->getColumn(column); });
+    if (value.isNull())
+        return QString();
+    const char* bytes = value.getText();
+    return Cp1251::Decode(bytes, value.getBytes());
+}
+
+qint64 TSQLStatement::Integer(int column) const
+{
+    const SQLite::Column value = GuardSQLite([&] { return m_statement->getColumn(column); });
+    switch (value.getType()) {
+    case SQLITE_INTEGER:
+        return value.getInt64();
+    case SQLITE_NULL:
+        return 0;
+    default:
+        return ValueForms::IntegerFromText(Text(column));
+    }
+}
+
+Money TSQLStatement::MoneyValue(int column) const
+{
+    constexpr std::int64_t limit = std::numeric_limits<std::int64_t>::max() / Money::UnitsPerRouble;
+    const SQLite::Column value = GuardSQLite([&] { return m_statement->getColumn(column); });
+    switch (value.getType()) {
+    case SQLITE_INTEGER:
+        if (const std::int64_t whole = value.getInt64(); whole <= limit && whole >= -limit)
+            return Money::FromUnits(whole * Money::UnitsPerRouble);
+        return Money();
+    case SQLITE_NULL:
+        return Money();
+    default:
+        // A real comes out as its shortest text of up to 15 digits, which shows
+        // a four-decimal amount exactly.
+        return ValueForms::MoneyFromText(Text(column));
+    }
+}
+
+DateTime TSQLStatement::DateTimeValue(int column) const
+{
+    return ValueForms::DateTimeFromText(Text(column));
+}
+
+bool TSQLStatement::Flag(int column) const
+{
+    return Integer(column) != 0;
+}

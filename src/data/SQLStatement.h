@@ -1,0 +1,77 @@
+#pragma once
+
+#include "domain/DateTime.h"
+#include "domain/Money.h"
+
+#include <QHash>
+#include <QString>
+#include <QStringList>
+#include <memory>
+
+namespace SQLite {
+class Statement;
+}
+class TSQLiteConnection;
+
+// One statement of a facade operation: built from text lines, bound by
+// parameter name in the value forms of the file, run and discarded.
+// Every SQLite failure surfaces as EDatabaseException with SQLite's message.
+class TSQLStatement
+{
+public:
+    // The lines are joined with line breaks; the text goes to SQLite in Windows-1251.
+    TSQLStatement(TSQLiteConnection& connection, const QStringList& lines);
+    ~TSQLStatement();
+    TSQLStatement(const TSQLStatement&) = delete;
+    TSQLStatement& operator=(const TSQLStatement&) = delete;
+
+    static QString JoinLines(const QStringList& lines);
+
+    // Binding: the name is given without its ":"; a name the statement does not
+    // contain is skipped.
+    bool HasParam(const QString& name) const;
+    void BindInteger(const QString& name, qint64 value);
+    void BindMoney(const QString& name, Money value);
+    // The full date-time form, or the day key with dayOnly.
+    void BindDateTime(const QString& name, const DateTime& value, bool dayOnly = false);
+    // An empty text is bound as NULL. Raises ETextEncodingException for a
+    // character the file cannot hold.
+    void BindText(const QString& name, const QString& value);
+    void BindNull(const QString& name);
+
+    // Moves to the next row; false when there is none.
+    bool Step();
+    // Runs the statement to its end; the number of rows it changed.
+    int Execute();
+
+    int ColumnCount() const;
+    QString ColumnName(int column) const;
+    QString ColumnDeclaredType(int column) const;
+    // The first column of that name (names compared regardless of letter case); -1 when none.
+    int ColumnIndex(const QString& name) const;
+    // SQLITE_INTEGER, SQLITE_FLOAT, SQLITE_TEXT, SQLITE_BLOB or SQLITE_NULL of the current row.
+    int ColumnType(int column) const;
+    bool IsNull(int column) const;
+
+    // Values of the current row in the forms of the file; NULL reads as empty or 0.
+    QString Text(int column) const;
+    qint64 Integer(int column) const;
+    Money MoneyValue(int column) const;
+    DateTime DateTimeValue(int column) const;
+    bool Flag(int column) const;
+
+    // The same by column name; a missing column raises EDatabaseException.
+    QString Text(const QString& name) const { return Text(RequiredColumn(name)); }
+    qint64 Integer(const QString& name) const { return Integer(RequiredColumn(name)); }
+    Money MoneyValue(const QString& name) const { return MoneyValue(RequiredColumn(name)); }
+    DateTime DateTimeValue(const QString& name) const { return DateTimeValue(RequiredColumn(name)); }
+    bool Flag(const QString& name) const { return Flag(RequiredColumn(name)); }
+
+private:
+    int ParamIndex(const QString& name) const;
+    int RequiredColumn(const QString& name) const;
+    void BindBytes(int index, const QByteArray& bytes);
+
+    std::unique_ptr<SQLite::Statement> m_statement;
+    mutable QHash<QString, int> m_columns; // lower-case name -> first index, built on first use
+};

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QString>
+#include <memory>
+
+namespace SQLite {
+class Database;
+}
+
+// The one connection to the loan-book file. Text goes through it unconverted,
+// as Windows-1251 bytes (see Cp1251Codec).
+class TSQLiteConnection
+{
+public:
+    // How long a statement waits for another program's lock before it fails.
+    static constexpr int DefaultBusyTimeoutMs = 5000;
+
+    TSQLiteConnection();
+    ~TSQLiteConnection();
+    TSQLiteConnection(const TSQLiteConnection&) = delete;
+    TSQLiteConnection& operator=(const TSQLiteConnection&) = delete;
+
+    // Surrounding blanks are dropped; nothing is added to the name.
+    void SetFileName(const QString& fileName);
+    const QString& FileName() const { return m_fileName; }
+
+    // Raises EDatabaseException with SQLite's message when the file cannot be opened.
+    // A missing file is never created: a new loan book is made by varnel-tool only.
+    void Open();
+    void Close();
+    bool IsOpen() const { return m_database != nullptr; }
+
+    void SetBusyTimeout(int milliseconds);
+    int BusyTimeout() const { return m_busyTimeoutMs; }
+
+    // The open database; opens the file first when the connection is closed.
+    SQLite::Database& Database();
+    // Runs statements that yield no rows.
+    void Execute(const QString& sql);
+    bool InTransaction();
+
+    // Bookkeeping of TTransactionScope: how many scopes are open on this connection.
+    int& ScopeDepth() { return m_scopeDepth; }
+
+private:
+    QString m_fileName;
+    int m_busyTimeoutMs = DefaultBusyTimeoutMs;
+    int m_scopeDepth = 0;
+    std::unique_ptr<SQLite::Database> m_database;
+};

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "DataExceptions.h"
+
+#include <utility>
+
+namespace SQLite {
+class Exception;
+}
+
+// Turns an error of the SQLite wrapper into the system's database error with
+// SQLite's own message.
+[[noreturn]] void RaiseDatabaseError(const SQLite::Exception& error);
+
+// Runs the call and reports SQLite's failures as EDatabaseException.
+template <typename F>
+decltype(auto) GuardSQLite(F&& call);
+
+#include <SQLiteCpp/Exception.h>
+
+template <typename F>
+decltype(auto) GuardSQLite(F&& call)
+{
+    try {
+        return std::forward<F>(call)();
+    } catch (const SQLite::Exception& error) {
+        RaiseDatabaseError(error);
+    }
+}
