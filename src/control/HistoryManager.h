@@ -1,0 +1,47 @@
+#pragma once
+
+#include "IHistoryManagerInterface.h"
+
+#include <QStringList>
+#include <functional>
+
+// The recently connected database files, oldest first, at most eight after
+// each Add. Kept in a text file of one path a line.
+class THistoryManager : public IHistoryManagerInterface
+{
+public:
+    static constexpr int MaxCount = 8;
+    static const QString FileName;
+
+    using TChangeEvent = std::function<void(THistoryManager& sender, const QStringList& entries)>;
+
+    // Moves the path (compared without regard to letter case) to the newest
+    // place, in the letter case given now, and drops the oldest beyond MaxCount.
+    void Add(const QString& path) override;
+    // The entry at the index, 0 being the oldest; raises outside the list.
+    QString Get(int index) const;
+    int Count() const { return static_cast<int>(m_entries.size()); }
+    const QStringList& Entries() const { return m_entries; }
+
+    // Replaces the entries by the file's lines, all of them; a missing or
+    // unreadable file leaves them as they are. Notifies in both cases.
+    void LoadFromFile(const QString& fileName);
+    // Writes all entries, replacing the file and creating its folder.
+    // False when it could not be written; nothing is thrown, since the
+    // list is only a convenience and a failure must not break a switch.
+    bool SaveToFile(const QString& fileName) const;
+
+    // Pointed at whoever shows the list (the main window's menu); replaces
+    // the previous handler.
+    void SetOnChange(TChangeEvent handler) { m_onChange = std::move(handler); }
+
+private:
+    void Changed();
+
+    QStringList m_entries;
+    TChangeEvent m_onChange;
+};
+
+// The program's recent-databases list, created on first use.
+THistoryManager& HistoryManager();
+void FreeHistoryManager();
