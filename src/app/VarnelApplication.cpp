@@ -2,6 +2,9 @@
 
 #include "ui/ApplicationErrors.h"
 
+#include <QLibraryInfo>
+#include <QTranslator>
+
 TVarnelApplication::TVarnelApplication(int& argc, char** argv)
     : QApplication(argc, argv)
 {
@@ -11,6 +14,11 @@ TVarnelApplication::TVarnelApplication(int& argc, char** argv)
     // closing one of those must not end the program. The main window ends
     // it when it closes.
     setQuitOnLastWindowClosed(false);
+    // Qt's own texts (standard buttons, the file dialog) speak the program's language.
+    auto* translator = new QTranslator(this);
+    if (translator->load(QLocale(QLocale::Russian, QLocale::Russia), QStringLiteral("qtbase"), QStringLiteral("_"),
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        installTranslator(translator);
 }
 
 bool TVarnelApplication::notify(QObject* receiver, QEvent* event)

@@ -3,6 +3,7 @@
 #include "ui/ApplicationErrors.h"
 #include "ui/MessageBoxes.h"
 
+#include <QPushButton>
 #include <QTest>
 #include <functional>
 #include <stdexcept>
@@ -45,6 +46,13 @@ private slots:
     void cleanup() { SetMessageBoxHandler(std::move(m_previous)); }
 
     void titleIsVarnel() { QCOMPARE(QCoreApplication::applicationName(), QStringLiteral("Varnel")); }
+
+    void standardButtonsSpeakRussian()
+    {
+        QMessageBox box(QMessageBox::Warning, QString(), QString(), QMessageBox::Yes | QMessageBox::No);
+        QCOMPARE(box.button(QMessageBox::Yes)->text().remove(QLatin1Char('&')), QStringLiteral("Да"));
+        QCOMPARE(box.button(QMessageBox::No)->text().remove(QLatin1Char('&')), QStringLiteral("Нет"));
+    }
 
     void fullStopRule_data()
     {
