@@ -1,20 +1,16 @@
 #include "../control/LoanBookFiles.h"
 #include "../control/ScriptedUser.h"
-#include "../control/TestEnvironment.h"
+#include "../control/StartupSandbox.h"
 #include "app/VarnelApplication.h"
 #include "control/SingleInstances.h"
 #include "ui/MainForm.h"
 
 #include <QMenu>
 #include <QMenuBar>
-#include <QSettings>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
 namespace {
-const QString Key = QStringLiteral("DataSourceConnectionString/ConnectionString");
-
 // Counts the requests to end the program.
 class TQuitSpy : public QObject
 {
@@ -45,15 +41,9 @@ class TestMainForm : public QObject
 {
     Q_OBJECT
 
-    std::unique_ptr<QTemporaryDir> m_dir;
-    std::unique_ptr<TTestEnvironment> m_appData;
-    QString m_settingsFile;
+    std::unique_ptr<TStartupSandbox> m_sandbox;
 
-    QDir Dir() const { return QDir(m_dir->path()); }
-    void StoreConnectionString(const QString& value)
-    {
-        QSettings(m_settingsFile, QSettings::IniFormat).setValue(Key, value);
-    }
+    QDir Dir() const { return m_sandbox->Dir(); }
     // Shows the window as main() does, then, if it appeared, chooses "Выход".
     TStartOutcome Start(TMainForm& form)
     {
@@ -71,17 +61,11 @@ class TestMainForm : public QObject
     }
 
 private slots:
-    void init()
-    {
-        m_dir = std::make_unique<QTemporaryDir>();
-        m_appData = std::make_unique<TTestEnvironment>("APPDATA", Dir().filePath(QStringLiteral("AppData")).toUtf8());
-        m_settingsFile = Dir().filePath(QStringLiteral("AppData/Tolvik/Varnel/1.0/Settings.ini"));
-    }
+    void init() { m_sandbox = std::make_unique<TStartupSandbox>(); }
     void cleanup()
     {
         FreeSingleInstances();
-        m_appData.reset();
-        m_dir.reset();
+        m_sandbox.reset();
     }
 
     void createdHiddenAndMaximised()
@@ -117,7 +101,7 @@ private slots:
         const QString gone = Dir().filePath(QStringLiteral("gone.s3db"));
         stored.replace(QStringLiteral("GOOD"), book).replace(QStringLiteral("GONE"), gone);
         if (!stored.isEmpty())
-            StoreConnectionString(stored);
+            m_sandbox->StoreConnectionString(stored);
         steps.replaceInStrings(QStringLiteral("GOOD"), book);
         TScriptedUser user;
         user.Play(steps);
@@ -135,13 +119,13 @@ private slots:
             QCOMPARE(outcome.databasePanel, QStringLiteral("База: ") + book);
         }
         FreeSingleInstances();
-        QCOMPARE(QSettings(m_settingsFile, QSettings::IniFormat).value(Key).toString(), shown ? book : stored);
+        QCOMPARE(m_sandbox->StoredConnectionString().toString(), shown ? book : stored);
     }
 
     void laterShowsDoNotConnectAgain()
     {
         const QString book = LoanBookFiles::Good(Dir());
-        StoreConnectionString(book);
+        m_sandbox->StoreConnectionString(book);
         TScriptedUser user;
         TMainForm form;
         form.show();

@@ -1,6 +1,6 @@
 #include "LoanBookFiles.h"
 #include "ScriptedUser.h"
-#include "TestEnvironment.h"
+#include "StartupSandbox.h"
 #include "control/HistoryManager.h"
 #include "control/IHistoryMenuView.h"
 #include "control/SingleInstances.h"
@@ -8,12 +8,9 @@
 #include "data/DataAccessFacade.h"
 #include "data/SQLiteConnection.h"
 
-#include <QSettings>
-#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
-const QString Key = QStringLiteral("DataSourceConnectionString/ConnectionString");
 const QString ReconnectCaption = QStringLiteral("Проблемы при подключении к базе данных.");
 const QString FailureText =
     QStringLiteral("При подключении к базе данных возникла ошибка.\r\nНастроить подключение снова?");
@@ -42,36 +39,25 @@ class TestStartUpController : public QObject
 {
     Q_OBJECT
 
-    std::unique_ptr<QTemporaryDir> m_dir;
-    std::unique_ptr<TTestEnvironment> m_appData;
-    QString m_settingsFile;
+    std::unique_ptr<TStartupSandbox> m_sandbox;
 
-    QDir Dir() const { return QDir(m_dir->path()); }
-    void StoreConnectionString(const QString& value)
-    {
-        QSettings(m_settingsFile, QSettings::IniFormat).setValue(Key, value);
-    }
+    QDir Dir() const { return m_sandbox->Dir(); }
+    void StoreConnectionString(const QString& value) { m_sandbox->StoreConnectionString(value); }
     // What the settings file holds after the program has ended.
     QVariant StoredAtExit()
     {
         FreeSingleInstances();
-        return QSettings(m_settingsFile, QSettings::IniFormat).value(Key);
+        return m_sandbox->StoredConnectionString();
     }
     bool ConnectAtStart() { return StartUpController()->ConnectToDatabase(cmStoredSettings, QString()); }
 
 private slots:
     void initTestCase() { QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia)); }
-    void init()
-    {
-        m_dir = std::make_unique<QTemporaryDir>();
-        m_appData = std::make_unique<TTestEnvironment>("APPDATA", Dir().filePath(QStringLiteral("AppData")).toUtf8());
-        m_settingsFile = Dir().filePath(QStringLiteral("AppData/Tolvik/Varnel/1.0/Settings.ini"));
-    }
+    void init() { m_sandbox = std::make_unique<TStartupSandbox>(); }
     void cleanup()
     {
         FreeSingleInstances();
-        m_appData.reset();
-        m_dir.reset();
+        m_sandbox.reset();
     }
 
     void firstStartAsksForTheFileAndStoresIt()
