@@ -1,0 +1,32 @@
+#include "VarnelApplication.h"
+
+#include "ui/ApplicationErrors.h"
+
+#include <QLibraryInfo>
+#include <QTranslator>
+
+TVarnelApplication::TVarnelApplication(int& argc, char** argv)
+    : QApplication(argc, argv)
+{
+    setApplicationName(ApplicationTitle);
+    setApplicationVersion(QStringLiteral(VARNEL_VERSION));
+    // The main window stays hidden while the start-up asks its questions;
+    // closing one of those must not end the program. The main window ends
+    // it when it closes.
+    setQuitOnLastWindowClosed(false);
+    // Qt's own texts (standard buttons, the file dialog) speak the program's language.
+    auto* translator = new QTranslator(this);
+    if (translator->load(QLocale(QLocale::Russian, QLocale::Russia), QStringLiteral("qtbase"), QStringLiteral("_"),
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        installTranslator(translator);
+}
+
+bool TVarnelApplication::notify(QObject* receiver, QEvent* event)
+{
+    try {
+        return QApplication::notify(receiver, event);
+    } catch (...) {
+        HandleApplicationException();
+        return false;
+    }
+}

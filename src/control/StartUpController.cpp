@@ -1,0 +1,69 @@
+#include "StartUpController.h"
+
+#include "ApplicationDataFileNameComposer.h"
+#include "HistoryManager.h"
+#include "IHistoryMenuView.h"
+#include "SimpleSettingsManager.h"
+#include "SingleInstance.h"
+#include "data/DataAccessFacade.h"
+#include "data/SQLiteConnection.h"
+
+bool TStartUpController::ConnectToDatabase(TConnectMode mode, const QString& fileName)
+{
+    BindHistoryToMainWindow();
+    const IDBVersionRef expected = RequiredDBVersion();
+    TDataAccessFacade* facade = GetDataAccessFacade();
+    TSQLiteConnection& connection = facade->Connection();
+    const QString previousFileName = connection.FileName();
+    connection.SetFileName(fileName);
+    bool result = ConnectSQLite(mode, &connection, &HistoryManager(), &SettingsManager(), expected, facade);
+    if (!result && mode == cmGivenFile) {
+        // A refused switch keeps the book that was in use.
+        connection.SetFileName(previousFileName);
+        connection.Close();
+        connection.Open();
+        result = true;
+    }
+    return result;
+}
+
+void TStartUpController::BindHistoryToMainWindow()
+{
+    IHistoryMenuView* view = m_historyMenuView;
+    if (!view) {
+        HistoryManager().SetOnChange(nullptr);
+        return;
+    }
+    HistoryManager().SetOnChange(
+        [view](THistoryManager& manager, const QStringList& entries) { view->RefreshHistoryMenu(manager, entries); });
+}
+
+QString TStartUpController::ConnectedFileName() const
+{
+    return GetDataAccessFacade()->Connection().FileName();
+}
+
+bool TStartUpController::AcceptConnection()
+{
+    return true;
+}
+
+std::unique_ptr<TCustomFileNameComposer> TStartUpController::CreateFileNameComposer()
+{
+    auto composer = std::make_unique<TApplicationDataFileNameComposer>();
+    composer->SetCompanyName(QStringLiteral("Tolvik"));
+    composer->SetProductName(QStringLiteral("Varnel"));
+    composer->SetVersion(QStringLiteral("1.0"));
+    composer->SetJustFileName(QStringLiteral("Settings.ini"));
+    return composer;
+}
+
+TStartUpController* StartUpController()
+{
+    return &TSingleInstance<TStartUpController>::Get();
+}
+
+void FreeStartUpController()
+{
+    TSingleInstance<TStartUpController>::Free();
+}

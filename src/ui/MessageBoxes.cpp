@@ -1,0 +1,44 @@
+#include "MessageBoxes.h"
+
+#include "ModalDialogs.h"
+
+namespace {
+TMessageBoxHandler& Handler()
+{
+    static TMessageBoxHandler handler;
+    return handler;
+}
+}
+
+QMessageBox::StandardButton ShowMessageBox(const TMessageBoxRequest& request, QWidget* parent)
+{
+    if (Handler())
+        return Handler()(request);
+    QString text = request.Text;
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    QMessageBox box(request.Icon, request.Caption, text, request.Buttons, parent);
+    // Messages quote paths and user data: never read them as markup.
+    box.setTextFormat(Qt::PlainText);
+    const int result = ExecModal(box);
+    // Closing the box by its title bar answers with its escape button.
+    return result == QDialog::Rejected && !box.clickedButton() ? QMessageBox::NoButton
+                                                                : box.standardButton(box.clickedButton());
+}
+
+void ShowErrorBox(const QString& caption, const QString& text, QWidget* parent)
+{
+    ShowMessageBox({QMessageBox::Critical, caption, text, QMessageBox::Ok}, parent);
+}
+
+bool AskWarningQuestion(const QString& caption, const QString& text, QWidget* parent)
+{
+    return ShowMessageBox({QMessageBox::Warning, caption, text, QMessageBox::Yes | QMessageBox::No}, parent)
+        == QMessageBox::Yes;
+}
+
+TMessageBoxHandler SetMessageBoxHandler(TMessageBoxHandler handler)
+{
+    TMessageBoxHandler previous = std::move(Handler());
+    Handler() = std::move(handler);
+    return previous;
+}

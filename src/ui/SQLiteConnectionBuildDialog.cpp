@@ -1,0 +1,111 @@
+#include "SQLiteConnectionBuildDialog.h"
+
+#include "ModalDialogs.h"
+#include "OpenFileDialog.h"
+#include "ui_SQLiteConnectionBuildDialog.h"
+
+#include <QFileInfo>
+
+const QString TSQLiteConnectionBuildDialog::NoFileMessage = QStringLiteral("Файл БД не задан.");
+const QString TSQLiteConnectionBuildDialog::FileMissingMessage = QStringLiteral("Файл не существует.");
+
+namespace {
+QFont SmallerFont(QFont font)
+{
+    font.setPointSizeF(font.pointSizeF() - 1);
+    return font;
+}
+
+// A push button that runs the action and follows its enabled state.
+void BindButtonToAction(QAbstractButton* button, QAction* action)
+{
+    QObject::connect(button, &QAbstractButton::clicked, action, &QAction::trigger);
+    QObject::connect(action, &QAction::changed, button, [button, action] { button->setEnabled(action->isEnabled()); });
+}
+}
+
+TSQLiteConnectionBuildDialog::TSQLiteConnectionBuildDialog(QWidget* parent)
+    : THeadShakeForm(parent)
+    , ui(std::make_unique<Ui::TSQLiteConnectionBuildDialog>())
+{
+    ui->setupUi(this);
+    // Fixed size, a system menu and a minimise button, nothing else.
+    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                   | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+
+    ui->SubTitleLabel->setFont(SmallerFont(ui->SubTitleLabel->font()));
+    ui->InfoLabel->setFont(SmallerFont(ui->InfoLabel->font()));
+    QPalette editPalette = ui->FileNameEdit->palette();
+    for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+        editPalette.setColor(group, QPalette::Base, QColor(255, 255, 240));
+    ui->FileNameEdit->setPalette(editPalette);
+    ui->FileNameEdit->SetNotifyLabel(ui->InfoLabel);
+
+    ui->OpenFileButton->setDefaultAction(ui->OpenFileAction);
+    BindButtonToAction(ui->OkButton, ui->OkAction);
+    BindButtonToAction(ui->CancelButton, ui->CancelAction);
+    connect(ui->OpenFileAction, &QAction::triggered, this, &TSQLiteConnectionBuildDialog::OpenFileActionExecute);
+    connect(ui->OkAction, &QAction::triggered, this, &TSQLiteConnectionBuildDialog::OkActionExecute);
+    connect(ui->CancelAction, &QAction::triggered, this, &TSQLiteConnectionBuildDialog::CancelActionExecute);
+    connect(ui->FileNameEdit, &QLineEdit::textChanged, this, &TSQLiteConnectionBuildDialog::Validate);
+}
+
+TSQLiteConnectionBuildDialog::~TSQLiteConnectionBuildDialog() = default;
+
+bool TSQLiteConnectionBuildDialog::Execute()
+{
+    return ExecModal(*this) == QDialog::Accepted;
+}
+
+QString TSQLiteConnectionBuildDialog::GetFileName() const
+{
+    return ui->FileNameEdit->text();
+}
+
+QStringList TSQLiteConnectionBuildDialog::FileFilters()
+{
+    // The name shows the wider pattern of the original list; the files
+    // offered are the loan books themselves.
+    return {QStringLiteral("Базы данных SQLite (*.*db*) (*.s3db)"), QStringLiteral("Все файлы (*)")};
+}
+
+void TSQLiteConnectionBuildDialog::showEvent(QShowEvent* event)
+{
+    THeadShakeForm::showEvent(event);
+    Validate();
+}
+
+bool TSQLiteConnectionBuildDialog::Validate()
+{
+    ui->FileNameEdit->ClearNotifyLabel();
+    const QString fileName = GetFileName();
+    if (fileName.isEmpty()) {
+        ui->FileNameEdit->ShowStringOnLabel(NoFileMessage, Qt::red);
+        return false;
+    }
+    if (!QFileInfo(fileName).isFile()) {
+        ui->FileNameEdit->ShowStringOnLabel(FileMissingMessage, Qt::red);
+        return false;
+    }
+    return true;
+}
+
+void TSQLiteConnectionBuildDialog::OpenFileActionExecute()
+{
+    const QString chosen = ChooseFileToOpen({QStringLiteral("Открыть"), GetFileName(), FileFilters()}, this);
+    if (!chosen.isEmpty())
+        ui->FileNameEdit->setText(chosen);
+}
+
+void TSQLiteConnectionBuildDialog::OkActionExecute()
+{
+    if (Validate())
+        accept();
+    else
+        ShakeWithDisabled(ui->OkAction);
+}
+
+void TSQLiteConnectionBuildDialog::CancelActionExecute()
+{
+    reject();
+}

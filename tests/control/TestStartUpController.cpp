@@ -1,0 +1,237 @@
+#include "LoanBookFiles.h"
+#include "ScriptedUser.h"
+#include "StartupSandbox.h"
+#include "control/HistoryManager.h"
+#include "control/IHistoryMenuView.h"
+#include "control/SingleInstances.h"
+#include "control/StartUpController.h"
+#include "data/DataAccessFacade.h"
+#include "data/SQLiteConnection.h"
+
+#include <QTest>
+
+namespace {
+const QString ReconnectCaption = QStringLiteral("Проблемы при подключении к базе данных.");
+const QString FailureText =
+    QStringLiteral("При подключении к базе данных возникла ошибка.\r\nНастроить подключение снова?");
+const QString NoVersionText =
+    QStringLiteral("Не найдена информация о типе и версии базы данных.\r\n\r\nНастроить подключение снова?");
+
+QString FoundVersionText(const QString& found)
+{
+    return QStringLiteral("Найдена база данных:\r\n  %1.\r\nА для корректной работы системы необходима база данных:"
+                          "\r\n  Тип: «2» Версия: «0.0.0.3».\r\n\r\nНастроить подключение снова?")
+        .arg(found);
+}
+
+class TRecordingHistoryView : public IHistoryMenuView
+{
+public:
+    QStringList entries;
+    void RefreshHistoryMenu(THistoryManager&, const QStringList& newEntries) override { entries = newEntries; }
+};
+}
+
+// The start-up as the program runs it: the single facade, settings store and
+// recent-databases list, with the settings under a temporary APPDATA and a
+// scripted user at the dialogs.
+class TestStartUpController : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<TStartupSandbox> m_sandbox;
+
+    QDir Dir() const { return m_sandbox->Dir(); }
+    void StoreConnectionString(const QString& value) { m_sandbox->StoreConnectionString(value); }
+    // What the settings file holds after the program has ended.
+    QVariant StoredAtExit()
+    {
+        FreeSingleInstances();
+        return m_sandbox->StoredConnectionString();
+    }
+    bool ConnectAtStart() { return StartUpController()->ConnectToDatabase(cmStoredSettings, QString()); }
+
+private slots:
+    void initTestCase() { QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia)); }
+    void init() { m_sandbox = std::make_unique<TStartupSandbox>(); }
+    void cleanup()
+    {
+        FreeSingleInstances();
+        m_sandbox.reset();
+    }
+
+    void firstStartAsksForTheFileAndStoresIt()
+    {
+        const QString book = LoanBookFiles::Good(Dir());
+        TScriptedUser user;
+        user.ChooseFile(book);
+
+        QVERIFY(ConnectAtStart());
+        QCOMPARE(user.Kinds(), QStringList{QStringLiteral("dialog")});
+        QCOMPARE(user.Shown()[0].Caption, QStringLiteral("Подключение к БД"));
+        QCOMPARE(user.Shown()[0].Text, QStringLiteral("Файл БД не задан."));
+        QCOMPARE(StartUpController()->ConnectedFileName(), book);
+        QCOMPARE(HistoryManager().Entries(), QStringList{book});
+        QCOMPARE(StoredAtExit().toString(), book);
+    }
+
+    void startThatFailsStillWritesTheSettings()
+    {
+        TScriptedUser user;
+        user.Cancel().Answer(QMessageBox::No);
+
+        QVERIFY(!ConnectAtStart());
+        QCOMPARE(user.Kinds(), (QStringList{QStringLiteral("dialog"), QStringLiteral("question")}));
+        QCOMPARE(user.Shown()[1].Caption, ReconnectCaption);
+        QCOMPARE(user.Shown()[1].Text, FailureText);
+        QCOMPARE(user.Shown()[1].Icon, QMessageBox::Warning);
+        const QVariant stored = StoredAtExit();
+        QVERIFY(stored.isValid());
+        QCOMPARE(stored.toString(), QString());
+    }
+
+    void storedFileGone_data()
+    {
+        QTest::addColumn<QStringList>("steps");
+        QTest::addColumn<QStringList>("shown");
+        QTest::addColumn<bool>("connected");
+        const QString q = QStringLiteral("question");
+        const QString d = QStringLiteral("dialog");
+        QTest::newRow("no ends the start") << QStringList{"no"} << QStringList{q} << false;
+        QTest::newRow("yes, then cancel repeats the question")
+            << QStringList{"yes", "cancel", "no"} << QStringList{q, d, q} << false;
+        QTest::newRow("yes, then another book") << QStringList{"yes", "GOOD"} << QStringList{q, d} << true;
+    }
+    void storedFileGone()
+    {
+        QFETCH(QStringList, steps);
+        QFETCH(QStringList, shown);
+        QFETCH(bool, connected);
+        const QString gone = LoanBookFiles::Good(Dir(), QStringLiteral("gone.s3db"));
+        QVERIFY(QFile::remove(gone));
+        StoreConnectionString(gone);
+        const QString book = LoanBookFiles::Good(Dir());
+        steps.replaceInStrings(QStringLiteral("GOOD"), book);
+        TScriptedUser user;
+        user.Play(steps);
+
+        QCOMPARE(ConnectAtStart(), connected);
+        QCOMPARE(user.Kinds(), shown);
+        QCOMPARE(user.Shown()[0].Text, FailureText);
+        QCOMPARE(user.Unused(), 0);
+        QCOMPARE(StoredAtExit().toString(), connected ? book : gone);
+    }
+
+    void versionMismatch_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("older version") << "2,0,0,0,2" << FoundVersionText(QStringLiteral("Тип: «2» Версия: «0.0.0.2»"));
+        QTest::newRow("other type") << "1,0,0,0,9" << FoundVersionText(QStringLiteral("Тип: «1» Версия: «0.0.0.9»"));
+        QTest::newRow("no type given") << "-1,1,0,0,0" << FoundVersionText(QStringLiteral("Тип: «-» Версия: «1.0.0.0»"));
+        QTest::newRow("no version table") << "none" << NoVersionText;
+        QTest::newRow("not a database") << "text" << NoVersionText;
+    }
+    void versionMismatch()
+    {
+        QFETCH(QString, kind);
+        QFETCH(QString, text);
+        const QString name = QStringLiteral("wrong.s3db");
+        const QString file = kind == QLatin1String("none")   ? LoanBookFiles::WithoutVersion(Dir(), name)
+                           : kind == QLatin1String("text") ? LoanBookFiles::TextFile(Dir(), name)
+                                                           : LoanBookFiles::WithVersion(Dir(), name, kind);
+        StoreConnectionString(file);
+        TScriptedUser user;
+        user.Answer(QMessageBox::No);
+
+        QVERIFY(!ConnectAtStart());
+        QCOMPARE(user.Kinds(), QStringList{QStringLiteral("question")});
+        QCOMPARE(user.Shown()[0].Caption, ReconnectCaption);
+        QCOMPARE(user.Shown()[0].Text, text);
+        // It opened, so it is listed, whatever its version.
+        QCOMPARE(HistoryManager().Entries(), QStringList{file});
+    }
+
+    void unreadableVersionIsShownAsAnError()
+    {
+        StoreConnectionString(LoanBookFiles::WithVersion(Dir(), QStringLiteral("huge.s3db"), "2,99999,99999,99999,99999"));
+        TScriptedUser user;
+
+        QVERIFY(!ConnectAtStart());
+        QCOMPARE(user.Kinds(), QStringList{QStringLiteral("error")});
+        QCOMPARE(user.Shown()[0].Caption, QStringLiteral("Ошибка"));
+        QCOMPARE(user.Shown()[0].Icon, QMessageBox::Critical);
+        QCOMPARE(user.Shown()[0].Text,
+                 QStringLiteral("Возникла ошибка: \r\n««99999999999999999999» не является допустимым целым числом.» "
+                                "(EConvertError)"));
+    }
+
+    void storedPathIsUsedTrimmed()
+    {
+        const QString book = LoanBookFiles::Good(Dir());
+        StoreConnectionString(QStringLiteral("  ") + book + QStringLiteral(" \t"));
+        TScriptedUser user;
+
+        QVERIFY(ConnectAtStart());
+        QCOMPARE(user.Kinds(), QStringList());
+        QCOMPARE(StartUpController()->ConnectedFileName(), book);
+        QCOMPARE(StoredAtExit().toString(), book);
+    }
+
+    void switchKeepsThePreviousBookWhenRefused_data()
+    {
+        QTest::addColumn<QString>("target");
+        QTest::addColumn<QStringList>("steps");
+        QTest::addColumn<QStringList>("shown");
+        QTest::newRow("missing file, nothing asked") << "missing" << QStringList() << QStringList();
+        QTest::newRow("older version, no") << "older" << QStringList{"no"} << QStringList{"question"};
+        QTest::newRow("no name, dialog cancelled") << "" << QStringList{"cancel"} << QStringList{"dialog"};
+    }
+    void switchKeepsThePreviousBookWhenRefused()
+    {
+        QFETCH(QString, target);
+        QFETCH(QStringList, steps);
+        QFETCH(QStringList, shown);
+        const QString book = LoanBookFiles::Good(Dir());
+        StoreConnectionString(book);
+        QVERIFY(ConnectAtStart());
+        const QString fileName = target == QLatin1String("older")
+            ? LoanBookFiles::WithVersion(Dir(), QStringLiteral("older.s3db"), "2,0,0,0,2")
+            : target.isEmpty() ? QString() : Dir().filePath(QStringLiteral("missing.s3db"));
+        TScriptedUser user;
+        user.Play(steps);
+
+        QVERIFY(StartUpController()->ConnectToDatabase(cmGivenFile, fileName));
+        QCOMPARE(user.Kinds(), shown);
+        QCOMPARE(StartUpController()->ConnectedFileName(), book);
+        QVERIFY(GetDataAccessFacade()->Connection().IsOpen());
+        QCOMPARE(StoredAtExit().toString(), book);
+    }
+
+    void switchToAnotherBookIsStored()
+    {
+        StoreConnectionString(LoanBookFiles::Good(Dir()));
+        QVERIFY(ConnectAtStart());
+        const QString other = LoanBookFiles::Good(Dir(), QStringLiteral("other.s3db"));
+        TScriptedUser user;
+
+        QVERIFY(StartUpController()->ConnectToDatabase(cmGivenFile, other));
+        QCOMPARE(user.Kinds(), QStringList());
+        QCOMPARE(StartUpController()->ConnectedFileName(), other);
+        QCOMPARE(StoredAtExit().toString(), other);
+    }
+
+    void connectedFilesReachTheHistoryView()
+    {
+        const QString book = LoanBookFiles::Good(Dir());
+        StoreConnectionString(book);
+        TRecordingHistoryView view;
+        StartUpController()->SetHistoryMenuView(&view);
+
+        QVERIFY(ConnectAtStart());
+        QCOMPARE(view.entries, QStringList{book});
+    }
+};
+
+QTEST_MAIN(TestStartUpController)
+#include "TestStartUpController.moc"
