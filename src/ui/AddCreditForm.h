@@ -1,0 +1,70 @@
+#pragma once
+
+#include "ui/controls/HeadShakeForm.h"
+
+#include <memory>
+
+class ICreditReportInterface;
+class QTreeWidgetItem;
+class TCredit;
+class TDebtor;
+class TPaymentSchedule;
+class TPaymentScheduleItem;
+
+namespace Ui {
+class TAddCreditForm;
+}
+
+// Issuing a credit with a live preview of its annuity schedule, or viewing a
+// stored credit: printing its schedule and granting one respite.
+class TAddCreditForm : public THeadShakeForm
+{
+    Q_OBJECT
+
+public:
+    static constexpr int AddMode = 0;
+    static constexpr int ViewMode = 1;
+
+    explicit TAddCreditForm(QWidget* parent = nullptr);
+    ~TAddCreditForm() override;
+
+    // Add mode: the credit receives the typed terms and its FullMustBePaymentSum,
+    // the schedule the preview of the last valid terms. View mode: shows the
+    // credit and its stored schedule, which only a respite changes. The report
+    // interface (may be none) prints a viewed credit's schedule. True on OK.
+    bool Execute(TDebtor* debtor, TCredit* credit, ICreditReportInterface* reportInterface, int mode,
+                 TPaymentSchedule* schedule);
+
+private slots:
+    void AnyCreditEditChange();
+    void ScheduleListViewSelectionChange();
+    void OkActionExecute();
+    void PrintActionExecute();
+    void RespiteActionExecute();
+
+private:
+    bool IsViewMode() const { return m_mode == ViewMode; }
+    void ApplyMode();
+    void ShowCreditTerms();
+    // Reads the terms into `terms` and builds the schedule they give into
+    // `preview`; shows the verdict. False (nothing usable) when the terms are invalid.
+    bool ReadTerms(TCredit& terms, TPaymentSchedule& preview);
+    bool Validate();
+    // Copies the valid terms into the caller's credit and the preview into its schedule.
+    bool ApplyTerms();
+    void PaintPaymentDayLabel();
+    void FillScheduleList();
+    void PaintScheduleLine(QTreeWidgetItem* line, const TPaymentScheduleItem& row) const;
+    TPaymentScheduleItem* SelectedRow() const;
+    bool CanMakeRespite() const;
+    // What the buttons offer follows the mode, the selection and the respite.
+    void UpdateActions();
+
+    std::unique_ptr<Ui::TAddCreditForm> m_ui;
+    TDebtor* m_debtor = nullptr;
+    TCredit* m_credit = nullptr;
+    TPaymentSchedule* m_schedule = nullptr;
+    ICreditReportInterface* m_reportInterface = nullptr;
+    int m_mode = AddMode;
+    bool m_respiteMade = false;
+};
