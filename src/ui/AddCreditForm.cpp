@@ -39,17 +39,11 @@ TAddCreditForm::TAddCreditForm(QWidget* parent)
     TDigitsKeyFilter::Install(m_ui->CreditSizeEdit, true);
     for (QLineEdit* edit : {m_ui->CreditPeriodEdit, m_ui->YearPercentEdit, m_ui->PaymentDayEdit})
         TDigitsKeyFilter::Install(edit, false);
-    PaintPaymentDayLabel();
+    ShowPaymentDayRange(true);
 
     SetColumnWidths(m_ui->ScheduleListView, ScheduleColumnWidths);
     // Opens at the designed size, or wider where the font needs it for the columns.
     resize(width() + MissingColumnsRoom(m_ui->ScheduleListView), height());
-    // The hint and the print button keep their place while hidden, so nothing jumps.
-    for (QWidget* widget : {static_cast<QWidget*>(m_ui->RespiteHintLabel), static_cast<QWidget*>(m_ui->PrintButton)}) {
-        QSizePolicy policy = widget->sizePolicy();
-        policy.setRetainSizeWhenHidden(true);
-        widget->setSizePolicy(policy);
-    }
     m_ui->RespiteHintLabel->hide();
 
     for (QLineEdit* edit : {m_ui->ContractNumberEdit, m_ui->CreditSizeEdit, m_ui->CreditPeriodEdit,
@@ -75,7 +69,6 @@ bool TAddCreditForm::Execute(TDebtor* debtor, TCredit* credit, ICreditReportInte
         throw Exception(QStringLiteral("График выплат не задан."));
     if (!credit)
         throw Exception(QStringLiteral("Кредит не задан."));
-    m_debtor = debtor;
     m_credit = credit;
     m_schedule = schedule;
     m_reportInterface = reportInterface;
@@ -101,6 +94,10 @@ void TAddCreditForm::ApplyMode()
 {
     m_ui->RespiteButton->setVisible(IsViewMode());
     m_ui->PrintButton->setVisible(IsViewMode());
+    // The respite hint keeps its place while hidden, so the buttons do not jump.
+    QSizePolicy hintPolicy = m_ui->RespiteHintLabel->sizePolicy();
+    hintPolicy.setRetainSizeWhenHidden(IsViewMode());
+    m_ui->RespiteHintLabel->setSizePolicy(hintPolicy);
     if (!IsViewMode()) {
         setWindowTitle(QStringLiteral("Добавление кредита"));
         m_ui->NoteLabel->setText(QStringLiteral("Введите условия кредита."));
@@ -130,9 +127,12 @@ void TAddCreditForm::ShowCreditTerms()
 void TAddCreditForm::PaintPaymentDayLabel()
 {
     const std::optional<int> day = ParseWholeNumber(m_ui->PaymentDayEdit->text());
-    if (!day)
-        return; // an unreadable day keeps the label as it was
-    const bool inRange = *day >= 1 && *day <= 28;
+    if (day) // an unreadable day keeps the label as it was
+        ShowPaymentDayRange(*day >= 1 && *day <= 28);
+}
+
+void TAddCreditForm::ShowPaymentDayRange(bool inRange)
+{
     m_ui->PaymentDayEdit->ShowStringOnLabel(m_ui->PaymentDayLabel->text(),
                                             inRange ? QColor(128, 128, 128) : QColor(255, 0, 0));
     QFont font = m_ui->PaymentDayLabel->font();
@@ -175,26 +175,28 @@ bool TAddCreditForm::ReadTerms(TCredit& terms, TPaymentSchedule& preview)
     return true;
 }
 
-bool TAddCreditForm::Validate()
+bool TAddCreditForm::Validate(TCredit& terms, TPaymentSchedule& preview)
 {
-    bool valid = true;
-    if (!IsViewMode()) {
-        TCredit terms;
-        TPaymentSchedule preview;
-        valid = ReadTerms(terms, preview);
-    }
+    const bool valid = IsViewMode() || ReadTerms(terms, preview);
     m_ui->ErrorsInfoLabel->setText(valid ? QString() : QStringLiteral("Данные кредита введены не верно."));
     return valid;
+}
+
+bool TAddCreditForm::Validate()
+{
+    TCredit terms;
+    TPaymentSchedule preview;
+    return Validate(terms, preview);
 }
 
 bool TAddCreditForm::ApplyTerms()
 {
     TCredit terms;
     TPaymentSchedule preview;
-    const bool valid = ReadTerms(terms, preview);
-    m_ui->ErrorsInfoLabel->setText(valid ? QString() : QStringLiteral("Данные кредита введены не верно."));
-    if (!valid)
+    if (!Validate(terms, preview))
         return false;
+    if (IsViewMode())
+        return true; // viewing never writes the terms back
     m_credit->ContractNumber = terms.ContractNumber;
     m_credit->ContractDate = terms.ContractDate;
     m_credit->CreditSize = terms.CreditSize;
@@ -291,13 +293,10 @@ void TAddCreditForm::OkActionExecute()
 {
     if (!m_ui->OkButton->isEnabled())
         return;
-    const bool valid = IsViewMode() ? Validate() : ApplyTerms();
-    if (!valid) {
+    if (!ApplyTerms()) {
         ShakeWithDisabled(m_ui->OkButton);
         return;
     }
-    if (!IsViewMode())
-        FillScheduleList();
     accept();
 }
 

@@ -46,13 +46,17 @@ private:
     bool IsViewMode() const { return m_mode == ViewMode; }
     void ApplyMode();
     void ShowCreditTerms();
-    // Reads the terms into `terms` and builds the schedule they give into
-    // `preview`; shows the verdict. False (nothing usable) when the terms are invalid.
+    // Reads the typed terms into `terms` and builds their schedule into
+    // `preview`; false when they cannot make a credit.
     bool ReadTerms(TCredit& terms, TPaymentSchedule& preview);
+    // Judges the terms (always valid when viewing) and shows the verdict.
+    bool Validate(TCredit& terms, TPaymentSchedule& preview);
     bool Validate();
-    // Copies the valid terms into the caller's credit and the preview into its schedule.
+    // Validates; on valid terms when adding, copies them into the caller's
+    // credit and their schedule into the caller's schedule.
     bool ApplyTerms();
     void PaintPaymentDayLabel();
+    void ShowPaymentDayRange(bool inRange);
     void FillScheduleList();
     void PaintScheduleLine(QTreeWidgetItem* line, const TPaymentScheduleItem& row) const;
     TPaymentScheduleItem* SelectedRow() const;
@@ -61,7 +65,6 @@ private:
     void UpdateActions();
 
     std::unique_ptr<Ui::TAddCreditForm> m_ui;
-    TDebtor* m_debtor = nullptr;
     TCredit* m_credit = nullptr;
     TPaymentSchedule* m_schedule = nullptr;
     ICreditReportInterface* m_reportInterface = nullptr;
