@@ -1,0 +1,149 @@
+#include "ModalDialogDriver.h"
+
+#include "ui/CreditSelectForm.h"
+
+#include "domain/CreditsList.h"
+#include "domain/Debtor.h"
+#include "domain/Exception.h"
+
+#include <QLocale>
+#include <QPushButton>
+#include <QTreeWidget>
+
+namespace {
+// Credits 1 and 3 are active, credit 2 is repaid.
+void FillCredits(TCreditsList& credits)
+{
+    for (int id = 1; id <= 3; ++id) {
+        auto credit = std::make_unique<TCredit>();
+        credit->SetID(id);
+        credit->FullMustBePaymentSum = Money::FromUnits(50000000);
+        credit->PaymentsSum = id == 2 ? credit->FullMustBePaymentSum : Money::FromUnits(1000000);
+        credits.Add(std::move(credit));
+    }
+}
+
+QTreeWidget* List(QWidget* form)
+{
+    return Find<QTreeWidget>(form, "CreditListView");
+}
+}
+
+class TestCreditSelectForm : public QObject
+{
+    Q_OBJECT
+
+private:
+    TDebtor m_debtor;
+    TCreditsList m_credits;
+
+    void Select(QWidget* form, int line) { List(form)->setCurrentItem(List(form)->topLevelItem(line)); }
+
+private slots:
+    void initTestCase()
+    {
+        QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
+        m_debtor.SetID(17);
+        m_debtor.Surname = QStringLiteral("Иванов");
+        m_debtor.SetName(QStringLiteral("Пётр"));
+        m_debtor.PatronymicName = QStringLiteral("Сергеевич");
+        FillCredits(m_credits);
+    }
+
+    void MissingArgumentsAreRefused()
+    {
+        TCreditSelectForm form;
+        const auto message = [&](TCreditsList* credits, TDebtor* debtor) {
+            try {
+                form.Execute(credits, debtor, -1);
+            } catch (const Exception& e) {
+                return e.Message();
+            }
+            return QString();
+        };
+        QCOMPARE(message(nullptr, nullptr), QStringLiteral("Список кредитов не задан."));
+        QCOMPARE(message(&m_credits, nullptr), QStringLiteral("Должник не задан."));
+    }
+
+    void PreselectsAValidIndexOnly_data()
+    {
+        QTest::addColumn<int>("index");
+        QTest::addColumn<int>("selected");
+        QTest::newRow("none") << -1 << -1;
+        QTest::newRow("second") << 1 << 1;
+        QTest::newRow("beyond the list") << 3 << -1;
+    }
+    void PreselectsAValidIndexOnly()
+    {
+        QFETCH(int, index);
+        QFETCH(int, selected);
+        TCreditSelectForm form;
+        WhenOpen(&form, [&] {
+            QCOMPARE(Find<QLineEdit>(&form, "DebtorIDEdit")->text(), QStringLiteral("17"));
+            QCOMPARE(Find<QLineEdit>(&form, "DebtorNameEdit")->text(), QStringLiteral("Иванов Пётр Сергеевич"));
+            QCOMPARE(List(&form)->topLevelItemCount(), 3);
+            QCOMPARE(List(&form)->topLevelItem(1)->text(7), QStringLiteral("Погашен"));
+            QCOMPARE(form.SelectedIndex(), selected);
+        });
+        QVERIFY(!form.Execute(&m_credits, &m_debtor, index));
+    }
+
+    void OkWithoutSelectionOnlyShakes()
+    {
+        TCreditSelectForm form;
+        const auto shakes = FastShakes(form);
+        WhenOpen(&form, [&] {
+            PressEnter(List(&form));
+            QCOMPARE(shakes->count(), 1);
+            QVERIFY(form.isVisible());
+            QCOMPARE(LabelText(&form, "InfoLabel"), QString());
+            QVERIFY(Find<QPushButton>(&form, "OkButton")->isEnabled());
+        });
+        QVERIFY(!form.Execute(&m_credits, &m_debtor, 7));
+    }
+
+    void RepaidCreditIsRefusedUntilAnotherIsChosen()
+    {
+        TCreditSelectForm form;
+        const auto shakes = FastShakes(form);
+        WhenOpen(&form, [&] {
+            PressEnter(List(&form));
+            QCOMPARE(LabelText(&form, "InfoLabel"), QStringLiteral("Кредит уже погашен"));
+            QCOMPARE(shakes->count(), 1);
+            QVERIFY(form.isVisible());
+            Select(&form, 2);
+            QCOMPARE(LabelText(&form, "InfoLabel"), QString());
+            QTest::mouseClick(Find<QPushButton>(&form, "OkButton"), Qt::LeftButton);
+        });
+        QVERIFY(form.Execute(&m_credits, &m_debtor, 1));
+        QCOMPARE(form.SelectedIndex(), 2);
+    }
+
+    void DoubleClickChoosesAnActiveCredit_data()
+    {
+        QTest::addColumn<int>("line");
+        QTest::addColumn<bool>("chosen");
+        QTest::newRow("active") << 0 << true;
+        QTest::newRow("repaid") << 1 << false;
+    }
+    void DoubleClickChoosesAnActiveCredit()
+    {
+        QFETCH(int, line);
+        QFETCH(bool, chosen);
+        TCreditSelectForm form;
+        const auto shakes = FastShakes(form);
+        WhenOpen(&form, [&] {
+            QTreeWidget* list = List(&form);
+            const QPoint centre = list->visualItemRect(list->topLevelItem(line)).center();
+            QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, centre);
+            QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, centre);
+            QCOMPARE(form.isVisible(), !chosen);
+            QCOMPARE(shakes->count(), chosen ? 0 : 1);
+        });
+        QCOMPARE(form.Execute(&m_credits, &m_debtor, -1), chosen);
+        QCOMPARE(form.SelectedIndex(), line);
+    }
+};
+
+QTEST_MAIN(TestCreditSelectForm)
+#include "TestCreditSelectForm.moc"
