@@ -5,6 +5,7 @@
 // inside its own event loop.
 
 #include "domain/Exception.h"
+#include "domain/Money.h"
 
 #include <QApplication>
 #include <QLocale>
@@ -52,6 +53,33 @@ void WhenOpen(std::function<void(TForm*)> act)
         if (form && form->isVisible())
             form->reject();
     });
+}
+
+// The control of the form with that object name; a missing one ends the test program.
+template <typename T>
+T* Find(QWidget* form, const char* name)
+{
+    T* child = form->findChild<T*>(QString::fromLatin1(name));
+    if (!child)
+        qFatal("no control %s", name);
+    return child;
+}
+
+// The message of the error the call raises; empty when it raises none.
+inline QString RaisedMessage(const std::function<void()>& call)
+{
+    try {
+        call();
+    } catch (const Exception& error) {
+        return error.Message();
+    }
+    return QString();
+}
+
+// An amount written as in a loan book: "888.4879".
+inline Money M(const char* text)
+{
+    return *Money::Parse(QString::fromLatin1(text));
 }
 
 #define VARNEL_DIALOG_TEST_MAIN(TestObject)                                                                           \

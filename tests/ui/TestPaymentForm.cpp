@@ -19,11 +19,6 @@
 #include <optional>
 
 namespace {
-Money M(const char* text)
-{
-    return *Money::Parse(QString::fromLatin1(text));
-}
-
 // Answers the ahead question as told and remembers what it was asked.
 class TFakeAheadVisitor : public IAheadVisitor
 {
@@ -95,15 +90,6 @@ struct TPaymentFixture
     }
 };
 
-template <typename T>
-T* Find(QWidget* form, const char* name)
-{
-    T* child = form->findChild<T*>(QString::fromLatin1(name));
-    if (!child)
-        qFatal("no control %s", name);
-    return child;
-}
-
 QLineEdit* AmountField(QWidget* form)
 {
     return Find<TConstraintedEdit>(form, "PaymentEdit");
@@ -134,13 +120,12 @@ private slots:
         QFETCH(QString, missing);
         QFETCH(QString, message);
         TPaymentFixture f;
-        try {
-            f.form.Execute(missing == "debtor" ? nullptr : &f.debtor, missing == "credit" ? nullptr : &f.credit,
-                           missing == "row" ? nullptr : &f.row, missing == "payment" ? nullptr : &f.payment, nullptr);
-            QFAIL("the dialog opened without its arguments");
-        } catch (const Exception& e) {
-            QCOMPARE(e.Message(), message);
-        }
+        QCOMPARE(RaisedMessage([&] {
+                     f.form.Execute(missing == "debtor" ? nullptr : &f.debtor,
+                                    missing == "credit" ? nullptr : &f.credit, missing == "row" ? nullptr : &f.row,
+                                    missing == "payment" ? nullptr : &f.payment, nullptr);
+                 }),
+                 message);
         QVERIFY(!f.form.isVisible());
     }
 

@@ -18,15 +18,6 @@
 #include <optional>
 
 namespace {
-template <typename T>
-T* Find(QWidget* form, const char* name)
-{
-    T* child = form->findChild<T*>(QString::fromLatin1(name));
-    if (!child)
-        qFatal("no control %s", name);
-    return child;
-}
-
 // A clock fixed at 1 March 2009, 10:15, for the life of the guard.
 struct TClockGuard
 {
@@ -154,12 +145,7 @@ private slots:
     void companyDialogRefusesMissingRecord()
     {
         TCompanySettingsForm form;
-        try {
-            form.Execute(nullptr);
-            QFAIL("the dialog opened without a record");
-        } catch (const Exception& e) {
-            QCOMPARE(e.Message(), QStringLiteral("Информация о компании не задана."));
-        }
+        QCOMPARE(RaisedMessage([&] { form.Execute(nullptr); }), QStringLiteral("Информация о компании не задана."));
     }
 
     void companyDialogStoresTextsOnSaveOnly_data()
@@ -199,12 +185,8 @@ private slots:
     void waitWindowRefusesMissingUpdater()
     {
         TScheduleDelayUpdateForm form;
-        try {
-            form.Execute(nullptr);
-            QFAIL("the window opened without the indexing");
-        } catch (const Exception& e) {
-            QCOMPARE(e.Message(), QStringLiteral("Посетитель для запуска обновления задержек не задан."));
-        }
+        QCOMPARE(RaisedMessage([&] { form.Execute(nullptr); }),
+                 QStringLiteral("Посетитель для запуска обновления задержек не задан."));
     }
 
     void waitWindowRunsTheIndexingOnceAndCloses_data()
@@ -221,14 +203,8 @@ private slots:
             updater.Failure = failure;
         TScheduleDelayUpdateForm form;
         QCOMPARE(form.windowTitle(), QStringLiteral("Индексация просрочек"));
-        QString raised;
-        try {
-            form.Execute(&updater);
-        } catch (const Exception& e) {
-            raised = e.Message();
-        }
         // The error reaches the caller, after the window has closed, and is not retried.
-        QCOMPARE(raised, failure);
+        QCOMPARE(RaisedMessage([&] { form.Execute(&updater); }), failure);
         QCOMPARE(updater.Calls, 1);
         QVERIFY(updater.WindowShown);
         QVERIFY(updater.ShownAfterEscape);
