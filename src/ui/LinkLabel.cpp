@@ -25,6 +25,9 @@ void TLinkLabel::mousePressEvent(QMouseEvent* event)
 {
     m_pressed = event->button() == Qt::LeftButton;
     QLabel::mousePressEvent(event);
+    // Taken, so that the release comes back here and not to the form.
+    if (m_pressed)
+        event->accept();
 }
 
 void TLinkLabel::mouseReleaseEvent(QMouseEvent* event)

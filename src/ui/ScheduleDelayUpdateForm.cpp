@@ -36,8 +36,9 @@ void TScheduleDelayUpdateForm::Execute(IUpdateSchedulesDelayInterface* updater)
     if (!updater)
         throw Exception(QStringLiteral("Посетитель для запуска обновления задержек не задан."));
     m_updater = updater;
-    // The timer may have elapsed before there was anything to run.
-    if (!m_started && !m_startTimer->isActive())
+    m_started = false;
+    // Once per opening: the timer may have elapsed before there was anything to run.
+    if (!m_startTimer->isActive())
         m_startTimer->start();
     exec();
     m_updater = nullptr;

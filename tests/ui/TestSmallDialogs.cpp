@@ -212,6 +212,15 @@ private slots:
         QVERIFY(!form.findChild<QTimer*>(QStringLiteral("StartTimer"))->isActive());
     }
 
+    void waitWindowOpenedAgainRunsAgain()
+    {
+        TFakeUpdater updater;
+        TScheduleDelayUpdateForm form;
+        form.Execute(&updater);
+        form.Execute(&updater);
+        QCOMPARE(updater.Calls, 2);
+    }
+
     void safeDeleteCodeMustBeTypedWithLeadingZeros()
     {
         TScriptedRandom random({0, 0, 4, 2});
