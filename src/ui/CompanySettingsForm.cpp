@@ -1,0 +1,33 @@
+#include "CompanySettingsForm.h"
+
+#include "FormLook.h"
+#include "domain/Company.h"
+#include "domain/Exception.h"
+#include "ui_CompanySettingsForm.h"
+
+TCompanySettingsForm::TCompanySettingsForm(QWidget* parent)
+    : QDialog(parent)
+    , m_ui(std::make_unique<Ui::CompanySettingsForm>())
+{
+    m_ui->setupUi(this);
+    UseSingleBorder(this);
+    FixFormSize(this, QSize(435, 209));
+
+    connect(m_ui->OkButton, &QPushButton::clicked, this, &QDialog::accept);
+    connect(m_ui->CancelButton, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+TCompanySettingsForm::~TCompanySettingsForm() = default;
+
+bool TCompanySettingsForm::Execute(TCompany* company)
+{
+    if (!company)
+        throw Exception(QStringLiteral("Информация о компании не задана."));
+    m_ui->CompanyNameEdit->setText(company->CompanyName);
+    m_ui->BossNameEdit->setText(company->BossName);
+    if (exec() != QDialog::Accepted)
+        return false;
+    company->CompanyName = m_ui->CompanyNameEdit->text();
+    company->BossName = m_ui->BossNameEdit->text();
+    return true;
+}

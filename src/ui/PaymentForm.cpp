@@ -1,0 +1,251 @@
+#include "PaymentForm.h"
+
+#include "AheadVisitor.h"
+#include "DisplayFormats.h"
+#include "FormLook.h"
+#include "TypedCharFilter.h"
+#include "domain/Clock.h"
+#include "domain/Credit.h"
+#include "domain/Debtor.h"
+#include "domain/Exception.h"
+#include "domain/PaymentHistoryItem.h"
+#include "domain/PaymentScheduleItem.h"
+#include "ui_PaymentForm.h"
+
+#include <algorithm>
+
+namespace {
+const QSize DesignedSize(457, 273);
+const int MaxFieldWidth = 600;
+const Money Kopeck = Money::FromUnits(100);
+const QColor Red(255, 0, 0);
+const QColor Green(0, 128, 0);
+const QColor Black(0, 0, 0);
+
+const QString EnterSumMessage = QStringLiteral("Введите сумму платежа.");
+const QString AboveDebtMessage = QStringLiteral("Платёж не может быть больше оставшегося долга.");
+}
+
+TPaymentForm::TPaymentForm(QWidget* parent)
+    : THeadShakeForm(parent)
+    , m_ui(std::make_unique<Ui::PaymentForm>())
+{
+    m_ui->setupUi(this);
+    UseSingleBorder(this);
+    for (QLineEdit* field : {m_ui->DebtorIDEdit, m_ui->DebtorNameEdit, m_ui->CreditIDEdit, m_ui->ContractNumberEdit,
+                             m_ui->ContractDateEdit, m_ui->AnnuaEdit, m_ui->MonthPaymentBalanceEdit, m_ui->RemainEdit,
+                             m_ui->RemainIfRecalcEdit})
+        ShowAsPlainText(field);
+    m_ui->PaymentEdit->SetNotifyLabel(m_ui->InfoLabel);
+    TTypedCharFilter::Install(m_ui->PaymentEdit, {.DecimalSeparator = true, .Copy = true, .Paste = true});
+    FixFormSize(this, DesignedSize);
+
+    connect(m_ui->PaymentEdit, &QLineEdit::textChanged, this, &TPaymentForm::PaymentEditChange);
+    connect(m_ui->AnnuaLabel, &TLinkLabel::Clicked, this, &TPaymentForm::AnnuaLabelClick);
+    connect(m_ui->MonthPaymentBalanceLabel, &TLinkLabel::Clicked, this, &TPaymentForm::MonthPaymentBalanceLabelClick);
+    connect(m_ui->RemainLabel, &TLinkLabel::Clicked, this, &TPaymentForm::RemainLabelClick);
+    connect(m_ui->RemainIfRecalcLabel, &TLinkLabel::Clicked, this, &TPaymentForm::RemainIfRecalcLabelClick);
+    connect(m_ui->OkButton, &QPushButton::clicked, this, &TPaymentForm::OkActionExecute);
+    connect(m_ui->CancelButton, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+TPaymentForm::~TPaymentForm() = default;
+
+bool TPaymentForm::Execute(const TDebtor* debtor, TCredit* credit, const TPaymentScheduleItem* row,
+                           TPaymentHistoryItem* newPayment, const TPaymentHistoryItem* lastPayment)
+{
+    if (!debtor)
+        throw Exception(QStringLiteral("Должник не задан."));
+    if (!newPayment)
+        throw Exception(QStringLiteral("Платеж не задан."));
+    if (!credit)
+        throw Exception(QStringLiteral("Кредит не задан."));
+    if (!row)
+        throw Exception(QStringLiteral("Строкак графика выплат не задана."));
+    m_credit = credit;
+    m_row = row;
+    m_newPayment = newPayment;
+
+    ShowParties(*debtor, *credit);
+    ShowLastPayment(lastPayment);
+    ShowMonthBalance(MonthBalance(Money()));
+    m_ui->RemainEdit->setText(FormatMoney(RemainingDebt(EnteredSum())));
+    m_ui->RemainIfRecalcEdit->setText(FormatMoney(RemainingIfRecalculated()));
+    m_ui->AnnuaEdit->setText(FormatMoney(row->Annua));
+    ValidatePayment();
+    m_ui->PaymentEdit->setFocus();
+
+    const bool confirmed = exec() == QDialog::Accepted;
+    m_credit = nullptr;
+    m_row = nullptr;
+    m_newPayment = nullptr;
+    return confirmed;
+}
+
+Money TPaymentForm::EnteredSum() const
+{
+    const std::optional<Money> sum = ParseAmount(m_ui->PaymentEdit->text());
+    return sum && *sum >= Money() ? *sum : Money();
+}
+
+Money TPaymentForm::MonthBalance(Money e) const
+{
+    return m_row->MustBePaymentSum - (m_credit->PaymentsSum + e);
+}
+
+Money TPaymentForm::RemainingDebt(Money e) const
+{
+    return m_credit->RemainingDebt() - e;
+}
+
+Money TPaymentForm::RemainingIfRecalculated() const
+{
+    return (m_row->MustBePaymentSum - m_credit->PaymentsSum) + m_row->Balance;
+}
+
+void TPaymentForm::ShowParties(const TDebtor& debtor, const TCredit& credit)
+{
+    m_ui->DebtorIDEdit->setText(FormatWholeNumber(debtor.GetID()));
+    m_ui->DebtorNameEdit->setText(DebtorFullName(debtor));
+    m_ui->CreditIDEdit->setText(FormatWholeNumber(credit.GetID()));
+    m_ui->ContractNumberEdit->setText(credit.ContractNumber);
+    m_ui->ContractDateEdit->setText(FormatShortDate(credit.ContractDate));
+    // Long names widen the window rather than being cut off.
+    for (QLineEdit* field : {m_ui->DebtorNameEdit, m_ui->ContractNumberEdit}) {
+        FitFieldToText(field, MaxFieldWidth);
+        field->setCursorPosition(0);
+    }
+    FixFormSize(this, DesignedSize);
+}
+
+void TPaymentForm::ShowLastPayment(const TPaymentHistoryItem* lastPayment)
+{
+    QString shown;
+    if (lastPayment && !lastPayment->PaymentDate.IsZero()) {
+        const qint64 daysAgo = lastPayment->PaymentDate.DaysTo(Clock::Today());
+        if (daysAgo == 0)
+            shown = QStringLiteral("Сегодня");
+        else if (daysAgo == 1)
+            shown = QStringLiteral("Вчера");
+        else
+            shown = FormatShortDate(lastPayment->PaymentDate);
+    }
+    m_ui->LastPaymentDateLabel->setText(shown);
+}
+
+void TPaymentForm::ShowMonthBalance(Money balance)
+{
+    TLinkLabel* label = m_ui->MonthPaymentBalanceLabel;
+    QLineEdit* field = m_ui->MonthPaymentBalanceEdit;
+    if (balance > Kopeck) {
+        label->setText(QStringLiteral("Не погашено:"));
+        label->SetLook(TLinkLabel::LinkColor, true);
+        SetTextColor(field, Red);
+        field->setText(FormatMoney(balance));
+        field->setVisible(true);
+    } else if (balance >= -Kopeck) {
+        label->setText(QStringLiteral("Обязательный платеж выполнен."));
+        label->SetLook(Green, false);
+        field->setVisible(false);
+        field->clear();
+        // The field keeps this underline when it is shown again, as it always has.
+        QFont underlined = field->font();
+        underlined.setUnderline(true);
+        field->setFont(underlined);
+    } else {
+        label->setText(QStringLiteral("Опережение:"));
+        label->SetLook(Black, false);
+        SetTextColor(field, Green);
+        field->setText(FormatMoney(-balance));
+        field->setVisible(true);
+    }
+}
+
+bool TPaymentForm::ValidatePayment()
+{
+    TConstraintedEdit* edit = m_ui->PaymentEdit;
+    edit->ClearNotifyLabel();
+    const std::optional<Money> sum = ParseAmount(edit->text());
+    // A pasted text is not filtered by the keys: what is not a number, or is
+    // negative, is no payment at all.
+    QString message;
+    if (!sum || *sum < Money())
+        message = EnterSumMessage;
+    else if (RemainingDebt(*sum) <= -Kopeck)
+        message = AboveDebtMessage;
+    if (message.isEmpty())
+        return true;
+    edit->ShowStringOnLabel(message, Red);
+    return false;
+}
+
+void TPaymentForm::FillPaymentEdit(Money value)
+{
+    m_ui->PaymentEdit->setText(FormatAmountEntry(value));
+}
+
+void TPaymentForm::PaymentEditChange()
+{
+    if (!m_row)
+        return;
+    const Money e = EnteredSum();
+    ShowMonthBalance(MonthBalance(e));
+    m_ui->RemainEdit->setText(FormatMoney(RemainingDebt(e)));
+    ValidatePayment();
+}
+
+void TPaymentForm::AnnuaLabelClick()
+{
+    if (m_row)
+        FillPaymentEdit(m_row->Annua);
+}
+
+void TPaymentForm::MonthPaymentBalanceLabelClick()
+{
+    if (!m_row)
+        return;
+    const Money e = EnteredSum();
+    const Money balance = MonthBalance(e);
+    if (balance > Money())
+        FillPaymentEdit(e + balance);
+}
+
+void TPaymentForm::RemainLabelClick()
+{
+    if (m_row)
+        FillPaymentEdit(RemainingDebt(Money()));
+}
+
+void TPaymentForm::RemainIfRecalcLabelClick()
+{
+    if (m_row)
+        FillPaymentEdit(RemainingIfRecalculated());
+}
+
+void TPaymentForm::OkActionExecute()
+{
+    if (!m_row)
+        return;
+    if (!ValidatePayment()) {
+        ShakeWithDisabled(m_ui->OkButton);
+        return;
+    }
+    const Money sum = EnteredSum();
+    const DateTime paymentDate = Clock::Now();
+    Money ahead;
+    const Money balance = MonthBalance(sum);
+    if (balance <= -Kopeck && m_aheadVisitor) {
+        ahead = -balance;
+        // An error of the decision leaves the dialog open and the record untouched.
+        const TAheadDecision decision = m_aheadVisitor->DecideAhead(m_credit, m_row, ahead);
+        if (decision == adCancelled)
+            return;
+        if (decision == adJustLeave)
+            ahead = Money();
+    }
+    // The record is written only now that the dialog closes with OK.
+    m_newPayment->PaymentDate = paymentDate;
+    m_newPayment->PaymentSum = std::max(sum - ahead, Money());
+    m_newPayment->AheadSum = ahead;
+    accept();
+}

@@ -1,0 +1,49 @@
+#include "SelectDateForm.h"
+
+#include "FormLook.h"
+#include "domain/Clock.h"
+#include "ui_SelectDateForm.h"
+
+#include <QLocale>
+
+TSelectDateForm::TSelectDateForm(QWidget* parent)
+    : QDialog(parent)
+    , m_ui(std::make_unique<Ui::SelectDateForm>())
+{
+    m_ui->setupUi(this);
+    m_ui->DateTimePicker->setDisplayFormat(QLocale().dateFormat(QLocale::ShortFormat));
+    // The further back, the paler the link.
+    m_ui->DayBeforeYesterdayLabel->SetLook(QColor(119, 119, 255), true);
+    m_ui->YesterdayLabel->SetLook(QColor(83, 83, 255), true);
+    m_ui->TodayLabel->SetLook(QColor(0, 0, 255), true);
+    FixFormSize(this, QSize(227, 137));
+
+    connect(m_ui->DayBeforeYesterdayLabel, &TLinkLabel::Clicked, this, [this] { SetDaysBack(2); });
+    connect(m_ui->YesterdayLabel, &TLinkLabel::Clicked, this, [this] { SetDaysBack(1); });
+    connect(m_ui->TodayLabel, &TLinkLabel::Clicked, this, [this] { SetDaysBack(0); });
+    connect(m_ui->OkButton, &QPushButton::clicked, this, &QDialog::accept);
+    connect(m_ui->CancelButton, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+TSelectDateForm::~TSelectDateForm() = default;
+
+void TSelectDateForm::SetDate(const DateTime& value)
+{
+    m_ui->DateTimePicker->setDate(value.Date());
+    m_time = value.Time();
+}
+
+bool TSelectDateForm::Execute()
+{
+    return exec() == QDialog::Accepted;
+}
+
+DateTime TSelectDateForm::SelectedDate() const
+{
+    return DateTime(m_ui->DateTimePicker->date(), m_time);
+}
+
+void TSelectDateForm::SetDaysBack(int days)
+{
+    SetDate(Clock::Now().AddDays(-days));
+}

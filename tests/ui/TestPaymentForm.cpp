@@ -1,0 +1,446 @@
+#include "ModalDialogTestKit.h"
+#include "domain/Clock.h"
+#include "domain/Credit.h"
+#include "domain/Debtor.h"
+#include "domain/PaymentHistoryItem.h"
+#include "domain/PaymentScheduleItem.h"
+#include "ui/AheadVisitor.h"
+#include "ui/DisplayFormats.h"
+#include "ui/LinkLabel.h"
+#include "ui/PaymentForm.h"
+#include "ui/controls/ConstraintedEdit.h"
+#include "ui/controls/HeadShaker.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QSignalSpy>
+#include <optional>
+
+namespace {
+// Answers the ahead question as told and remembers what it was asked.
+class TFakeAheadVisitor : public IAheadVisitor
+{
+public:
+    int Answer = adJustLeave;
+    std::optional<QString> Failure;
+    int Calls = 0;
+    TCredit* AskedCredit = nullptr;
+    const TPaymentScheduleItem* AskedRow = nullptr;
+    Money AskedAhead;
+
+    TAheadDecision DecideAhead(TCredit* credit, const TPaymentScheduleItem* row, Money ahead) override
+    {
+        ++Calls;
+        AskedCredit = credit;
+        AskedRow = row;
+        AskedAhead = ahead;
+        if (Failure)
+            throw Exception(*Failure);
+        return static_cast<TAheadDecision>(Answer);
+    }
+};
+
+// The third month of 10 000 over 12 months at 12 %: two instalments paid.
+// Month balance 888.4879, remaining debt 8884.8790, remainder if rebuilt 8499.2907.
+struct TPaymentFixture
+{
+    TFixedClock clock{DateTime::FromYMD(2009, 4, 10, 14, 30)};
+    TDebtor debtor;
+    TCredit credit;
+    TPaymentScheduleItem row;
+    TPaymentHistoryItem payment;
+    TPaymentHistoryItem last;
+    TFakeAheadVisitor visitor;
+    TPaymentForm form;
+
+    TPaymentFixture()
+    {
+        Clock::SetClock(&clock);
+        debtor.SetID(17);
+        debtor.Surname = QStringLiteral("Петров");
+        debtor.SetName(QStringLiteral("Пётр"));
+        debtor.PatronymicName = QStringLiteral("Петрович");
+        credit.SetID(42);
+        credit.ContractNumber = QStringLiteral("К-117");
+        credit.ContractDate = DateTime::FromYMD(2009, 1, 20);
+        credit.PaymentsSum = M("1776.9758");
+        credit.FullMustBePaymentSum = M("10661.8548");
+        row.SetID(3);
+        row.PaymentDate = DateTime::FromYMD(2009, 4, 15);
+        row.Annua = M("888.4879");
+        row.Balance = M("7610.8028");
+        row.MustBePaymentSum = M("2665.4637");
+        last.PaymentDate = DateTime::FromYMD(2009, 3, 14, 11, 0);
+        // Marks that show whether the dialog wrote into the record.
+        payment.PaymentSum = M("-1");
+        payment.AheadSum = M("-2");
+        form.Shaker().SetDelayTime(0);
+    }
+    ~TPaymentFixture() { Clock::SetClock(nullptr); }
+
+    bool Execute(const TPaymentHistoryItem* lastPayment = nullptr)
+    {
+        return form.Execute(&debtor, &credit, &row, &payment, lastPayment);
+    }
+    bool PaymentUntouched() const
+    {
+        return payment.PaymentSum == M("-1") && payment.AheadSum == M("-2") && payment.PaymentDate.IsZero();
+    }
+};
+
+QLineEdit* AmountField(QWidget* form)
+{
+    return Find<TConstraintedEdit>(form, "PaymentEdit");
+}
+
+QColor TextColor(QWidget* widget, QPalette::ColorRole role)
+{
+    return widget->palette().color(role);
+}
+}
+
+class TestPaymentForm : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void refusesMissingArguments_data()
+    {
+        QTest::addColumn<QString>("missing");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("debtor") << "debtor" << "Должник не задан.";
+        QTest::newRow("payment") << "payment" << "Платеж не задан.";
+        QTest::newRow("credit") << "credit" << "Кредит не задан.";
+        QTest::newRow("row") << "row" << "Строкак графика выплат не задана.";
+    }
+    void refusesMissingArguments()
+    {
+        QFETCH(QString, missing);
+        QFETCH(QString, message);
+        TPaymentFixture f;
+        QCOMPARE(RaisedMessage([&] {
+                     f.form.Execute(missing == "debtor" ? nullptr : &f.debtor,
+                                    missing == "credit" ? nullptr : &f.credit, missing == "row" ? nullptr : &f.row,
+                                    missing == "payment" ? nullptr : &f.payment, nullptr);
+                 }),
+                 message);
+        QVERIFY(!f.form.isVisible());
+    }
+
+    void showsTheCreditAsItStands()
+    {
+        TPaymentFixture f;
+        WhenOpen<TPaymentForm>([](TPaymentForm* form) {
+            QCOMPARE(Find<QLineEdit>(form, "DebtorIDEdit")->text(), QStringLiteral("17"));
+            QCOMPARE(Find<QLineEdit>(form, "DebtorNameEdit")->text(), QStringLiteral("Петров Пётр Петрович"));
+            QCOMPARE(Find<QLineEdit>(form, "CreditIDEdit")->text(), QStringLiteral("42"));
+            QCOMPARE(Find<QLineEdit>(form, "ContractNumberEdit")->text(), QStringLiteral("К-117"));
+            QCOMPARE(Find<QLineEdit>(form, "ContractDateEdit")->text(), QStringLiteral("20.01.2009"));
+            QCOMPARE(Find<QLineEdit>(form, "AnnuaEdit")->text(), FormatMoney(M("888.4879")));
+            QCOMPARE(Find<QLineEdit>(form, "RemainEdit")->text(), FormatMoney(M("8884.8790")));
+            QCOMPARE(Find<QLineEdit>(form, "RemainIfRecalcEdit")->text(), FormatMoney(M("8499.2907")));
+            for (const char* link : {"AnnuaLabel", "MonthPaymentBalanceLabel", "RemainLabel", "RemainIfRecalcLabel"}) {
+                auto* label = Find<TLinkLabel>(form, link);
+                QCOMPARE(TextColor(label, QPalette::WindowText), QColor(0, 0, 255));
+                QVERIFY(label->font().underline());
+                QCOMPARE(label->cursor().shape(), Qt::PointingHandCursor);
+            }
+            // An empty amount is refused at once.
+            QCOMPARE(Find<QLabel>(form, "InfoLabel")->text(), QStringLiteral("Введите сумму платежа."));
+        });
+        QVERIFY(!f.Execute(&f.last));
+        QVERIFY(f.PaymentUntouched());
+    }
+
+    void monthBalanceStates_data()
+    {
+        QTest::addColumn<QString>("amount");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QColor>("captionColor");
+        QTest::addColumn<bool>("link");
+        QTest::addColumn<QString>("field"); // empty: the field is hidden
+        QTest::addColumn<QColor>("fieldColor");
+        const QColor blue(0, 0, 255), red(255, 0, 0), green(0, 128, 0), black(0, 0, 0);
+        const QString due = QStringLiteral("Не погашено:");
+        const QString done = QStringLiteral("Обязательный платеж выполнен.");
+        const QString ahead = QStringLiteral("Опережение:");
+        QTest::newRow("nothing typed") << "" << due << blue << true << FormatMoney(M("888.4879")) << red;
+        QTest::newRow("part of the month") << "500" << due << blue << true << FormatMoney(M("388.4879")) << red;
+        QTest::newRow("just over a kopeck short") << "888,4778" << due << blue << true << FormatMoney(M("0.0101")) << red;
+        QTest::newRow("a kopeck short") << "888,4779" << done << green << false << "" << QColor();
+        QTest::newRow("exactly the month") << "888,4879" << done << green << false << "" << QColor();
+        QTest::newRow("a kopeck over") << "888,4979" << done << green << false << "" << QColor();
+        QTest::newRow("two kopecks over") << "888,5079" << ahead << black << false << FormatMoney(M("0.02")) << green;
+        QTest::newRow("far ahead") << "2000" << ahead << black << false << FormatMoney(M("1111.5121")) << green;
+        // Pasted texts that are no payment count as nothing typed.
+        QTest::newRow("pasted letters") << "abc" << due << blue << true << FormatMoney(M("888.4879")) << red;
+        QTest::newRow("pasted negative") << "-5000" << due << blue << true << FormatMoney(M("888.4879")) << red;
+    }
+    void monthBalanceStates()
+    {
+        QFETCH(QString, amount);
+        QFETCH(QString, caption);
+        QFETCH(QColor, captionColor);
+        QFETCH(bool, link);
+        QFETCH(QString, field);
+        QFETCH(QColor, fieldColor);
+        TPaymentFixture f;
+        WhenOpen<TPaymentForm>([&](TPaymentForm* form) {
+            AmountField(form)->setText(amount);
+            auto* label = Find<TLinkLabel>(form, "MonthPaymentBalanceLabel");
+            auto* balance = Find<QLineEdit>(form, "MonthPaymentBalanceEdit");
+            QCOMPARE(label->text(), caption);
+            QCOMPARE(TextColor(label, QPalette::WindowText), captionColor);
+            QCOMPARE(label->font().underline(), link);
+            QCOMPARE(label->cursor().shape(), link ? Qt::PointingHandCursor : Qt::ArrowCursor);
+            QCOMPARE(balance->isVisible(), !field.isEmpty());
+            QCOMPARE(balance->text(), field);
+            if (!field.isEmpty())
+                QCOMPARE(TextColor(balance, QPalette::Text), fieldColor);
+        });
+        f.Execute();
+    }
+
+    void balanceFieldKeepsUnderlineOnceMonthWasMet()
+    {
+        TPaymentFixture f;
+        WhenOpen<TPaymentForm>([](TPaymentForm* form) {
+            auto* balance = Find<QLineEdit>(form, "MonthPaymentBalanceEdit");
+            QVERIFY(!balance->font().underline());
+            AmountField(form)->setText(QStringLiteral("888,49"));
+            AmountField(form)->setText(QStringLiteral("100"));
+            QVERIFY(balance->isVisible());
+            QVERIFY(balance->font().underline());
+        });
+        f.Execute();
+    }
+
+    void validatesAmountAndRemainingDebt_data()
+    {
+        QTest::addColumn<QString>("amount");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<Money>("remaining");
+        const QString enter = QStringLiteral("Введите сумму платежа.");
+        const QString tooMuch = QStringLiteral("Платёж не может быть больше оставшегося долга.");
+        QTest::newRow("empty") << "" << enter << M("8884.879");
+        QTest::newRow("pasted letters") << "abc" << enter << M("8884.879");
+        QTest::newRow("pasted negative") << "-5000" << enter << M("8884.879");
+        QTest::newRow("pasted with a point") << "100.5" << enter << M("8884.879");
+        QTest::newRow("zero") << "0" << "" << M("8884.879");
+        QTest::newRow("part") << "1000,5" << "" << M("7884.379");
+        QTest::newRow("whole debt") << "8884,879" << "" << M("0");
+        QTest::newRow("debt rounded to kopecks") << "8884,88" << "" << M("-0.001");
+        QTest::newRow("a kopeck more than the debt") << "8884,889" << tooMuch << M("-0.01");
+        QTest::newRow("a kopeck more than shown") << "8884,89" << tooMuch << M("-0.011");
+    }
+    void validatesAmountAndRemainingDebt()
+    {
+        QFETCH(QString, amount);
+        QFETCH(QString, message);
+        QFETCH(Money, remaining);
+        TPaymentFixture f;
+        WhenOpen<TPaymentForm>([&](TPaymentForm* form) {
+            AmountField(form)->setText(amount);
+            auto* info = Find<QLabel>(form, "InfoLabel");
+            QCOMPARE(info->text(), message);
+            if (!message.isEmpty())
+                QCOMPARE(TextColor(info, QPalette::WindowText), QColor(255, 0, 0));
+            QCOMPARE(Find<QLineEdit>(form, "RemainEdit")->text(), FormatMoney(remaining));
+        });
+        f.Execute();
+    }
+
+    void amountFieldTakesDigitsAndSeparatorOnly_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("point becomes the separator") << "12.5" << "12,5";
+        QTest::newRow("comma") << "12,5" << "12,5";
+        QTest::newRow("letters, signs and blanks") << "1a-+ 2x" << "12";
+    }
+    void amountFieldTakesDigitsAndSeparatorOnly()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, shown);
+        TPaymentFixture f;
+        WhenOpen<TPaymentForm>([&](TPaymentForm* form) {
+            QTest::keyClicks(AmountField(form), typed);
+            QCOMPARE(AmountField(form)->text(), shown);
+        });
+        f.Execute();
+    }
+
+    void linkLabelsFillTheAmount_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("link");
+        QTest::addColumn<QString>("filled");
+        QTest::newRow("annuity") << "" << "AnnuaLabel" << "888,49";
+        QTest::newRow("rest of the month") << "500" << "MonthPaymentBalanceLabel" << "888,49";
+        QTest::newRow("month met: nothing") << "888,49" << "MonthPaymentBalanceLabel" << "888,49";
+        QTest::newRow("ahead: nothing") << "1000" << "MonthPaymentBalanceLabel" << "1000";
+        QTest::newRow("whole debt, no grouping") << "500" << "RemainLabel" << "8884,88";
+        QTest::newRow("remainder if rebuilt") << "" << "RemainIfRecalcLabel" << "8499,29";
+    }
+    void linkLabelsFillTheAmount()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, link);
+        QFETCH(QString, filled);
+        TPaymentFixture f;
+        WhenOpen<TPaymentForm>([&](TPaymentForm* form) {
+            AmountField(form)->setText(typed);
+            QTest::mouseClick(Find<TLinkLabel>(form, link.toLatin1().constData()), Qt::LeftButton);
+            QCOMPARE(AmountField(form)->text(), filled);
+            // The filled amount runs the change handling like a typed one.
+            const Money entered = *ParseAmount(filled);
+            QCOMPARE(Find<QLineEdit>(form, "RemainEdit")->text(), FormatMoney(M("8884.879") - entered));
+        });
+        f.Execute();
+    }
+
+    void previousPayment_data()
+    {
+        QTest::addColumn<bool>("given");
+        QTest::addColumn<DateTime>("date");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("none") << false << DateTime() << "";
+        QTest::newRow("zero date") << true << DateTime() << "";
+        QTest::newRow("today") << true << DateTime::FromYMD(2009, 4, 10, 9, 5) << "Сегодня";
+        QTest::newRow("yesterday late") << true << DateTime::FromYMD(2009, 4, 9, 23, 59) << "Вчера";
+        QTest::newRow("earlier") << true << DateTime::FromYMD(2009, 4, 8, 12, 0) << "08.04.2009";
+    }
+    void previousPayment()
+    {
+        QFETCH(bool, given);
+        QFETCH(DateTime, date);
+        QFETCH(QString, shown);
+        TPaymentFixture f;
+        f.last.PaymentDate = date;
+        WhenOpen<TPaymentForm>([&](TPaymentForm* form) {
+            QCOMPARE(Find<QLabel>(form, "LastPaymentDateLabel")->text(), shown);
+        });
+        f.Execute(given ? &f.last : nullptr);
+    }
+
+    void okRecordsThePayment_data()
+    {
+        QTest::addColumn<Money>("paidBefore");
+        QTest::addColumn<QString>("amount");
+        QTest::addColumn<bool>("withVisitor");
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<Money>("asked"); // -1: not asked
+        QTest::addColumn<Money>("paymentSum");
+        QTest::addColumn<Money>("aheadSum");
+        const Money paid = M("1776.9758");
+        const Money notAsked = M("-1");
+        QTest::newRow("within the month") << paid << "500" << true << 2 << notAsked << M("500") << M("0");
+        QTest::newRow("ahead, nobody to ask") << paid << "1000" << false << 0 << notAsked << M("1000") << M("0");
+        QTest::newRow("ahead, left") << paid << "1000" << true << 1 << M("111.5121") << M("1000") << M("0");
+        QTest::newRow("ahead, rebuilt") << paid << "1000" << true << 2 << M("111.5121") << M("888.4879")
+                                        << M("111.5121");
+        QTest::newRow("ahead, other answer") << paid << "1000" << true << 7 << M("111.5121") << M("888.4879")
+                                             << M("111.5121");
+        // Paid ahead earlier already: the excess is more than this payment.
+        QTest::newRow("never below zero") << M("3000") << "100" << true << 2 << M("434.5363") << M("0")
+                                          << M("434.5363");
+    }
+    void okRecordsThePayment()
+    {
+        QFETCH(Money, paidBefore);
+        QFETCH(QString, amount);
+        QFETCH(bool, withVisitor);
+        QFETCH(int, answer);
+        QFETCH(Money, asked);
+        QFETCH(Money, paymentSum);
+        QFETCH(Money, aheadSum);
+        TPaymentFixture f;
+        f.credit.PaymentsSum = paidBefore;
+        f.visitor.Answer = answer;
+        if (withVisitor)
+            f.form.SetAheadVisitor(&f.visitor);
+        WhenOpen<TPaymentForm>([&](TPaymentForm* form) {
+            QTest::keyClicks(AmountField(form), amount);
+            QTest::keyClick(AmountField(form), Qt::Key_Return);
+        });
+        QVERIFY(f.Execute());
+        if (asked < Money()) {
+            QCOMPARE(f.visitor.Calls, 0);
+        } else {
+            QCOMPARE(f.visitor.Calls, 1);
+            QCOMPARE(f.visitor.AskedCredit, &f.credit);
+            QCOMPARE(f.visitor.AskedRow, &f.row);
+            QCOMPARE(f.visitor.AskedAhead, asked);
+        }
+        QCOMPARE(f.payment.PaymentSum, paymentSum);
+        QCOMPARE(f.payment.AheadSum, aheadSum);
+        QCOMPARE(f.payment.PaymentDate, DateTime::FromYMD(2009, 4, 10, 14, 30));
+    }
+
+    void cancelledDecisionKeepsTheDialogOpen()
+    {
+        TPaymentFixture f;
+        f.visitor.Answer = adCancelled;
+        f.form.SetAheadVisitor(&f.visitor);
+        WhenOpen<TPaymentForm>([&](TPaymentForm* form) {
+            QTest::keyClicks(AmountField(form), QStringLiteral("1000"));
+            QTest::mouseClick(Find<QPushButton>(form, "OkButton"), Qt::LeftButton);
+            QCOMPARE(f.visitor.Calls, 1);
+            QVERIFY(form->isVisible());
+            QCOMPARE(AmountField(form)->text(), QStringLiteral("1000"));
+        });
+        QVERIFY(!f.Execute());
+        QVERIFY(f.PaymentUntouched());
+    }
+
+    void failedDecisionReachesErrorHandlerAndKeepsTheDialogOpen()
+    {
+        TPaymentFixture f;
+        f.visitor.Failure = QStringLiteral("Нельзя делать опережение для последнего платежа.");
+        f.form.SetAheadVisitor(&f.visitor);
+        auto& errors = TErrorRecordingApplication::Instance()->Errors;
+        errors.clear();
+        WhenOpen<TPaymentForm>([&](TPaymentForm* form) {
+            QTest::keyClicks(AmountField(form), QStringLiteral("1000"));
+            // The click ends in the error handler, not in the button.
+            QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("not accepted by receiving widget")));
+            QTest::mouseClick(Find<QPushButton>(form, "OkButton"), Qt::LeftButton);
+            QCOMPARE(errors, QStringList{*f.visitor.Failure});
+            QVERIFY(form->isVisible());
+        });
+        QVERIFY(!f.Execute());
+        QVERIFY(f.PaymentUntouched());
+    }
+
+    void refusedOkShakesAndWritesNothing_data()
+    {
+        QTest::addColumn<QString>("amount");
+        QTest::newRow("empty") << "";
+        QTest::newRow("pasted negative") << "-5000";
+        QTest::newRow("pasted letters") << "abc";
+        QTest::newRow("above the debt") << "9000";
+    }
+    void refusedOkShakesAndWritesNothing()
+    {
+        QFETCH(QString, amount);
+        TPaymentFixture f;
+        f.form.SetAheadVisitor(&f.visitor);
+        QSignalSpy shakes(&f.form.Shaker(), &THeadShaker::ShakeFinished);
+        WhenOpen<TPaymentForm>([&](TPaymentForm* form) {
+            AmountField(form)->setText(amount);
+            auto* ok = Find<QPushButton>(form, "OkButton");
+            QTest::mouseClick(ok, Qt::LeftButton);
+            QCOMPARE(shakes.count(), 1);
+            QVERIFY(ok->isEnabled());
+            QVERIFY(form->isVisible());
+        });
+        QVERIFY(!f.Execute());
+        QCOMPARE(f.visitor.Calls, 0);
+        QVERIFY(f.PaymentUntouched());
+    }
+};
+
+VARNEL_DIALOG_TEST_MAIN(TestPaymentForm)
+#include "TestPaymentForm.moc"
