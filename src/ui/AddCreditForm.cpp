@@ -3,9 +3,9 @@
 #include "ui_AddCreditForm.h"
 
 #include "CreditReportInterface.h"
-#include "DigitsKeyFilter.h"
 #include "DisplayFormats.h"
 #include "ReportListLines.h"
+#include "TypedCharFilter.h"
 
 #include "domain/Clock.h"
 #include "domain/Credit.h"
@@ -36,9 +36,9 @@ TAddCreditForm::TAddCreditForm(QWidget* parent)
 {
     m_ui->setupUi(this);
     m_ui->PaymentDayEdit->SetNotifyLabel(m_ui->PaymentDayLabel);
-    TDigitsKeyFilter::Install(m_ui->CreditSizeEdit, true);
+    TTypedCharFilter::Install(m_ui->CreditSizeEdit, {.DecimalSeparator = true, .Copy = true, .Paste = true});
     for (QLineEdit* edit : {m_ui->CreditPeriodEdit, m_ui->YearPercentEdit, m_ui->PaymentDayEdit})
-        TDigitsKeyFilter::Install(edit, false);
+        TTypedCharFilter::Install(edit, {.Copy = true, .Paste = true});
     ShowPaymentDayRange(true);
 
     SetColumnWidths(m_ui->ScheduleListView, ScheduleColumnWidths);

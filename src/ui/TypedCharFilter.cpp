@@ -4,8 +4,19 @@
 #include <QLineEdit>
 #include <QLocale>
 
+#include <algorithm>
+
+namespace {
+bool IsDigitsOnly(const QString& text)
+{
+    return std::all_of(text.begin(), text.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
+}
+}
+
 TTypedCharFilter* TTypedCharFilter::Install(QLineEdit* edit, TOptions options)
 {
+    if (!edit)
+        return nullptr;
     auto* filter = new TTypedCharFilter(edit, options);
     edit->installEventFilter(filter);
     return filter;
@@ -25,26 +36,31 @@ bool TTypedCharFilter::eventFilter(QObject* watched, QEvent* event)
     return QObject::eventFilter(watched, event);
 }
 
-bool TTypedCharFilter::Discards(QKeyEvent* key)
+bool TTypedCharFilter::Discards(const QKeyEvent* key)
 {
     if (key->matches(QKeySequence::Copy))
         return !m_options.Copy;
     if (key->matches(QKeySequence::Paste))
         return !m_options.Paste;
-    const QString text = key->text();
-    if (text.isEmpty() || key->key() == Qt::Key_Backspace)
+    if (key->key() == Qt::Key_Backspace)
         return false;
-    // Every other Ctrl combination types a control character (cut, select all, undo).
-    if (key->modifiers() & Qt::ControlModifier)
+    const QString text = key->text();
+    const Qt::KeyboardModifiers modifiers = key->modifiers();
+    // Ctrl+Alt is AltGr on some layouts: it types characters, judged below.
+    const bool control = (modifiers & Qt::ControlModifier) && !(modifiers & Qt::AltModifier);
+    // Cut, undo, select all: refused whether or not this platform gives them a text.
+    if (control && key->key() >= Qt::Key_A && key->key() <= Qt::Key_Z)
         return true;
-    const QChar typed = text.front();
-    if (typed.category() == QChar::Other_Control)
-        return false; // Enter, Escape, Tab, Delete
-    if (typed >= QLatin1Char('0') && typed <= QLatin1Char('9'))
+    // Keys that type nothing, and Enter, Escape, Tab and Delete, which the form acts on.
+    if (text.isEmpty() || text.front().category() == QChar::Other_Control)
+        return false;
+    if (control)
+        return true; // a shortcut, never a typed character
+    if (IsDigitsOnly(text))
         return false;
     if (m_options.DecimalSeparator) {
         const QString separator = QLocale().decimalPoint();
-        if (typed == QLatin1Char(',') || typed == QLatin1Char('.') || text == separator) {
+        if (text == QLatin1String(",") || text == QLatin1String(".") || text == separator) {
             m_edit->insert(separator);
             return true;
         }

@@ -7,9 +7,11 @@ class QLineEdit;
 
 // The key filter of the number fields: of the characters typed into a line
 // edit it lets through only digits, Backspace and, as configured, the decimal
-// separator and the copy and paste keys. Keys that type no character (arrows,
-// Delete, Home) and Enter, Escape and Tab pass, so that the form still sees
-// them. Text pasted by other means is not filtered: forms validate what they read.
+// separator and the copy and paste keys. Every other Ctrl shortcut (cut, undo,
+// select all) is refused, so that no text sneaks in or out by the keyboard.
+// Keys that type no character (arrows, Delete, Home) and Enter, Escape and Tab
+// pass, so that the form still sees them. Text pasted by other means is not
+// filtered: forms validate what they read.
 class TTypedCharFilter : public QObject
 {
     Q_OBJECT
@@ -23,6 +25,7 @@ public:
     };
 
     // Filters the keys of the edit from now on; the edit owns the filter.
+    // Nothing happens without an edit.
     static TTypedCharFilter* Install(QLineEdit* edit, TOptions options);
 
 protected:
@@ -31,7 +34,7 @@ protected:
 private:
     TTypedCharFilter(QLineEdit* edit, TOptions options);
     // True when the key is to be discarded.
-    bool Discards(QKeyEvent* key);
+    bool Discards(const QKeyEvent* key);
 
     QLineEdit* m_edit;
     TOptions m_options;
