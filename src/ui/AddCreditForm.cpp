@@ -4,6 +4,7 @@
 
 #include "CreditReportInterface.h"
 #include "DisplayFormats.h"
+#include "FormLook.h"
 #include "ReportListLines.h"
 #include "TypedCharFilter.h"
 
@@ -35,6 +36,8 @@ TAddCreditForm::TAddCreditForm(QWidget* parent)
     , m_ui(std::make_unique<Ui::TAddCreditForm>())
 {
     m_ui->setupUi(this);
+    for (QLineEdit* field : {m_ui->DebtorIDEdit, m_ui->DebtorNameEdit})
+        ShowAsPlainText(field);
     m_ui->PaymentDayEdit->SetNotifyLabel(m_ui->PaymentDayLabel);
     TTypedCharFilter::Install(m_ui->CreditSizeEdit, {.DecimalSeparator = true, .Copy = true, .Paste = true});
     for (QLineEdit* edit : {m_ui->CreditPeriodEdit, m_ui->YearPercentEdit, m_ui->PaymentDayEdit})

@@ -2,6 +2,8 @@
 
 #include "ui_AddDebtorForm.h"
 
+#include "FormLook.h"
+
 #include "domain/Debtor.h"
 #include "domain/Exception.h"
 
@@ -14,9 +16,7 @@ TAddDebtorForm::TAddDebtorForm(QWidget* parent)
     for (QLabel* caption : {m_ui->SurnameCaption, m_ui->NameCaption, m_ui->PatronymicNameCaption,
                             m_ui->PassportCaption, m_ui->AddressCaption, m_ui->TelephoneCaption})
         caption->setMinimumHeight(m_ui->SurnameEdit->sizeHint().height());
-    // Fixed size: a title bar with the system menu and minimise only.
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                   | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    UseSingleBorder(this); // the layout fixes the size
     for (TConstraintedEdit* edit : {m_ui->NameEdit, m_ui->SurnameEdit, m_ui->PatronymicNameEdit,
                                     m_ui->PassportSeriesEdit, m_ui->PassportNumberEdit})
         connect(edit, &QLineEdit::textChanged, this, &TAddDebtorForm::PassportNumberEditChange);

@@ -2,6 +2,7 @@
 
 #include "DisplayFormats.h"
 #include "FormLook.h"
+#include "ReportListLines.h"
 #include "domain/Credit.h"
 #include "domain/Exception.h"
 #include "domain/PaymentScheduleItem.h"
@@ -9,9 +10,8 @@
 #include "ui_AheadDecisionForm.h"
 
 #include <QHeaderView>
-#include <QStyle>
-#include <algorithm>
 #include <optional>
+#include <vector>
 
 Q_DECLARE_METATYPE(const TPaymentScheduleItem*)
 
@@ -38,27 +38,22 @@ const TColumn Columns[] = {
 void SetUpList(QTreeWidget* list)
 {
     QStringList captions;
-    for (const TColumn& column : Columns)
+    std::vector<int> widths;
+    for (const TColumn& column : Columns) {
         captions << QString::fromUtf8(column.caption);
+        widths.push_back(column.width);
+    }
     list->setHeaderLabels(captions);
     QHeaderView* header = list->header();
     header->setStretchLastSection(false);
     header->setSectionsMovable(false);
-    int total = 0;
-    for (int i = 0; i < list->columnCount(); ++i) {
+    for (int i = 0; i < list->columnCount(); ++i)
         list->headerItem()->setTextAlignment(i, Columns[i].alignment | Qt::AlignVCenter);
-        // The designed width, or what this machine's font needs for the
-        // caption and for the widest usual value.
-        const QString widest = i == 0 ? FormatShortDate(DateTime::FromYMD(2000, 12, 28))
-                                      : FormatMoney(Money::FromReal(999999.99));
-        const int width = std::max({Columns[i].width, header->sectionSizeHint(i),
-                                    list->fontMetrics().horizontalAdvance(widest) + 12});
-        list->setColumnWidth(i, width);
-        total += width;
-    }
+    const QString widestMoney = FormatMoney(Money::FromReal(999999.99));
+    SetColumnWidths(list, widths,
+                    {FormatShortDate(DateTime::FromYMD(2000, 12, 28)), widestMoney, widestMoney, widestMoney});
     // Room for every column beside the vertical scroll bar: no horizontal one.
-    const int scrollBar = list->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, list);
-    list->setMinimumWidth(total + scrollBar + 2 * list->frameWidth());
+    list->setMinimumWidth(ColumnsRoom(list));
 }
 
 // A line's colour tells how its instalment compares with the same month of
@@ -153,15 +148,12 @@ void TAheadDecisionForm::FillList(QTreeWidget* list, const TPaymentSchedule& own
     QList<QTreeWidgetItem*> lines;
     for (int i = 0; i < own.Count(); ++i) {
         const TPaymentScheduleItem* row = own.Items(i);
-        auto* line = new QTreeWidgetItem(QStringList{FormatShortDate(row->PaymentDate), FormatMoney(row->Balance),
-                                                     FormatMoney(row->MustBePaymentSum), FormatMoney(row->Annua)});
+        auto* line = new QTreeWidgetItem;
+        SetLineTexts(list, line,
+                     {FormatShortDate(row->PaymentDate), FormatMoney(row->Balance), FormatMoney(row->MustBePaymentSum),
+                      FormatMoney(row->Annua)});
+        SetLineLook(list, line, LineColor(own, other, i), false);
         line->setData(0, Qt::UserRole, QVariant::fromValue(row));
-        const std::optional<QColor> color = LineColor(own, other, i);
-        for (int column = 0; column < list->columnCount(); ++column) {
-            line->setTextAlignment(column, Columns[column].alignment | Qt::AlignVCenter);
-            if (color)
-                line->setForeground(column, *color);
-        }
         lines << line;
     }
     list->addTopLevelItems(lines);

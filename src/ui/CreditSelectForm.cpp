@@ -4,6 +4,7 @@
 
 #include "CreditsListPresentation.h"
 #include "DisplayFormats.h"
+#include "FormLook.h"
 #include "ReportListLines.h"
 
 #include "domain/CreditsList.h"
@@ -15,12 +16,14 @@ TCreditSelectForm::TCreditSelectForm(QWidget* parent)
     , m_ui(std::make_unique<Ui::TCreditSelectForm>())
 {
     m_ui->setupUi(this);
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                   | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    UseSingleBorder(this);
+    for (QLineEdit* field : {m_ui->DebtorIDEdit, m_ui->DebtorNameEdit})
+        ShowAsPlainText(field);
     QTreeWidget* list = m_ui->CreditListView;
     SetupCreditsListColumns(list, {50, 100, 100, 100, 100, 100, 100, 100}, 3);
     // Fixed size, but wide enough for every column in the font at hand.
-    setFixedSize(width() + MissingColumnsRoom(list), height());
+    list->setMinimumWidth(ColumnsRoom(list));
+    FixFormSize(this, QSize(793, 329));
 
     connect(list, &QTreeWidget::itemSelectionChanged, this, &TCreditSelectForm::CreditListViewChange);
     connect(list->model(), &QAbstractItemModel::rowsInserted, this, &TCreditSelectForm::CreditListViewChange);

@@ -1,5 +1,7 @@
 #include "LinkLabel.h"
 
+#include "FormLook.h"
+
 #include <QMouseEvent>
 
 const QColor TLinkLabel::LinkColor(0, 0, 255);
@@ -12,9 +14,7 @@ TLinkLabel::TLinkLabel(QWidget* parent)
 
 void TLinkLabel::SetLook(const QColor& color, bool asLink)
 {
-    QPalette look = palette();
-    look.setColor(QPalette::WindowText, color);
-    setPalette(look);
+    SetTextColor(this, color);
     QFont underlined = font();
     underlined.setUnderline(asLink);
     setFont(underlined);

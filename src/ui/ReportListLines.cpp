@@ -7,14 +7,28 @@
 #include <QStyle>
 #include <QTreeWidget>
 
-void SetColumnWidths(QTreeWidget* list, std::span<const int> widths)
+#include <algorithm>
+
+void SetColumnWidths(QTreeWidget* list, std::span<const int> widths, const QStringList& widestValues)
 {
-    const QFontMetrics metrics(list->header()->font());
-    const int margins = 2 * list->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, list->header()) + 4;
+    const QFontMetrics captionMetrics(list->header()->font());
+    const int captionMargins =
+        2 * list->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, list->header()) + 4;
     for (int column = 0; column < static_cast<int>(widths.size()); ++column) {
-        const int captionWidth = metrics.horizontalAdvance(list->headerItem()->text(column)) + margins;
-        list->setColumnWidth(column, qMax(widths[static_cast<std::size_t>(column)], captionWidth));
+        const int captionWidth = captionMetrics.horizontalAdvance(list->headerItem()->text(column)) + captionMargins;
+        // The value's text plus the cell's inner margins.
+        const int valueWidth =
+            column < widestValues.size() ? list->fontMetrics().horizontalAdvance(widestValues[column]) + 12 : 0;
+        list->setColumnWidth(column, std::max({widths[static_cast<std::size_t>(column)], captionWidth, valueWidth}));
     }
+}
+
+int ColumnsRoom(const QTreeWidget* list)
+{
+    int width = 0;
+    for (int column = 0; column < list->columnCount(); ++column)
+        width += list->columnWidth(column);
+    return width + list->verticalScrollBar()->sizeHint().width() + 2 * list->frameWidth();
 }
 
 int MissingColumnsRoom(QTreeWidget* list)
@@ -27,11 +41,7 @@ int MissingColumnsRoom(QTreeWidget* list)
     for (QWidget* parent : parents)
         if (parent->layout())
             parent->layout()->activate();
-    int width = 0;
-    for (int column = 0; column < list->columnCount(); ++column)
-        width += list->columnWidth(column);
-    const int room = list->width() - 2 * list->frameWidth() - list->verticalScrollBar()->sizeHint().width();
-    return qMax(0, width - room);
+    return std::max(0, ColumnsRoom(list) - list->width());
 }
 
 void SetLineTexts(const QTreeWidget* list, QTreeWidgetItem* line, const QStringList& texts)

@@ -11,11 +11,14 @@ class QTreeWidgetItem;
 // Lines of the read-only report lists (credits, schedules): cells aligned as
 // their column headers, and one colour and weight for the whole line.
 
-// Column widths as designed, widened where a caption would be cut off in the
-// font at hand.
-void SetColumnWidths(QTreeWidget* list, std::span<const int> widths);
-// How many pixels the list lacks to show all its columns side by side
-// without a horizontal scroll bar (0 when they fit).
+// Column widths as designed, widened where the font at hand needs more room
+// for a caption or, where given, for the widest value the column usually shows.
+void SetColumnWidths(QTreeWidget* list, std::span<const int> widths, const QStringList& widestValues = {});
+// The width the list needs to show all its columns side by side beside its
+// vertical scroll bar, without a horizontal one.
+int ColumnsRoom(const QTreeWidget* list);
+// How many pixels the list, as its window places it now, lacks for that (0
+// when the columns fit).
 int MissingColumnsRoom(QTreeWidget* list);
 // Sets the cell texts in column order, each aligned like its column header.
 void SetLineTexts(const QTreeWidget* list, QTreeWidgetItem* line, const QStringList& texts);

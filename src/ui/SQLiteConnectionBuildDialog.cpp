@@ -1,5 +1,6 @@
 #include "SQLiteConnectionBuildDialog.h"
 
+#include "FormLook.h"
 #include "ModalDialogs.h"
 #include "OpenFileDialog.h"
 #include "ui_SQLiteConnectionBuildDialog.h"
@@ -29,9 +30,7 @@ TSQLiteConnectionBuildDialog::TSQLiteConnectionBuildDialog(QWidget* parent)
     , ui(std::make_unique<Ui::TSQLiteConnectionBuildDialog>())
 {
     ui->setupUi(this);
-    // Fixed size, a system menu and a minimise button, nothing else.
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint
-                   | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    UseSingleBorder(this); // the layout fixes the size
 
     ui->SubTitleLabel->setFont(SmallerFont(ui->SubTitleLabel->font()));
     ui->InfoLabel->setFont(SmallerFont(ui->InfoLabel->font()));
