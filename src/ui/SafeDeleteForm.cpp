@@ -1,8 +1,8 @@
 #include "SafeDeleteForm.h"
 
-#include "ClockSeededRandomGenerator.h"
 #include "FormLook.h"
 #include "TypedCharFilter.h"
+#include "domain/ClockSeededRandomGenerator.h"
 #include "ui_SafeDeleteForm.h"
 
 namespace {

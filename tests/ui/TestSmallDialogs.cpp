@@ -2,7 +2,7 @@
 #include "data/UpdateSchedulesDelayInterface.h"
 #include "domain/Clock.h"
 #include "domain/Company.h"
-#include "ui/ClockSeededRandomGenerator.h"
+#include "domain/RandomGenerator.h"
 #include "ui/CompanySettingsForm.h"
 #include "ui/LinkLabel.h"
 #include "ui/SafeDeleteForm.h"
@@ -269,26 +269,6 @@ private slots:
             QVERIFY(!Find<QPushButton>(dialog, "OkButton")->isEnabled());
         });
         QVERIFY(!form.Execute());
-    }
-
-    void clockSeedsTheGenerator()
-    {
-        TClockGuard clock;
-        TClockSeededRandomGenerator first;
-        TClockSeededRandomGenerator second;
-        QList<int> firstDigits, secondDigits;
-        for (int i = 0; i < 8; ++i) {
-            firstDigits << first.Random(10);
-            secondDigits << second.Random(10);
-            QVERIFY(firstDigits.last() >= 0 && firstDigits.last() <= 9);
-        }
-        QCOMPARE(firstDigits, secondDigits);
-        clock.clock.Set(DateTime::FromYMD(2009, 3, 1, 10, 16));
-        TClockSeededRandomGenerator later;
-        QList<int> laterDigits;
-        for (int i = 0; i < 8; ++i)
-            laterDigits << later.Random(10);
-        QVERIFY(laterDigits != firstDigits);
     }
 };
 

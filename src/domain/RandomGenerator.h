@@ -1,7 +1,7 @@
 #pragma once
 
-// Where the random numbers of a form come from. Tests put a generator with a
-// known sequence in place.
+// Where the program's random numbers come from (the code of the safe-delete
+// form, the draws of a game). Tests put a generator with a known sequence in place.
 class IRandomGenerator
 {
 public:

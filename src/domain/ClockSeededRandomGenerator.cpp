@@ -1,6 +1,6 @@
 #include "ClockSeededRandomGenerator.h"
 
-#include "domain/Clock.h"
+#include "Clock.h"
 
 TClockSeededRandomGenerator::TClockSeededRandomGenerator()
 {
