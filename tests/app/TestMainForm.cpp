@@ -1,7 +1,8 @@
-#include "../control/LoanBookFiles.h"
-#include "../control/ScriptedUser.h"
-#include "../control/StartupSandbox.h"
-#include "app/VarnelApplication.h"
+#include "support/LoanBookFiles.h"
+#include "support/ScriptedUser.h"
+#include "support/StartupSandbox.h"
+#include "support/WindowTestSupport.h"
+
 #include "control/SingleInstances.h"
 #include "ui/MainForm.h"
 
@@ -139,11 +140,6 @@ private slots:
     }
 };
 
-int main(int argc, char* argv[])
-{
-    TVarnelApplication application(argc, argv);
-    TestMainForm test;
-    return QTest::qExec(&test, argc, argv);
-}
+VARNEL_TEST_MAIN(TestMainForm)
 
 #include "TestMainForm.moc"

@@ -1,11 +1,10 @@
-#include "app/VarnelApplication.h"
+#include "support/WindowTestSupport.h"
+
 #include "domain/Abort.h"
 #include "ui/ApplicationErrors.h"
-#include "ui/MessageBoxes.h"
 
 #include <QPushButton>
-#include <QTest>
-#include <functional>
+#include <optional>
 #include <stdexcept>
 
 namespace {
@@ -31,19 +30,12 @@ class TestVarnelApplication : public QObject
 {
     Q_OBJECT
 
-    QList<TMessageBoxRequest> m_boxes;
-    TMessageBoxHandler m_previous;
+    std::optional<TShownBoxes> m_shown;
+    const QList<TMessageBoxRequest>& Boxes() const { return m_shown->Boxes; }
 
 private slots:
-    void init()
-    {
-        m_boxes.clear();
-        m_previous = SetMessageBoxHandler([this](const TMessageBoxRequest& request) {
-            m_boxes << request;
-            return QMessageBox::Ok;
-        });
-    }
-    void cleanup() { SetMessageBoxHandler(std::move(m_previous)); }
+    void init() { m_shown.emplace(); }
+    void cleanup() { m_shown.reset(); }
 
     void titleIsVarnel() { QCOMPARE(QCoreApplication::applicationName(), QStringLiteral("Varnel")); }
 
@@ -95,17 +87,17 @@ private slots:
 
         QEvent command(QEvent::User);
         QCoreApplication::sendEvent(&target, &command);
-        QCOMPARE(m_boxes.size(), 1);
-        QCOMPARE(m_boxes[0].Caption, QStringLiteral("Varnel"));
-        QCOMPARE(m_boxes[0].Text, text);
-        QCOMPARE(m_boxes[0].Icon, QMessageBox::Critical);
-        QCOMPARE(m_boxes[0].Buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+        QCOMPARE(Boxes().size(), 1);
+        QCOMPARE(Boxes()[0].Caption, QStringLiteral("Varnel"));
+        QCOMPARE(Boxes()[0].Text, text);
+        QCOMPARE(Boxes()[0].Icon, QMessageBox::Critical);
+        QCOMPARE(Boxes()[0].Buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
 
         // The next command is handled as usual.
         target.command = [] {};
         QCoreApplication::postEvent(&target, new QEvent(QEvent::User));
         QTRY_COMPARE(target.handled, 2);
-        QCOMPARE(m_boxes.size(), 1);
+        QCOMPARE(Boxes().size(), 1);
     }
 
     void abortShowsNothing()
@@ -114,15 +106,10 @@ private slots:
         target.command = [] { throw EAbort(); };
         QCoreApplication::postEvent(&target, new QEvent(QEvent::User));
         QTRY_COMPARE(target.handled, 1);
-        QCOMPARE(m_boxes.size(), 0);
+        QCOMPARE(Boxes().size(), 0);
     }
 };
 
-int main(int argc, char* argv[])
-{
-    TVarnelApplication application(argc, argv);
-    TestVarnelApplication test;
-    return QTest::qExec(&test, argc, argv);
-}
+VARNEL_TEST_MAIN(TestVarnelApplication)
 
 #include "TestVarnelApplication.moc"

@@ -1,6 +1,6 @@
 #include "control/ApplicationDataFileNameComposer.h"
 #include "control/SimpleSettingsManager.h"
-#include "TestEnvironment.h"
+#include "support/TestEnvironment.h"
 
 #include <QCoreApplication>
 #include <QTest>

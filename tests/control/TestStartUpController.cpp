@@ -1,6 +1,8 @@
-#include "LoanBookFiles.h"
-#include "ScriptedUser.h"
-#include "StartupSandbox.h"
+#include "support/LoanBookFiles.h"
+#include "support/ScriptedUser.h"
+#include "support/StartupSandbox.h"
+#include "support/WindowTestSupport.h"
+
 #include "control/HistoryManager.h"
 #include "control/IHistoryMenuView.h"
 #include "control/SingleInstances.h"
@@ -52,7 +54,6 @@ class TestStartUpController : public QObject
     bool ConnectAtStart() { return StartUpController()->ConnectToDatabase(cmStoredSettings, QString()); }
 
 private slots:
-    void initTestCase() { QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia)); }
     void init() { m_sandbox = std::make_unique<TStartupSandbox>(); }
     void cleanup()
     {
@@ -233,5 +234,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestStartUpController)
+VARNEL_TEST_MAIN(TestStartUpController)
 #include "TestStartUpController.moc"

@@ -1,4 +1,5 @@
-#include "ModalDialogTestKit.h"
+#include "support/WindowTestSupport.h"
+
 #include "domain/Credit.h"
 #include "domain/PaymentSchedule.h"
 #include "domain/ScheduleCalculation.h"
@@ -242,14 +243,13 @@ private slots:
     void lastInstalmentCannotBeRebuilt()
     {
         TDecisionFixture f;
-        auto& errors = TErrorRecordingApplication::Instance()->Errors;
-        errors.clear();
+        const TShownBoxes errors;
         const QString refusal = QStringLiteral("Нельзя делать опережение для последнего платежа.");
         WhenOpen<TAheadDecisionForm>([&](TAheadDecisionForm* form) {
             const QList<QStringList> before = AllLines(NewList(form));
             QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("not accepted by receiving widget")));
             ClickRadio(form, "ReduceAnnuaRadioButton");
-            QCOMPARE(errors, QStringList{refusal});
+            QCOMPARE(errors.Texts(), QStringList{refusal});
             QCOMPARE(AllLines(NewList(form)), before);
             QCOMPARE(LineColors(NewList(form)), PlainThen(12, 12, QColor()));
             QTest::mouseClick(Find<QPushButton>(form, "OkButton"), Qt::LeftButton);
@@ -259,5 +259,5 @@ private slots:
     }
 };
 
-VARNEL_DIALOG_TEST_MAIN(TestAheadDecisionForm)
+VARNEL_TEST_MAIN(TestAheadDecisionForm)
 #include "TestAheadDecisionForm.moc"

@@ -1,3 +1,5 @@
+#include "support/WindowTestSupport.h"
+
 #include "ui/ModalDialogs.h"
 #include "ui/OpenFileDialog.h"
 #include "ui/SQLiteConnectionBuildDialog.h"
@@ -12,31 +14,21 @@
 #include <QToolButton>
 
 namespace {
-template <typename T>
-T* Child(QWidget& dialog, const char* name)
-{
-    T* child = dialog.findChild<T*>(QString::fromLatin1(name));
-    if (!child)
-        qFatal("no control %s", name);
-    return child;
-}
-
 // Answers the open-file dialog with a fixed name and keeps what it was asked.
 class TOpenFileAnswer
 {
 public:
     explicit TOpenFileAnswer(QString answer)
-    {
-        m_previous = SetOpenFileHandler([this, answer](const TOpenFileRequest& request) {
+        : m_answer(SetOpenFileHandler, [this, answer](const TOpenFileRequest& request) {
             requests << request;
             return answer;
-        });
+        })
+    {
     }
-    ~TOpenFileAnswer() { SetOpenFileHandler(std::move(m_previous)); }
     QList<TOpenFileRequest> requests;
 
 private:
-    TOpenFileHandler m_previous;
+    TSeamAnswer<TOpenFileHandler> m_answer;
 };
 }
 
@@ -48,12 +40,12 @@ class TestConnectionDialog : public QObject
     QString m_book;
     std::unique_ptr<TSQLiteConnectionBuildDialog> m_dialog;
 
-    TConstraintedEdit* FileNameEdit() { return Child<TConstraintedEdit>(*m_dialog, "FileNameEdit"); }
-    QLabel* InfoLabel() { return Child<QLabel>(*m_dialog, "InfoLabel"); }
+    TConstraintedEdit* FileNameEdit() { return Find<TConstraintedEdit>(m_dialog.get(), "FileNameEdit"); }
+    QLabel* InfoLabel() { return Find<QLabel>(m_dialog.get(), "InfoLabel"); }
     void Browse(const QString& answer)
     {
         TOpenFileAnswer chosen(answer);
-        QTest::mouseClick(Child<QToolButton>(*m_dialog, "OpenFileButton"), Qt::LeftButton);
+        QTest::mouseClick(Find<QToolButton>(m_dialog.get(), "OpenFileButton"), Qt::LeftButton);
     }
 
 private slots:
@@ -79,8 +71,8 @@ private slots:
         QCOMPARE(FileNameEdit()->palette().color(QPalette::Base), QColor(255, 255, 240));
         QCOMPARE(InfoLabel()->text(), QStringLiteral("Файл БД не задан."));
         QCOMPARE(InfoLabel()->palette().color(QPalette::WindowText), QColor(Qt::red));
-        QCOMPARE(Child<QPushButton>(*m_dialog, "OkButton")->text(), QStringLiteral("OK"));
-        QCOMPARE(Child<QPushButton>(*m_dialog, "CancelButton")->text(), QStringLiteral("Отмена"));
+        QCOMPARE(Find<QPushButton>(m_dialog.get(), "OkButton")->text(), QStringLiteral("OK"));
+        QCOMPARE(Find<QPushButton>(m_dialog.get(), "CancelButton")->text(), QStringLiteral("Отмена"));
     }
 
     void browsingValidatesTheChosenName_data()
@@ -105,7 +97,7 @@ private slots:
     {
         Browse(m_book);
         TOpenFileAnswer cancelled{QString()};
-        QTest::mouseClick(Child<QToolButton>(*m_dialog, "OpenFileButton"), Qt::LeftButton);
+        QTest::mouseClick(Find<QToolButton>(m_dialog.get(), "OpenFileButton"), Qt::LeftButton);
 
         QCOMPARE(cancelled.requests.size(), 1);
         QCOMPARE(cancelled.requests[0].FileName, m_book);
@@ -128,8 +120,8 @@ private slots:
         QFETCH(QString, message);
         if (!fileName.isEmpty())
             Browse(fileName);
-        QAction* okAction = Child<QAction>(*m_dialog, "OkAction");
-        QPushButton* okButton = Child<QPushButton>(*m_dialog, "OkButton");
+        QAction* okAction = Find<QAction>(m_dialog.get(), "OkAction");
+        QPushButton* okButton = Find<QPushButton>(m_dialog.get(), "OkButton");
         QList<bool> enabledWhileMoving;
         connect(&m_dialog->Shaker(), &THeadShaker::Moved, this,
                 [&] { enabledWhileMoving << (okAction->isEnabled() || okButton->isEnabled()); });
@@ -174,18 +166,17 @@ private slots:
     {
         QFETCH(bool, pressOk);
         m_dialog->hide();
-        TModalHandler previous = SetModalHandler([&](QDialog& dialog) {
+        const TSeamAnswer user(SetModalHandler, [&](QDialog& dialog) {
             dialog.show();
             Browse(m_book);
-            QTest::mouseClick(Child<QPushButton>(dialog, pressOk ? "OkButton" : "CancelButton"), Qt::LeftButton);
+            QTest::mouseClick(Find<QPushButton>(&dialog, pressOk ? "OkButton" : "CancelButton"), Qt::LeftButton);
             return dialog.result();
         });
         const bool executed = m_dialog->Execute();
-        SetModalHandler(std::move(previous));
         QCOMPARE(executed, pressOk);
         QCOMPARE(m_dialog->GetFileName(), m_book);
     }
 };
 
-QTEST_MAIN(TestConnectionDialog)
+VARNEL_TEST_MAIN(TestConnectionDialog)
 #include "TestConnectionDialog.moc"

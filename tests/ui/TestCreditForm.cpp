@@ -1,4 +1,4 @@
-#include "ModalDialogDriver.h"
+#include "support/WindowTestSupport.h"
 
 #include "ui/AddCreditForm.h"
 #include "ui/CreditReportInterface.h"
@@ -12,7 +12,7 @@
 
 #include <QClipboard>
 #include <QDateEdit>
-#include <QLocale>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTreeWidget>
 
@@ -97,7 +97,6 @@ private:
 private slots:
     void initTestCase()
     {
-        QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
         Clock::SetClock(&m_clock);
         m_debtor.SetID(17);
         m_debtor.Surname = QStringLiteral("Иванов");
@@ -125,13 +124,11 @@ private slots:
         TCredit aCredit;
         TPaymentSchedule aSchedule;
         TAddCreditForm form;
-        try {
-            form.Execute(debtor ? &m_debtor : nullptr, credit ? &aCredit : nullptr, nullptr, TAddCreditForm::AddMode,
-                         schedule ? &aSchedule : nullptr);
-            QFAIL("no exception");
-        } catch (const Exception& e) {
-            QCOMPARE(e.Message(), message);
-        }
+        QCOMPARE(RaisedMessage([&] {
+                     form.Execute(debtor ? &m_debtor : nullptr, credit ? &aCredit : nullptr, nullptr,
+                                  TAddCreditForm::AddMode, schedule ? &aSchedule : nullptr);
+                 }),
+                 message);
     }
 
     void AddModeOpensEmptyWithTodaysDate()
@@ -544,5 +541,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestCreditForm)
+VARNEL_TEST_MAIN(TestCreditForm)
 #include "TestCreditForm.moc"

@@ -1,4 +1,4 @@
-#include "ModalDialogDriver.h"
+#include "support/WindowTestSupport.h"
 
 #include "ui/CreditSelectForm.h"
 
@@ -6,7 +6,7 @@
 #include "domain/Debtor.h"
 #include "domain/Exception.h"
 
-#include <QLocale>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTreeWidget>
 
@@ -42,7 +42,6 @@ private:
 private slots:
     void initTestCase()
     {
-        QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
         m_debtor.SetID(17);
         m_debtor.Surname = QStringLiteral("Иванов");
         m_debtor.SetName(QStringLiteral("Пётр"));
@@ -53,16 +52,9 @@ private slots:
     void MissingArgumentsAreRefused()
     {
         TCreditSelectForm form;
-        const auto message = [&](TCreditsList* credits, TDebtor* debtor) {
-            try {
-                form.Execute(credits, debtor, -1);
-            } catch (const Exception& e) {
-                return e.Message();
-            }
-            return QString();
-        };
-        QCOMPARE(message(nullptr, nullptr), QStringLiteral("Список кредитов не задан."));
-        QCOMPARE(message(&m_credits, nullptr), QStringLiteral("Должник не задан."));
+        QCOMPARE(RaisedMessage([&] { form.Execute(nullptr, nullptr, -1); }),
+                 QStringLiteral("Список кредитов не задан."));
+        QCOMPARE(RaisedMessage([&] { form.Execute(&m_credits, nullptr, -1); }), QStringLiteral("Должник не задан."));
     }
 
     void PreselectsAValidIndexOnly_data()
@@ -145,5 +137,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestCreditSelectForm)
+VARNEL_TEST_MAIN(TestCreditSelectForm)
 #include "TestCreditSelectForm.moc"

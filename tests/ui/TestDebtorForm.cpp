@@ -1,4 +1,4 @@
-#include "ModalDialogDriver.h"
+#include "support/WindowTestSupport.h"
 
 #include "ui/AddDebtorForm.h"
 #include "ui/controls/ConstraintedEdit.h"
@@ -6,7 +6,7 @@
 #include "domain/Debtor.h"
 #include "domain/Exception.h"
 
-#include <QLocale>
+#include <QLineEdit>
 #include <QPushButton>
 
 namespace {
@@ -62,17 +62,10 @@ class TestDebtorForm : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase() { QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia)); }
-
     void MissingDebtorIsRefused()
     {
         TAddDebtorForm form;
-        try {
-            form.Execute(nullptr, 0);
-            QFAIL("no exception");
-        } catch (const Exception& e) {
-            QCOMPARE(e.Message(), QStringLiteral("Должник не задан."));
-        }
+        QCOMPARE(RaisedMessage([&] { form.Execute(nullptr, 0); }), QStringLiteral("Должник не задан."));
         QVERIFY(!form.isVisible());
     }
 
@@ -193,5 +186,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestDebtorForm)
+VARNEL_TEST_MAIN(TestDebtorForm)
 #include "TestDebtorForm.moc"

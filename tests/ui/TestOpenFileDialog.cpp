@@ -1,3 +1,5 @@
+#include "support/WindowTestSupport.h"
+
 #include "ui/ModalDialogs.h"
 #include "ui/OpenFileDialog.h"
 
@@ -16,15 +18,12 @@ class TestOpenFileDialog : public QObject
 
     QString Choose(const QString& startName, const std::function<int(QFileDialog&)>& user)
     {
-        TModalHandler previous = SetModalHandler([&](QDialog& dialog) {
+        const TSeamAnswer answer(SetModalHandler, [&](QDialog& dialog) {
             auto* fileDialog = qobject_cast<QFileDialog*>(&dialog);
             return fileDialog ? user(*fileDialog) : int(QDialog::Rejected);
         });
-        const QString chosen = ChooseFileToOpen(
-            {QStringLiteral("Открыть"), startName,
-             {QStringLiteral("Базы данных SQLite (*.*db*) (*.s3db)"), QStringLiteral("Все файлы (*)")}});
-        SetModalHandler(std::move(previous));
-        return chosen;
+        return ChooseFileToOpen({QStringLiteral("Открыть"), startName,
+                                 {QStringLiteral("Базы данных SQLite (*.*db*) (*.s3db)"), QStringLiteral("Все файлы (*)")}});
     }
 
 private slots:
@@ -68,5 +67,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestOpenFileDialog)
+VARNEL_TEST_MAIN(TestOpenFileDialog)
 #include "TestOpenFileDialog.moc"

@@ -1,4 +1,5 @@
-#include "ModalDialogTestKit.h"
+#include "support/WindowTestSupport.h"
+
 #include "domain/Clock.h"
 #include "domain/Credit.h"
 #include "domain/Debtor.h"
@@ -400,14 +401,13 @@ private slots:
         TPaymentFixture f;
         f.visitor.Failure = QStringLiteral("Нельзя делать опережение для последнего платежа.");
         f.form.SetAheadVisitor(&f.visitor);
-        auto& errors = TErrorRecordingApplication::Instance()->Errors;
-        errors.clear();
+        const TShownBoxes errors;
         WhenOpen<TPaymentForm>([&](TPaymentForm* form) {
             QTest::keyClicks(AmountField(form), QStringLiteral("1000"));
             // The click ends in the error handler, not in the button.
             QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("not accepted by receiving widget")));
             QTest::mouseClick(Find<QPushButton>(form, "OkButton"), Qt::LeftButton);
-            QCOMPARE(errors, QStringList{*f.visitor.Failure});
+            QCOMPARE(errors.Texts(), QStringList{*f.visitor.Failure});
             QVERIFY(form->isVisible());
         });
         QVERIFY(!f.Execute());
@@ -442,5 +442,5 @@ private slots:
     }
 };
 
-VARNEL_DIALOG_TEST_MAIN(TestPaymentForm)
+VARNEL_TEST_MAIN(TestPaymentForm)
 #include "TestPaymentForm.moc"

@@ -1,4 +1,5 @@
-#include "ModalDialogTestKit.h"
+#include "support/WindowTestSupport.h"
+
 #include "data/UpdateSchedulesDelayInterface.h"
 #include "domain/Clock.h"
 #include "domain/Company.h"
@@ -272,5 +273,5 @@ private slots:
     }
 };
 
-VARNEL_DIALOG_TEST_MAIN(TestSmallDialogs)
+VARNEL_TEST_MAIN(TestSmallDialogs)
 #include "TestSmallDialogs.moc"

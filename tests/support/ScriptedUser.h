@@ -1,5 +1,7 @@
 #pragma once
 
+#include "support/WindowTestSupport.h"
+
 #include "ui/MessageBoxes.h"
 #include "ui/ModalDialogs.h"
 #include "ui/OpenFileDialog.h"
@@ -26,19 +28,6 @@ public:
         QString Text; // a box's text, or the dialog's message line when it appeared
         QMessageBox::Icon Icon = QMessageBox::NoIcon;
     };
-
-    TScriptedUser()
-    {
-        m_previousBoxes = SetMessageBoxHandler([this](const TMessageBoxRequest& request) { return OnBox(request); });
-        m_previousModals = SetModalHandler([this](QDialog& dialog) { return OnDialog(dialog); });
-    }
-    ~TScriptedUser()
-    {
-        SetMessageBoxHandler(std::move(m_previousBoxes));
-        SetModalHandler(std::move(m_previousModals));
-    }
-    TScriptedUser(const TScriptedUser&) = delete;
-    TScriptedUser& operator=(const TScriptedUser&) = delete;
 
     // The next question is answered with the button.
     TScriptedUser& Answer(QMessageBox::StandardButton button)
@@ -118,17 +107,16 @@ private:
         }
         connectionDialog->Shaker().SetDelayTime(0);
         dialog.show();
-        m_shown.append({QStringLiteral("dialog"), dialog.windowTitle(),
-                        dialog.findChild<QLabel*>(QStringLiteral("InfoLabel"))->text()});
+        m_shown.append({QStringLiteral("dialog"), dialog.windowTitle(), LabelText(&dialog, "InfoLabel")});
         const TStep step = m_steps.takeFirst();
         if (step.Kind == TStep::Cancel) {
-            QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("CancelButton")), Qt::LeftButton);
+            QTest::mouseClick(Find<QPushButton>(&dialog, "CancelButton"), Qt::LeftButton);
         } else {
-            TOpenFileHandler previous =
-                SetOpenFileHandler([&step](const TOpenFileRequest&) { return step.FileName; });
-            QTest::mouseClick(dialog.findChild<QToolButton*>(QStringLiteral("OpenFileButton")), Qt::LeftButton);
-            SetOpenFileHandler(std::move(previous));
-            QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("OkButton")), Qt::LeftButton);
+            {
+                const TSeamAnswer chosen(SetOpenFileHandler, [&step](const TOpenFileRequest&) { return step.FileName; });
+                QTest::mouseClick(Find<QToolButton>(&dialog, "OpenFileButton"), Qt::LeftButton);
+            }
+            QTest::mouseClick(Find<QPushButton>(&dialog, "OkButton"), Qt::LeftButton);
         }
         // A refused OK leaves the dialog open; the user then gives up.
         if (dialog.isVisible())
@@ -138,6 +126,8 @@ private:
 
     QList<TStep> m_steps;
     QList<TShown> m_shown;
-    TMessageBoxHandler m_previousBoxes;
-    TModalHandler m_previousModals;
+    // Last, so that the answers are withdrawn before the script goes.
+    TSeamAnswer<TMessageBoxHandler> m_boxes{SetMessageBoxHandler,
+                                            [this](const TMessageBoxRequest& request) { return OnBox(request); }};
+    TSeamAnswer<TModalHandler> m_dialogs{SetModalHandler, [this](QDialog& dialog) { return OnDialog(dialog); }};
 };
