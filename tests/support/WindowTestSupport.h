@@ -20,6 +20,7 @@
 #include <QStringList>
 #include <QTest>
 #include <QTimer>
+#include <QTreeWidget>
 #include <functional>
 #include <memory>
 #include <type_traits>
@@ -135,6 +136,15 @@ inline void TypeText(QWidget* target, const QString& text)
 inline void PressEnter(QWidget* target)
 {
     QTest::keyClick(target, Qt::Key_Return);
+}
+
+// The texts of a list line, column by column.
+inline QStringList LineTexts(const QTreeWidgetItem* line)
+{
+    QStringList texts;
+    for (int column = 0; column < line->columnCount(); ++column)
+        texts << line->text(column);
+    return texts;
 }
 
 // Shakes run at full speed in tests; the spy counts finished shakes.

@@ -54,14 +54,6 @@ QTreeWidget* NewList(QWidget* form)
     return Find<QTreeWidget>(form, "NewListView");
 }
 
-QStringList LineTexts(QTreeWidget* list, int line)
-{
-    QStringList texts;
-    for (int column = 0; column < list->columnCount(); ++column)
-        texts << list->topLevelItem(line)->text(column);
-    return texts;
-}
-
 // The colour every cell of the line shares; an invalid colour for the list's own.
 QColor LineColor(QTreeWidget* list, int line)
 {
@@ -102,7 +94,7 @@ QList<QStringList> AllLines(QTreeWidget* list)
 {
     QList<QStringList> lines;
     for (int line = 0; line < list->topLevelItemCount(); ++line)
-        lines << LineTexts(list, line);
+        lines << LineTexts(list->topLevelItem(line));
     return lines;
 }
 }
@@ -144,7 +136,7 @@ private slots:
             QCOMPARE(form->Choice(), adJustLeave);
             QCOMPARE(OldList(form)->headerItem()->text(1), QStringLiteral("Остаток"));
             QCOMPARE(OldList(form)->topLevelItemCount(), 12);
-            QCOMPARE(LineTexts(OldList(form), 2),
+            QCOMPARE(LineTexts(OldList(form)->topLevelItem(2)),
                      (QStringList{QStringLiteral("15.04.2009"), FormatMoney(M("7610.8028")),
                                   FormatMoney(M("2665.4637")), FormatMoney(M("888.4879"))}));
             QCOMPARE(AllLines(NewList(form)), AllLines(OldList(form)));
@@ -163,10 +155,10 @@ private slots:
             QCOMPARE(form->Choice(), adReduceAnnua);
             // The nine later months carry the smaller instalment; the current list stays.
             QCOMPARE(NewList(form)->topLevelItemCount(), 12);
-            QCOMPARE(LineTexts(NewList(form), 3),
+            QCOMPARE(LineTexts(NewList(form)->topLevelItem(3)),
                      (QStringList{QStringLiteral("15.05.2009"), FormatMoney(M("5905.1633")),
                                   FormatMoney(M("3437.2112")), FormatMoney(M("771.7475"))}));
-            QCOMPARE(LineTexts(NewList(form), 2), current[2]);
+            QCOMPARE(LineTexts(NewList(form)->topLevelItem(2)), current[2]);
             QCOMPARE(AllLines(OldList(form)), current);
             QCOMPARE(LineColors(OldList(form)), PlainThen(3, 12, Olive));
             QCOMPARE(LineColors(NewList(form)), PlainThen(3, 12, Green));

@@ -49,14 +49,6 @@ void TypeExampleTerms(QWidget* form, bool withPaymentDay = true)
         TypeText(Edit(form, "PaymentDayEdit"), QStringLiteral("15"));
 }
 
-QStringList LineTexts(const QTreeWidgetItem* line)
-{
-    QStringList texts;
-    for (int column = 0; column < line->columnCount(); ++column)
-        texts << line->text(column);
-    return texts;
-}
-
 // A stored credit with the worked example's schedule (ScheduleIDs 101..112).
 struct TStoredCredit
 {

@@ -1,8 +1,9 @@
+#include "support/WindowTestSupport.h"
+
 #include "ui/CreditsListPresentation.h"
 
 #include "domain/CreditsList.h"
 
-#include <QLocale>
 #include <QTest>
 #include <QTreeWidget>
 
@@ -30,11 +31,7 @@ private:
     QTreeWidget m_list;
 
 private slots:
-    void initTestCase()
-    {
-        QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
-        SetupCreditsListColumns(&m_list, {50, 100, 100, 100, 100, 100, 100, 100}, 3);
-    }
+    void initTestCase() { SetupCreditsListColumns(&m_list, {50, 100, 100, 100, 100, 100, 100, 100}, 3); }
 
     void FillsOneLinePerCreditInColumnOrder()
     {
@@ -47,8 +44,7 @@ private slots:
         const QString nb = QStringLiteral("\u00A0");
         const QStringList expected{"7", "К-15/2009", "20.01.2009", "10" + nb + "000,00" + nb + "₽",
                                    "1" + nb + "234,50" + nb + "₽", "1", "0", "Активный"};
-        for (int column = 0; column < expected.size(); ++column)
-            QCOMPARE(line->text(column), expected[column]);
+        QCOMPARE(LineTexts(line), expected);
         QCOMPARE(CreditOfLine(line), credits.Items(0));
         QCOMPARE(CreditOfLine(m_list.topLevelItem(1)), credits.Items(1));
         // The selection dialog's alignment: three columns left, the rest right.
@@ -115,5 +111,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestCreditsList)
+VARNEL_TEST_MAIN(TestCreditsList)
 #include "TestCreditsList.moc"
