@@ -2,6 +2,7 @@
 
 #include "SQLStatement.h"
 #include "ValueForms.h"
+#include "domain/Exception.h"
 
 #include <QVariant>
 
@@ -20,15 +21,30 @@ QVariant DayKeyParam(const DateTime& value)
 }
 
 // The last moment of the day, so that every payment recorded on it is counted.
-QVariant DayEndParam(const DateTime& value)
+DateTime DayEnd(const DateTime& value)
 {
-    return DateParam(DateTime(value.Date(), QTime(23, 59, 59, 999)));
+    return DateTime(value.Date(), QTime(23, 59, 59, 999));
 }
 
-// A sum read as text; empty (no row summed) or unreadable gives 0.
-Money SumColumn(const TSQLStatement& statement, const QString& name)
+// The named sums of an aggregate from the first day of the month (StartDate)
+// to its last day (EndDate, at its end or at 00:00), added up.
+Money MonthSum(TSQLiteConnection& connection, const QStringList& lines, int month, int year, bool wholeLastDay,
+               const QStringList& sums)
 {
-    return ValueForms::MoneyFromText(statement.Text(name));
+    DateTime firstDay;
+    DateTime lastDay;
+    TDataAccessFacade::GetMonthBounds(month, year, firstDay, lastDay);
+    TSQLStatement statement(connection, lines);
+    TDataAccessFacade::SetParamValue(statement, QStringLiteral("StartDate"), DateParam(firstDay));
+    TDataAccessFacade::SetParamValue(statement, QStringLiteral("EndDate"),
+                                     DateParam(wholeLastDay ? DayEnd(lastDay) : lastDay));
+    Money total;
+    if (statement.Step()) {
+        // An empty sum (nothing in the month) or one that does not read counts as 0.
+        for (const QString& sum : sums)
+            total += ValueForms::MoneyFromText(statement.Text(sum));
+    }
+    return total;
 }
 
 }
@@ -150,42 +166,31 @@ std::unique_ptr<TResultSet> TDataAccessFacade::OpenInsolventQuery(const DateTime
 
 void TDataAccessFacade::GetMonthBounds(int month, int year, DateTime& firstDay, DateTime& lastDay)
 {
+    // The stored date form has four digits for the year.
+    if (year < 1 || year > 9999)
+        throw Exception(QStringLiteral("Неверный год: %1").arg(year));
     firstDay = DateTime::Checked(year, month, 1);
     lastDay = DateTime::Checked(year, month, firstDay.Date().daysInMonth());
 }
 
 Money TDataAccessFacade::GetMonthPaymentForecast(int month, int year)
 {
-    DateTime firstDay;
-    DateTime lastDay;
-    GetMonthBounds(month, year, firstDay, lastDay);
     // Due dates are whole days, so the last day at 00:00 takes in its instalments.
-    TSQLStatement statement(Connection(),
-                            { QStringLiteral("SELECT Sum(Annua) AS MonthPaymentForecast, Count(*) AS MonthCount "
-                                             "FROM PaymentSchedule"),
-                              QStringLiteral("WHERE (PaymentDate >= :StartDate) AND (PaymentDate <= :EndDate)") });
-    SetParamValue(statement, QStringLiteral("StartDate"), DateParam(firstDay));
-    SetParamValue(statement, QStringLiteral("EndDate"), DateParam(lastDay));
-    if (!statement.Step())
-        return Money();
-    return SumColumn(statement, QStringLiteral("MonthPaymentForecast"));
+    return MonthSum(Connection(),
+                    { QStringLiteral("SELECT Sum(Annua) AS MonthPaymentForecast, Count(*) AS MonthCount "
+                                     "FROM PaymentSchedule"),
+                      QStringLiteral("WHERE (PaymentDate >= :StartDate) AND (PaymentDate <= :EndDate)") },
+                    month, year, false, { QStringLiteral("MonthPaymentForecast") });
 }
 
 Money TDataAccessFacade::GetMonthPaymentsTotal(int month, int year)
 {
-    DateTime firstDay;
-    DateTime lastDay;
-    GetMonthBounds(month, year, firstDay, lastDay);
-    TSQLStatement statement(Connection(),
-                            { QStringLiteral("SELECT Sum(PaymentSum) AS PaymentSum, SUM(AheadSum) AS AheadSum "
-                                             "FROM PaymentHistory"),
-                              QStringLiteral("WHERE (PaymentDate >= :StartDate) AND (PaymentDate <= :EndDate)") });
     // Payments carry the time they were recorded: the bound runs to the last millisecond.
-    SetParamValue(statement, QStringLiteral("StartDate"), DateParam(firstDay));
-    SetParamValue(statement, QStringLiteral("EndDate"), DayEndParam(lastDay));
-    if (!statement.Step())
-        return Money();
-    return SumColumn(statement, QStringLiteral("PaymentSum")) + SumColumn(statement, QStringLiteral("AheadSum"));
+    return MonthSum(Connection(),
+                    { QStringLiteral("SELECT Sum(PaymentSum) AS PaymentSum, SUM(AheadSum) AS AheadSum "
+                                     "FROM PaymentHistory"),
+                      QStringLiteral("WHERE (PaymentDate >= :StartDate) AND (PaymentDate <= :EndDate)") },
+                    month, year, true, { QStringLiteral("PaymentSum"), QStringLiteral("AheadSum") });
 }
 
 std::unique_ptr<TResultSet> TDataAccessFacade::OpenPaymentOrderQuery(int paymentID)
@@ -243,5 +248,5 @@ std::unique_ptr<TResultSet> TDataAccessFacade::OpenPaymentsForDateQuery(const Da
           << QStringLiteral("ORDER BY Debtors.Surname");
     return std::make_unique<TResultSet>(Connection(), lines,
                                         TQueryParams { { QStringLiteral("StartDate"), DayKeyParam(date) },
-                                                       { QStringLiteral("EndDate"), DayEndParam(date) } });
+                                                       { QStringLiteral("EndDate"), DateParam(DayEnd(date)) } });
 }

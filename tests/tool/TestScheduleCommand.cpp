@@ -1,30 +1,11 @@
-#include <QProcess>
+#include "ToolRun.h"
+
 #include <QTest>
 
 namespace {
 
 const QStringList Example{"schedule", "--size", "10000", "--period", "12", "--rate", "12",
                           "--day", "15", "--start", "2009-01-20"};
-
-struct Run
-{
-    int ExitCode = -1;
-    QString Out;
-    QString Err;
-};
-
-Run RunTool(const QStringList& arguments)
-{
-    QProcess process;
-    process.start(QStringLiteral(VARNEL_BIN_DIR "/varnel-tool"), arguments);
-    Run run;
-    if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit)
-        return run;
-    run.ExitCode = process.exitCode();
-    run.Out = QString::fromUtf8(process.readAllStandardOutput());
-    run.Err = QString::fromUtf8(process.readAllStandardError());
-    return run;
-}
 
 const QString Header = QStringLiteral("row,date,annua,percents,paying_off,balance,must_be_paid");
 
