@@ -59,6 +59,7 @@ public:
     bool Filtered() const { return m_filtered; }
     void SetFiltered(bool value);
 
+    // A column reference holds until the set is opened again.
     int ColumnCount() const { return int(m_columns.size()); }
     TResultSetColumn& Column(int index) { return *m_columns.at(std::size_t(index)); }
     const TResultSetColumn& Column(int index) const { return *m_columns.at(std::size_t(index)); }

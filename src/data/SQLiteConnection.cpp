@@ -7,8 +7,6 @@
 #include <SQLiteCpp/Statement.h>
 #include <sqlite3.h>
 
-TSQLiteConnection::TSQLiteConnection() = default;
-
 namespace {
 
 // Enough for every statement text of the program; texts built from typed
@@ -16,6 +14,8 @@ namespace {
 constexpr std::size_t MaxKeptStatements = 256;
 
 }
+
+TSQLiteConnection::TSQLiteConnection() = default;
 
 TSQLiteConnection::~TSQLiteConnection()
 {

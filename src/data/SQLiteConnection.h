@@ -49,7 +49,8 @@ public:
     // Prepared statements kept for reuse by their text (see TSQLStatement):
     // preparing costs more than running most of the program's statements.
     // Take hands one out (nothing when none is kept); Keep takes back a reset
-    // one, prepared on the database of that generation.
+    // one, prepared on the database of that generation. Closing forgets them
+    // all; the program never changes the tables of an open file under them.
     std::unique_ptr<SQLite::Statement> TakeStatement(const QByteArray& sql);
     void KeepStatement(const QByteArray& sql, std::unique_ptr<SQLite::Statement> statement, quint64 generation);
     // Changes whenever the database is opened or closed.
