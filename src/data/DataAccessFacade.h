@@ -1,12 +1,16 @@
 #pragma once
 
 #include "CustomTolvikSQLiteDataAccessFacade.h"
+#include "ResultSet.h"
 #include "UpdateSchedulesDelayInterface.h"
 #include "domain/DateTime.h"
+#include "domain/Money.h"
 
 #include <QList>
 #include <QString>
 #include <QStringList>
+
+#include <memory>
 
 class TCompany;
 class TCredit;
@@ -84,6 +88,24 @@ public:
     void UpdateDataBaseState(const DateTime& value);
 
     // Queries for lists and reports (DataAccessFacadeQueries.cpp)
+    // The open operations hand over a result set the caller owns; the scalar ones free
+    // theirs themselves. An amount that does not read as money counts as 0.
+    static void FillDebtorsScheduleSQL(QStringList* lines);
+    static void FillPaymentsSQL(QStringList* lines);
+    std::unique_ptr<TResultSet> OpenDebtorStatementQuery(int debtorID);
+    std::unique_ptr<TResultSet> OpenStatisticsQuery();
+    std::unique_ptr<TResultSet> OpenCreditScheduleQuery(int creditID);
+    std::unique_ptr<TResultSet> OpenDebtorsListQuery();
+    std::unique_ptr<TResultSet> OpenDebtorsForDateQuery(const DateTime& date);
+    std::unique_ptr<TResultSet> OpenInsolventQuery(const DateTime& date);
+    // The first and the last day of the month; raises for a month outside
+    // 1..12 or a year outside 1..9999.
+    static void GetMonthBounds(int month, int year, DateTime& firstDay, DateTime& lastDay);
+    Money GetMonthPaymentForecast(int month, int year);
+    Money GetMonthPaymentsTotal(int month, int year);
+    std::unique_ptr<TResultSet> OpenPaymentOrderQuery(int paymentID);
+    std::unique_ptr<TResultSet> OpenCreditPaymentsQuery(int creditID);
+    std::unique_ptr<TResultSet> OpenPaymentsForDateQuery(const DateTime& date);
 
 protected:
     // Raise the not-exists errors with the ID.

@@ -15,13 +15,31 @@
 #include <string>
 
 TSQLStatement::TSQLStatement(TSQLiteConnection& connection, const QStringList& lines)
+    : m_connection(connection)
+    , m_sql(Cp1251::Encode(JoinLines(lines)))
 {
-    const QByteArray text = Cp1251::Encode(JoinLines(lines));
     SQLite::Database& database = connection.Database();
-    m_statement = GuardSQLite([&] { return std::make_unique<SQLite::Statement>(database, text.constData()); });
+    m_generation = connection.Generation();
+    m_statement = connection.TakeStatement(m_sql);
+    if (!m_statement)
+        m_statement = GuardSQLite([&] { return std::make_unique<SQLite::Statement>(database, m_sql.constData()); });
 }
 
-TSQLStatement::~TSQLStatement() = default;
+TSQLStatement::~TSQLStatement()
+{
+    // Reset, it holds no lock and no row; its bindings go so that no value
+    // leaks into the next use. A reset repeats the error of a failed last
+    // step; the second one tells whether the statement itself is fine.
+    m_statement->tryReset();
+    if (m_statement->tryReset() != SQLITE_OK)
+        return;
+    try {
+        m_statement->clearBindings();
+        m_connection.KeepStatement(m_sql, std::move(m_statement), m_generation);
+    } catch (...) {
+        // Not kept then; it is finalised with this object.
+    }
+}
 
 QString TSQLStatement::JoinLines(const QStringList& lines)
 {
@@ -126,17 +144,16 @@ QString TSQLStatement::ColumnDeclaredType(int column) const
 
 int TSQLStatement::ColumnIndex(const QString& name) const
 {
-    if (m_lowerColumns.isEmpty()) {
-        // Names are compared regardless of letter case, and the first of two equal names wins.
-        for (int i = ColumnCount() - 1; i >= 0; --i)
-            m_lowerColumns.insert(ColumnName(i).toLower(), i);
-        for (int i = 0; i < ColumnCount(); ++i)
-            m_columns.insert(ColumnName(i), m_lowerColumns.value(ColumnName(i).toLower()));
+    if (m_columns.isEmpty()) {
+        for (int i = ColumnCount() - 1; i >= 0; --i) // the first of two equal names wins
+            m_columns.insert(ColumnName(i).toLower(), i);
     }
-    // The name as the statement spells it is the usual case and needs no lower-case copy.
-    if (const auto exact = m_columns.constFind(name); exact != m_columns.constEnd())
-        return exact.value();
-    return m_lowerColumns.value(name.toLower(), -1);
+    // Rows are read by the same few names over and over: lower-case each once.
+    if (const auto asked = m_askedColumns.constFind(name); asked != m_askedColumns.cend())
+        return *asked;
+    const int index = m_columns.value(name.toLower(), -1);
+    m_askedColumns.insert(name, index);
+    return index;
 }
 
 int TSQLStatement::RequiredColumn(const QString& name) const
@@ -164,6 +181,17 @@ QString TSQLStatement::Text(int column) const
         return QString();
     const char* bytes = value.getText();
     return Cp1251::Decode(bytes, value.getBytes());
+}
+
+QByteArrayView TSQLStatement::RawText(int column, int& type) const
+{
+    const SQLite::Column value = GuardSQLite([&] { return m_statement->getColumn(column); });
+    // The type first: asking for the text converts a number.
+    type = value.getType();
+    if (type == SQLITE_NULL)
+        return {};
+    const char* bytes = value.getText();
+    return QByteArrayView(bytes, value.getBytes());
 }
 
 qint64 TSQLStatement::Integer(int column) const

@@ -3,6 +3,7 @@
 #include "domain/DateTime.h"
 #include "domain/Money.h"
 
+#include <QByteArrayView>
 #include <QHash>
 #include <QString>
 #include <QStringList>
@@ -14,7 +15,9 @@ class Statement;
 class TSQLiteConnection;
 
 // One statement of a facade operation: built from text lines, bound by
-// parameter name in the value forms of the file, run and discarded.
+// parameter name in the value forms of the file, run and discarded. The
+// prepared statement behind it is reset and kept by the connection for the
+// next statement of the same text.
 // Every SQLite failure surfaces as EDatabaseException with SQLite's message.
 class TSQLStatement
 {
@@ -62,6 +65,11 @@ public:
     DateTime DateTimeValue(int column) const;
     bool Flag(int column) const;
 
+    // The value as SQLite gives it as text (a text column's stored Windows-1251
+    // bytes, a number written out) and its SQLite type; nothing for NULL.
+    // Valid until the next Step.
+    QByteArrayView RawText(int column, int& type) const;
+
     // The same by column name; a missing column raises EDatabaseException.
     QString Text(const QString& name) const { return Text(RequiredColumn(name)); }
     qint64 Integer(const QString& name) const { return Integer(RequiredColumn(name)); }
@@ -74,8 +82,10 @@ private:
     int RequiredColumn(const QString& name) const;
     void BindBytes(int index, const QByteArray& bytes);
 
+    TSQLiteConnection& m_connection;
+    QByteArray m_sql;
+    quint64 m_generation;
     std::unique_ptr<SQLite::Statement> m_statement;
-    // Name -> first index, as given and in lower case; built on first use.
-    mutable QHash<QString, int> m_columns;
-    mutable QHash<QString, int> m_lowerColumns;
+    mutable QHash<QString, int> m_columns; // lower-case name -> first index, built on first use
+    mutable QHash<QString, int> m_askedColumns; // names as the callers spell them -> index
 };

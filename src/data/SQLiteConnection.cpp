@@ -4,11 +4,23 @@
 #include "SQLiteError.h"
 
 #include <SQLiteCpp/Database.h>
+#include <SQLiteCpp/Statement.h>
 #include <sqlite3.h>
+
+namespace {
+
+// Enough for every statement text of the program; texts built from typed
+// filters beyond that only cost a new preparation.
+constexpr std::size_t MaxKeptStatements = 256;
+
+}
 
 TSQLiteConnection::TSQLiteConnection() = default;
 
-TSQLiteConnection::~TSQLiteConnection() = default;
+TSQLiteConnection::~TSQLiteConnection()
+{
+    m_statements.clear();
+}
 
 void TSQLiteConnection::SetFileName(const QString& fileName)
 {
@@ -26,12 +38,15 @@ void TSQLiteConnection::Open()
     m_database = GuardSQLite(
         [&] { return std::make_unique<SQLite::Database>(name.constData(), SQLite::OPEN_READWRITE, m_busyTimeoutMs); });
     m_scopeDepth = 0;
+    ++m_generation;
 }
 
 void TSQLiteConnection::Close()
 {
     // An open transaction is rolled back by SQLite when the handle closes.
+    m_statements.clear();
     m_database.reset();
+    ++m_generation;
     m_scopeDepth = 0;
 }
 
@@ -58,4 +73,24 @@ void TSQLiteConnection::Execute(const QString& sql)
 bool TSQLiteConnection::InTransaction()
 {
     return m_database && sqlite3_get_autocommit(m_database->getHandle()) == 0;
+}
+
+std::unique_ptr<SQLite::Statement> TSQLiteConnection::TakeStatement(const QByteArray& sql)
+{
+    const auto kept = m_statements.find(sql.toStdString());
+    if (kept == m_statements.end())
+        return nullptr;
+    std::unique_ptr<SQLite::Statement> statement = std::move(kept->second);
+    m_statements.erase(kept);
+    return statement;
+}
+
+void TSQLiteConnection::KeepStatement(const QByteArray& sql, std::unique_ptr<SQLite::Statement> statement,
+                                      quint64 generation)
+{
+    if (!m_database || generation != m_generation)
+        return; // prepared on a database closed since
+    if (m_statements.size() >= MaxKeptStatements)
+        m_statements.clear();
+    m_statements.emplace(sql.toStdString(), std::move(statement));
 }

@@ -1,10 +1,14 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <memory>
+#include <string>
+#include <unordered_map>
 
 namespace SQLite {
 class Database;
+class Statement;
 }
 
 // The one connection to the loan-book file. Text goes through it unconverted,
@@ -42,9 +46,22 @@ public:
     // Bookkeeping of TTransactionScope: how many scopes are open on this connection.
     int& ScopeDepth() { return m_scopeDepth; }
 
+    // Prepared statements kept for reuse by their text (see TSQLStatement):
+    // preparing costs more than running most of the program's statements.
+    // Take hands one out (nothing when none is kept); Keep takes back a reset
+    // one, prepared on the database of that generation. Closing forgets them
+    // all; the program never changes the tables of an open file under them.
+    std::unique_ptr<SQLite::Statement> TakeStatement(const QByteArray& sql);
+    void KeepStatement(const QByteArray& sql, std::unique_ptr<SQLite::Statement> statement, quint64 generation);
+    // Changes whenever the database is opened or closed.
+    quint64 Generation() const { return m_generation; }
+
 private:
     QString m_fileName;
     int m_busyTimeoutMs = DefaultBusyTimeoutMs;
     int m_scopeDepth = 0;
     std::unique_ptr<SQLite::Database> m_database;
+    quint64 m_generation = 0;
+    // Declared after the database: the statements go before the database closes.
+    std::unordered_map<std::string, std::unique_ptr<SQLite::Statement>> m_statements;
 };

@@ -8,6 +8,38 @@
 #include <cmath>
 #include <limits>
 
+namespace {
+
+// The common case, a plain decimal with at most four decimals (every amount
+// the loan book holds), read exactly without building strings. Nothing when
+// the text is anything else; the general reading below takes it then.
+std::optional<std::int64_t> ParsePlainUnits(QStringView text)
+{
+    qsizetype pos = 0;
+    const qsizetype n = text.size();
+    const bool negative = n > 0 && text[0] == QLatin1Char('-');
+    if (n > 0 && (text[0] == QLatin1Char('-') || text[0] == QLatin1Char('+')))
+        ++pos;
+    std::int64_t units = 0;
+    int integerDigits = 0;
+    for (; pos < n && text[pos] >= QLatin1Char('0') && text[pos] <= QLatin1Char('9'); ++pos, ++integerDigits)
+        units = units * 10 + (text[pos].unicode() - '0');
+    if (integerDigits == 0 || integerDigits > 14)
+        return std::nullopt;
+    int decimals = 0;
+    if (pos < n && text[pos] == QLatin1Char('.')) {
+        for (++pos; pos < n && text[pos] >= QLatin1Char('0') && text[pos] <= QLatin1Char('9'); ++pos, ++decimals)
+            units = units * 10 + (text[pos].unicode() - '0');
+    }
+    if (pos != n || decimals > 4)
+        return std::nullopt;
+    for (; decimals < 4; ++decimals)
+        units *= 10;
+    return negative ? -units : units;
+}
+
+}
+
 Money Money::FromRealUnits(long double units)
 {
     // nearbyintl follows the current rounding mode, which is to-nearest-even
@@ -58,6 +90,8 @@ QString Money::ToText() const
 
 std::optional<Money> Money::Parse(const QString& input)
 {
+    if (const auto units = ParsePlainUnits(input))
+        return FromUnits(*units);
     const QString text = input.trimmed();
     int pos = 0;
     const int n = text.size();

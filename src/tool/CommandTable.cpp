@@ -4,6 +4,7 @@
 // Each sub-command lives in its own *Command.cpp, which defines the function
 // that describes it; a new one is declared here and put into the table.
 TToolCommand ScheduleCommand();
+TToolCommand DemoCommand();
 
 namespace {
 
@@ -25,6 +26,7 @@ const std::vector<TToolCommand>& ToolCommands()
         {QStringLiteral("create"), QStringLiteral("ФАЙЛ"), RunOnArguments<RunCreateCommand>},
         {QStringLiteral("check"), QStringLiteral("ФАЙЛ"), RunOnArguments<RunCheckCommand>},
         {QStringLiteral("index"), QStringLiteral("ФАЙЛ [--today ГГГГ-ММ-ДД]"), RunOnArguments<RunIndexCommand>},
+        DemoCommand(),
     };
     return commands;
 }

@@ -1,0 +1,277 @@
+// varnel-bench: the data-access facade against the same SQL run bare through
+// the sqlite3 C API, on a demo loan book of 20 000 debtors (about 40 000
+// credits and 1 000 000 schedule rows).
+//
+//   varnel-bench [FOLDER] [--debtors N] [--rounds R] [--only TEXT]
+//
+// The book is made in FOLDER (default: the temporary folder) on the first run
+// and reused afterwards; every run works on a fresh copy of it, so the writing
+// operations never pile up. Each operation is first run once through the
+// facade with its statements recorded; then, R times in turn (three times as
+// often for an operation under 300 ms), the facade call and the bare run of the
+// recorded statements are timed. The table shows the medians and their ratio
+// (facade / bare). --only keeps the operations whose name contains the text
+// (for profiling one of them).
+#include "StatementRecorder.h"
+
+#include "data/DataAccessFacade.h"
+#include "data/DemoLoanBook.h"
+#include "data/SQLiteConnection.h"
+#include "domain/Clock.h"
+#include "domain/CreditsList.h"
+#include "domain/Exception.h"
+#include "domain/PaymentHistoryItem.h"
+#include "domain/PaymentSchedule.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTextStream>
+
+#include <SQLiteCpp/Database.h>
+#include <sqlite3.h>
+
+#include <algorithm>
+#include <functional>
+#include <random>
+#include <stdexcept>
+#include <vector>
+
+namespace {
+
+// The demo book's "today"; fixed, so that a book made on another day serves as well.
+const DateTime BookNow(QDate(2025, 6, 15), QTime(8, 0));
+
+struct TOperation
+{
+    QString Name;
+    int Calls;
+    std::function<qint64()> Run; // through the facade; returns something read
+};
+
+struct TResult
+{
+    double FacadeMs;
+    double BareMs;
+};
+
+double Median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+template <typename F>
+double TimeMs(F&& call)
+{
+    QElapsedTimer timer;
+    timer.start();
+    call();
+    return double(timer.nsecsElapsed()) / 1e6;
+}
+
+TResult Measure(TDataAccessFacade& facade, sqlite3* bare, const TOperation& operation, int rounds)
+{
+    QList<QByteArray> statements;
+    {
+        TStatementRecorder recorder(facade.Connection().Database().getHandle());
+        operation.Run();
+        statements = recorder.Statements();
+    }
+    RunBare(bare, statements); // warms the bare connection's cache as the recording warmed the facade's
+    std::vector<double> facadeMs;
+    std::vector<double> bareMs;
+    // Quick operations are repeated more: their medians shake more on a busy machine.
+    for (int round = 0; round < rounds || (round < 3 * rounds && Median(facadeMs) < 300); ++round) {
+        // Taking turns at going first, so that neither always finds the caches warmer.
+        const auto timeFacade = [&] { facadeMs.push_back(TimeMs([&] { operation.Run(); })); };
+        const auto timeBare = [&] { bareMs.push_back(TimeMs([&] { RunBare(bare, statements); })); };
+        if (round % 2 == 0) {
+            timeFacade();
+            timeBare();
+        } else {
+            timeBare();
+            timeFacade();
+        }
+    }
+    return { Median(facadeMs), Median(bareMs) };
+}
+
+// Every value of every row read through the result set, as a grid or a report would.
+qint64 ReadAll(TResultSet& result)
+{
+    qint64 characters = 0;
+    for (result.First(); !result.Eof(); result.Next())
+        for (int column = 0; column < result.ColumnCount(); ++column)
+            characters += result.Text(result.CurrentRow(), column).size();
+    return characters;
+}
+
+std::vector<int> SomeIDs(int maxID, int count, std::uint32_t seed)
+{
+    std::mt19937 random(seed);
+    std::vector<int> ids;
+    for (int i = 0; i < count; ++i)
+        ids.push_back(1 + int(random() % std::uint32_t(maxID)));
+    return ids;
+}
+
+int Scalar(sqlite3* connection, const char* sql)
+{
+    sqlite3_stmt* statement = nullptr;
+    sqlite3_prepare_v2(connection, sql, -1, &statement, nullptr);
+    const int id = sqlite3_step(statement) == SQLITE_ROW ? sqlite3_column_int(statement, 0) : 0;
+    sqlite3_finalize(statement);
+    return id;
+}
+
+QString EnsureBook(const QString& folder, int debtors, QTextStream& out)
+{
+    QDir().mkpath(folder);
+    const QString book = QDir(folder).filePath(QStringLiteral("varnel-demo-%1.s3db").arg(debtors));
+    if (QFile::exists(book))
+        return book;
+    out << QStringLiteral("Создаётся демонстрационная база на %1 должников: %2 (это надолго)...").arg(debtors).arg(book)
+        << Qt::endl;
+    // Made under another name first: an interrupted run leaves nothing to reuse.
+    const QString partial = book + QStringLiteral(".part");
+    QFile::remove(partial);
+    const double ms = TimeMs([&] { TDemoLoanBook(debtors, 1).Create(partial); });
+    QFile::rename(partial, book);
+    out << QStringLiteral("Готово за %1 с.").arg(ms / 1000, 0, 'f', 1) << Qt::endl;
+    return book;
+}
+
+}
+
+int main(int argc, char* argv[])
+{
+    QCoreApplication app(argc, argv);
+    QTextStream out(stdout);
+    QString folder = QDir::temp().filePath(QStringLiteral("varnel-bench"));
+    int debtors = 20000;
+    int rounds = 7;
+    QString only;
+    const QStringList args = app.arguments().mid(1);
+    for (int i = 0; i < args.size(); ++i) {
+        if (args[i] == QLatin1String("--debtors") && i + 1 < args.size())
+            debtors = args[++i].toInt();
+        else if (args[i] == QLatin1String("--rounds") && i + 1 < args.size())
+            rounds = std::max(1, args[++i].toInt());
+        else if (args[i] == QLatin1String("--only") && i + 1 < args.size())
+            only = args[++i];
+        else if (!args[i].startsWith(QLatin1String("--")))
+            folder = args[i];
+        else {
+            QTextStream(stderr) << "Использование: varnel-bench [ПАПКА] [--debtors N] [--rounds R] [--only ТЕКСТ]" << Qt::endl;
+            return 2;
+        }
+    }
+
+    TFixedClock clock(BookNow);
+    Clock::SetClock(&clock);
+    try {
+        const QString book = EnsureBook(folder, debtors, out);
+        const QString work = QDir(folder).filePath(QStringLiteral("varnel-bench-work.s3db"));
+        QFile::remove(work);
+        if (!QFile::copy(book, work))
+            throw std::runtime_error("cannot copy the demo book");
+        QFile::setPermissions(work, QFile::ReadOwner | QFile::WriteOwner);
+
+        TDataAccessFacade facade;
+        facade.Connection().SetFileName(work);
+        facade.Connection().Open();
+        sqlite3* bare = nullptr;
+        if (sqlite3_open_v2(work.toUtf8().constData(), &bare, SQLITE_OPEN_READWRITE, nullptr) != SQLITE_OK)
+            throw std::runtime_error("cannot open the copy");
+        sqlite3_busy_timeout(bare, TSQLiteConnection::DefaultBusyTimeoutMs);
+
+        const std::vector<int> debtorIDs = SomeIDs(Scalar(bare, "SELECT Max(DebtorID) FROM Debtors"), 500, 11);
+        const std::vector<int> creditIDs = SomeIDs(Scalar(bare, "SELECT Max(CreditID) FROM Credits"), 500, 12);
+        const std::vector<int> paidIDs = SomeIDs(Scalar(bare, "SELECT Max(CreditID) FROM Credits"), 20, 13);
+
+        const std::vector<TOperation> operations {
+            { QStringLiteral("Список должников: открыть и прочитать"), 1,
+              [&] { return ReadAll(*facade.OpenDebtorsListQuery()); } },
+            { QStringLiteral("UpdateSchedulesDelay"), 1,
+              [&] {
+                  facade.UpdateSchedulesDelay();
+                  return qint64(0);
+              } },
+            { QStringLiteral("LoadDebtorCredits"), int(debtorIDs.size()),
+              [&] {
+                  qint64 count = 0;
+                  TCreditsList credits;
+                  for (const int id : debtorIDs) {
+                      facade.LoadDebtorCredits(id, &credits);
+                      count += credits.Count();
+                  }
+                  return count;
+              } },
+            { QStringLiteral("LoadPaymentSchedule"), int(creditIDs.size()),
+              [&] {
+                  qint64 count = 0;
+                  TPaymentSchedule schedule;
+                  for (const int id : creditIDs) {
+                      facade.LoadPaymentSchedule(id, &schedule);
+                      count += schedule.Count();
+                  }
+                  return count;
+              } },
+            { QStringLiteral("InsertPayment"), int(paidIDs.size()),
+              [&] {
+                  for (const int id : paidIDs) {
+                      TPaymentHistoryItem payment;
+                      payment.PaymentDate = Clock::Now();
+                      payment.PaymentSum = Money::FromUnits(1000000);
+                      facade.InsertPayment(id, &payment);
+                  }
+                  return qint64(paidIDs.size());
+              } },
+            { QStringLiteral("OpenInsolventQuery: открыть и прочитать"), 1,
+              [&] { return ReadAll(*facade.OpenInsolventQuery(Clock::Today())); } },
+            { QStringLiteral("GetMonthPaymentForecast"), 12,
+              [&] {
+                  qint64 units = 0;
+                  for (int month = 1; month <= 12; ++month)
+                      units += facade.GetMonthPaymentForecast(month, BookNow.Date().year()).Units();
+                  return units;
+              } },
+        };
+
+        out << QStringLiteral("База: %1 (должников %2, кредитов %3, строк графика %4); повторов: %5")
+                   .arg(book)
+                   .arg(Scalar(bare, "SELECT Count(*) FROM Debtors"))
+                   .arg(Scalar(bare, "SELECT Count(*) FROM Credits"))
+                   .arg(Scalar(bare, "SELECT Count(*) FROM PaymentSchedule"))
+                   .arg(rounds)
+            << Qt::endl
+            << Qt::endl;
+        out << QStringLiteral("| Операция | Вызовов | Фасад, мс | SQLite C API, мс | Отношение |") << Qt::endl
+            << QStringLiteral("|---|---:|---:|---:|---:|") << Qt::endl;
+        for (const TOperation& operation : operations) {
+            if (!operation.Name.contains(only, Qt::CaseInsensitive))
+                continue;
+            const TResult result = Measure(facade, bare, operation, rounds);
+            out << QStringLiteral("| %1 | %2 | %3 | %4 | %5 |")
+                       .arg(operation.Name)
+                       .arg(operation.Calls)
+                       .arg(result.FacadeMs, 0, 'f', 2)
+                       .arg(result.BareMs, 0, 'f', 2)
+                       .arg(result.FacadeMs / result.BareMs, 0, 'f', 2)
+                << Qt::endl;
+        }
+        sqlite3_close(bare);
+        facade.Connection().Close();
+        QFile::remove(work);
+    } catch (const Exception& error) {
+        QTextStream(stderr) << error.Message() << Qt::endl;
+        return 1;
+    } catch (const std::exception& error) {
+        QTextStream(stderr) << error.what() << Qt::endl;
+        return 1;
+    }
+    Clock::SetClock(nullptr);
+    return 0;
+}

@@ -1,0 +1,252 @@
+#include "DataAccessFacade.h"
+
+#include "SQLStatement.h"
+#include "ValueForms.h"
+#include "domain/Exception.h"
+
+#include <QVariant>
+
+namespace {
+
+QVariant DateParam(const DateTime& value)
+{
+    return QVariant::fromValue(value);
+}
+
+// The day at 00:00:00.000, written in the fixed form: what schedule due dates
+// are stored as.
+QVariant DayKeyParam(const DateTime& value)
+{
+    return DateParam(value.DayOnly());
+}
+
+// The last moment of the day, so that every payment recorded on it is counted.
+DateTime DayEnd(const DateTime& value)
+{
+    return DateTime(value.Date(), QTime(23, 59, 59, 999));
+}
+
+// The named sums of an aggregate from the first day of the month (StartDate)
+// to its last day (EndDate, at its end or at 00:00), added up.
+Money MonthSum(TSQLiteConnection& connection, const QStringList& lines, int month, int year, bool wholeLastDay,
+               const QStringList& sums)
+{
+    DateTime firstDay;
+    DateTime lastDay;
+    TDataAccessFacade::GetMonthBounds(month, year, firstDay, lastDay);
+    TSQLStatement statement(connection, lines);
+    TDataAccessFacade::SetParamValue(statement, QStringLiteral("StartDate"), DateParam(firstDay));
+    TDataAccessFacade::SetParamValue(statement, QStringLiteral("EndDate"),
+                                     DateParam(wholeLastDay ? DayEnd(lastDay) : lastDay));
+    Money total;
+    if (statement.Step()) {
+        // An empty sum (nothing in the month) or one that does not read counts as 0.
+        for (const QString& sum : sums)
+            total += ValueForms::MoneyFromText(statement.Text(sum));
+    }
+    return total;
+}
+
+}
+
+void TDataAccessFacade::FillDebtorsScheduleSQL(QStringList* lines)
+{
+    if (!lines)
+        return;
+    *lines << QStringLiteral("SELECT Debtors.DebtorID AS DebtorID, Credits.CreditID AS CreditID, "
+                             "Credits.PaymentsSum AS PaymentsSum, ")
+           << QStringLiteral("Debtors.Name AS Name, Debtors.Surname AS Surname, Debtors.PatronymicName AS PatronymicName,")
+           << QStringLiteral("Debtors.Telephone AS Telephone,")
+           << QStringLiteral("Debtors.Region AS Region, Debtors.District AS District, Debtors.City AS City, "
+                             "Debtors.Street AS Street, Debtors.Building AS Building, Debtors.Flat AS Flat,")
+           << QStringLiteral("PaymentSchedule.MustBePaymentSum AS MustBePaymentSum, PaymentSchedule.PayingOff AS PayingOff,")
+           << QStringLiteral("PaymentSchedule.CreditPercents AS CreditPercents, PaymentSchedule.Annua, "
+                             "PaymentSchedule.PaymentDate AS PaymentDate")
+           << QStringLiteral("FROM Debtors, Credits, PaymentSchedule")
+           << QStringLiteral("    WHERE (1=1)")
+           << QStringLiteral("AND (Debtors.DebtorID = Credits.DebtorID)")
+           << QStringLiteral("AND (PaymentSchedule.CreditID = Credits.CreditID)");
+}
+
+void TDataAccessFacade::FillPaymentsSQL(QStringList* lines)
+{
+    if (!lines)
+        return;
+    *lines << QStringLiteral("SELECT PaymentHistory.PaymentID, PaymentHistory.CreditID, PaymentHistory.PaymentDate, "
+                             "PaymentHistory.PaymentSum, PaymentHistory.AheadSum, IfNull(PaymentHistory.PaymentSum, 0) "
+                             "+ IfNull(PaymentHistory.AheadSum, 0) as Total,")
+           << QStringLiteral("Debtors.DebtorID, Debtors.Name, Debtors.Surname, Debtors.PatronymicName,")
+           << QStringLiteral("Credits.CreditID AS CreditID, Credits.ContractNumber, Credits.ContractDate, "
+                             "Credits.CreditSize, Credits.FullMustBePaymentSum")
+           << QStringLiteral("FROM PaymentHistory, Credits, Debtors")
+           << QStringLiteral("WHERE")
+           << QStringLiteral("(PaymentHistory.CreditID = Credits.CreditID)")
+           << QStringLiteral(" AND (Debtors.DebtorID = Credits.DebtorID)");
+}
+
+std::unique_ptr<TResultSet> TDataAccessFacade::OpenDebtorStatementQuery(int debtorID)
+{
+    // No existence check: a debtor that does not exist gives an empty result.
+    return std::make_unique<TResultSet>(
+        Connection(),
+        QStringList { QStringLiteral("SELECT * FROM Debtors, CompanyInfo"), QStringLiteral("WHERE DebtorID = :DebtorID") },
+        TQueryParams { { QStringLiteral("DebtorID"), debtorID } });
+}
+
+std::unique_ptr<TResultSet> TDataAccessFacade::OpenStatisticsQuery()
+{
+    // MinPaymentDate carries the latest due date: the report has always shown it so.
+    return std::make_unique<TResultSet>(
+        Connection(),
+        QStringList { QStringLiteral("SELECT "),
+                      QStringLiteral("(SELECT Count(*) FROM Credits) AS CreditsCount,"),
+                      QStringLiteral("CAST((SELECT Sum(CreditSize) FROM Credits) AS CURRENCY) AS CreditsSumm,"),
+                      QStringLiteral("CAST((SELECT Sum(PaymentsSum) FROM Credits)  AS CURRENCY) AS PaymentsSumm,"),
+                      QStringLiteral("(SELECT Min(ContractDate) FROM Credits) AS MinContractDate,"),
+                      QStringLiteral("(SELECT Max(ContractDate) FROM Credits) AS MaxContractDate,"),
+                      QStringLiteral("(SELECT Max(PaymentDate) FROM PaymentSchedule) AS MinPaymentDate,"),
+                      QStringLiteral("(SELECT Count(*) FROM Debtors) AS DebtorsCount") });
+}
+
+std::unique_ptr<TResultSet> TDataAccessFacade::OpenCreditScheduleQuery(int creditID)
+{
+    CheckCreditExists(creditID);
+    auto result = std::make_unique<TResultSet>(
+        Connection(),
+        QStringList {
+            QStringLiteral("SELECT  Debtors.DebtorID, Debtors.Name, Debtors.Surname, Debtors.PatronymicName,"),
+            QStringLiteral("Credits.CreditID AS CreditID, Credits.ContractNumber, Credits.ContractDate, "
+                           "Credits.CreditSize, Credits.FullMustBePaymentSum AS FullMustBePaymentSum, "
+                           "Credits.PaymentsSum AS PaymentsSum,"),
+            QStringLiteral("PaymentSchedule.PaymentDate, PaymentSchedule.Balance, PaymentSchedule.MustBePaymentSum, "
+                           "PaymentSchedule.PayingOff, PaymentSchedule.CreditPercents, PaymentSchedule.Annua, "
+                           "PaymentSchedule.WasDelay"),
+            QStringLiteral("FROM Credits, Debtors, PaymentSchedule "),
+            QStringLiteral("WHERE"),
+            QStringLiteral("     (Credits.CreditID = :CreditID)"),
+            QStringLiteral(" AND (Debtors.DebtorID = Credits.DebtorID)"),
+            QStringLiteral(" AND (PaymentSchedule.CreditID = Credits.CreditID)") },
+        TQueryParams { { QStringLiteral("CreditID"), creditID } });
+    for (const char* name : { "CreditSize", "FullMustBePaymentSum", "Balance", "PayingOff", "CreditPercents", "Annua",
+                              "MustBePaymentSum" })
+        result->Column(QLatin1String(name)).SetMoneyMark(true);
+    return result;
+}
+
+std::unique_ptr<TResultSet> TDataAccessFacade::OpenDebtorsListQuery()
+{
+    return std::make_unique<TResultSet>(
+        Connection(),
+        QStringList { QStringLiteral("SELECT DebtorID, Surname, Name, PatronymicName, DelayCount, ActiveDelayCount  "
+                                     "FROM Debtors"),
+                      QStringLiteral("ORDER BY Surname, Name, PatronymicName ") });
+}
+
+std::unique_ptr<TResultSet> TDataAccessFacade::OpenDebtorsForDateQuery(const DateTime& date)
+{
+    QStringList lines;
+    FillDebtorsScheduleSQL(&lines);
+    lines << QStringLiteral("AND ((PaymentSchedule.PaymentDate = :ADate))");
+    return std::make_unique<TResultSet>(Connection(), lines,
+                                        TQueryParams { { QStringLiteral("ADate"), DayKeyParam(date) } });
+}
+
+std::unique_ptr<TResultSet> TDataAccessFacade::OpenInsolventQuery(const DateTime& date)
+{
+    QStringList lines;
+    FillDebtorsScheduleSQL(&lines);
+    lines << QStringLiteral("AND (PaymentSchedule.PaymentDate > :APrevDate AND PaymentSchedule.PaymentDate <= :ACurrDate)")
+          << QStringLiteral("AND IfNull(Debtors.ActiveDelayCount, 0) > 0")
+          << QStringLiteral("ORDER BY Debtors.Surname");
+    // A month back, the day lowered to the end of a shorter month (31 March: 28 or 29 February).
+    return std::make_unique<TResultSet>(Connection(), lines,
+                                        TQueryParams { { QStringLiteral("APrevDate"), DayKeyParam(date.AddMonths(-1)) },
+                                                       { QStringLiteral("ACurrDate"), DayKeyParam(date) } });
+}
+
+void TDataAccessFacade::GetMonthBounds(int month, int year, DateTime& firstDay, DateTime& lastDay)
+{
+    // The stored date form has four digits for the year.
+    if (year < 1 || year > 9999)
+        throw Exception(QStringLiteral("Неверный год: %1").arg(year));
+    firstDay = DateTime::Checked(year, month, 1);
+    lastDay = DateTime::Checked(year, month, firstDay.Date().daysInMonth());
+}
+
+Money TDataAccessFacade::GetMonthPaymentForecast(int month, int year)
+{
+    // Due dates are whole days, so the last day at 00:00 takes in its instalments.
+    return MonthSum(Connection(),
+                    { QStringLiteral("SELECT Sum(Annua) AS MonthPaymentForecast, Count(*) AS MonthCount "
+                                     "FROM PaymentSchedule"),
+                      QStringLiteral("WHERE (PaymentDate >= :StartDate) AND (PaymentDate <= :EndDate)") },
+                    month, year, false, { QStringLiteral("MonthPaymentForecast") });
+}
+
+Money TDataAccessFacade::GetMonthPaymentsTotal(int month, int year)
+{
+    // Payments carry the time they were recorded: the bound runs to the last millisecond.
+    return MonthSum(Connection(),
+                    { QStringLiteral("SELECT Sum(PaymentSum) AS PaymentSum, SUM(AheadSum) AS AheadSum "
+                                     "FROM PaymentHistory"),
+                      QStringLiteral("WHERE (PaymentDate >= :StartDate) AND (PaymentDate <= :EndDate)") },
+                    month, year, true, { QStringLiteral("PaymentSum"), QStringLiteral("AheadSum") });
+}
+
+std::unique_ptr<TResultSet> TDataAccessFacade::OpenPaymentOrderQuery(int paymentID)
+{
+    return std::make_unique<TResultSet>(
+        Connection(),
+        QStringList { QStringLiteral("SELECT PaymentHistory.PaymentID, PaymentHistory.CreditID, "
+                                     "PaymentHistory.PaymentDate, PaymentHistory.PaymentSum, PaymentHistory.OrderNumber, "
+                                     "IfNull(PaymentHistory.PaymentSum, 0) + IfNull(PaymentHistory.AheadSum, 0) as Total,"),
+                      QStringLiteral("Debtors.Surname, Debtors.Name, Debtors.PatronymicName, CompanyInfo.CompanyName"),
+                      QStringLiteral("FROM PaymentHistory, Credits, Debtors, CompanyInfo"),
+                      QStringLiteral("WHERE"),
+                      QStringLiteral("(PaymentHistory.CreditID = Credits.CreditID)"),
+                      QStringLiteral(" AND (Debtors.DebtorID = Credits.DebtorID)"),
+                      QStringLiteral(" AND (PaymentHistory.PaymentID = :PaymentID)") },
+        TQueryParams { { QStringLiteral("PaymentID"), paymentID } });
+}
+
+std::unique_ptr<TResultSet> TDataAccessFacade::OpenCreditPaymentsQuery(int creditID)
+{
+    CheckCreditExists(creditID);
+    QStringList lines;
+    FillPaymentsSQL(&lines);
+    lines << QStringLiteral(" AND (PaymentHistory.CreditID = :CreditID)");
+    auto result = std::make_unique<TResultSet>(Connection(), lines,
+                                               TQueryParams { { QStringLiteral("CreditID"), creditID } });
+    // Dressed for the payment history grid: only these, in result order.
+    result->HideAllColumns();
+    const struct
+    {
+        const char* Name;
+        QString Caption;
+        int Width;
+    } shown[] = {
+        { "PaymentID", QStringLiteral("Код платежа"), 12 },
+        { "PaymentDate", QStringLiteral("Дата платежа"), 20 },
+        { "PaymentSum", QStringLiteral("Платёж, руб"), 15 },
+        { "AheadSum", QStringLiteral("Опережение, руб"), 15 },
+        { "Total", QStringLiteral("Итого, руб"), 15 },
+    };
+    for (const auto& column : shown) {
+        TResultSetColumn& field = result->Column(QLatin1String(column.Name));
+        field.SetVisible(true);
+        field.SetCaption(column.Caption);
+        field.SetDisplayWidth(column.Width);
+    }
+    return result;
+}
+
+std::unique_ptr<TResultSet> TDataAccessFacade::OpenPaymentsForDateQuery(const DateTime& date)
+{
+    QStringList lines;
+    FillPaymentsSQL(&lines);
+    lines << QStringLiteral("AND (PaymentHistory.PaymentDate >= :StartDate AND PaymentHistory.PaymentDate <= :EndDate)")
+          << QStringLiteral("ORDER BY Debtors.Surname");
+    return std::make_unique<TResultSet>(Connection(), lines,
+                                        TQueryParams { { QStringLiteral("StartDate"), DayKeyParam(date) },
+                                                       { QStringLiteral("EndDate"), DateParam(DayEnd(date)) } });
+}
