@@ -9,6 +9,7 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QLabel>
+#include <QScreen>
 
 namespace {
 // A status bar panel of a preferred width that gives way on a narrow screen.
@@ -69,6 +70,11 @@ void TMainForm::FormShow()
         QCoreApplication::quit();
         return;
     }
+    // The normal geometry fills the screen too, so that the window covers it
+    // also where no window manager carries out the maximised state.
+    if (const QScreen* screen = this->screen())
+        setGeometry(screen->availableGeometry());
+    setWindowState(windowState() | Qt::WindowMaximized);
     QMainWindow::setVisible(true);
     OpenSession();
 }
