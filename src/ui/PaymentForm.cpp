@@ -1,6 +1,7 @@
 #include "PaymentForm.h"
 
 #include "AheadVisitor.h"
+#include "CreditPartiesFields.h"
 #include "DisplayFormats.h"
 #include "FormLook.h"
 #include "TypedCharFilter.h"
@@ -105,16 +106,8 @@ Money TPaymentForm::RemainingIfRecalculated() const
 
 void TPaymentForm::ShowParties(const TDebtor& debtor, const TCredit& credit)
 {
-    m_ui->DebtorIDEdit->setText(FormatWholeNumber(debtor.GetID()));
-    m_ui->DebtorNameEdit->setText(DebtorFullName(debtor));
-    m_ui->CreditIDEdit->setText(FormatWholeNumber(credit.GetID()));
-    m_ui->ContractNumberEdit->setText(credit.ContractNumber);
-    m_ui->ContractDateEdit->setText(FormatShortDate(credit.ContractDate));
     // Long names widen the window rather than being cut off.
-    for (QLineEdit* field : {m_ui->DebtorNameEdit, m_ui->ContractNumberEdit}) {
-        FitFieldToText(field, MaxFieldWidth);
-        field->setCursorPosition(0);
-    }
+    ShowCreditParties(*m_ui, debtor, credit, MaxFieldWidth);
     FixFormSize(this, DesignedSize);
 }
 

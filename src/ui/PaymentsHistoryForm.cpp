@@ -1,0 +1,99 @@
+#include "PaymentsHistoryForm.h"
+
+#include "CreditPartiesFields.h"
+#include "FormLook.h"
+#include "PaymentHistoryReportInterface.h"
+#include "ResultSetTableModel.h"
+#include "ui_PaymentsHistoryForm.h"
+
+#include "data/ResultSet.h"
+#include "domain/Exception.h"
+
+#include <QHeaderView>
+#include <QLayout>
+#include <QScrollBar>
+
+namespace {
+const QSize DesignedSize(529, 369);
+const int MaxFieldWidth = 600;
+}
+
+TPaymentsHistoryForm::TPaymentsHistoryForm(QWidget* parent)
+    : QDialog(parent)
+    , m_ui(std::make_unique<Ui::PaymentsHistoryForm>())
+    , m_payments(new TResultSetTableModel(this))
+{
+    m_ui->setupUi(this);
+    // A sizeable window: the grid takes whatever room the user gives it.
+    setWindowFlag(Qt::WindowMaximizeButtonHint);
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    for (QLineEdit* field : {m_ui->DebtorIDEdit, m_ui->DebtorNameEdit, m_ui->CreditIDEdit, m_ui->ContractNumberEdit,
+                             m_ui->ContractDateEdit})
+        ShowAsPlainText(field);
+    // The selected payment stays marked while a button has the focus.
+    QPalette look = m_ui->PaymentsGrid->palette();
+    for (const QPalette::ColorRole role : {QPalette::Highlight, QPalette::HighlightedText})
+        look.setColor(QPalette::Inactive, role, look.color(QPalette::Active, role));
+    m_ui->PaymentsGrid->setPalette(look);
+    m_payments->Bind(m_ui->PaymentsGrid);
+
+    connect(m_ui->PrintHistoryButton, &QPushButton::clicked, this, &TPaymentsHistoryForm::PrintHistoryActionExecute);
+    connect(m_ui->PrintOrderButton, &QPushButton::clicked, this, &TPaymentsHistoryForm::PrintOrderActionExecute);
+    connect(m_ui->CancelButton, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+TPaymentsHistoryForm::~TPaymentsHistoryForm() = default;
+
+void TPaymentsHistoryForm::Execute(const TDebtor* debtor, const TCredit* credit,
+                                   IPaymentHistoryReportInterface* reportInterface, TResultSet* dataSet)
+{
+    if (!debtor)
+        throw Exception(QStringLiteral("Должник не задан."));
+    if (!credit)
+        throw Exception(QStringLiteral("Кредит не задан."));
+    if (!dataSet)
+        throw Exception(QStringLiteral("История платежей не задана."));
+    m_reportInterface = reportInterface;
+    m_ui->PrintHistoryButton->setEnabled(reportInterface != nullptr);
+
+    ShowCreditParties(*m_ui, *debtor, *credit, MaxFieldWidth);
+    m_payments->SetResultSet(dataSet);
+    OpenWideEnough();
+    m_ui->PaymentsGrid->setFocus();
+
+    exec();
+    // Nothing of the caller's is kept once the window is closed.
+    m_payments->SetResultSet(nullptr);
+    m_reportInterface = nullptr;
+}
+
+void TPaymentsHistoryForm::OpenWideEnough()
+{
+    // The layout settles the window's minimum and the grid's width now, not
+    // while the window is being shown.
+    resize(DesignedSize.expandedTo(minimumSizeHint()));
+    layout()->invalidate();
+    layout()->activate();
+    // Where the fonts of this machine make the columns wider than designed,
+    // the window opens wide enough to show them all side by side.
+    const QTableView* grid = m_ui->PaymentsGrid;
+    const int needed = grid->horizontalHeader()->length() + 2 * grid->frameWidth()
+        + grid->verticalScrollBar()->sizeHint().width();
+    if (needed > grid->width())
+        resize(width() + needed - grid->width(), height());
+}
+
+void TPaymentsHistoryForm::PrintHistoryActionExecute()
+{
+    if (m_reportInterface)
+        m_reportInterface->PrintPaymentHistory(m_payments->ResultSet(), nullptr);
+}
+
+void TPaymentsHistoryForm::PrintOrderActionExecute()
+{
+    TResultSet* payments = m_payments->ResultSet();
+    if (!m_reportInterface || !payments)
+        return;
+    // The grid's selected line is the set's current row; an empty history reads 0.
+    m_reportInterface->PrintPaymentOrder(int(payments->Integer(QStringLiteral("PaymentID"))));
+}

@@ -1,0 +1,226 @@
+#include "ResultSetTableModel.h"
+
+#include "DisplayFormats.h"
+
+#include "data/ResultSet.h"
+#include "data/ValueForms.h"
+
+#include <QHeaderView>
+#include <QItemSelectionModel>
+#include <QLocale>
+#include <QTableView>
+
+#include <algorithm>
+
+namespace {
+
+bool IsDateColumn(const TResultSetColumn& column)
+{
+    const QString type = column.DeclaredType().toUpper();
+    return type.contains(QLatin1String("DATE")) || type.contains(QLatin1String("TIME"));
+}
+
+bool IsNumber(const QVariant& value)
+{
+    return value.typeId() == QMetaType::LongLong || value.typeId() == QMetaType::Double;
+}
+
+// A date as the file holds it ("2009-05-07 14:23:11.123"); a text that is no
+// such date is shown as it is rather than as 30.12.1899.
+QString DateText(const QString& stored)
+{
+    const DateTime value = ValueForms::DateTimeFromText(stored);
+    if (value.IsZero() && !stored.startsWith(QLatin1String("1899-12-30")))
+        return stored;
+    QString text = FormatShortDate(value);
+    if (value.MSecOfDay() != 0)
+        text += QLatin1Char(' ') + QLocale().toString(value.Time(), QLocale::ShortFormat);
+    return text;
+}
+
+// Plain numbers: the locale's decimal separator, no grouping (IDs and codes
+// must not read as amounts), no trailing zeros.
+QString NumberText(const QVariant& value)
+{
+    if (value.typeId() == QMetaType::LongLong)
+        return FormatWholeNumber(value.toLongLong());
+    QLocale locale;
+    locale.setNumberOptions(QLocale::OmitGroupSeparator);
+    return locale.toString(value.toDouble(), 'g', 15);
+}
+
+// Room for the cell's inner margins and the grid line.
+constexpr int CellPadding = 10;
+constexpr int RowPadding = 6;
+
+}
+
+TResultSetTableModel::TResultSetTableModel(QObject* parent)
+    : QAbstractTableModel(parent)
+{
+}
+
+TResultSetTableModel::~TResultSetTableModel() = default;
+
+void TResultSetTableModel::SetResultSet(TResultSet* resultSet)
+{
+    if (m_resultSet == resultSet)
+        return;
+    if (m_resultSet)
+        m_resultSet->disconnect(this);
+    m_resultSet = resultSet;
+    if (resultSet) {
+        connect(resultSet, &TResultSet::AfterOpen, this, &TResultSetTableModel::ResultSetChanged);
+        connect(resultSet, &TResultSet::AfterClose, this, &TResultSetTableModel::ResultSetChanged);
+        connect(resultSet, &TResultSet::ColumnsChanged, this, &TResultSetTableModel::ResultSetChanged);
+        connect(resultSet, &TResultSet::AfterScroll, this, &TResultSetTableModel::ResultSetScrolled);
+        // A set freed while still shown leaves an empty table, never a dangling one.
+        connect(resultSet, &QObject::destroyed, this, &TResultSetTableModel::ResultSetChanged);
+    }
+    ResultSetChanged();
+}
+
+void TResultSetTableModel::Bind(QTableView* grid)
+{
+    if (m_grid && m_grid->selectionModel())
+        m_grid->selectionModel()->disconnect(this);
+    m_grid = grid;
+    if (!grid)
+        return;
+    grid->setModel(this);
+    // Rows as tall as a line of text, as in a list.
+    grid->verticalHeader()->setDefaultSectionSize(grid->fontMetrics().height() + RowPadding);
+    connect(grid->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            &TResultSetTableModel::GridCurrentRowChanged);
+    SizeColumns();
+    SelectCurrentRow();
+}
+
+int TResultSetTableModel::ResultSetColumn(int section) const
+{
+    if (section < 0 || std::size_t(section) >= m_columns.size())
+        return -1;
+    return m_columns[std::size_t(section)];
+}
+
+int TResultSetTableModel::rowCount(const QModelIndex& parent) const
+{
+    if (parent.isValid() || !m_resultSet || !m_resultSet->IsOpen())
+        return 0;
+    return m_resultSet->RowCount();
+}
+
+int TResultSetTableModel::columnCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : int(m_columns.size());
+}
+
+QVariant TResultSetTableModel::data(const QModelIndex& index, int role) const
+{
+    const int column = ResultSetColumn(index.column());
+    if (!index.isValid() || column < 0 || index.row() >= rowCount())
+        return QVariant();
+    switch (role) {
+    case Qt::DisplayRole:
+        return DisplayText(index.row(), column);
+    case Qt::TextAlignmentRole:
+        return QVariant::fromValue(Qt::AlignVCenter
+                                   | (AlignedRight(index.row(), column) ? Qt::AlignRight : Qt::AlignLeft));
+    default:
+        return QVariant();
+    }
+}
+
+QVariant TResultSetTableModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    const int column = ResultSetColumn(section);
+    if (orientation != Qt::Horizontal || column < 0)
+        return QVariant();
+    switch (role) {
+    case Qt::DisplayRole:
+        return m_resultSet->Column(column).Caption();
+    case Qt::TextAlignmentRole:
+        return QVariant::fromValue(Qt::AlignLeft | Qt::AlignVCenter);
+    default:
+        return QVariant();
+    }
+}
+
+QString TResultSetTableModel::DisplayText(int row, int column) const
+{
+    if (m_resultSet->IsNull(row, column))
+        return QString();
+    const TResultSetColumn& field = m_resultSet->Column(column);
+    if (field.MoneyMark())
+        return FormatMoney(m_resultSet->MoneyValue(row, column));
+    if (IsDateColumn(field))
+        return DateText(m_resultSet->Text(row, column));
+    const QVariant value = m_resultSet->Value(row, column);
+    return IsNumber(value) ? NumberText(value) : value.toString();
+}
+
+bool TResultSetTableModel::AlignedRight(int row, int column) const
+{
+    const TResultSetColumn& field = m_resultSet->Column(column);
+    if (field.MoneyMark())
+        return true;
+    return !IsDateColumn(field) && IsNumber(m_resultSet->Value(row, column));
+}
+
+void TResultSetTableModel::ResultSetChanged()
+{
+    // The set has already changed by the time it tells: the grid is shown anew.
+    beginResetModel();
+    m_columns.clear();
+    if (m_resultSet)
+        for (int i = 0; i < m_resultSet->ColumnCount(); ++i)
+            if (m_resultSet->Column(i).Visible())
+                m_columns.push_back(i);
+    endResetModel();
+    SizeColumns();
+    SelectCurrentRow();
+}
+
+void TResultSetTableModel::ResultSetScrolled()
+{
+    SelectCurrentRow();
+}
+
+void TResultSetTableModel::GridCurrentRowChanged(const QModelIndex& current)
+{
+    // A grid emptied by a reset has no current row; the set keeps its own.
+    if (current.isValid() && m_resultSet)
+        m_resultSet->SetCurrentRow(current.row());
+}
+
+void TResultSetTableModel::SizeColumns()
+{
+    if (!m_grid || m_grid->model() != this)
+        return;
+    // A display width counts characters; a digit is the character of the grid's font that
+    // stands for them. The title always fits.
+    const int digitWidth = m_grid->fontMetrics().horizontalAdvance(QLatin1Char('0'));
+    QHeaderView* header = m_grid->horizontalHeader();
+    for (int section = 0; section < columnCount(); ++section) {
+        const int characters = m_resultSet->Column(ResultSetColumn(section)).DisplayWidth();
+        if (characters > 0)
+            header->resizeSection(section,
+                                  std::max(characters * digitWidth + CellPadding, header->sectionSizeHint(section)));
+        else
+            m_grid->resizeColumnToContents(section);
+    }
+}
+
+void TResultSetTableModel::SelectCurrentRow()
+{
+    if (!m_grid || m_grid->model() != this)
+        return;
+    QItemSelectionModel* selection = m_grid->selectionModel();
+    const int row = m_resultSet && m_resultSet->IsOpen() ? m_resultSet->CurrentRow() : -1;
+    if (row < 0 || columnCount() == 0) {
+        selection->clear();
+        return;
+    }
+    const int column = selection->currentIndex().isValid() ? selection->currentIndex().column() : 0;
+    selection->setCurrentIndex(index(row, column), QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+}
