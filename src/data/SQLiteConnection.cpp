@@ -33,10 +33,13 @@ void TSQLiteConnection::Open()
         return;
     if (m_fileName.isEmpty())
         throw EDatabaseException(QStringLiteral("Файл базы данных не задан."), SQLITE_CANTOPEN, SQLITE_CANTOPEN);
-    // The file name reaches SQLite in the file system's own encoding.
+    // The file name reaches SQLite in the file system's own encoding. The
+    // connection is only ever used from the user-interface thread, so SQLite's
+    // own locking around every call is left out.
     const QByteArray name = m_fileName.toUtf8();
     m_database = GuardSQLite(
-        [&] { return std::make_unique<SQLite::Database>(name.constData(), SQLite::OPEN_READWRITE, m_busyTimeoutMs); });
+        [&] { return std::make_unique<SQLite::Database>(name.constData(), SQLite::OPEN_READWRITE | SQLite::OPEN_NOMUTEX,
+                                                      m_busyTimeoutMs); });
     m_scopeDepth = 0;
     ++m_generation;
 }
