@@ -16,7 +16,30 @@ TResultSet::TResultSet(TSQLiteConnection& connection, const QStringList& lines, 
     Open();
 }
 
-TResultSet::~TResultSet() = default;
+TResultSet::~TResultSet()
+{
+    ReleaseStorage();
+}
+
+// The storage of the last closed set, kept for the next opening: a big list
+// would otherwise be written into memory freshly taken from the system (and
+// faulted in page by page) every time it is opened.
+TResultSet::TStorage& TResultSet::SpareStorage()
+{
+    static thread_local TStorage spare;
+    return spare;
+}
+
+void TResultSet::ReleaseStorage()
+{
+    TStorage& spare = SpareStorage();
+    if (m_storage.Capacity() > spare.Capacity()) {
+        m_storage.Cells.clear();
+        m_storage.Bytes.clear();
+        std::swap(spare, m_storage);
+    }
+    m_storage = {};
+}
 
 QString TResultSet::EffectiveSQL() const
 {
@@ -46,8 +69,7 @@ void TResultSet::Close()
     if (!m_open)
         return;
     emit BeforeClose(this);
-    m_cells = {};
-    m_bytes = {};
+    ReleaseStorage();
     m_rowCount = 0;
     m_current = -1;
     m_bof = true;
@@ -78,16 +100,26 @@ void TResultSet::Fetch()
 
     // The values stay as SQLite gives them until they are read: one block of
     // bytes for the whole set instead of a string per value.
-    std::vector<TCell> cells;
-    std::string bytes;
-    cells.reserve(std::size_t(columnCount) * 256);
-    bytes.reserve(16384);
+    TStorage storage;
+    std::swap(storage, SpareStorage());
+    storage.Cells.clear();
+    storage.Bytes.clear();
+    std::vector<TCell>& cells = storage.Cells;
+    std::string& bytes = storage.Bytes;
     int rowCount = 0;
     while (statement.Step()) {
         for (int i = 0; i < columnCount; ++i) {
             int type = SQLITE_NULL;
-            const QByteArrayView text = statement.RawText(i, type);
-            cells.push_back({ bytes.size(), int(text.size()), type });
+            qint64 integer = 0;
+            const QByteArrayView text = statement.RawValue(i, type, integer);
+            TCell cell;
+            if (type == SQLITE_INTEGER)
+                cell.Integer = integer;
+            else
+                cell.Offset = bytes.size();
+            cell.Length = int(text.size());
+            cell.Type = type;
+            cells.push_back(cell);
             bytes.append(text.data(), std::size_t(text.size()));
         }
         ++rowCount;
@@ -95,8 +127,8 @@ void TResultSet::Fetch()
 
     // Only a complete fetch replaces anything.
     m_columns = std::move(columns);
-    m_cells = std::move(cells);
-    m_bytes = std::move(bytes);
+    ReleaseStorage();
+    m_storage = std::move(storage);
     m_rowCount = rowCount;
 }
 
@@ -218,7 +250,7 @@ const TResultSet::TCell* TResultSet::Cell(int row, int column) const
         throw EFieldNotFoundException(QString::number(column));
     if (row < 0 || row >= m_rowCount)
         return nullptr;
-    return &m_cells[std::size_t(row) * m_columns.size() + std::size_t(column)];
+    return &m_storage.Cells[std::size_t(row) * m_columns.size() + std::size_t(column)];
 }
 
 bool TResultSet::IsNull(int row, int column) const
@@ -232,11 +264,15 @@ QString TResultSet::Text(int row, int column) const
     const TCell* cell = Cell(row, column);
     if (!cell || cell->Type == SQLITE_NULL)
         return QString();
-    return Cp1251::Decode(m_bytes.data() + cell->Offset, cell->Length);
+    if (cell->Type == SQLITE_INTEGER)
+        return QString::number(cell->Integer); // as SQLite writes an integer out
+    return Cp1251::Decode(m_storage.Bytes.data() + cell->Offset, cell->Length);
 }
 
 qint64 TResultSet::Integer(int row, int column) const
 {
+    if (const TCell* cell = Cell(row, column); cell && cell->Type == SQLITE_INTEGER)
+        return cell->Integer;
     return ValueForms::IntegerFromText(Text(row, column));
 }
 
@@ -264,7 +300,7 @@ QVariant TResultSet::Value(int row, int column) const
     case SQLITE_NULL:
         return QVariant();
     case SQLITE_INTEGER:
-        return QVariant(Text(row, column).toLongLong());
+        return QVariant(qlonglong(cell->Integer));
     case SQLITE_FLOAT:
         return QVariant(Text(row, column).toDouble());
     default:

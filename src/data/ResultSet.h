@@ -126,13 +126,27 @@ signals:
 
 private:
     // One value as fetched: SQLite's type and where its text lies among the
-    // bytes of the set (Windows-1251, decoded when read).
+    // bytes of the set (Windows-1251, decoded when read); an integer is kept
+    // as the number.
     struct TCell
     {
-        std::size_t Offset;
+        union {
+            std::size_t Offset; // of the text
+            qint64 Integer;     // SQLITE_INTEGER
+        };
         int Length;
         int Type;
     };
+
+    struct TStorage
+    {
+        std::vector<TCell> Cells; // row by row
+        std::string Bytes;
+        std::size_t Capacity() const { return Cells.capacity() * sizeof(TCell) + Bytes.capacity(); }
+    };
+    static TStorage& SpareStorage();
+    // Hands the storage on for the next opening (keeping the larger of the two).
+    void ReleaseStorage();
 
     const TCell* Cell(int row, int column) const;
     void Fetch();
@@ -147,8 +161,7 @@ private:
 
     bool m_open = false;
     std::vector<std::unique_ptr<TResultSetColumn>> m_columns;
-    std::vector<TCell> m_cells; // row by row
-    std::string m_bytes;
+    TStorage m_storage;
     int m_rowCount = 0;
     int m_current = -1;
     bool m_bof = true;

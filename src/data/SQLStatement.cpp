@@ -183,13 +183,18 @@ QString TSQLStatement::Text(int column) const
     return Cp1251::Decode(bytes, value.getBytes());
 }
 
-QByteArrayView TSQLStatement::RawText(int column, int& type) const
+QByteArrayView TSQLStatement::RawValue(int column, int& type, qint64& integer) const
 {
     const SQLite::Column value = GuardSQLite([&] { return m_statement->getColumn(column); });
     // The type first: asking for the text converts a number.
     type = value.getType();
     if (type == SQLITE_NULL)
         return {};
+    // An integer is taken as it is: writing it out is left to whoever reads it as text.
+    if (type == SQLITE_INTEGER) {
+        integer = value.getInt64();
+        return {};
+    }
     const char* bytes = value.getText();
     return QByteArrayView(bytes, value.getBytes());
 }

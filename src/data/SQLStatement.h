@@ -65,10 +65,11 @@ public:
     DateTime DateTimeValue(int column) const;
     bool Flag(int column) const;
 
-    // The value as SQLite gives it as text (a text column's stored Windows-1251
-    // bytes, a number written out) and its SQLite type; nothing for NULL.
-    // Valid until the next Step.
-    QByteArrayView RawText(int column, int& type) const;
+    // The value as SQLite holds it, with its SQLite type: an integer as the
+    // number (nothing for its text), anything else as text (a text column's
+    // stored Windows-1251 bytes, a real written out); nothing for NULL.
+    // The text is valid until the next Step.
+    QByteArrayView RawValue(int column, int& type, qint64& integer) const;
 
     // The same by column name; a missing column raises EDatabaseException.
     QString Text(const QString& name) const { return Text(RequiredColumn(name)); }

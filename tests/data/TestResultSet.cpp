@@ -6,6 +6,8 @@
 
 #include <QSignalSpy>
 
+#include <limits>
+
 Q_DECLARE_METATYPE(TQueryParams)
 
 namespace {
@@ -111,6 +113,32 @@ private slots:
         QCOMPARE(result->Text(QStringLiteral("AheadSum")), QString());
         QCOMPARE(result->MoneyValue(QStringLiteral("AheadSum")), Money());
         QVERIFY(!result->Value(QStringLiteral("AheadSum")).isValid());
+    }
+
+    void integersReadAsSQLiteWritesThem()
+    {
+        auto result = Open({ QStringLiteral("SELECT -42 AS Negative, 9223372036854775807 AS Largest, '007' AS Code") });
+        QCOMPARE(result->Text(QStringLiteral("Negative")), QStringLiteral("-42"));
+        QCOMPARE(result->Integer(QStringLiteral("Largest")), std::numeric_limits<qint64>::max());
+        QCOMPARE(result->Text(QStringLiteral("Largest")), QStringLiteral("9223372036854775807"));
+        QCOMPARE(result->Value(QStringLiteral("Negative")), QVariant(qlonglong(-42)));
+        QCOMPARE(result->Text(QStringLiteral("Code")), QStringLiteral("007")); // text stays text
+    }
+
+    void aSetOpenedAfterABiggerOneReadsOnlyItsOwnRows()
+    {
+        // The storage of a closed set serves the next one; nothing of it may show through.
+        QStringList surnames;
+        {
+            auto all = Open(NamesInOrder);
+            surnames = Column(*all, QStringLiteral("Surname"));
+        }
+        auto one = Open({ QStringLiteral("SELECT Surname FROM Debtors WHERE Name = 'Oleg'") });
+        QCOMPARE(one->RowCount(), 1);
+        QCOMPARE(Column(*one, QStringLiteral("Surname")), QStringList { QStringLiteral("Kuznetsov") });
+        auto again = Open(NamesInOrder);
+        QCOMPARE(Column(*again, QStringLiteral("Surname")), surnames);
+        QCOMPARE(Column(*one, QStringLiteral("Surname")), QStringList { QStringLiteral("Kuznetsov") });
     }
 
     void windows1251TextReadsBackAsWritten()
