@@ -7,19 +7,11 @@
 #include <cstdlib>
 
 namespace {
-constexpr std::int64_t UnitsPerKopeck = Money::UnitsPerRouble / 100;
-
-// Whole kopecks, half a kopeck away from zero, as roubles; the two-decimal
-// formats get this value so that binary fractions of the ten-thousandths
-// never decide the last digit.
+// The two-decimal formats get the value rounded to whole kopecks, so that
+// binary fractions of the ten-thousandths never decide the last digit.
 double RoundedToKopecks(Money value)
 {
-    const std::int64_t units = value.Units();
-    std::int64_t kopecks = units / UnitsPerKopeck; // toward zero
-    const std::int64_t rest = units % UnitsPerKopeck;
-    if (std::llabs(rest) * 2 >= UnitsPerKopeck)
-        kopecks += units < 0 ? -1 : 1;
-    return static_cast<double>(kopecks) / 100.0;
+    return static_cast<double>(value.WholeKopecks()) / 100.0;
 }
 }
 
