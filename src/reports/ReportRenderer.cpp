@@ -130,6 +130,16 @@ QString TReportRenderer::Evaluate(const TReportText& text)
         case TReportTextPiece::TKind::Sum:
             result += FormatReportValue(Sum(piece.Text).ToText(), piece.Format);
             break;
+        case TReportTextPiece::TKind::List: {
+            QStringList parts;
+            for (const auto& [prefix, name] : piece.Items) {
+                const QString value = FormatReportValue(Value(name), piece.Format).trimmed();
+                if (!value.isEmpty())
+                    parts.append(prefix + value);
+            }
+            result += parts.join(QStringLiteral(", "));
+            break;
+        }
         case TReportTextPiece::TKind::Count:
             result += QString::number(m_dataSet ? m_dataSet->RowCount() : 0);
             break;

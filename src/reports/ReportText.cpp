@@ -34,7 +34,17 @@ TReportTextPiece ValuePiece(const QString& expression)
     static const QRegularExpression sum(QStringLiteral("^SUM\\(\\s*(\\w+)\\s*\\)$"),
                                         QRegularExpression::CaseInsensitiveOption);
     static const QRegularExpression plainName(QStringLiteral("^\\w+$"));
-    if (const QRegularExpressionMatch match = sum.match(name); match.hasMatch()) {
+    static const QRegularExpression list(QStringLiteral("^LIST\\((.*)\\)$"), QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression listItem(QStringLiteral("^(.*?)(\\w+)$"));
+    if (const QRegularExpressionMatch match = list.match(name); match.hasMatch()) {
+        piece.Kind = TReportTextPiece::TKind::List;
+        for (const QString& item : match.captured(1).split(QLatin1Char(','))) {
+            const QRegularExpressionMatch parts = listItem.match(item.trimmed());
+            if (!parts.hasMatch())
+                throw ETemplateFormatException(QStringLiteral("непонятный список «[%1]»").arg(expression));
+            piece.Items.append({ parts.captured(1), parts.captured(2) });
+        }
+    } else if (const QRegularExpressionMatch match = sum.match(name); match.hasMatch()) {
         piece.Kind = TReportTextPiece::TKind::Sum;
         piece.Text = match.captured(1);
         if (colon < 0)

@@ -20,11 +20,14 @@ struct TReportTextPiece
         Literal,
         Value,      // [Name]: through the value callback
         Sum,        // [SUM(Name)]: exact money sum over the rows of the main data set
+        List,       // [LIST(Name, д. Name)]: the values that are not empty, each after its
+                    // prefix, joined by ", "
         Count,      // [COUNT]: rows of the main data set
         LineNumber  // [#]: row number inside the repeated band
     };
     TKind Kind = TKind::Literal;
     QString Text; // the literal, or the name
+    QList<QPair<QString, QString>> Items; // of a list: prefix and name
     TReportValueFormat Format = TReportValueFormat::Text;
 };
 
