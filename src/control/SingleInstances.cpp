@@ -5,12 +5,17 @@
 #include "StartUpController.h"
 #include "SystemController.h"
 #include "data/DataAccessFacade.h"
+#include "reports/DeclensionService.h"
+#include "reports/ReportManager.h"
 
 void FreeSingleInstances()
 {
     FreeSystemController();
+    FreeReportManager();
     FreeStartUpController();
     FreeHistoryManager();
     FreeSettingsManager();
     FreeDataAccessFacade();
+    // The declension library is released last, at program end.
+    FreeDeclensionService();
 }

@@ -55,13 +55,13 @@ std::unique_ptr<QTextDocument> TReportRenderer::Render()
     m_document->setUndoRedoEnabled(false);
     m_document->setDocumentMargin(0);
     m_document->setDefaultFont(QFont(m_template.FontFamily, m_template.FontPointSize));
-    m_document->setMetaInformation(QTextDocument::DocumentTitle, m_template.DocumentName);
     SetReportPageSize(*m_document);
     m_plain = QTextCharFormat();
     m_plain.setForeground(Qt::black);
     m_cursor = QTextCursor(m_document.get());
     m_reuseBlock = true;
     m_sums.clear();
+    m_document->setMetaInformation(QTextDocument::DocumentTitle, Evaluate(m_template.DocumentName).simplified());
 
     for (const TBlock& block : m_template.Blocks) {
         switch (block.Kind) {

@@ -90,7 +90,7 @@ private:
             m_result.FontFamily = rest.left(comma).trimmed();
             m_result.FontPointSize = size;
         } else if (word == QLatin1String("name")) {
-            m_result.DocumentName = rest;
+            m_result.DocumentName = TReportText::Parse(rest);
         } else if (word == QLatin1String("gap")) {
             TBlock block;
             block.Kind = TBlock::TKind::Gap;
@@ -125,9 +125,19 @@ private:
     void ParseParagraph(QString word, QString rest)
     {
         TBlock block;
+        bool styled = false;
         while (word == QLatin1String("bold") || word == QLatin1String("italic") || word == QLatin1String("small")) {
             (word == QLatin1String("bold") ? block.Bold : word == QLatin1String("italic") ? block.Italic : block.Small) = true;
+            styled = true;
             word = TakeWord(rest);
+        }
+        static const QStringList kinds { QStringLiteral("text"),   QStringLiteral("indent"), QStringLiteral("title"),
+                                         QStringLiteral("subtitle"), QStringLiteral("left"), QStringLiteral("center"),
+                                         QStringLiteral("right") };
+        // "small Текст": a styled line without a kind is a plain one.
+        if (styled && !kinds.contains(word)) {
+            rest = rest.isEmpty() ? word : word + QLatin1Char(' ') + rest;
+            word = QStringLiteral("text");
         }
         if (word == QLatin1String("text")) {
             block.Alignment = Qt::AlignJustify;

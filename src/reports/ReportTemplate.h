@@ -54,6 +54,6 @@ public:
     QString FontFamily = QStringLiteral("DejaVu Serif");
     int FontPointSize = 10;
     // The document's name, offered as the name of a saved PDF.
-    QString DocumentName;
+    TReportText DocumentName;
     QList<TBlock> Blocks;
 };

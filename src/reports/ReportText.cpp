@@ -69,8 +69,11 @@ TReportText TReportText::Parse(const QString& source)
     TReportText text;
     QString literal;
     auto flushLiteral = [&] {
-        if (!literal.isEmpty())
-            text.m_pieces.append({ TReportTextPiece::TKind::Literal, literal, TReportValueFormat::Text });
+        if (!literal.isEmpty()) {
+            TReportTextPiece piece;
+            piece.Text = literal;
+            text.m_pieces.append(piece);
+        }
         literal.clear();
     };
     for (qsizetype i = 0; i < source.size(); ++i) {
