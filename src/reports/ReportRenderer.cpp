@@ -31,7 +31,7 @@ QTextTableFormat TableFormat(const QList<TReportTemplate::TColumn>& columns, boo
         format.setBorder(FrameBorder);
         format.setBorderBrush(Qt::black);
         format.setBorderStyle(QTextFrameFormat::BorderStyle_Solid);
-        format.setBorderCollapse(true);
+        format.setBorderCollapse(false);
     } else {
         format.setBorder(0);
         format.setBorderStyle(QTextFrameFormat::BorderStyle_None);
@@ -174,8 +174,11 @@ void TReportRenderer::RenderParagraph(const TBlock& block)
     QTextBlockFormat blockFormat;
     blockFormat.setAlignment(block.Alignment);
     blockFormat.setBottomMargin(2);
-    if (block.Indented)
+    if (block.Indented) {
+        // Statements leave blanks to fill in by hand: justified lines would stretch them.
+        blockFormat.setAlignment(Qt::AlignLeft);
         blockFormat.setTextIndent(ParagraphIndent);
+    }
     QTextCharFormat charFormat = m_plain;
     qreal size = m_template.FontPointSize;
     if (block.Style == TReportTemplate::TParagraphStyle::Title) {
