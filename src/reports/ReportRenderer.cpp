@@ -55,7 +55,6 @@ std::unique_ptr<QTextDocument> TReportRenderer::Render()
     m_document->setUndoRedoEnabled(false);
     m_document->setDocumentMargin(0);
     m_document->setDefaultFont(QFont(m_template.FontFamily, m_template.FontPointSize));
-    SetReportPageSize(*m_document);
     m_plain = QTextCharFormat();
     m_plain.setForeground(Qt::black);
     m_cursor = QTextCursor(m_document.get());
@@ -85,6 +84,8 @@ std::unique_ptr<QTextDocument> TReportRenderer::Render()
             break;
         }
     }
+    // The page is set last: a document with a layout would be laid out anew on every insertion.
+    SetReportPageSize(*m_document);
     return std::move(m_document);
 }
 
