@@ -15,8 +15,8 @@
 #include "StatementRecorder.h"
 
 #include "data/DataAccessFacade.h"
-#include "data/DemoLoanBook.h"
-#include "data/SQLiteConnection.h"
+#include "demo/DemoLoanBook.h"
+#include "sqlite/SQLiteConnection.h"
 #include "domain/Clock.h"
 #include "domain/CreditsList.h"
 #include "domain/Exception.h"

@@ -3,7 +3,7 @@
 
 #include "data/DBVersion.h"
 #include "data/DataAccessFacade.h"
-#include "data/SQLiteConnection.h"
+#include "sqlite/SQLiteConnection.h"
 
 #include <QFileInfo>
 #include <QTextStream>

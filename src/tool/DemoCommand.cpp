@@ -3,7 +3,7 @@
 #include "ToolCommand.h"
 #include "ToolOptions.h"
 
-#include "data/DemoLoanBook.h"
+#include "demo/DemoLoanBook.h"
 #include "domain/Clock.h"
 #include "domain/Exception.h"
 

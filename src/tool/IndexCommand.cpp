@@ -2,7 +2,7 @@
 #include "DataCommandsSupport.h"
 
 #include "data/DataAccessFacade.h"
-#include "data/SQLiteConnection.h"
+#include "sqlite/SQLiteConnection.h"
 #include "domain/Clock.h"
 #include "domain/Exception.h"
 
