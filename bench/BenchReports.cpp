@@ -13,8 +13,8 @@
 // Medians of R rounds, in milliseconds of processor time.
 #include "control/ReportRuns.h"
 #include "data/DataAccessFacade.h"
-#include "data/ResultSet.h"
-#include "data/SQLiteConnection.h"
+#include "sqlite/ResultSet.h"
+#include "sqlite/SQLiteConnection.h"
 #include "domain/Clock.h"
 #include "reports/DeclensionService.h"
 #include "reports/MoneyInWords.h"

@@ -2,9 +2,9 @@
 
 #include "DataExceptions.h"
 #include "NamePrefixFunction.h"
-#include "SQLStatement.h"
-#include "SQLiteConnection.h"
-#include "TransactionScope.h"
+#include "sqlite/SQLStatement.h"
+#include "sqlite/SQLiteConnection.h"
+#include "sqlite/TransactionScope.h"
 
 #include <memory>
 

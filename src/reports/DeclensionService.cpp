@@ -2,7 +2,7 @@
 
 #include "ApplicationFolder.h"
 #include "DeclensionException.h"
-#include "data/Cp1251Codec.h"
+#include "sqlite/Cp1251Codec.h"
 
 #include <QByteArray>
 

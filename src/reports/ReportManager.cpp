@@ -5,7 +5,7 @@
 #include "ReportRenderer.h"
 #include "ReportTemplate.h"
 #include "ReportVariables.h"
-#include "data/ResultSet.h"
+#include "sqlite/ResultSet.h"
 
 #include <QDir>
 #include <QTextDocument>

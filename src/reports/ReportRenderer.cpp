@@ -2,7 +2,7 @@
 
 #include "ReportPageLayout.h"
 #include "ReportValueFormat.h"
-#include "data/ResultSet.h"
+#include "sqlite/ResultSet.h"
 
 #include <QTextDocument>
 #include <QTextTable>

@@ -36,17 +36,17 @@ TReportTextPiece ValuePiece(const QString& expression)
     static const QRegularExpression plainName(QStringLiteral("^\\w+$"));
     static const QRegularExpression list(QStringLiteral("^LIST\\((.*)\\)$"), QRegularExpression::CaseInsensitiveOption);
     static const QRegularExpression listItem(QStringLiteral("^(.*?)(\\w+)$"));
-    if (const QRegularExpressionMatch match = list.match(name); match.hasMatch()) {
+    if (const QRegularExpressionMatch listMatch = list.match(name); listMatch.hasMatch()) {
         piece.Kind = TReportTextPiece::TKind::List;
-        for (const QString& item : match.captured(1).split(QLatin1Char(','))) {
+        for (const QString& item : listMatch.captured(1).split(QLatin1Char(','))) {
             const QRegularExpressionMatch parts = listItem.match(item.trimmed());
             if (!parts.hasMatch())
                 throw ETemplateFormatException(QStringLiteral("непонятный список «[%1]»").arg(expression));
             piece.Items.append({ parts.captured(1), parts.captured(2) });
         }
-    } else if (const QRegularExpressionMatch match = sum.match(name); match.hasMatch()) {
+    } else if (const QRegularExpressionMatch sumMatch = sum.match(name); sumMatch.hasMatch()) {
         piece.Kind = TReportTextPiece::TKind::Sum;
-        piece.Text = match.captured(1);
+        piece.Text = sumMatch.captured(1);
         if (colon < 0)
             piece.Format = TReportValueFormat::Money;
     } else if (name.compare(QLatin1String("COUNT"), Qt::CaseInsensitive) == 0) {

@@ -1,6 +1,6 @@
 #include "ReportValueFormat.h"
 
-#include "data/ValueForms.h"
+#include "sqlite/ValueForms.h"
 #include "domain/DateTime.h"
 
 #include <QLocale>

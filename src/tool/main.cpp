@@ -1,31 +1,22 @@
 // varnel-tool: the command-line companion of Varnel.
-#include "ToolCommand.h"
+#include "ToolCommands.h"
 
-#include <QCoreApplication>
+#include <QGuiApplication>
 
-#include <cstdio>
+#include <cstring>
+#include <memory>
 
 int main(int argc, char* argv[])
 {
-    QCoreApplication app(argc, argv);
+    // Documents are laid out with fonts, which need a (screenless) GUI
+    // application; every other command keeps to the core.
+    const bool rendersDocuments = argc > 1 && std::strcmp(argv[1], "report") == 0;
+    if (rendersDocuments && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    const std::unique_ptr<QCoreApplication> app = rendersDocuments ? std::make_unique<QGuiApplication>(argc, argv)
+                                                                   : std::make_unique<QCoreApplication>(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("varnel-tool"));
     QTextStream out(stdout);
     QTextStream err(stderr);
-
-    QStringList arguments = QCoreApplication::arguments().mid(1);
-    const QString name = arguments.isEmpty() ? QString() : arguments.takeFirst();
-    for (const TToolCommand& command : ToolCommands()) {
-        if (command.Name != name)
-            continue;
-        const int code = command.Run(arguments, out, err);
-        if (code == ecUsage)
-            err << command.UsageLine() << '\n';
-        return code;
-    }
-
-    if (!name.isEmpty())
-        err << QStringLiteral("Неизвестная команда: %1").arg(name) << '\n';
-    for (const TToolCommand& command : ToolCommands())
-        err << command.UsageLine() << '\n';
-    return ecUsage;
+    return RunToolCommand(QCoreApplication::arguments().mid(1), out, err);
 }

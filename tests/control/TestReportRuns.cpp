@@ -1,6 +1,6 @@
 #include "control/ReportRuns.h"
 #include "data/DataAccessFacade.h"
-#include "data/SQLiteConnection.h"
+#include "sqlite/SQLiteConnection.h"
 #include "domain/Company.h"
 #include "reports/DeclensionService.h"
 #include "reports/ReportExceptions.h"

@@ -1,6 +1,6 @@
 #include "data/LoanBookFile.h"
-#include "data/ResultSet.h"
-#include "data/SQLiteConnection.h"
+#include "sqlite/ResultSet.h"
+#include "sqlite/SQLiteConnection.h"
 #include "reports/ReportExceptions.h"
 #include "reports/ReportManager.h"
 #include "reports/ReportPreview.h"

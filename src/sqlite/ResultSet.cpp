@@ -1,0 +1,308 @@
+#include "ResultSet.h"
+
+#include "Cp1251Codec.h"
+#include "ResultSetExceptions.h"
+#include "SQLStatement.h"
+#include "ValueForms.h"
+
+#include <sqlite3.h>
+
+TResultSet::TResultSet(TSQLiteConnection& connection, const QStringList& lines, const TQueryParams& params)
+    : m_connection(connection)
+    , m_lines(lines)
+    , m_params(params)
+{
+    Open();
+}
+
+TResultSet::~TResultSet()
+{
+    ReleaseStorage();
+}
+
+// The storage of the last closed set, kept for the next opening: a big list
+// would otherwise be written into memory freshly taken from the system (and
+// faulted in page by page) every time it is opened.
+TResultSet::TStorage& TResultSet::SpareStorage()
+{
+    static thread_local TStorage spare;
+    return spare;
+}
+
+void TResultSet::ReleaseStorage()
+{
+    TStorage& spare = SpareStorage();
+    if (m_storage.Capacity() > spare.Capacity()) {
+        m_storage.Cells.clear();
+        m_storage.Bytes.clear();
+        std::swap(spare, m_storage);
+    }
+    m_storage = {};
+}
+
+QString TResultSet::EffectiveSQL() const
+{
+    const QString statement = TSQLStatement::JoinLines(m_lines);
+    if (!m_filtered || m_filter.isEmpty())
+        return statement;
+    return QStringLiteral("select * from (") + statement + QStringLiteral(") where ") + m_filter;
+}
+
+void TResultSet::Open()
+{
+    if (m_open)
+        return;
+    emit BeforeOpen(this);
+    Fetch();
+    m_open = true;
+    m_current = m_rowCount > 0 ? 0 : -1;
+    m_bof = true;
+    m_eof = m_rowCount == 0;
+    emit AfterOpen(this);
+    if (m_rowCount > 0)
+        emit AfterScroll(this);
+}
+
+void TResultSet::Close()
+{
+    if (!m_open)
+        return;
+    emit BeforeClose(this);
+    ReleaseStorage();
+    m_rowCount = 0;
+    m_current = -1;
+    m_bof = true;
+    m_eof = true;
+    m_open = false;
+    emit AfterClose(this);
+}
+
+void TResultSet::Fetch()
+{
+    TSQLStatement statement(m_connection, { EffectiveSQL() });
+    for (const auto& [name, value] : m_params)
+        statement.BindValue(name, value);
+    if (m_filtered && !m_filter.isEmpty())
+        for (const auto& [name, value] : m_filterParams)
+            statement.BindValue(name, value);
+
+    const int columnCount = statement.ColumnCount();
+    std::vector<std::unique_ptr<TResultSetColumn>> columns;
+    columns.reserve(std::size_t(columnCount));
+    for (int i = 0; i < columnCount; ++i) {
+        columns.push_back(
+            std::make_unique<TResultSetColumn>(*this, statement.ColumnName(i), statement.ColumnDeclaredType(i)));
+        // A column seen in the earlier opening keeps what the caller set on it.
+        if (std::size_t(i) < m_columns.size() && m_columns[std::size_t(i)]->Name() == columns.back()->Name())
+            columns.back()->AssignPresentation(*m_columns[std::size_t(i)]);
+    }
+
+    // The values stay as SQLite gives them until they are read: one block of
+    // bytes for the whole set instead of a string per value.
+    TStorage storage;
+    std::swap(storage, SpareStorage());
+    storage.Cells.clear();
+    storage.Bytes.clear();
+    std::vector<TCell>& cells = storage.Cells;
+    std::string& bytes = storage.Bytes;
+    int rowCount = 0;
+    while (statement.Step()) {
+        for (int i = 0; i < columnCount; ++i) {
+            int type = SQLITE_NULL;
+            qint64 integer = 0;
+            const QByteArrayView text = statement.RawValue(i, type, integer);
+            TCell cell;
+            if (type == SQLITE_INTEGER)
+                cell.Integer = integer;
+            else
+                cell.Offset = bytes.size();
+            cell.Length = int(text.size());
+            cell.Type = type;
+            cells.push_back(cell);
+            bytes.append(text.data(), std::size_t(text.size()));
+        }
+        ++rowCount;
+    }
+
+    // Only a complete fetch replaces anything.
+    m_columns = std::move(columns);
+    ReleaseStorage();
+    m_storage = std::move(storage);
+    m_rowCount = rowCount;
+}
+
+void TResultSet::SetFilter(const QString& condition, const TQueryParams& params)
+{
+    if (condition == m_filter && params == m_filterParams)
+        return;
+    Close();
+    m_filter = condition;
+    m_filterParams = params;
+}
+
+void TResultSet::SetFiltered(bool value)
+{
+    if (value == m_filtered)
+        return;
+    if (!m_filter.isEmpty())
+        Close();
+    m_filtered = value;
+}
+
+int TResultSet::FindColumn(const QString& name) const
+{
+    for (int i = 0; i < ColumnCount(); ++i)
+        if (m_columns[std::size_t(i)]->Name().compare(name, Qt::CaseInsensitive) == 0)
+            return i;
+    return -1;
+}
+
+int TResultSet::ColumnIndex(const QString& name) const
+{
+    const int index = FindColumn(name);
+    if (index < 0)
+        throw EFieldNotFoundException(name);
+    return index;
+}
+
+void TResultSet::HideAllColumns()
+{
+    for (const auto& column : m_columns)
+        column->SetVisible(false);
+}
+
+void TResultSet::MoveTo(int row)
+{
+    if (row == m_current)
+        return;
+    m_current = row;
+    emit AfterScroll(this);
+}
+
+bool TResultSet::SetCurrentRow(int row)
+{
+    if (row < 0 || row >= m_rowCount)
+        return false;
+    m_bof = false;
+    m_eof = false;
+    MoveTo(row);
+    return true;
+}
+
+void TResultSet::First()
+{
+    if (m_rowCount == 0)
+        return;
+    m_bof = true;
+    m_eof = false;
+    MoveTo(0);
+}
+
+void TResultSet::Last()
+{
+    if (m_rowCount == 0)
+        return;
+    m_bof = false;
+    m_eof = true;
+    MoveTo(m_rowCount - 1);
+}
+
+void TResultSet::Next()
+{
+    if (m_current + 1 >= m_rowCount) {
+        m_eof = true;
+        return;
+    }
+    m_bof = false;
+    m_eof = false;
+    MoveTo(m_current + 1);
+}
+
+void TResultSet::Prior()
+{
+    if (m_current <= 0) {
+        m_bof = true;
+        return;
+    }
+    m_bof = false;
+    m_eof = false;
+    MoveTo(m_current - 1);
+}
+
+bool TResultSet::Locate(const QString& column, const QVariant& value)
+{
+    const int index = ColumnIndex(column);
+    const bool integer = value.typeId() == QMetaType::Int || value.typeId() == QMetaType::LongLong
+        || value.typeId() == QMetaType::UInt || value.typeId() == QMetaType::ULongLong;
+    for (int row = 0; row < m_rowCount; ++row) {
+        const bool match = integer ? !IsNull(row, index) && Integer(row, index) == value.toLongLong()
+                                   : Text(row, index) == value.toString();
+        if (match)
+            return SetCurrentRow(row);
+    }
+    return false;
+}
+
+const TResultSet::TCell* TResultSet::Cell(int row, int column) const
+{
+    if (column < 0 || column >= ColumnCount())
+        throw EFieldNotFoundException(QString::number(column));
+    if (row < 0 || row >= m_rowCount)
+        return nullptr;
+    return &m_storage.Cells[std::size_t(row) * m_columns.size() + std::size_t(column)];
+}
+
+bool TResultSet::IsNull(int row, int column) const
+{
+    const TCell* cell = Cell(row, column);
+    return !cell || cell->Type == SQLITE_NULL;
+}
+
+QString TResultSet::Text(int row, int column) const
+{
+    const TCell* cell = Cell(row, column);
+    if (!cell || cell->Type == SQLITE_NULL)
+        return QString();
+    if (cell->Type == SQLITE_INTEGER)
+        return QString::number(cell->Integer); // as SQLite writes an integer out
+    return Cp1251::Decode(m_storage.Bytes.data() + cell->Offset, cell->Length);
+}
+
+qint64 TResultSet::Integer(int row, int column) const
+{
+    if (const TCell* cell = Cell(row, column); cell && cell->Type == SQLITE_INTEGER)
+        return cell->Integer;
+    return ValueForms::IntegerFromText(Text(row, column));
+}
+
+Money TResultSet::MoneyValue(int row, int column) const
+{
+    return ValueForms::MoneyFromText(Text(row, column));
+}
+
+DateTime TResultSet::DateTimeValue(int row, int column) const
+{
+    return ValueForms::DateTimeFromText(Text(row, column));
+}
+
+bool TResultSet::Flag(int row, int column) const
+{
+    return ValueForms::FlagFromText(Text(row, column));
+}
+
+QVariant TResultSet::Value(int row, int column) const
+{
+    const TCell* cell = Cell(row, column);
+    if (!cell)
+        return QVariant();
+    switch (cell->Type) {
+    case SQLITE_NULL:
+        return QVariant();
+    case SQLITE_INTEGER:
+        return QVariant(qlonglong(cell->Integer));
+    case SQLITE_FLOAT:
+        return QVariant(Text(row, column).toDouble());
+    default:
+        return QVariant(Text(row, column));
+    }
+}

@@ -1,0 +1,169 @@
+#include "support/DataTestSupport.h"
+
+#include "tool/ToolCommands.h"
+
+namespace {
+
+struct TRun
+{
+    int code = 0;
+    QString out;
+    QString err;
+};
+
+// varnel-tool run in the test's own process, on the command and its arguments.
+TRun Run(const QString& command, const QStringList& args)
+{
+    QString out;
+    QString err;
+    TRun run;
+    {
+        QTextStream outStream(&out);
+        QTextStream errStream(&err);
+        run.code = RunToolCommand(QStringList { command } + args, outStream, errStream);
+    }
+    run.out = out.trimmed();
+    run.err = err.trimmed();
+    return run;
+}
+
+}
+
+class TestDataCommands : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+
+private slots:
+    void initTestCase() { DataTest::PinLocale(); }
+    void cleanupTestCase() { FreeDataAccessFacade(); }
+
+    void create()
+    {
+        const QString path = m_dir.filePath(QStringLiteral("new.s3db"));
+        const TRun made = Run(QStringLiteral("create"), { path });
+        QCOMPARE(made.code, 0);
+        QCOMPARE(Run(QStringLiteral("check"), { path }).out, QStringLiteral("ok"));
+
+        const QByteArray before = DataTest::DumpContent(path);
+        const TRun again = Run(QStringLiteral("create"), { path });
+        QCOMPARE(again.code, 1);
+        QCOMPARE(again.err, QStringLiteral("Файл «%1» уже существует.").arg(path));
+        QCOMPARE(DataTest::DumpContent(path), before);
+
+        QCOMPARE(Run(QStringLiteral("create"), {}).code, 2);
+        QCOMPARE(Run(QStringLiteral("create"), { path, path }).code, 2);
+    }
+
+    void check_data()
+    {
+        QTest::addColumn<QByteArray>("setup"); // SQL on a new book, or how to spoil it
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QString>("out");
+        QTest::addColumn<QString>("err");
+        QTest::newRow("new book") << QByteArray() << 0 << "ok"
+                                  << "";
+        QTest::newRow("older version") << QByteArray("UPDATE QDBVersion SET BuildVersion = 2") << 1 << ""
+                                       << "Тип: «2» Версия: «0.0.0.2»";
+        QTest::newRow("no version table") << QByteArray("DROP TABLE QDBVersion") << 1 << ""
+                                          << "Не найдена информация о типе и версии базы данных.";
+        QTest::newRow("not a database") << QByteArray("!garbage") << 1 << ""
+                                        << "Не найдена информация о типе и версии базы данных.";
+        QTest::newRow("version beyond 32 bits")
+            << QByteArray("UPDATE QDBVersion SET MajorVersion = 21, MinorVersion = 47, ReleaseVersion = 48, "
+                          "BuildVersion = 3648")
+            << 1 << ""
+            << "«2147483648» не является допустимым целым числом.";
+    }
+    void check()
+    {
+        QFETCH(QByteArray, setup);
+        QFETCH(int, code);
+        QFETCH(QString, out);
+        QFETCH(QString, err);
+        static int n = 0;
+        const QString path = DataTest::NewLoanBook(m_dir, QStringLiteral("check%1.s3db").arg(++n));
+        if (setup.startsWith('!')) {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            file.write(QByteArray(4096, 'x'));
+        } else if (!setup.isEmpty()) {
+            DataTest::RawExec(path, setup);
+        }
+        const TRun run = Run(QStringLiteral("check"), { path });
+        QCOMPARE(run.code, code);
+        QCOMPARE(run.out, out);
+        QCOMPARE(run.err, err);
+    }
+
+    void checkMissingFile()
+    {
+        const QString path = m_dir.filePath(QStringLiteral("nowhere.s3db"));
+        const TRun run = Run(QStringLiteral("check"), { path });
+        QCOMPARE(run.code, 1);
+        QCOMPARE(run.err, QStringLiteral("Файл «%1» не существует.").arg(path));
+        QVERIFY(!QFile::exists(path));
+        QCOMPARE(Run(QStringLiteral("check"), {}).code, 2);
+    }
+
+    void index()
+    {
+        const QString path = DataTest::NewLoanBook(m_dir, QStringLiteral("index.s3db"));
+        DataTest::RawExec(path,
+                          "INSERT INTO Debtors (Surname) VALUES ('A');"
+                          "INSERT INTO Credits (DebtorID) VALUES (1);"
+                          "INSERT INTO PaymentSchedule (CreditID, PaymentDate, MustBePaymentSum) "
+                          "VALUES (1, '2009-05-11 00:00:00.000', 100), (1, '2009-05-20 00:00:00.000', 200)");
+        const TRun run = Run(QStringLiteral("index"), { path, QStringLiteral("--today"), QStringLiteral("2009-05-12") });
+        QCOMPARE(run.code, 0);
+        QCOMPARE(run.err, QString());
+        QCOMPARE(DataTest::RawColumn(path, "SELECT WasDelay || ActiveDelay FROM PaymentSchedule"),
+                 (QList<QByteArray> { "11", "00" }));
+        QCOMPARE(DataTest::RawValue(path, "SELECT substr(LastSchedulesDelayUpdate, 1, 11) FROM DataBaseState"),
+                 QByteArray("2009-05-12 "));
+        QCOMPARE(DataTest::RawValue(path, "SELECT length(LastSchedulesDelayUpdate) FROM DataBaseState"),
+                 QByteArray("23"));
+
+        // A later day, given before the file name.
+        QCOMPARE(Run(QStringLiteral("index"), { QStringLiteral("--today"), QStringLiteral("2009-05-18"), path }).code, 0);
+        QCOMPARE(DataTest::RawColumn(path, "SELECT WasDelay || ActiveDelay FROM PaymentSchedule"),
+                 (QList<QByteArray> { "11", "01" }));
+    }
+
+    void indexRefuses_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<int>("code");
+        QTest::newRow("no file") << QStringList {} << 2;
+        QTest::newRow("bad day") << QStringList { QStringLiteral("BOOK"), QStringLiteral("--today"),
+                                                  QStringLiteral("12.05.2009") }
+                                 << 2;
+        QTest::newRow("day missing") << QStringList { QStringLiteral("BOOK"), QStringLiteral("--today") } << 2;
+        QTest::newRow("unknown option") << QStringList { QStringLiteral("BOOK"), QStringLiteral("--fast") } << 2;
+        QTest::newRow("missing file") << QStringList { QStringLiteral("nowhere.s3db") } << 1;
+        QTest::newRow("older version") << QStringList { QStringLiteral("OLD") } << 1;
+    }
+    void indexRefuses()
+    {
+        QFETCH(QStringList, args);
+        QFETCH(int, code);
+        const QString book
+            = DataTest::NewLoanBook(m_dir, QStringLiteral("refuse-%1.s3db").arg(QTest::currentDataTag()));
+        DataTest::RawExec(book, "UPDATE QDBVersion SET BuildVersion = 2");
+        for (QString& arg : args) {
+            if (arg == QLatin1String("BOOK") || arg == QLatin1String("OLD"))
+                arg = book;
+            else if (arg.endsWith(QLatin1String(".s3db")))
+                arg = m_dir.filePath(arg);
+        }
+        const QByteArray before = DataTest::DumpContent(book);
+        const TRun run = Run(QStringLiteral("index"), args);
+        QCOMPARE(run.code, code);
+        QVERIFY(!run.err.isEmpty());
+        QCOMPARE(DataTest::DumpContent(book), before);
+    }
+};
+
+QTEST_APPLESS_MAIN(TestDataCommands)
+#include "TestDataCommands.moc"
