@@ -26,7 +26,10 @@ TReportTextPiece ValuePiece(const QString& expression)
 {
     TReportTextPiece piece;
     QString name = expression.trimmed();
-    const qsizetype colon = name.lastIndexOf(QLatin1Char(':'));
+    // A format follows the whole value: a colon inside a list's brackets belongs to a prefix.
+    qsizetype colon = name.lastIndexOf(QLatin1Char(':'));
+    if (colon < name.lastIndexOf(QLatin1Char(')')))
+        colon = -1;
     if (colon >= 0) {
         piece.Format = FormatNamed(name.mid(colon + 1).trimmed());
         name = name.left(colon).trimmed();
