@@ -12,6 +12,9 @@ class Money
 {
 public:
     static constexpr std::int64_t UnitsPerRouble = 10000;
+    static constexpr std::int64_t UnitsPerKopeck = UnitsPerRouble / 100;
+    // The smallest amount that counts: a debt or an overpayment below it is none.
+    static const Money Kopeck;
 
     constexpr Money() = default;
 
@@ -39,10 +42,9 @@ public:
     // ten-thousandths (100.005 is 10001 kopecks).
     constexpr std::int64_t WholeKopecks() const
     {
-        constexpr std::int64_t unitsPerKopeck = UnitsPerRouble / 100;
-        const std::int64_t rest = m_units % unitsPerKopeck;
-        std::int64_t kopecks = m_units / unitsPerKopeck;
-        if ((rest < 0 ? -rest : rest) * 2 >= unitsPerKopeck)
+        const std::int64_t rest = m_units % UnitsPerKopeck;
+        std::int64_t kopecks = m_units / UnitsPerKopeck;
+        if ((rest < 0 ? -rest : rest) * 2 >= UnitsPerKopeck)
             kopecks += m_units < 0 ? -1 : 1;
         return kopecks;
     }
@@ -72,3 +74,5 @@ private:
 
     std::int64_t m_units = 0;
 };
+
+inline constexpr Money Money::Kopeck = Money::FromUnits(Money::UnitsPerKopeck);

@@ -227,13 +227,8 @@ void TReportRenderer::FillCell(const QString& text, Qt::Alignment alignment, con
     m_cursor.movePosition(QTextCursor::NextCell);
 }
 
-void TReportRenderer::RenderGrid(const TBlock& block)
+void TReportRenderer::FillFixedRows(const TBlock& block)
 {
-    if (block.Rows.isEmpty())
-        return;
-    // A table put at the end of a paragraph follows it without an empty line.
-    m_cursor.movePosition(QTextCursor::End);
-    m_cursor.insertTable(int(block.Rows.size()), int(block.Columns.size()), TableFormat(block.Columns, block.Framed));
     QTextCharFormat bold = m_plain;
     bold.setFontWeight(QFont::Bold);
     for (const auto& row : block.Rows) {
@@ -242,6 +237,16 @@ void TReportRenderer::RenderGrid(const TBlock& block)
             FillCell(text, block.Columns.at(column).Alignment, row.Bold ? bold : m_plain);
         }
     }
+}
+
+void TReportRenderer::RenderGrid(const TBlock& block)
+{
+    if (block.Rows.isEmpty())
+        return;
+    // A table put at the end of a paragraph follows it without an empty line.
+    m_cursor.movePosition(QTextCursor::End);
+    m_cursor.insertTable(int(block.Rows.size()), int(block.Columns.size()), TableFormat(block.Columns, block.Framed));
+    FillFixedRows(block);
     m_reuseBlock = true;
 }
 
@@ -270,13 +275,6 @@ void TReportRenderer::RenderTable(const TBlock& block)
         m_dataSet->SetCurrentRow(current);
     }
 
-    QTextCharFormat bold = m_plain;
-    bold.setFontWeight(QFont::Bold);
-    for (const auto& row : block.Rows) {
-        for (qsizetype column = 0; column < block.Columns.size(); ++column) {
-            const QString text = column < row.Cells.size() ? Evaluate(row.Cells.at(column)) : QString();
-            FillCell(text, block.Columns.at(column).Alignment, row.Bold ? bold : m_plain);
-        }
-    }
+    FillFixedRows(block);
     m_reuseBlock = true;
 }

@@ -43,6 +43,8 @@ private:
     void RenderTable(const TBlock& block);
     // A new paragraph, or the empty one the document begins with or a table left behind.
     void StartBlock(const QTextBlockFormat& blockFormat, const QTextCharFormat& charFormat);
+    // The grid's rows, or the totals under a band table.
+    void FillFixedRows(const TBlock& block);
     void FillCell(const QString& text, Qt::Alignment alignment, const QTextCharFormat& format);
 
     const TReportTemplate& m_template;

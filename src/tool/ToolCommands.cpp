@@ -5,6 +5,7 @@
 #include "DeclineCommand.h"
 #include "DemoCommand.h"
 #include "IndexCommand.h"
+#include "LastDatabaseCommand.h"
 #include "ReportCommand.h"
 #include "ScheduleCommand.h"
 #include "WordsCommand.h"
@@ -20,6 +21,7 @@ std::vector<std::unique_ptr<TToolCommand>> MakeCommands()
     commands.push_back(std::make_unique<TCheckCommand>());
     commands.push_back(std::make_unique<TIndexCommand>());
     commands.push_back(std::make_unique<TDemoCommand>());
+    commands.push_back(std::make_unique<TLastDatabaseCommand>());
     commands.push_back(std::make_unique<TWordsCommand>());
     commands.push_back(std::make_unique<TDeclineCommand>());
     commands.push_back(std::make_unique<TReportCommand>());
