@@ -4,13 +4,17 @@
 // of the benchmark: three UPDATE statements over every schedule row, each
 // looking up its credit's PaymentsSum row by row and comparing the stored
 // dates with full day keys, in one immediate transaction; then the time of
-// the run recorded in DataBaseState.
+// the run recorded in DataBaseState (its one row updated, or inserted when
+// there is none).
 
 #include "data/DataAccessFacade.h"
 #include "domain/DateTime.h"
 
 #include <QByteArray>
 #include <QList>
+#include <QString>
+
+#include <SQLiteCpp/SQLiteCpp.h>
 
 namespace PlainIndexing {
 
@@ -24,6 +28,7 @@ inline QList<QByteArray> Statements(const DateTime& now)
 {
     const QByteArray today = Quoted(TDataAccessFacade::DateTimeToSQLText(now, true));
     const QByteArray dueEnd = Quoted(TDataAccessFacade::DateTimeToSQLText(now.AddDays(3), true));
+    const QByteArray moment = Quoted(TDataAccessFacade::DateTimeToSQLText(now, false));
     const QByteArray shortfall = "(MustBePaymentSum - IfNull((SELECT Credits.PaymentsSum FROM Credits WHERE "
                                  "Credits.CreditID = PaymentSchedule.CreditID), 0)";
     return {
@@ -37,9 +42,22 @@ inline QList<QByteArray> Statements(const DateTime& now)
         "commit transaction",
         "SELECT * FROM DataBaseState",
         "begin immediate transaction",
-        "UPDATE DataBaseState\nSET LastSchedulesDelayUpdate = " + Quoted(TDataAccessFacade::DateTimeToSQLText(now, false)),
+        "UPDATE DataBaseState\nSET LastSchedulesDelayUpdate = " + moment,
+        "INSERT INTO DataBaseState(LastSchedulesDelayUpdate)\nSELECT " + moment
+            + " WHERE NOT EXISTS (SELECT * FROM DataBaseState)",
         "commit transaction",
     };
+}
+
+// Runs them on the file through a connection of its own.
+inline void Run(const QString& path, const DateTime& now)
+{
+    SQLite::Database database(path.toStdString(), SQLite::OPEN_READWRITE);
+    for (const QByteArray& sql : Statements(now)) {
+        SQLite::Statement statement(database, sql.constData());
+        while (statement.executeStep()) {
+        }
+    }
 }
 
 }
