@@ -1,8 +1,8 @@
-#include "DataTestSupport.h"
+#include "support/DataTestSupport.h"
 #include "support/PlainIndexing.h"
 
-#include "data/Cp1251Codec.h"
-#include "data/ResultSet.h"
+#include "sqlite/Cp1251Codec.h"
+#include "sqlite/ResultSet.h"
 #include "domain/Company.h"
 #include "domain/CreditsList.h"
 #include "domain/Debtor.h"
