@@ -1,3 +1,4 @@
+#include "support/ClockPin.h"
 #include "support/DataTestSupport.h"
 #include "support/PlainIndexing.h"
 
@@ -131,7 +132,7 @@ private slots:
     // Its own triggers turn the flags into the credits' and debtors' counts.
     void indexed()
     {
-        DataTest::TClockPin clock(DateTime::FromYMD(2009, 5, 12, 8, 15));
+        TClockPin clock(DateTime::FromYMD(2009, 5, 12, 8, 15));
         m_facade->UpdateSchedulesDelay();
         const QList<QByteArray> flags
             = DataTest::RawColumn(m_path, "SELECT WasDelay || ActiveDelay FROM PaymentSchedule ORDER BY ScheduleID");
@@ -155,7 +156,7 @@ private slots:
         const DateTime days[] = { DateTime::FromYMD(2009, 4, 28, 8, 0), DateTime::FromYMD(2009, 5, 12, 8, 15),
                                   DateTime::FromYMD(2009, 5, 29, 19, 0), DateTime::FromYMD(2010, 2, 1, 12, 0) };
         for (const DateTime& now : days) {
-            DataTest::TClockPin clock(now);
+            TClockPin clock(now);
             m_facade->UpdateSchedulesDelay();
             PlainIndexing::Run(plain, now);
             QCOMPARE(DataTest::DumpContent(m_path), DataTest::DumpContent(plain));
@@ -171,7 +172,7 @@ private slots:
     void shortDueDateOnItsOwnDay()
     {
         DataTest::RawExec(m_path, "UPDATE PaymentSchedule SET PaymentDate = '2009-04-28' WHERE ScheduleID = 19");
-        DataTest::TClockPin clock(DateTime::FromYMD(2009, 4, 28, 11, 0));
+        TClockPin clock(DateTime::FromYMD(2009, 4, 28, 11, 0));
         m_facade->UpdateSchedulesDelay();
         QCOMPARE(Raw("SELECT WasDelay || ActiveDelay FROM PaymentSchedule WHERE ScheduleID = 19"), QByteArray("01"));
         QCOMPARE(Raw("SELECT DelayCount || ActiveDelayCount FROM Debtors WHERE DebtorID = 3"), QByteArray("01"));

@@ -1,3 +1,4 @@
+#include "support/ClockPin.h"
 #include "support/DataTestSupport.h"
 #include "support/PlainIndexing.h"
 
@@ -5,6 +6,7 @@
 #include "domain/Credit.h"
 #include "domain/Debtor.h"
 #include "domain/PaymentHistoryItem.h"
+#include "domain/ScopedClock.h"
 
 namespace {
 
@@ -82,7 +84,7 @@ class TestOverdueIndexing : public QObject
     Q_OBJECT
 
     std::unique_ptr<DataTest::TBook> m_book;
-    std::unique_ptr<DataTest::TClockPin> m_clock;
+    std::unique_ptr<TClockPin> m_clock;
 
     const DateTime m_now = DateTime::FromYMD(2009, 5, 12, 9, 30, 15, 500);
 
@@ -113,7 +115,7 @@ private slots:
     void init()
     {
         m_book = std::make_unique<DataTest::TBook>();
-        m_clock = std::make_unique<DataTest::TClockPin>(m_now);
+        m_clock = std::make_unique<TClockPin>(m_now);
     }
     void cleanup()
     {
@@ -283,7 +285,7 @@ private slots:
         DataTest::RawExec(m_book->path, "INSERT INTO PaymentSchedule (CreditID, PaymentDate, MustBePaymentSum) VALUES ("
                                             + QByteArray::number(creditID) + ", '2009-05-11 00:00:00.000', 100)");
         const TTickingClock ticking(DateTime::FromYMD(2009, 5, 11, 23, 59, 59, 500));
-        Clock::SetClock(&ticking);
+        const TScopedClock inPlace(ticking);
         m_book->facade->UpdateSchedulesDelay();
         QCOMPARE(Flags(), QList<QByteArray> { "01" }); // due that day, not yet late
         QCOMPARE(m_book->facade->GetLastSchedulesDelayUpdate(), DateTime::FromYMD(2009, 5, 11, 23, 59, 59, 500));
