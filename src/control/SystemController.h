@@ -1,6 +1,7 @@
 #pragma once
 
 #include "IReportPrinter.h"
+#include "UseCaseGate.h"
 #include "data/ResultSet.h"
 #include "domain/CreditsList.h"
 #include "ui/AheadVisitor.h"
@@ -10,8 +11,6 @@
 #include <QObject>
 #include <QString>
 
-#include <functional>
-#include <map>
 #include <memory>
 
 class IDBInfoViewInterface;
@@ -121,15 +120,12 @@ public:
     // Replaces the printer (the reports, or a test's); the controller owns it.
     void SetReportPrinter(std::unique_ptr<IReportPrinter> printer);
     // True while a use case runs.
-    bool UseCaseRunning() const { return m_useCaseDepth > 0; }
+    bool UseCaseRunning() const { return m_gate.Busy(); }
     QTimer* OverdueTimer() const { return m_overdueTimer; }
 
 private:
-    class TUseCaseScope;
+    using TUseCaseScope = TUseCaseGate::TScope;
 
-    // Runs the action now, or once after the running use case under the key.
-    void RunWhenIdle(const QString& key, std::function<void()> action);
-    void RunDeferred();
     void SetListCaptions();
     void ApplyFilterCondition(const QString& condition, const TQueryParams& params);
     QString SettingsFolderFile(const QString& fileName) const;
@@ -143,9 +139,8 @@ private:
     QTimer* m_overdueTimer;
     std::unique_ptr<IReportPrinter> m_printer;
 
-    int m_useCaseDepth = 0;
-    // Due work by key, run in key order after the use case; a key noted twice runs once.
-    std::map<QString, std::function<void()>> m_deferred;
+    // Timer ticks and filters wait here while a use case runs.
+    TUseCaseGate m_gate;
     // The schedule a recalculation decided on, waiting for the payment.
     std::unique_ptr<TPaymentSchedule> m_pendingSchedule;
     std::unique_ptr<TCredit> m_pendingCredit;

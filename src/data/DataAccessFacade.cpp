@@ -1,6 +1,7 @@
 #include "DataAccessFacade.h"
 
 #include "DataExceptions.h"
+#include "NamePrefixFunction.h"
 #include "SQLStatement.h"
 #include "SQLiteConnection.h"
 #include "TransactionScope.h"
@@ -23,7 +24,11 @@ void FreeDataAccessFacade()
     g_facade.reset();
 }
 
-TDataAccessFacade::TDataAccessFacade() = default;
+TDataAccessFacade::TDataAccessFacade()
+{
+    // The debtors list's name filter compares in SQL with this function.
+    RegisterNamePrefixFunction();
+}
 
 TDataAccessFacade::~TDataAccessFacade() = default;
 
