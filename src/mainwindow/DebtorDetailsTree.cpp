@@ -16,8 +16,11 @@ void AddHeading(QTreeWidget* tree, const QString& caption, const TDetailLines& l
 {
     auto* heading = new QTreeWidgetItem(tree, {caption});
     for (const auto& [format, value] : lines)
-        if (!value.isEmpty())
-            new QTreeWidgetItem(heading, {format.arg(value)});
+        if (!value.isEmpty()) {
+            auto* line = new QTreeWidgetItem(heading, {format.arg(value)});
+            // The narrow panel cuts long lines; the whole line shows on hovering.
+            line->setToolTip(0, line->text(0));
+        }
     heading->setExpanded(heading->childCount() > 0);
 }
 

@@ -100,9 +100,8 @@ void TMainForm::SetupDebtorsGrid()
     m_debtorsModel->Bind(ui->DBGrid1);
     KeepLineColoursInSelection(ui->DBGrid1);
     ui->DBGrid1->viewport()->installEventFilter(this);
-    // The legend lies over the grid's top-left corner, below the titles.
+    // The legend lies over the grid's top-left corner.
     m_legendPanel = new TLegendPanel(ui->DBGrid1);
-    m_legendPanel->move(LegendMargin, ui->DBGrid1->horizontalHeader()->sizeHint().height() + LegendMargin);
     connect(ui->Label2, &TLinkLabel::Clicked, this, &TMainForm::Label2Click);
 }
 
@@ -282,6 +281,14 @@ void TMainForm::SetDebtorsDataSet(TResultSet* dataSet)
 void TMainForm::ShowCredits(const TCreditsList* credits)
 {
     FillCreditsList(credits, ui->CreditsListView);
+    // A column only widens for a value it would cut (a long contract number).
+    QTreeWidget* list = ui->CreditsListView;
+    for (int column = 0; column < list->columnCount(); ++column) {
+        const int width = list->columnWidth(column);
+        list->resizeColumnToContents(column);
+        if (list->columnWidth(column) < width)
+            list->setColumnWidth(column, width);
+    }
 }
 
 void TMainForm::ShowDebtorDetails(const TDebtor* debtor)
@@ -357,6 +364,10 @@ void TMainForm::Execute(QAction* action)
 
 void TMainForm::Label2Click()
 {
+    // Just below the grid's titles, whatever their height in this font.
+    const QHeaderView* titles = ui->DBGrid1->horizontalHeader();
+    m_legendPanel->move(ui->DBGrid1->frameWidth() + LegendMargin,
+                        ui->DBGrid1->frameWidth() + titles->height() + LegendMargin);
     m_legendPanel->Toggle();
 }
 
