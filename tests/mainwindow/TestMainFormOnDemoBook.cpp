@@ -7,6 +7,9 @@
 #include "domain/Clock.h"
 #include "mainwindow/DebtorsGridModel.h"
 #include "mainwindow/MainForm.h"
+#include "ui/AddCreditForm.h"
+#include "ui/AddDebtorForm.h"
+#include "ui/CreditSelectForm.h"
 #include "ui/CreditsListPresentation.h"
 #include "ui/controls/ConstraintedEdit.h"
 
@@ -192,6 +195,43 @@ private slots:
         filter->setCurrentIndex(0);
         emit filter->activated(0);
         QCOMPARE(m_grid->model()->rowCount(), all);
+    }
+
+    // The mouse gestures of the lists reach the use cases, each with the
+    // debtor and credit at hand (the dialogs are cancelled).
+    void mouseGestures()
+    {
+        int row = 0;
+        for (SelectDebtor(row); SystemController().Credits().Count() < 2; SelectDebtor(++row))
+            QVERIFY(row + 1 < m_grid->model()->rowCount());
+        const QString debtor = GridName(row);
+        m_credits->setCurrentItem(m_credits->topLevelItem(1));
+        QWidget* gridArea = m_grid->viewport();
+        const QPoint otherRow = m_grid->visualRect(m_grid->model()->index(row == 0 ? 1 : 0, 1)).center();
+
+        // The middle button pays for the current debtor, the selected credit
+        // preselected; it moves no row.
+        int preselected = -1;
+        WhenOpen<TCreditSelectForm>([&](TCreditSelectForm* form) { preselected = form->SelectedIndex(); });
+        QTest::mouseClick(gridArea, Qt::MiddleButton, {}, otherRow);
+        QCOMPARE(preselected, 1);
+        QCOMPARE(m_grid->currentIndex().row(), row);
+        QCOMPARE(m_credits->currentItem(), m_credits->topLevelItem(1));
+
+        // A double click on a credit shows it.
+        bool creditShown = false;
+        WhenOpen<TAddCreditForm>([&](TAddCreditForm*) { creditShown = true; });
+        const QRect line = m_credits->visualItemRect(m_credits->topLevelItem(0));
+        QTest::mouseDClick(m_credits->viewport(), Qt::LeftButton, {}, line.center());
+        QVERIFY(creditShown);
+
+        // A double click on the grid edits the debtor clicked.
+        QString edited;
+        WhenOpen<TAddDebtorForm>([&](TAddDebtorForm* form) { edited = Find<QLineEdit>(form, "SurnameEdit")->text(); });
+        QTest::mouseClick(gridArea, Qt::LeftButton, {}, otherRow);
+        QTest::mouseDClick(gridArea, Qt::LeftButton, {}, otherRow);
+        QCOMPARE(edited, Cell(*m_grid->model(), m_grid->currentIndex().row(), "Фамилия"));
+        QVERIFY(GridName(m_grid->currentIndex().row()) != debtor);
     }
 
     // Not a check: pictures of the window for the documentation, when asked for.
