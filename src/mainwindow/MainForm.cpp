@@ -356,7 +356,7 @@ void TMainForm::CopyNodeActionUpdate(QAction* action)
     action->setEnabled(node && node->isSelected());
 }
 
-void TMainForm::Execute(QAction* action)
+void TMainForm::ExecuteAction(QAction* action)
 {
     UpdateActions();
     action->trigger();
@@ -373,19 +373,19 @@ void TMainForm::Label2Click()
 
 void TMainForm::DBGrid1DblClick()
 {
-    Execute(ui->EditDebtorAction);
+    ExecuteAction(ui->EditDebtorAction);
 }
 
 void TMainForm::DBGrid1MouseUp(Qt::MouseButton button)
 {
     if (button == Qt::MiddleButton)
-        Execute(ui->MakeDebtorPaymentAction);
+        ExecuteAction(ui->MakeDebtorPaymentAction);
 }
 
 bool TMainForm::DebtorsTreeViewKeyDown(const QKeyEvent& key)
 {
     if (key.key() == Qt::Key_C && (key.modifiers() & ~Qt::KeypadModifier) == Qt::ControlModifier) {
-        Execute(ui->CopyNodeAction);
+        ExecuteAction(ui->CopyNodeAction);
         return true;
     }
     // The tree's own copy (of any copy key) would bypass the command.
@@ -394,7 +394,7 @@ bool TMainForm::DebtorsTreeViewKeyDown(const QKeyEvent& key)
 
 void TMainForm::CreditsListViewDblClick()
 {
-    Execute(ui->ShowCreditAction);
+    ExecuteAction(ui->ShowCreditAction);
 }
 
 void TMainForm::FilterComboBoxChange(int itemIndex)

@@ -97,7 +97,7 @@ private:
     void CopyNodeActionExecute();
     void ExitActionExecute();
     // Runs the command's enabling rule first, as a user would find it.
-    void Execute(QAction* action);
+    void ExecuteAction(QAction* action);
 
     std::unique_ptr<Ui::TMainForm> ui;
     TDebtorsGridModel* m_debtorsModel;

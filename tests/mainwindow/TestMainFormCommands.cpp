@@ -1,5 +1,6 @@
 #include "support/WindowTestSupport.h"
 
+#include "control/HistoryManager.h"
 #include "domain/Company.h"
 #include "domain/CreditsList.h"
 #include "domain/Debtor.h"
@@ -126,6 +127,21 @@ private slots:
         QCOMPARE(Captions(TopMenu(form, "Настройки")->actions()), QStringList{"Сведения о фирме"});
         QCOMPARE(Captions(TopMenu(form, "Развлечения")->actions()), QStringList{"Игра :)"});
         QCOMPARE(Captions(TopMenu(form, "Помощь")->actions()), (QStringList{"Помощь", "-", "О программе"}));
+    }
+
+    // The recent books, newest first, each under its full path with a picture.
+    void recentDatabasesSubmenu()
+    {
+        TMainForm form;
+        const QStringList entries{"/books/old.s3db", "/books/Tom & Jerry.s3db", "/books/new.s3db"};
+        form.RefreshHistoryMenu(HistoryManager(), entries);
+        QMenu* history = Find<QMenu>(&form, "HistoryMenuItem");
+        QCOMPARE(Captions(history->actions()),
+                 (QStringList{"/books/new.s3db", "/books/Tom && Jerry.s3db", "/books/old.s3db"}));
+        for (QAction* item : history->actions())
+            QVERIFY(!item->icon().isNull());
+        form.RefreshHistoryMenu(HistoryManager(), {});
+        QTRY_VERIFY(history->actions().isEmpty());
     }
 
     void popupMenusWithTheirDefaultItems()
