@@ -16,6 +16,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QHeaderView>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
@@ -189,8 +190,11 @@ private slots:
         filter->setCurrentIndex(1);
         emit filter->activated(1);
         QCOMPARE(m_grid->model()->rowCount(), probable);
-        // F5 keeps the condition.
+        // F5 keeps the condition, and so does a text typed into the box.
         Find<QAction>(m_form, "UpdateAction")->trigger();
+        QCOMPARE(m_grid->model()->rowCount(), probable);
+        filter->lineEdit()->clear();
+        TypeText(filter->lineEdit(), QStringLiteral("все"));
         QCOMPARE(m_grid->model()->rowCount(), probable);
         filter->setCurrentIndex(0);
         emit filter->activated(0);
