@@ -274,6 +274,17 @@ private slots:
             SaveScreen(*m_form, QStringLiteral("menu-") + QString::number(m_form->menuBar()->actions().indexOf(menu)));
             menu->menu()->close();
         }
+        // The first window of each use case, cancelled after its picture.
+        for (const char* name : {"AddDebtorAction", "EditDebtorAction", "AddCreditAction", "ShowCreditAction",
+                                 "ShowCreditPaymentsHistoryAction", "MakeDebtorPaymentAction",
+                                 "MakeCreditPaymentAction", "EditCompanyInfoAction", "DeleteDebtorAction"}) {
+            WhenOpen<QDialog>([&](QDialog*) {
+                QTest::qWait(100);
+                SaveScreen(*m_form, QStringLiteral("dialog-") + QString::fromLatin1(name));
+            });
+            m_form->UpdateActions();
+            Find<QAction>(m_form, name)->trigger();
+        }
         for (const char* name : {"CreditsPopupMenu", "DebtorsPopupMenu", "TreePopupMenu"}) {
             auto* popup = Find<QMenu>(m_form, name);
             m_form->UpdateActions();
