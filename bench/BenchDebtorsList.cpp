@@ -1,7 +1,7 @@
 #include "BenchDebtorsList.h"
 
 #include "control/SystemController.h"
-#include "data/ResultSet.h"
+#include "sqlite/ResultSet.h"
 
 std::vector<TOperation> DebtorsListOperations(TSystemController& controller, const std::vector<int>& rows)
 {

@@ -2,7 +2,7 @@
 
 #include "IReportPrinter.h"
 #include "UseCaseGate.h"
-#include "data/ResultSet.h"
+#include "sqlite/ResultSet.h"
 #include "domain/CreditsList.h"
 #include "ui/AheadVisitor.h"
 #include "ui/CreditReportInterface.h"

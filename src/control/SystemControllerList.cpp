@@ -8,7 +8,7 @@
 #include "IDebtorsViewInterface.h"
 #include "StartUpController.h"
 #include "data/DataAccessFacade.h"
-#include "data/SQLiteConnection.h"
+#include "sqlite/SQLiteConnection.h"
 #include "domain/Clock.h"
 #include "domain/Company.h"
 #include "domain/Debtor.h"

@@ -3,8 +3,8 @@
 #include "SystemController.h"
 
 #include "data/DataAccessFacade.h"
-#include "data/SQLiteConnection.h"
-#include "data/TransactionScope.h"
+#include "sqlite/SQLiteConnection.h"
+#include "sqlite/TransactionScope.h"
 #include "domain/Company.h"
 #include "domain/Debtor.h"
 #include "domain/Exception.h"

@@ -1,10 +1,10 @@
 #include "DataAccessFacade.h"
 
 #include "DataExceptions.h"
-#include "NamePrefixFunction.h"
-#include "SQLStatement.h"
-#include "SQLiteConnection.h"
-#include "TransactionScope.h"
+#include "sqlite/NamePrefixFunction.h"
+#include "sqlite/SQLStatement.h"
+#include "sqlite/SQLiteConnection.h"
+#include "sqlite/TransactionScope.h"
 
 #include <memory>
 

@@ -1,7 +1,7 @@
 #include "DataAccessFacade.h"
 
-#include "Cp1251Codec.h"
-#include "DataExceptions.h"
+#include "sqlite/Cp1251Codec.h"
+#include "sqlite/SQLiteExceptions.h"
 
 void TDataAccessFacade::FilterDebtorsByName(TResultSet* debtorsList, const QString& surnamePrefix)
 {

@@ -87,10 +87,10 @@ private slots:
         QString error;
         try {
             run();
-        } catch (const std::exception& failure) {
-            error = QString::fromUtf8(failure.what());
         } catch (const Exception& failure) {
             error = failure.Message();
+        } catch (const std::exception& failure) {
+            error = QString::fromUtf8(failure.what());
         }
         QCOMPARE(script.Unused(), 0);
         QVERIFY2(error.contains(QStringLiteral("injected failure")), qPrintable(error));

@@ -1,8 +1,8 @@
 #include "support/WindowTestSupport.h"
 
 #include "data/LoanBookFile.h"
-#include "data/ResultSet.h"
-#include "data/SQLiteConnection.h"
+#include "sqlite/ResultSet.h"
+#include "sqlite/SQLiteConnection.h"
 #include "mainwindow/DebtorsGridModel.h"
 
 #include <QFont>

@@ -3,7 +3,7 @@
 
 #include "control/SingleInstances.h"
 #include "control/SystemController.h"
-#include "data/DemoLoanBook.h"
+#include "demo/DemoLoanBook.h"
 #include "domain/Clock.h"
 #include "mainwindow/DebtorsGridModel.h"
 #include "mainwindow/MainForm.h"
