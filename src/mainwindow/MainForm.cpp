@@ -83,6 +83,8 @@ void TMainForm::FormCreate()
     SetupPopupMenus();
     SetCommandIcons(this);
     ConnectCommands();
+    // Until the recent books are known.
+    ui->HistoryMenuItem->menuAction()->setEnabled(false);
 
     // The enabling rules run whenever the program has nothing else to do.
     if (QAbstractEventDispatcher* dispatcher = QAbstractEventDispatcher::instance(thread()))
@@ -300,6 +302,8 @@ void TMainForm::ShowDebtorDetails(const TDebtor* debtor)
 void TMainForm::RefreshHistoryMenu(THistoryManager&, const QStringList& entries)
 {
     FillHistoryMenu(*ui->MainMenu, entries);
+    // An empty submenu would open as an empty box.
+    ui->HistoryMenuItem->menuAction()->setEnabled(!entries.isEmpty());
     for (QAction* item : ui->HistoryMenuItem->actions())
         if (auto* dynamicItem = qobject_cast<TDynamicMenuItem*>(item))
             dynamicItem->setIcon(ImageIndexIcon(dynamicItem->ImageIndex()));

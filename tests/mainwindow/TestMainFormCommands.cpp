@@ -140,8 +140,10 @@ private slots:
                  (QStringList{"/books/new.s3db", "/books/Tom && Jerry.s3db", "/books/old.s3db"}));
         for (QAction* item : history->actions())
             QVERIFY(!item->icon().isNull());
+        QVERIFY(history->menuAction()->isEnabled());
         form.RefreshHistoryMenu(HistoryManager(), {});
         QTRY_VERIFY(history->actions().isEmpty());
+        QVERIFY(!history->menuAction()->isEnabled());
     }
 
     void popupMenusWithTheirDefaultItems()
