@@ -1,6 +1,7 @@
 #include "support/StartupSandbox.h"
 #include "support/WindowTestSupport.h"
 
+#include "control/HistoryManager.h"
 #include "control/SingleInstances.h"
 #include "control/SystemController.h"
 #include "demo/DemoLoanBook.h"
@@ -236,6 +237,29 @@ private slots:
         QTest::mouseDClick(gridArea, Qt::LeftButton, {}, otherRow);
         QCOMPARE(edited, Cell(*m_grid->model(), m_grid->currentIndex().row(), "Фамилия"));
         QVERIFY(GridName(m_grid->currentIndex().row()) != debtor);
+    }
+
+    // A book of the recent-databases submenu opens from there; the window
+    // then shows that book.
+    void openingARecentBook()
+    {
+        const QString other = m_sandbox->Dir().filePath(QStringLiteral("other.s3db"));
+        TDemoLoanBook(5, 77).Create(other);
+        HistoryManager().Add(other);
+        QMenu* history = Find<QMenu>(m_form, "HistoryMenuItem");
+        QVERIFY(history->menuAction()->isEnabled());
+        QCOMPARE(history->actions().first()->text(), other);
+        QCOMPARE(history->actions().last()->text(), m_book);
+
+        history->actions().first()->trigger();
+        QCOMPARE(m_form->DatabasePanelText(), QStringLiteral("База: ") + other);
+        QCOMPARE(m_grid->model()->rowCount(), 5);
+        QCOMPARE(DetailsName(), GridName(m_grid->currentIndex().row()));
+
+        // And back: the first book is now the older entry.
+        history->actions().last()->trigger();
+        QCOMPARE(m_form->DatabasePanelText(), QStringLiteral("База: ") + m_book);
+        QCOMPARE(m_grid->model()->rowCount(), TDemoLoanBook::DefaultDebtors);
     }
 
     // Not a check: pictures of the window for the documentation, when asked for.
