@@ -6,7 +6,6 @@
 #include "mainwindow/DebtorsGridModel.h"
 
 #include <QFont>
-#include <QTableView>
 #include <QTemporaryDir>
 
 Q_DECLARE_METATYPE(std::optional<qint64>)
@@ -59,10 +58,8 @@ private slots:
                          QStringLiteral("union all select 2, 'Петров', 1, 1"),
                          QStringLiteral("union all select 3, 'Сидоров', 3, NULL"),
                          QStringLiteral("union all select 4, 'Фёдоров', 0, 0")});
-        QTableView grid;
         TDebtorsGridModel model;
         model.SetResultSet(&list);
-        model.Bind(&grid);
         QCOMPARE(model.rowCount(), 4);
         const QList<std::pair<QColor, bool>> expected{
             {Qt::black, true}, {Qt::red, false}, {Qt::black, true}, {Qt::black, false}};
