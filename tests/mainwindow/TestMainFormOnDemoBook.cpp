@@ -1,3 +1,4 @@
+#include "support/ClockPin.h"
 #include "support/StartupSandbox.h"
 #include "support/WindowTestSupport.h"
 
@@ -5,7 +6,6 @@
 #include "control/SingleInstances.h"
 #include "control/SystemController.h"
 #include "demo/DemoLoanBook.h"
-#include "domain/Clock.h"
 #include "mainwindow/DebtorsGridModel.h"
 #include "mainwindow/MainForm.h"
 #include "ui/AddCreditForm.h"
@@ -64,7 +64,7 @@ class TestMainFormOnDemoBook : public QObject
 
     std::unique_ptr<TStartupSandbox> m_sandbox;
     // The same book every day: the demo book takes its "today" from the clock.
-    TFixedClock m_clock{DateTime::FromYMD(2026, 12, 10, 10, 30)};
+    std::unique_ptr<TClockPin> m_clock;
     QString m_book;
 
     TMainForm* m_form = nullptr;
@@ -92,7 +92,7 @@ class TestMainFormOnDemoBook : public QObject
 private slots:
     void initTestCase()
     {
-        Clock::SetClock(&m_clock);
+        m_clock = std::make_unique<TClockPin>(DateTime::FromYMD(2026, 12, 10, 10, 30));
         m_sandbox = std::make_unique<TStartupSandbox>();
         m_book = m_sandbox->Dir().filePath(QStringLiteral("demo.s3db"));
         TDemoLoanBook(TDemoLoanBook::DefaultDebtors, 20091).Create(m_book);
@@ -111,7 +111,7 @@ private slots:
         FreeSingleInstances();
         delete m_form;
         m_sandbox.reset();
-        Clock::SetClock(nullptr);
+        m_clock.reset();
     }
 
     void showsTheBook()
