@@ -23,7 +23,6 @@
 #include "support/PlainIndexing.h"
 
 #include "control/SystemController.h"
-
 #include "data/DataAccessFacade.h"
 #include "demo/DemoLoanBook.h"
 #include "sqlite/SQLiteConnection.h"

@@ -13,6 +13,6 @@ struct TOperation
     QString Name;
     int Calls;
     std::function<qint64()> Run; // through the program's code; returns something read
-    QList<QByteArray> Yardstick = {}; // run bare instead of the statements the program ran
+    QList<QByteArray> Yardstick = {}; // run bare instead of the statements recorded from Run
     std::function<void()> Prepare = {}; // untimed, before every run on either side
 };
