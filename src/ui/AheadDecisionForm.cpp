@@ -77,6 +77,7 @@ TAheadDecisionForm::TAheadDecisionForm(QWidget* parent)
     , m_ui(std::make_unique<Ui::AheadDecisionForm>())
 {
     m_ui->setupUi(this);
+    ShowSmallHints(this);
     ShowAsPlainText(m_ui->AheadEdit);
     SetTextColor(m_ui->AheadEdit, Green);
     SetTextColor(m_ui->CloseWarningLabel, Orange);

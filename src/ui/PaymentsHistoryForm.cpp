@@ -24,6 +24,7 @@ TPaymentsHistoryForm::TPaymentsHistoryForm(QWidget* parent)
     , m_payments(new TResultSetTableModel(this))
 {
     m_ui->setupUi(this);
+    ShowSmallHints(this);
     // A sizeable window: the grid takes whatever room the user gives it.
     setWindowFlag(Qt::WindowMaximizeButtonHint);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
@@ -31,10 +32,7 @@ TPaymentsHistoryForm::TPaymentsHistoryForm(QWidget* parent)
                              m_ui->ContractDateEdit})
         ShowAsPlainText(field);
     // The selected payment stays marked while a button has the focus.
-    QPalette look = m_ui->PaymentsGrid->palette();
-    for (const QPalette::ColorRole role : {QPalette::Highlight, QPalette::HighlightedText})
-        look.setColor(QPalette::Inactive, role, look.color(QPalette::Active, role));
-    m_ui->PaymentsGrid->setPalette(look);
+    KeepSelectionVisible(m_ui->PaymentsGrid);
     m_payments->Bind(m_ui->PaymentsGrid);
 
     connect(m_ui->PrintHistoryButton, &QPushButton::clicked, this, &TPaymentsHistoryForm::PrintHistoryActionExecute);
