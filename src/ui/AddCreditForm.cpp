@@ -45,7 +45,9 @@ TAddCreditForm::TAddCreditForm(QWidget* parent)
         TTypedCharFilter::Install(edit, {.Copy = true, .Paste = true});
     ShowPaymentDayRange(true);
 
-    SetColumnWidths(m_ui->ScheduleListView, ScheduleColumnWidths);
+    const QString amount = WidestAmountText();
+    SetColumnWidths(m_ui->ScheduleListView, ScheduleColumnWidths,
+                    {WidestDateText(), amount, amount, amount, amount, amount, QStringLiteral("Нет")});
     // Opens at the designed size, or wider where the font needs it for the columns.
     resize(width() + MissingColumnsRoom(m_ui->ScheduleListView), height());
     m_ui->RespiteHintLabel->hide();

@@ -1,5 +1,6 @@
 #include "PaymentsHistoryForm.h"
 
+#include "CellMarginDelegate.h"
 #include "CreditPartiesFields.h"
 #include "FormLook.h"
 #include "PaymentHistoryReportInterface.h"
@@ -33,6 +34,7 @@ TPaymentsHistoryForm::TPaymentsHistoryForm(QWidget* parent)
         ShowAsPlainText(field);
     // The selected payment stays marked while a button has the focus.
     KeepSelectionVisible(m_ui->PaymentsGrid);
+    TCellMarginDelegate::Install(m_ui->PaymentsGrid);
     m_payments->Bind(m_ui->PaymentsGrid);
 
     connect(m_ui->PrintHistoryButton, &QPushButton::clicked, this, &TPaymentsHistoryForm::PrintHistoryActionExecute);

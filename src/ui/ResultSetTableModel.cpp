@@ -139,8 +139,11 @@ QVariant TResultSetTableModel::headerData(int section, Qt::Orientation orientati
     switch (role) {
     case Qt::DisplayRole:
         return m_resultSet->Column(column).Caption();
-    case Qt::TextAlignmentRole:
-        return QVariant::fromValue(Qt::AlignLeft | Qt::AlignVCenter);
+    case Qt::TextAlignmentRole: {
+        // Over amounts and numbers the caption stands right, like the values.
+        const bool right = m_resultSet->Column(column).MoneyMark() || (rowCount() > 0 && AlignedRight(0, column));
+        return QVariant::fromValue(Qt::AlignVCenter | (right ? Qt::AlignRight : Qt::AlignLeft));
+    }
     default:
         return QVariant();
     }
