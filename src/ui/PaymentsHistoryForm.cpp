@@ -35,6 +35,8 @@ TPaymentsHistoryForm::TPaymentsHistoryForm(QWidget* parent)
     // The selected payment stays marked while a button has the focus.
     KeepSelectionVisible(m_ui->PaymentsGrid);
     TCellMarginDelegate::Install(m_ui->PaymentsGrid);
+    // The amounts of the payments set read as money here, like every amount on screen.
+    m_payments->ShowAsMoney({QStringLiteral("PaymentSum"), QStringLiteral("AheadSum"), QStringLiteral("Total")});
     m_payments->Bind(m_ui->PaymentsGrid);
 
     connect(m_ui->PrintHistoryButton, &QPushButton::clicked, this, &TPaymentsHistoryForm::PrintHistoryActionExecute);

@@ -96,6 +96,19 @@ void TResultSetTableModel::Bind(QTableView* grid)
     SelectCurrentRow();
 }
 
+void TResultSetTableModel::ShowAsMoney(const QStringList& columnNames)
+{
+    beginResetModel();
+    m_moneyColumns = columnNames;
+    endResetModel();
+}
+
+bool TResultSetTableModel::IsMoney(int column) const
+{
+    const TResultSetColumn& field = m_resultSet->Column(column);
+    return field.MoneyMark() || m_moneyColumns.contains(field.Name(), Qt::CaseInsensitive);
+}
+
 int TResultSetTableModel::ResultSetColumn(int section) const
 {
     if (section < 0 || std::size_t(section) >= m_columns.size())
@@ -141,7 +154,7 @@ QVariant TResultSetTableModel::headerData(int section, Qt::Orientation orientati
         return m_resultSet->Column(column).Caption();
     case Qt::TextAlignmentRole: {
         // Over amounts and numbers the caption stands right, like the values.
-        const bool right = m_resultSet->Column(column).MoneyMark() || (rowCount() > 0 && AlignedRight(0, column));
+        const bool right = IsMoney(column) || (rowCount() > 0 && AlignedRight(0, column));
         return QVariant::fromValue(Qt::AlignVCenter | (right ? Qt::AlignRight : Qt::AlignLeft));
     }
     default:
@@ -154,7 +167,7 @@ QString TResultSetTableModel::DisplayText(int row, int column) const
     if (m_resultSet->IsNull(row, column))
         return QString();
     const TResultSetColumn& field = m_resultSet->Column(column);
-    if (field.MoneyMark())
+    if (IsMoney(column))
         return FormatMoney(m_resultSet->MoneyValue(row, column));
     if (IsDateColumn(field))
         return DateText(m_resultSet->Text(row, column));
@@ -164,9 +177,9 @@ QString TResultSetTableModel::DisplayText(int row, int column) const
 
 bool TResultSetTableModel::AlignedRight(int row, int column) const
 {
-    const TResultSetColumn& field = m_resultSet->Column(column);
-    if (field.MoneyMark())
+    if (IsMoney(column))
         return true;
+    const TResultSetColumn& field = m_resultSet->Column(column);
     return !IsDateColumn(field) && IsNumber(m_resultSet->Value(row, column));
 }
 

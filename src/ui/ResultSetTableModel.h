@@ -4,6 +4,7 @@
 
 #include <QAbstractTableModel>
 #include <QPointer>
+#include <QStringList>
 #include <QTableView>
 
 #include <vector>
@@ -31,6 +32,10 @@ public:
     // Makes the model the grid's and follows the grid's selected row.
     void Bind(QTableView* grid);
 
+    // Columns of these names read as money in this grid too, whatever their
+    // mark in the set (which stays as it is for whoever else uses the set).
+    void ShowAsMoney(const QStringList& columnNames);
+
     // The index of the set's column shown in that grid column, or -1.
     int ResultSetColumn(int section) const;
 
@@ -46,6 +51,7 @@ private slots:
 
 private:
     QString DisplayText(int row, int column) const;
+    bool IsMoney(int column) const;
     bool AlignedRight(int row, int column) const;
     void SizeColumns();
     void SelectCurrentRow();
@@ -53,4 +59,5 @@ private:
     QPointer<TResultSet> m_resultSet;
     QPointer<QTableView> m_grid;
     std::vector<int> m_columns; // the visible columns of the set, in order
+    QStringList m_moneyColumns;
 };
