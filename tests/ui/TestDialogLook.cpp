@@ -14,13 +14,45 @@ bool AlignedRight(const QVariant& alignment)
 }
 }
 
-// The lists and grids of every dialog, filled with sample data: amounts stand
-// right under right-aligned captions, and no value is cut.
-class TestDialogLists : public QObject
+// How the dialogs look with sample data: amounts stand right under
+// right-aligned captions, no list value is cut, small hints follow the font
+// the user chose.
+class TestDialogLook : public QObject
 {
     Q_OBJECT
 
 private slots:
+    void smallHintsFollowTheUserFont_data()
+    {
+        QTest::addColumn<QString>("dialog");
+        QTest::addColumn<double>("userPoints");
+        for (const QString& name : TDialogSamples::DialogNames())
+            for (const double points : {8.0, 12.0})
+                if (name != "safe delete") // the one dialog without hints
+                    QTest::newRow(qPrintable(QStringLiteral("%1, %2 pt").arg(name).arg(points)))
+                        << name << points;
+    }
+    void smallHintsFollowTheUserFont()
+    {
+        QFETCH(QString, dialog);
+        QFETCH(double, userPoints);
+        const QFont before = QApplication::font();
+        QFont user = before;
+        user.setPointSizeF(userPoints);
+        QApplication::setFont(user);
+        TDialogSamples samples;
+        QList<double> hintPoints;
+        samples.Open(dialog, [&](QDialog* form) {
+            for (const QWidget* widget : form->findChildren<QWidget*>())
+                if (widget->property("smallHint").toBool())
+                    hintPoints << widget->font().pointSizeF();
+        });
+        QApplication::setFont(before);
+        QVERIFY(!hintPoints.isEmpty());
+        for (const double points : hintPoints)
+            QCOMPARE(points, userPoints * 7 / 8);
+    }
+
     void amountsLineUpAndNothingIsCut_data()
     {
         QTest::addColumn<QString>("dialog");
@@ -78,5 +110,5 @@ private slots:
     }
 };
 
-VARNEL_TEST_MAIN(TestDialogLists)
-#include "TestDialogLists.moc"
+VARNEL_TEST_MAIN(TestDialogLook)
+#include "TestDialogLook.moc"
