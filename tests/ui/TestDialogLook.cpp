@@ -56,9 +56,9 @@ private slots:
     void amountsLineUpAndNothingIsCut_data()
     {
         QTest::addColumn<QString>("dialog");
-        for (const QString& name : {"credit (add)", "credit (view)", "ahead decision", "credit selection",
-                                    "payment history"})
-            QTest::newRow(qPrintable(name)) << name;
+        for (const char* name : {"credit (add)", "credit (view)", "ahead decision", "credit selection",
+                                 "payment history"})
+            QTest::newRow(name) << QString::fromUtf8(name);
     }
     void amountsLineUpAndNothingIsCut()
     {
