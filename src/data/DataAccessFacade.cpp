@@ -1,7 +1,7 @@
 #include "DataAccessFacade.h"
 
 #include "DataExceptions.h"
-#include "NamePrefixFunction.h"
+#include "sqlite/NamePrefixFunction.h"
 #include "sqlite/SQLStatement.h"
 #include "sqlite/SQLiteConnection.h"
 #include "sqlite/TransactionScope.h"

@@ -1,6 +1,5 @@
 #include "DataAccessFacade.h"
 
-#include "DataExceptions.h"
 #include "sqlite/Cp1251Codec.h"
 #include "sqlite/SQLiteExceptions.h"
 

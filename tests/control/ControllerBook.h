@@ -4,6 +4,7 @@
 // folder connected as the program connects it, a recording stand-in for the
 // main window and one for the printer, and a raw look at the file.
 
+#include "support/ClockPin.h"
 #include "support/StartupSandbox.h"
 #include "support/WindowTestSupport.h"
 
@@ -104,7 +105,6 @@ public:
     explicit TControllerBook(const QString& copyOf = QString())
         : m_clock(DefaultNow())
     {
-        Clock::SetClock(&m_clock);
         m_path = m_sandbox.Dir().filePath(QStringLiteral("book.s3db"));
         if (copyOf.isEmpty()) {
             CreateLoanBookFile(m_path);
@@ -116,17 +116,12 @@ public:
         if (!StartUpController()->ConnectToDatabase(cmStoredSettings, QString()))
             qFatal("the test loan book did not connect");
     }
-    ~TControllerBook()
-    {
-        FreeSingleInstances();
-        Clock::SetClock(nullptr);
-    }
+    ~TControllerBook() { FreeSingleInstances(); }
     TControllerBook(const TControllerBook&) = delete;
     TControllerBook& operator=(const TControllerBook&) = delete;
 
     const QString& Path() const { return m_path; }
     QDir Dir() const { return m_sandbox.Dir(); }
-    TFixedClock& TestClock() { return m_clock; }
     TDataAccessFacade& Facade() { return *GetDataAccessFacade(); }
 
     // The controller over the view, printing into the events.
@@ -207,6 +202,6 @@ public:
 
 private:
     TStartupSandbox m_sandbox;
-    TFixedClock m_clock;
+    TClockPin m_clock;
     QString m_path;
 };

@@ -2,8 +2,10 @@
 #include "ControllerBook.h"
 #include "support/DialogScript.h"
 
+#include "ui/CompanySettingsForm.h"
 #include "ui/DisplayFormats.h"
 #include "ui/LinkLabel.h"
+#include "ui/PaymentsHistoryForm.h"
 
 #include <QTest>
 #include <QTimer>
@@ -170,17 +172,33 @@ private slots:
                 Find<QLineEdit>(form, "CityEdit")->setText(QStringLiteral("Ачинск"));
                 Acts::PressOk(form);
             })
+            .Then<TAddCreditForm>([](TAddCreditForm* form) { Acts::MakeRespite(form, 8); })
+            .Then<TPaymentsHistoryForm>([](TPaymentsHistoryForm* form) {
+                QTest::mouseClick(Find<QPushButton>(form, "PrintOrderButton"), Qt::LeftButton);
+            })
+            .Then<TCompanySettingsForm>([](TCompanySettingsForm* form) {
+                Find<QLineEdit>(form, "CompanyNameEdit")->setText(QStringLiteral("ООО «Новый заём»"));
+                Acts::PressOk(form);
+            })
+            .Then<TSafeDeleteForm>(&Acts::ConfirmDeletion)
             .Then<TSafeDeleteForm>(&Acts::ConfirmDeletion);
         controller.AddDebtor();
         controller.MakeCreditPayment(0);
         controller.EditDebtor();
+        QCOMPARE(m_view.Details->City, QStringLiteral("Ачинск"));
+        controller.ShowCredit(0);
+        controller.ShowPaymentHistory(0);
+        controller.EditCompanyInfo();
+        QCOMPARE(m_view.CompanyName, QStringLiteral("ООО «Новый заём»"));
         controller.DeleteCreditAt(0);
+        QVERIFY(m_view.CreditIDs.isEmpty());
+        QCOMPARE(m_view.DataSet->RowCount(), 4);
+        controller.DeleteCurrentDebtor();
         controller.RunOverdueIndexing();
         QCOMPARE(script.Unused(), 0);
         QVERIFY2(script.Unexpected().isEmpty(), qPrintable(script.Events.join(u'\n')));
-        QCOMPARE(m_view.DataSet->RowCount(), 4);
-        QCOMPARE(m_view.Details->City, QStringLiteral("Ачинск"));
-        QVERIFY(m_view.CreditIDs.isEmpty());
+        QCOMPARE(m_view.DataSet->RowCount(), 3);
+        QCOMPARE(m_printed.size(), 3); // the schedule, the payment order twice
         // The file of an earlier installation stays readable by it.
         QVERIFY(!schema.isEmpty());
         QCOMPARE(SchemaOf(m_book->Path()), schema);

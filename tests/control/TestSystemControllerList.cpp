@@ -215,9 +215,12 @@ private slots:
         QVERIFY(m_view.DetailsSurname().isEmpty());
         const int back = int(HistoryManager().Entries().indexOf(m_book->Path()));
         QVERIFY(back >= 0);
+        // The name filter's condition goes with the list to the reopened book.
+        controller.ApplyNameFilter(QStringLiteral("ал"));
         controller.OpenRecentDatabase(back);
         QCOMPARE(m_view.FileName, m_book->Path());
         QCOMPARE(Surnames(List()), QStringList({"Алексеев"}));
+        QCOMPARE(m_view.DetailsSurname(), QStringLiteral("Алексеев"));
         controller.OpenRecentDatabase(99);
         QCOMPARE(m_view.FileName, m_book->Path());
     }
