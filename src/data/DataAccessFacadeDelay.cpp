@@ -13,6 +13,14 @@ const QString ShortfallUnits = QStringLiteral(
     "Round((MustBePaymentSum - IfNull((SELECT Credits.PaymentsSum FROM Credits WHERE Credits.CreditID = "
     "PaymentSchedule.CreditID), 0)) * 10000)");
 
+// The last day of the "due within three days" window. No stored date lies
+// beyond the calendar's last day, so near it the window simply ends there.
+DateTime DueWindowEnd(const DateTime& today)
+{
+    const DateTime lastDay(DateTime::LastDate());
+    return today.DaysTo(lastDay) >= 3 ? today.AddDays(3) : lastDay;
+}
+
 void RunWithDate(TSQLiteConnection& connection, const QStringList& lines, const DateTime& dayKey)
 {
     TSQLStatement statement(connection, lines);
@@ -25,6 +33,7 @@ void RunWithDate(TSQLiteConnection& connection, const QStringList& lines, const 
 void TDataAccessFacade::UpdateSchedulesDelay()
 {
     const DateTime today = Clock::Today();
+    const DateTime windowEnd = DueWindowEnd(today);
     {
         TTransactionScope transaction(Connection());
         // Rows that have been late: uncovered and due before today.
@@ -38,14 +47,14 @@ void TDataAccessFacade::UpdateSchedulesDelay()
                     { QStringLiteral("UPDATE PaymentSchedule"), QStringLiteral("SET ActiveDelay = 1"),
                       QStringLiteral("WHERE"), QStringLiteral("(PaymentDate <= :TheDate)"),
                       QStringLiteral("AND (") + ShortfallUnits + QStringLiteral(" >= 100)") },
-                    today.AddDays(3));
+                    windowEnd);
         // Only what the step above did not just confirm is cleared.
         RunWithDate(
             Connection(),
             { QStringLiteral("UPDATE PaymentSchedule"), QStringLiteral("SET ActiveDelay = 0"), QStringLiteral("WHERE"),
               QStringLiteral("    (ActiveDelay <> 0)"),
               QStringLiteral("AND ((") + ShortfallUnits + QStringLiteral(" < 100) OR (PaymentDate > :TheDate))") },
-            today.AddDays(3));
+            windowEnd);
         transaction.Commit();
     }
     // Recorded only after the marks are stored, so a failed run stays due.
