@@ -31,6 +31,8 @@ bool TCustomSQLiteDataAccessFacade::CheckVersionByFieldNames(const TDBVersionFie
         found
             = TDBVersionObject::Create(int(statement.Integer(0)), int(statement.Integer(1)), int(statement.Integer(2)),
                                        int(statement.Integer(3)), int(statement.Integer(4)));
+    } catch (const EDatabaseBusyException&) {
+        throw; // a loan book in use is still a loan book: say that it is busy
     } catch (const EDatabaseException&) {
         // No such table or column, not a database at all: simply not our file.
         return false;

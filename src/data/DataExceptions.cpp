@@ -23,3 +23,10 @@ EDatabaseException::EDatabaseException(QString message, int errorCode, int exten
     , m_extendedErrorCode(extendedErrorCode)
 {
 }
+
+EDatabaseBusyException::EDatabaseBusyException(int errorCode, int extendedErrorCode)
+    : EDatabaseException(QStringLiteral("Файл базы данных занят другой программой. "
+                                        "Закройте её или повторите попытку позже."),
+                         errorCode, extendedErrorCode)
+{
+}

@@ -43,6 +43,15 @@ private:
     int m_extendedErrorCode;
 };
 
+// The file is locked by another program (or by another connection of this
+// one) for longer than the connection waits. Said in the user's words: a loan
+// book in use is neither damaged nor foreign.
+class EDatabaseBusyException : public EDatabaseException
+{
+public:
+    EDatabaseBusyException(int errorCode, int extendedErrorCode);
+};
+
 // A text that should have been a whole number and is not one.
 class EConvertError : public Exception
 {
