@@ -1,7 +1,7 @@
 // The Windows-1251 text of the file: any bytes decode, and encode back to the
 // same bytes; any text either encodes to bytes that decode to it or is refused.
-#include "data/Cp1251Codec.h"
-#include "data/DataExceptions.h"
+#include "sqlite/Cp1251Codec.h"
+#include "sqlite/SQLiteExceptions.h"
 
 #include <cstdint>
 #include <cstdlib>

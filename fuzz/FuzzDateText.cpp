@@ -1,6 +1,6 @@
 // Date text: a date argument (yyyy-mm-dd) and a date-time column of the file.
 // Whatever reads is inside the calendar and writes back as the same value.
-#include "data/ValueForms.h"
+#include "sqlite/ValueForms.h"
 #include "domain/DateTime.h"
 
 #include <cstdint>

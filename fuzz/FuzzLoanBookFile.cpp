@@ -5,8 +5,8 @@
 // a foreign exception) is a finding.
 #include "data/DBVersion.h"
 #include "data/DataAccessFacade.h"
-#include "data/ResultSet.h"
-#include "data/SQLiteConnection.h"
+#include "sqlite/ResultSet.h"
+#include "sqlite/SQLiteConnection.h"
 #include "domain/Company.h"
 #include "domain/CreditsList.h"
 #include "domain/Debtor.h"

@@ -1,7 +1,7 @@
 // varnel: the loan book of a small lending company.
 #include "VarnelApplication.h"
 #include "control/SingleInstances.h"
-#include "ui/MainForm.h"
+#include "mainwindow/MainForm.h"
 
 #include <QTimer>
 

@@ -3,13 +3,15 @@
 #include "domain/DateTime.h"
 #include "domain/Money.h"
 
-#include <QRegularExpression>
-
-TToolOptions::TToolOptions(const QStringList& arguments, const QStringList& known)
+TToolOptions::TToolOptions(const QStringList& arguments, const QStringList& known, int fileCount)
 {
     for (int i = 0; i < arguments.size() && m_error.isEmpty(); ++i) {
         const QString& argument = arguments[i];
         if (!argument.startsWith(QLatin1String("--"))) {
+            if (m_files.size() < fileCount) {
+                m_files << argument;
+                continue;
+            }
             Refuse(QStringLiteral("Лишний аргумент: %1").arg(argument));
             break;
         }
@@ -37,6 +39,13 @@ void TToolOptions::Refuse(const QString& reason)
 {
     if (m_error.isEmpty())
         m_error = reason;
+}
+
+QString TToolOptions::RequireFile(const QString& reasonWhenMissing)
+{
+    if (m_files.isEmpty())
+        Refuse(reasonWhenMissing);
+    return m_files.value(0);
 }
 
 std::optional<QString> TToolOptions::Text(const QString& name, bool required)
@@ -79,12 +88,6 @@ void TToolOptions::Read(const QString& name, Money& value, bool required)
 
 void TToolOptions::Read(const QString& name, DateTime& value, bool required)
 {
-    ReadWith(name, value, required, [](const QString& text) -> std::optional<DateTime> {
-        static const QRegularExpression form(QStringLiteral("^(\\d{4})-(\\d{2})-(\\d{2})$"));
-        const QRegularExpressionMatch match = form.match(text);
-        if (!match.hasMatch())
-            return std::nullopt;
-        const QDate date(match.captured(1).toInt(), match.captured(2).toInt(), match.captured(3).toInt());
-        return date.isValid() ? std::optional<DateTime>(DateTime(date)) : std::nullopt;
-    });
+    // A sign or a fifth year digit is no date the file could hold.
+    ReadWith(name, value, required, [](const QString& text) { return DateTime::ParseDay(text); });
 }
