@@ -16,10 +16,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     TToolOptions options(arguments, { QStringLiteral("size"), QStringLiteral("period"), QStringLiteral("start") }, 1);
     int period = 0;
-    Money size;
+    Money amount;
     DateTime start;
     options.Read(QStringLiteral("period"), period, false);
-    options.Read(QStringLiteral("size"), size, false);
+    options.Read(QStringLiteral("size"), amount, false);
     options.Read(QStringLiteral("start"), start, false);
     (void)options.Files();
 
