@@ -97,3 +97,16 @@ QString TDataAccessFacade::BuildSelectSQL(const QString& table, const QStringLis
 {
     return QStringLiteral("SELECT %1 FROM %2").arg(JoinNames(expressions), table);
 }
+
+QString TDataAccessFacade::DayPrefix(const DateTime& day)
+{
+    return DateTimeToSQLText(day, true).left(10);
+}
+
+QString TDataAccessFacade::DayPrefixAfter(const DateTime& day, int days)
+{
+    // No date lies beyond the calendar's last day: a bound above every stored date then.
+    if (day.DaysTo(DateTime(DateTime::LastDate())) < days)
+        return QStringLiteral("9999-99-99");
+    return DayPrefix(day.AddDays(days));
+}
