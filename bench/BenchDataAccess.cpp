@@ -18,9 +18,11 @@
 // right after a full indexing, when nothing is left to change, and after one
 // payment that covers what a credit owed, made (untimed) before every run on
 // either side.
+#include "BenchDebtorsList.h"
 #include "StatementRecorder.h"
 #include "support/PlainIndexing.h"
 
+#include "control/SystemController.h"
 #include "data/DataAccessFacade.h"
 #include "demo/DemoLoanBook.h"
 #include "sqlite/SQLiteConnection.h"
@@ -30,7 +32,7 @@
 #include "domain/PaymentHistoryItem.h"
 #include "domain/PaymentSchedule.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -49,15 +51,6 @@ namespace {
 
 // The demo book's "today"; fixed, so that a book made on another day serves as well.
 const DateTime BookNow(QDate(2025, 6, 15), QTime(8, 0));
-
-struct TOperation
-{
-    QString Name;
-    int Calls;
-    std::function<qint64()> Run; // through the facade; returns something read
-    QList<QByteArray> Yardstick = {}; // run bare instead of the statements the facade ran
-    std::function<void()> Prepare = {}; // untimed, before every run on either side
-};
 
 struct TResult
 {
@@ -188,7 +181,7 @@ QString EnsureBook(const QString& folder, int debtors, QTextStream& out)
 
 int main(int argc, char* argv[])
 {
-    QCoreApplication app(argc, argv);
+    QApplication app(argc, argv);
     QTextStream out(stdout);
     QString folder = QDir::temp().filePath(QStringLiteral("varnel-bench"));
     int debtors = 20000;
@@ -220,7 +213,8 @@ int main(int argc, char* argv[])
             throw std::runtime_error("cannot copy the demo book");
         QFile::setPermissions(work, QFile::ReadOwner | QFile::WriteOwner);
 
-        TDataAccessFacade facade;
+        // The program's own facade: the controller works through it.
+        TDataAccessFacade& facade = *GetDataAccessFacade();
         facade.Connection().SetFileName(work);
         facade.Connection().Open();
         sqlite3* bare = nullptr;
@@ -248,7 +242,11 @@ int main(int argc, char* argv[])
             return qint64(0);
         };
 
-        const std::vector<TOperation> operations {
+        // The list as the main window has it, without a window to show it in.
+        TSystemController& controller = SystemController();
+        std::vector<int> rows = SomeIDs(controller.DebtorsList()->RowCount() - 1, 500, 14);
+
+        std::vector<TOperation> operations {
             { QStringLiteral("Список должников: открыть и прочитать"), 1,
               [&] { return ReadAll(*facade.OpenDebtorsListQuery()); } },
             { QStringLiteral("UpdateSchedulesDelay сразу после полной (против трёх простых UPDATE)"), 1, index,
@@ -295,6 +293,8 @@ int main(int argc, char* argv[])
                   return units;
               } },
         };
+        for (TOperation& operation : DebtorsListOperations(controller, rows))
+            operations.push_back(std::move(operation));
 
         out << QStringLiteral("База: %1 (должников %2, кредитов %3, строк графика %4); повторов: %5")
                    .arg(book)
@@ -319,6 +319,7 @@ int main(int argc, char* argv[])
                 << Qt::endl;
         }
         sqlite3_close(bare);
+        FreeSystemController();
         facade.Connection().Close();
         QFile::remove(work);
     } catch (const Exception& error) {

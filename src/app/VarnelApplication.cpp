@@ -1,5 +1,8 @@
 #include "VarnelApplication.h"
 
+#include "IconTheme.h"
+#include "FormatsLocale.h"
+
 #include "ui/ApplicationErrors.h"
 
 #include <QLibraryInfo>
@@ -14,6 +17,10 @@ TVarnelApplication::TVarnelApplication(int& argc, char** argv)
     // closing one of those must not end the program. The main window ends
     // it when it closes.
     setQuitOnLastWindowClosed(false);
+    UseIconTheme(QStringLiteral("Adwaita"));
+    // Every window, dialog and list created from now on takes its formats
+    // from the default locale.
+    QLocale::setDefault(FormatsLocale(QLocale::system()));
     // Qt's own texts (standard buttons, the file dialog) speak the program's language.
     auto* translator = new QTranslator(this);
     if (translator->load(QLocale(QLocale::Russian, QLocale::Russia), QStringLiteral("qtbase"), QStringLiteral("_"),

@@ -37,6 +37,7 @@ TAddCreditForm::TAddCreditForm(QWidget* parent)
     , m_ui(std::make_unique<Ui::TAddCreditForm>())
 {
     m_ui->setupUi(this);
+    ShowSmallHints(this);
     for (QLineEdit* field : {m_ui->DebtorIDEdit, m_ui->DebtorNameEdit})
         ShowAsPlainText(field);
     m_ui->PaymentDayEdit->SetNotifyLabel(m_ui->PaymentDayLabel);
@@ -45,7 +46,9 @@ TAddCreditForm::TAddCreditForm(QWidget* parent)
         TTypedCharFilter::Install(edit, {.Copy = true, .Paste = true});
     ShowPaymentDayRange(true);
 
-    SetColumnWidths(m_ui->ScheduleListView, ScheduleColumnWidths);
+    const QString amount = WidestAmountText();
+    SetColumnWidths(m_ui->ScheduleListView, ScheduleColumnWidths,
+                    {WidestDateText(), amount, amount, amount, amount, amount, QStringLiteral("Нет")});
     // Opens at the designed size, or wider where the font needs it for the columns.
     resize(width() + MissingColumnsRoom(m_ui->ScheduleListView), height());
     m_ui->RespiteHintLabel->hide();
@@ -105,11 +108,12 @@ void TAddCreditForm::ApplyMode()
         m_ui->HintLabel->setText(QStringLiteral("График выплат будет создан автоматически."));
         return;
     }
-    for (QWidget* field : {static_cast<QWidget*>(m_ui->ContractNumberEdit),
-                           static_cast<QWidget*>(m_ui->ContractDatePicker), static_cast<QWidget*>(m_ui->CreditSizeEdit),
-                           static_cast<QWidget*>(m_ui->CreditPeriodEdit), static_cast<QWidget*>(m_ui->YearPercentEdit),
-                           static_cast<QWidget*>(m_ui->PaymentDayEdit)})
-        field->setEnabled(false);
+    // Read-only rather than disabled: the stored terms stay readable, in the
+    // normal colours, and can still be selected and copied.
+    for (QLineEdit* field : {m_ui->ContractNumberEdit, m_ui->CreditSizeEdit, m_ui->CreditPeriodEdit,
+                             m_ui->YearPercentEdit, m_ui->PaymentDayEdit})
+        field->setReadOnly(true);
+    m_ui->ContractDatePicker->setReadOnly(true);
     setWindowTitle(QStringLiteral("Просмотр кредита"));
     m_ui->NoteLabel->setText(QStringLiteral("Просмотрите условия кредита."));
     m_ui->HintLabel->setText(QStringLiteral("Распечатайте график выплат при необходимости."));

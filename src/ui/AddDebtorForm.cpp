@@ -13,6 +13,7 @@ TAddDebtorForm::TAddDebtorForm(QWidget* parent)
     , m_ui(std::make_unique<Ui::TAddDebtorForm>())
 {
     m_ui->setupUi(this);
+    ShowSmallHints(this);
     // Captions sit level with the text of their fields, above the grey hints.
     for (QLabel* caption : {m_ui->SurnameCaption, m_ui->NameCaption, m_ui->PatronymicNameCaption,
                             m_ui->PassportCaption, m_ui->AddressCaption, m_ui->TelephoneCaption})

@@ -28,11 +28,12 @@ struct TColumn
     int width;
     Qt::Alignment alignment;
 };
+// Amounts right-aligned under right-aligned captions, so that they line up.
 const TColumn Columns[] = {
     {"Дата выплаты", 64, Qt::AlignLeft},
     {"Остаток", 100, Qt::AlignRight},
-    {"Контр. сумма", 100, Qt::AlignLeft},
-    {"Аннуитет", 100, Qt::AlignLeft},
+    {"Контр. сумма", 100, Qt::AlignRight},
+    {"Аннуитет", 100, Qt::AlignRight},
 };
 
 void SetUpList(QTreeWidget* list)
@@ -49,9 +50,8 @@ void SetUpList(QTreeWidget* list)
     header->setSectionsMovable(false);
     for (int i = 0; i < list->columnCount(); ++i)
         list->headerItem()->setTextAlignment(i, Columns[i].alignment | Qt::AlignVCenter);
-    const QString widestMoney = FormatMoney(Money::FromReal(999999.99));
-    SetColumnWidths(list, widths,
-                    {FormatShortDate(DateTime::FromYMD(2000, 12, 28)), widestMoney, widestMoney, widestMoney});
+    const QString amount = WidestAmountText();
+    SetColumnWidths(list, widths, {WidestDateText(), amount, amount, amount});
     // Room for every column beside the vertical scroll bar: no horizontal one.
     list->setMinimumWidth(ColumnsRoom(list));
 }
@@ -77,6 +77,7 @@ TAheadDecisionForm::TAheadDecisionForm(QWidget* parent)
     , m_ui(std::make_unique<Ui::AheadDecisionForm>())
 {
     m_ui->setupUi(this);
+    ShowSmallHints(this);
     ShowAsPlainText(m_ui->AheadEdit);
     SetTextColor(m_ui->AheadEdit, Green);
     SetTextColor(m_ui->CloseWarningLabel, Orange);

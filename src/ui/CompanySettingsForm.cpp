@@ -11,6 +11,7 @@ TCompanySettingsForm::TCompanySettingsForm(QWidget* parent)
     , m_ui(std::make_unique<Ui::CompanySettingsForm>())
 {
     m_ui->setupUi(this);
+    ShowSmallHints(this);
     UseSingleBorder(this);
     FixFormSize(this, QSize(435, 209));
 

@@ -17,10 +17,12 @@ TCreditSelectForm::TCreditSelectForm(QWidget* parent)
     , m_ui(std::make_unique<Ui::TCreditSelectForm>())
 {
     m_ui->setupUi(this);
+    ShowSmallHints(this);
     UseSingleBorder(this);
     for (QLineEdit* field : {m_ui->DebtorIDEdit, m_ui->DebtorNameEdit})
         ShowAsPlainText(field);
     QTreeWidget* list = m_ui->CreditListView;
+    KeepSelectionVisible(list);
     SetupCreditsListColumns(list, {50, 100, 100, 100, 100, 100, 100, 100}, 3);
     // Fixed size, but wide enough for every column in the font at hand.
     list->setMinimumWidth(ColumnsRoom(list));
@@ -42,9 +44,15 @@ bool TCreditSelectForm::Execute(TCreditsList* credits, TDebtor* debtor, int inde
     m_ui->DebtorIDEdit->setText(FormatWholeNumber(debtor->GetID()));
     m_ui->DebtorNameEdit->setText(DebtorFullName(*debtor));
     m_ui->DebtorNameEdit->setCursorPosition(0);
-    FillCreditsList(credits, m_ui->CreditListView);
+    QTreeWidget* list = m_ui->CreditListView;
+    FillCreditsList(credits, list);
     if (index != -1 && credits->IsValidIndex(index))
-        m_ui->CreditListView->setCurrentItem(m_ui->CreditListView->topLevelItem(index));
+        list->setCurrentItem(list->topLevelItem(index));
+    else if (list->topLevelItemCount() > 0)
+        // The keyboard starts on the first line without choosing it: Space or
+        // the arrow keys choose, so Enter alone never takes a credit by chance.
+        list->selectionModel()->setCurrentIndex(list->model()->index(0, 0), QItemSelectionModel::NoUpdate);
+    list->setFocus();
     m_ui->InfoLabel->clear();
     return exec() == QDialog::Accepted;
 }

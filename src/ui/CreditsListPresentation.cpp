@@ -11,6 +11,10 @@
 
 namespace {
 constexpr int CreditRole = Qt::UserRole;
+// As many characters as the credit dialog lets a contract number have.
+constexpr int ContractNumberMaxLength = 20;
+const QString PaidOffState = QStringLiteral("Погашен");
+const QString ActiveState = QStringLiteral("Активный");
 }
 
 void SetupCreditsListColumns(QTreeWidget* list, const std::array<int, CreditsListColumnCount>& widths,
@@ -27,7 +31,11 @@ void SetupCreditsListColumns(QTreeWidget* list, const std::array<int, CreditsLis
         const Qt::Alignment horizontal = column < leftAlignedColumns ? Qt::AlignLeft : Qt::AlignRight;
         list->headerItem()->setTextAlignment(column, horizontal | Qt::AlignVCenter);
     }
-    SetColumnWidths(list, widths);
+    // What each column can hold: IDs of up to seven digits, contract numbers
+    // of up to twenty characters, counters of up to four digits.
+    SetColumnWidths(list, widths,
+                    {WidestTextOf(7), WidestTextOf(ContractNumberMaxLength), WidestDateText(), WidestAmountText(),
+                     WidestAmountText(), WidestTextOf(4), WidestTextOf(4), ActiveState});
 }
 
 void FillCreditsList(const TCreditsList* credits, QTreeWidget* list)
@@ -47,7 +55,7 @@ void FillCreditsList(const TCreditsList* credits, QTreeWidget* list)
                                 FormatMoney(credit->PaymentsSum),
                                 FormatWholeNumber(credit->DelayCount),
                                 FormatWholeNumber(credit->ActiveDelayCount),
-                                credit->IsPaidOff() ? QStringLiteral("Погашен") : QStringLiteral("Активный")};
+                                credit->IsPaidOff() ? PaidOffState : ActiveState};
         SetLineTexts(list, line, texts);
         list->addTopLevelItem(line);
         PaintCreditLine(list, line);

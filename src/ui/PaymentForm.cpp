@@ -32,6 +32,7 @@ TPaymentForm::TPaymentForm(QWidget* parent)
     , m_ui(std::make_unique<Ui::PaymentForm>())
 {
     m_ui->setupUi(this);
+    ShowSmallHints(this);
     UseSingleBorder(this);
     for (QLineEdit* field : {m_ui->DebtorIDEdit, m_ui->DebtorNameEdit, m_ui->CreditIDEdit, m_ui->ContractNumberEdit,
                              m_ui->ContractDateEdit, m_ui->AnnuaEdit, m_ui->MonthPaymentBalanceEdit, m_ui->RemainEdit,

@@ -1,5 +1,6 @@
 #include "PaymentsHistoryForm.h"
 
+#include "CellMarginDelegate.h"
 #include "CreditPartiesFields.h"
 #include "FormLook.h"
 #include "PaymentHistoryReportInterface.h"
@@ -26,6 +27,7 @@ TPaymentsHistoryForm::TPaymentsHistoryForm(QWidget* parent)
     , m_payments(new TResultSetTableModel(this))
 {
     m_ui->setupUi(this);
+    ShowSmallHints(this);
     // A sizeable window: the grid takes whatever room the user gives it.
     setWindowFlag(Qt::WindowMaximizeButtonHint);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
@@ -33,10 +35,10 @@ TPaymentsHistoryForm::TPaymentsHistoryForm(QWidget* parent)
                              m_ui->ContractDateEdit})
         ShowAsPlainText(field);
     // The selected payment stays marked while a button has the focus.
-    QPalette look = m_ui->PaymentsGrid->palette();
-    for (const QPalette::ColorRole role : {QPalette::Highlight, QPalette::HighlightedText})
-        look.setColor(QPalette::Inactive, role, look.color(QPalette::Active, role));
-    m_ui->PaymentsGrid->setPalette(look);
+    KeepSelectionVisible(m_ui->PaymentsGrid);
+    TCellMarginDelegate::Install(m_ui->PaymentsGrid);
+    // The amounts of the payments set read as money here, like every amount on screen.
+    m_payments->ShowAsMoney({QStringLiteral("PaymentSum"), QStringLiteral("AheadSum"), QStringLiteral("Total")});
     new TResultSetGrid(m_ui->PaymentsGrid, m_payments, this);
 
     connect(m_ui->PrintHistoryButton, &QPushButton::clicked, this, &TPaymentsHistoryForm::PrintHistoryActionExecute);

@@ -1,5 +1,8 @@
 #include "ReportListLines.h"
 
+#include "CellMarginDelegate.h"
+#include "DisplayFormats.h"
+
 #include <QFontMetrics>
 #include <QHeaderView>
 #include <QLayout>
@@ -11,16 +14,44 @@
 
 void SetColumnWidths(QTreeWidget* list, std::span<const int> widths, const QStringList& widestValues)
 {
+    TCellMarginDelegate::Install(list);
     const QFontMetrics captionMetrics(list->header()->font());
     const int captionMargins =
         2 * list->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, list->header()) + 4;
-    for (int column = 0; column < static_cast<int>(widths.size()); ++column) {
+    // Lines may be bold: values are measured in the bold face of the list's font.
+    QFont bold = list->font();
+    bold.setBold(true);
+    const QFontMetrics valueMetrics(bold);
+    const int valueMargins = 2 * (list->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, list) + 1) + 4;
+    const int columns = static_cast<int>(widths.size());
+    for (int column = 0; column < columns; ++column) {
         const int captionWidth = captionMetrics.horizontalAdvance(list->headerItem()->text(column)) + captionMargins;
-        // The value's text plus the cell's inner margins.
-        const int valueWidth =
-            column < widestValues.size() ? list->fontMetrics().horizontalAdvance(widestValues[column]) + 12 : 0;
+        int valueWidth = 0;
+        if (column < widestValues.size()) {
+            valueWidth = valueMetrics.horizontalAdvance(widestValues[column]) + valueMargins;
+            const bool rightAligned = list->headerItem()->textAlignment(column) & Qt::AlignRight;
+            const bool nextLeftAligned =
+                column + 1 < columns && !(list->headerItem()->textAlignment(column + 1) & Qt::AlignRight);
+            if (rightAligned && nextLeftAligned)
+                valueWidth += TCellMarginDelegate::Margin(list->font());
+        }
         list->setColumnWidth(column, std::max({widths[static_cast<std::size_t>(column)], captionWidth, valueWidth}));
     }
+}
+
+QString WidestAmountText()
+{
+    return FormatMoney(Money::FromUnits(999999999900)); // 99 999 999,99
+}
+
+QString WidestDateText()
+{
+    return FormatShortDate(DateTime::FromYMD(2000, 12, 28));
+}
+
+QString WidestTextOf(int characters)
+{
+    return QString(characters, QLatin1Char('0'));
 }
 
 int ColumnsRoom(const QTreeWidget* list)

@@ -12,8 +12,15 @@ class QTreeWidgetItem;
 // their column headers, and one colour and weight for the whole line.
 
 // Column widths as designed, widened where the font at hand needs more room
-// for a caption or, where given, for the widest value the column usually shows.
+// for a caption or, where given, for the widest value the column holds, in
+// bold. A right-aligned column followed by a left-aligned one keeps a margin
+// between the two (the list draws its cells with TCellMarginDelegate).
 void SetColumnWidths(QTreeWidget* list, std::span<const int> widths, const QStringList& widestValues = {});
+// Sample values as wide as the widest a column shows: an amount below a
+// hundred million roubles, a date, a text of that many characters.
+QString WidestAmountText();
+QString WidestDateText();
+QString WidestTextOf(int characters);
 // The width the list needs to show all its columns side by side beside its
 // vertical scroll bar, without a horizontal one.
 int ColumnsRoom(const QTreeWidget* list);

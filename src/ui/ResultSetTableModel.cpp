@@ -73,6 +73,19 @@ void TResultSetTableModel::SetResultSet(TResultSet* resultSet)
     ResultSetChanged();
 }
 
+void TResultSetTableModel::ShowAsMoney(const QStringList& columnNames)
+{
+    beginResetModel();
+    m_moneyColumns = columnNames;
+    endResetModel();
+}
+
+bool TResultSetTableModel::IsMoney(int column) const
+{
+    const TResultSetColumn& field = m_resultSet->Column(column);
+    return field.MoneyMark() || m_moneyColumns.contains(field.Name(), Qt::CaseInsensitive);
+}
+
 int TResultSetTableModel::ResultSetColumn(int section) const
 {
     if (section < 0 || std::size_t(section) >= m_columns.size())
@@ -116,8 +129,11 @@ QVariant TResultSetTableModel::headerData(int section, Qt::Orientation orientati
     switch (role) {
     case Qt::DisplayRole:
         return m_resultSet->Column(column).Caption();
-    case Qt::TextAlignmentRole:
-        return QVariant::fromValue(Qt::AlignLeft | Qt::AlignVCenter);
+    case Qt::TextAlignmentRole: {
+        // Over amounts and numbers the caption stands right, like the values.
+        const bool right = IsMoney(column) || (rowCount() > 0 && AlignedRight(0, column));
+        return QVariant::fromValue(Qt::AlignVCenter | (right ? Qt::AlignRight : Qt::AlignLeft));
+    }
     default:
         return QVariant();
     }
@@ -128,7 +144,7 @@ QString TResultSetTableModel::DisplayText(int row, int column) const
     if (m_resultSet->IsNull(row, column))
         return QString();
     const TResultSetColumn& field = m_resultSet->Column(column);
-    if (field.MoneyMark())
+    if (IsMoney(column))
         return FormatMoney(m_resultSet->MoneyValue(row, column));
     if (IsDateColumn(field))
         return DateText(m_resultSet->Text(row, column));
@@ -138,9 +154,9 @@ QString TResultSetTableModel::DisplayText(int row, int column) const
 
 bool TResultSetTableModel::AlignedRight(int row, int column) const
 {
-    const TResultSetColumn& field = m_resultSet->Column(column);
-    if (field.MoneyMark())
+    if (IsMoney(column))
         return true;
+    const TResultSetColumn& field = m_resultSet->Column(column);
     return !IsDateColumn(field) && IsNumber(m_resultSet->Value(row, column));
 }
 

@@ -4,6 +4,7 @@
 
 #include <QAbstractTableModel>
 #include <QPointer>
+#include <QStringList>
 
 #include <vector>
 
@@ -27,6 +28,9 @@ public:
     // The set shown; none shows an empty table.
     void SetResultSet(TResultSet* resultSet);
     TResultSet* ResultSet() const { return m_resultSet; }
+    // Columns of these names read as money too, whatever their mark in the
+    // set (which stays as it is for whoever else uses the set).
+    void ShowAsMoney(const QStringList& columnNames);
     // The index of the set's column shown in that grid column, or -1.
     int ResultSetColumn(int section) const;
     // The display width, in characters, of the set's column shown there; 0
@@ -49,8 +53,10 @@ private slots:
 
 private:
     QString DisplayText(int row, int column) const;
+    bool IsMoney(int column) const;
     bool AlignedRight(int row, int column) const;
 
     QPointer<TResultSet> m_resultSet;
     std::vector<int> m_columns; // the visible columns of the set, in order
+    QStringList m_moneyColumns;
 };

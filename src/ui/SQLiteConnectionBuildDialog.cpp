@@ -11,12 +11,6 @@ const QString TSQLiteConnectionBuildDialog::NoFileMessage = QStringLiteral("Фа
 const QString TSQLiteConnectionBuildDialog::FileMissingMessage = QStringLiteral("Файл не существует.");
 
 namespace {
-QFont SmallerFont(QFont font)
-{
-    font.setPointSizeF(font.pointSizeF() - 1);
-    return font;
-}
-
 // A push button that runs the action and follows its enabled state.
 void BindButtonToAction(QAbstractButton* button, QAction* action)
 {
@@ -30,10 +24,9 @@ TSQLiteConnectionBuildDialog::TSQLiteConnectionBuildDialog(QWidget* parent)
     , ui(std::make_unique<Ui::TSQLiteConnectionBuildDialog>())
 {
     ui->setupUi(this);
+    ShowSmallHints(this);
     UseSingleBorder(this); // the layout fixes the size
 
-    ui->SubTitleLabel->setFont(SmallerFont(ui->SubTitleLabel->font()));
-    ui->InfoLabel->setFont(SmallerFont(ui->InfoLabel->font()));
     QPalette editPalette = ui->FileNameEdit->palette();
     for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
         editPalette.setColor(group, QPalette::Base, QColor(255, 255, 240));

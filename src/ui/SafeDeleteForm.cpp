@@ -16,6 +16,7 @@ TSafeDeleteForm::TSafeDeleteForm(QWidget* parent)
     , m_generator(m_ownGenerator.get())
 {
     m_ui->setupUi(this);
+    ShowSmallHints(this);
     UseSingleBorder(this);
     SetTextColor(m_ui->AlertLabel, QColor(255, 0, 0));
     TTypedCharFilter::Install(m_ui->CodeEdit, {});

@@ -14,6 +14,7 @@ TScheduleDelayUpdateForm::TScheduleDelayUpdateForm(QWidget* parent)
     , m_startTimer(new QTimer(this))
 {
     m_ui->setupUi(this);
+    ShowSmallHints(this);
     // A title and no buttons on it.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     QPalette white = palette();

@@ -4,14 +4,13 @@
 #include "domain/Clock.h"
 #include "ui_SelectDateForm.h"
 
-#include <QLocale>
 
 TSelectDateForm::TSelectDateForm(QWidget* parent)
     : QDialog(parent)
     , m_ui(std::make_unique<Ui::SelectDateForm>())
 {
     m_ui->setupUi(this);
-    m_ui->DateTimePicker->setDisplayFormat(QLocale().dateFormat(QLocale::ShortFormat));
+    ShowSmallHints(this);
     // The further back, the paler the link.
     m_ui->DayBeforeYesterdayLabel->SetLook(QColor(119, 119, 255), true);
     m_ui->YesterdayLabel->SetLook(QColor(83, 83, 255), true);

@@ -19,6 +19,7 @@ TSelectMonthForm::TSelectMonthForm(QWidget* parent)
     , m_ui(std::make_unique<Ui::SelectMonthForm>())
 {
     m_ui->setupUi(this);
+    ShowSmallHints(this);
     const QLocale locale;
     for (int month = 1; month <= 12; ++month) {
         // The name as it stands alone, capitalised like an entry of a list: "Март".

@@ -390,7 +390,11 @@ private slots:
             QCOMPARE(Find<QDateEdit>(&form, "ContractDatePicker")->date(), QDate(2009, 1, 20));
             for (const char* name : {"ContractNumberEdit", "ContractDatePicker", "CreditSizeEdit", "CreditPeriodEdit",
                                      "YearPercentEdit", "PaymentDayEdit"})
-                QVERIFY(!Find<QWidget>(&form, name)->isEnabled());
+            {
+                // Readable in the normal colours, but not to be changed.
+                QVERIFY(Find<QWidget>(&form, name)->isEnabled());
+                QVERIFY(Find<QWidget>(&form, name)->property("readOnly").toBool());
+            }
             QCOMPARE(LabelText(&form, "ErrorsInfoLabel"), QString());
             QCOMPARE(List(&form)->topLevelItemCount(), 12);
             QVERIFY(!Find<QPushButton>(&form, "OkButton")->isEnabled());

@@ -80,6 +80,44 @@ private slots:
         QVERIFY(!form.Execute(&m_credits, &m_debtor, index));
     }
 
+    // A clerk without a mouse: the keys go wherever the focus is when the
+    // dialog opens. Credit 2 (line 1) is repaid.
+    void ChoosingByKeyboard_data()
+    {
+        QTest::addColumn<int>("index");
+        QTest::addColumn<int>("startLine");
+        QTest::addColumn<QList<int>>("keys");
+        QTest::addColumn<int>("chosen"); // -1: the dialog stays open
+        const int enter = Qt::Key_Return;
+        QTest::newRow("preselected, Enter") << 2 << 2 << QList<int>{enter} << 2;
+        QTest::newRow("preselected, Up Up, Enter") << 2 << 2 << QList<int>{Qt::Key_Up, Qt::Key_Up, enter} << 0;
+        QTest::newRow("none, Space, Enter") << -1 << 0 << QList<int>{Qt::Key_Space, enter} << 0;
+        QTest::newRow("none, Down Down, Enter") << -1 << 0 << QList<int>{Qt::Key_Down, Qt::Key_Down, enter} << 2;
+        QTest::newRow("none, End, Enter") << -1 << 0 << QList<int>{Qt::Key_End, enter} << 2;
+        QTest::newRow("none, Enter alone") << -1 << 0 << QList<int>{enter} << -1;
+    }
+    void ChoosingByKeyboard()
+    {
+        QFETCH(int, index);
+        QFETCH(int, startLine);
+        QFETCH(QList<int>, keys);
+        QFETCH(int, chosen);
+        TCreditSelectForm form;
+        const auto shakes = FastShakes(form);
+        WhenOpen(&form, [&] {
+            QVERIFY(QTest::qWaitForWindowActive(&form));
+            QTreeWidget* list = List(&form);
+            QCOMPARE(QApplication::focusWidget(), list);
+            QCOMPARE(list->indexOfTopLevelItem(list->currentItem()), startLine);
+            for (const int key : keys)
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
+            QCOMPARE(form.isVisible(), chosen == -1);
+            QCOMPARE(shakes->count(), chosen == -1 ? 1 : 0);
+        });
+        QCOMPARE(form.Execute(&m_credits, &m_debtor, index), chosen != -1);
+        QCOMPARE(form.SelectedIndex(), chosen);
+    }
+
     void OkWithoutSelectionOnlyShakes()
     {
         TCreditSelectForm form;

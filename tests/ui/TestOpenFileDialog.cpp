@@ -6,7 +6,10 @@
 #include <QComboBox>
 #include <QFileDialog>
 #include <QFileSystemModel>
+#include <QLabel>
 #include <QTemporaryDir>
+#include <QStyle>
+#include <QTreeView>
 #include <QTest>
 
 // The real open-file dialog, answered through the modal seam.
@@ -58,6 +61,47 @@ private slots:
         QCOMPARE(patterns, QStringLiteral("*.s3db"));
         QCOMPARE(directory, QDir(m_dir.path()).absolutePath());
         QCOMPARE(chosen, start);
+    }
+
+    // Qt's dialog in Russian, its file list in the program's formats, every
+    // column of the details wide enough for what it shows.
+    void speaksRussianAndShowsTheDetailsWhole()
+    {
+        const QString start = m_dir.filePath(QStringLiteral("a.s3db"));
+        const QString modified = QLocale().toString(QFileInfo(start).lastModified(), QLocale::ShortFormat);
+        QString fileNameCaption;
+        QStringList captions;
+        QString shownDate;
+        QStringList cutColumns;
+        Choose(start, [&](QFileDialog& dialog) -> int {
+            dialog.show();
+            fileNameCaption = dialog.findChild<QLabel*>(QStringLiteral("fileNameLabel"))->text().remove(QLatin1Char('&'));
+            auto* files = dialog.findChild<QTreeView*>(QStringLiteral("treeView"));
+            const QAbstractItemModel* model = files->model();
+            // A cell cuts its text when the text and the cell's inner margins do not fit.
+            const int margins = 2 * (files->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, files) + 1);
+            const auto cut = [&] {
+                QStringList names;
+                for (int column = 0; column < 4; ++column) {
+                    const QString text = model->index(0, column, files->rootIndex()).data().toString();
+                    if (column > 0 && files->columnWidth(column) < files->fontMetrics().horizontalAdvance(text) + margins)
+                        names << model->headerData(column, Qt::Horizontal).toString();
+                }
+                return names;
+            };
+            // The list fills in the background; what is still missing then, the checks below tell.
+            const auto settled = [&] { return model->rowCount(files->rootIndex()) > 0 && cut().isEmpty(); };
+            static_cast<void>(QTest::qWaitFor(settled));
+            for (int column = 0; column < 4; ++column)
+                captions << model->headerData(column, Qt::Horizontal).toString();
+            shownDate = model->index(0, 3, files->rootIndex()).data().toString();
+            cutColumns = cut();
+            return int(QDialog::Rejected);
+        });
+        QCOMPARE(fileNameCaption, QStringLiteral("Имя файла:"));
+        QCOMPARE(captions, (QStringList{"Имя", "Размер", "Тип", "Дата изменения"}));
+        QCOMPARE(shownDate, modified);
+        QCOMPARE(cutColumns.join(","), QString());
     }
 
     void cancelGivesNoName()

@@ -124,7 +124,17 @@ private slots:
             QCOMPARE(FieldText(form, "ContractDateEdit"), QStringLiteral("15.01.2009"));
             QTableView* grid = Grid(form);
             QCOMPARE(grid->model()->rowCount(), 3);
-            QCOMPARE(grid->model()->index(2, 4).data().toString(), QStringLiteral("9111,5121"));
+            // Amounts in the money format, right-aligned under right-aligned captions.
+            const QString nb = QStringLiteral("\u00A0");
+            QCOMPARE(grid->model()->index(2, 2).data().toString(), "5" + nb + "000,00" + nb + "₽");
+            QCOMPARE(grid->model()->index(2, 3).data().toString(), "4" + nb + "111,51" + nb + "₽");
+            QCOMPARE(grid->model()->index(2, 4).data().toString(), "9" + nb + "111,51" + nb + "₽");
+            for (const int column : {2, 3, 4}) {
+                QVERIFY(grid->model()->index(2, column).data(Qt::TextAlignmentRole).toInt() & Qt::AlignRight);
+                QVERIFY(grid->model()->headerData(column, Qt::Horizontal, Qt::TextAlignmentRole).toInt()
+                        & Qt::AlignRight);
+            }
+            QVERIFY(!(grid->model()->headerData(1, Qt::Horizontal, Qt::TextAlignmentRole).toInt() & Qt::AlignRight));
             QCOMPARE(grid->selectionModel()->selectedRows().size(), 1);
             QVERIFY(form->width() >= 529 && form->height() >= 369);
         });
