@@ -28,9 +28,11 @@ bool TCustomSQLiteDataAccessFacade::CheckVersionByFieldNames(const TDBVersionFie
             { QStringLiteral("SELECT ") + JoinNames(columns) + QStringLiteral(" FROM ") + names.TableName });
         if (!statement.Step())
             return false;
-        found
-            = TDBVersionObject::Create(int(statement.Integer(0)), int(statement.Integer(1)), int(statement.Integer(2)),
-                                       int(statement.Integer(3)), int(statement.Integer(4)));
+        found = TDBVersionObject::Create(DBVersionField(statement.Integer(0)), DBVersionField(statement.Integer(1)),
+                                        DBVersionField(statement.Integer(2)), DBVersionField(statement.Integer(3)),
+                                        DBVersionField(statement.Integer(4)));
+    } catch (const EDatabaseBusyException&) {
+        throw; // a loan book in use is still a loan book: say that it is busy
     } catch (const EDatabaseException&) {
         // No such table or column, not a database at all: simply not our file.
         return false;

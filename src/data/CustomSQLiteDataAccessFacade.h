@@ -33,7 +33,8 @@ public:
 
     // Reads the version from the named table and compares it with Required.
     // A table that cannot be read or holds no row gives false with Found empty;
-    // SQLite's error is not reported.
+    // SQLite's error is not reported. A file locked by another program raises
+    // EDatabaseBusyException instead: it may well be a loan book.
     bool CheckVersionByFieldNames(const TDBVersionFieldNames& names, const IDBVersionRef& required,
                                   IDBVersionRef& found);
 

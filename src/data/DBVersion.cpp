@@ -2,6 +2,8 @@
 
 #include "DataExceptions.h"
 
+#include <limits>
+
 TDBVersionObject::TDBVersionObject(int dbType, int majorVersion, int minorVersion, int releaseVersion, int buildVersion)
     : DBType(dbType)
     , MajorVersion(majorVersion)
@@ -17,6 +19,22 @@ IDBVersionRef TDBVersionObject::Create(int dbType, int majorVersion, int minorVe
     return std::make_shared<TDBVersionObject>(dbType, majorVersion, minorVersion, releaseVersion, buildVersion);
 }
 
+namespace {
+
+[[noreturn]] void RaiseNotInteger(const QString& text)
+{
+    throw EConvertError(QStringLiteral("«%1» не является допустимым целым числом.").arg(text));
+}
+
+}
+
+int DBVersionField(qint64 value)
+{
+    if (value < std::numeric_limits<int>::min() || value > std::numeric_limits<int>::max())
+        RaiseNotInteger(QString::number(value));
+    return int(value);
+}
+
 int DBVersionToNumber(const IDBVersion* version)
 {
     if (!version)
@@ -26,7 +44,7 @@ int DBVersionToNumber(const IDBVersion* version)
     bool ok = false;
     const int number = text.toInt(&ok);
     if (!ok)
-        throw EConvertError(QStringLiteral("«%1» не является допустимым целым числом.").arg(text));
+        RaiseNotInteger(text);
     return number;
 }
 

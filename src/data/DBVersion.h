@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QtGlobal>
 #include <memory>
 
 // The type and version of a loan-book file.
@@ -44,6 +45,11 @@ private:
     const int ReleaseVersion;
     const int BuildVersion;
 };
+
+// A version field as the file holds it (a 64-bit integer) in the record's
+// 32 bits; a value that does not fit raises EConvertError instead of wrapping
+// round into another version.
+int DBVersionField(qint64 value);
 
 // The four version parts written one after the other as decimals and read as one
 // number: 0.0.0.3 gives 3, 1.10.0.0 gives 11000. -1 for no record. A number

@@ -105,8 +105,13 @@ QString TDataAccessFacade::BuildSelectSQL(const QString& table, const QStringLis
 
 QString TDataAccessFacade::DayPrefix(const DateTime& day)
 {
-    // Beyond the four-digit years of the stored form: a bound above every stored date.
-    if (day.Date().year() > 9999)
-        return QStringLiteral("9999-99-99");
     return DateTimeToSQLText(day, true).left(10);
+}
+
+QString TDataAccessFacade::DayPrefixAfter(const DateTime& day, int days)
+{
+    // No date lies beyond the calendar's last day: a bound above every stored date then.
+    if (day.DaysTo(DateTime(DateTime::LastDate())) < days)
+        return QStringLiteral("9999-99-99");
+    return DayPrefix(day.AddDays(days));
 }

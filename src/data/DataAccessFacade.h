@@ -84,6 +84,9 @@ public:
     // date falls on the day exactly when it is >= DayPrefix(day) and < DayPrefix(day + 1);
     // comparing with the full day key instead would put the short form before the day.
     static QString DayPrefix(const DateTime& day);
+    // DayPrefix of the day that many days later: the end of a range of days.
+    // Past the calendar's last day, a bound above every stored date.
+    static QString DayPrefixAfter(const DateTime& day, int days);
 
     // Overdue indexing (DataAccessFacadeDelay.cpp); today and now come from the clock.
     void UpdateSchedulesDelay() override;

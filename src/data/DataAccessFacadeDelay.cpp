@@ -57,7 +57,7 @@ TDelayChanges FindDelayChanges(TSQLiteConnection& connection, const DateTime& to
           QStringLiteral("AND ((%1 AND %2 AND ((%3 AND %4) OR %5)) OR (%6 AND (%7 OR %8)))")
               .arg(dueSoon, uncovered, beforeToday, wasNotSet, activeNotSet, activeSet, covered, dueLater) });
     statement.BindText(QStringLiteral("Today"), TDataAccessFacade::DayPrefix(today));
-    statement.BindText(QStringLiteral("DueEnd"), TDataAccessFacade::DayPrefix(today.AddDays(4)));
+    statement.BindText(QStringLiteral("DueEnd"), TDataAccessFacade::DayPrefixAfter(today, 4));
     TDelayChanges changes;
     while (statement.Step()) {
         const qint64 row = statement.Integer(0);

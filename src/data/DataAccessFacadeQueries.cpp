@@ -11,9 +11,10 @@ namespace {
 // A bound of a day range: the day's first ten characters. Every stored form of
 // a day (the full one and the ten-character one of older files) sorts at or
 // after the day's own and before the next day's.
-QVariant DayParam(const DateTime& day)
+// With daysAfter, the bound of the day that many days later (see DayPrefixAfter).
+QVariant DayParam(const DateTime& day, int daysAfter = 0)
 {
-    return TDataAccessFacade::DayPrefix(day);
+    return TDataAccessFacade::DayPrefixAfter(day, daysAfter);
 }
 
 // The named sums of an aggregate over the days of the month, from its first
@@ -25,7 +26,7 @@ Money MonthSum(TSQLiteConnection& connection, const QStringList& lines, int mont
     TDataAccessFacade::GetMonthBounds(month, year, firstDay, lastDay);
     TSQLStatement statement(connection, lines);
     TDataAccessFacade::SetParamValue(statement, QStringLiteral("StartDate"), DayParam(firstDay));
-    TDataAccessFacade::SetParamValue(statement, QStringLiteral("EndDate"), DayParam(lastDay.AddDays(1)));
+    TDataAccessFacade::SetParamValue(statement, QStringLiteral("EndDate"), DayParam(lastDay, 1));
     Money total;
     if (statement.Step()) {
         // An empty sum (nothing in the month) or one that does not read counts as 0.
@@ -138,7 +139,7 @@ std::unique_ptr<TResultSet> TDataAccessFacade::OpenDebtorsForDateQuery(const Dat
     lines << QStringLiteral("AND ((PaymentSchedule.PaymentDate >= :ADate AND PaymentSchedule.PaymentDate < :ANextDate))");
     return std::make_unique<TResultSet>(Connection(), lines,
                                         TQueryParams { { QStringLiteral("ADate"), DayParam(date) },
-                                                       { QStringLiteral("ANextDate"), DayParam(date.AddDays(1)) } });
+                                                       { QStringLiteral("ANextDate"), DayParam(date, 1) } });
 }
 
 std::unique_ptr<TResultSet> TDataAccessFacade::OpenInsolventQuery(const DateTime& date)
@@ -152,8 +153,8 @@ std::unique_ptr<TResultSet> TDataAccessFacade::OpenInsolventQuery(const DateTime
     // shorter month: 31 March gives 28 or 29 February) through the given day.
     return std::make_unique<TResultSet>(
         Connection(), lines,
-        TQueryParams { { QStringLiteral("AFirstDate"), DayParam(date.AddMonths(-1).AddDays(1)) },
-                       { QStringLiteral("AEndDate"), DayParam(date.AddDays(1)) } });
+        TQueryParams { { QStringLiteral("AFirstDate"), DayParam(date.AddMonths(-1), 1) },
+                       { QStringLiteral("AEndDate"), DayParam(date, 1) } });
 }
 
 void TDataAccessFacade::GetMonthBounds(int month, int year, DateTime& firstDay, DateTime& lastDay)
@@ -240,5 +241,5 @@ std::unique_ptr<TResultSet> TDataAccessFacade::OpenPaymentsForDateQuery(const Da
           << QStringLiteral("ORDER BY Debtors.Surname");
     return std::make_unique<TResultSet>(Connection(), lines,
                                         TQueryParams { { QStringLiteral("StartDate"), DayParam(date) },
-                                                       { QStringLiteral("EndDate"), DayParam(date.AddDays(1)) } });
+                                                       { QStringLiteral("EndDate"), DayParam(date, 1) } });
 }

@@ -8,7 +8,7 @@ DateTime::DateTime()
 }
 
 DateTime::DateTime(const QDate& date, const QTime& time)
-    : m_date(date.isValid() ? date : ZeroDate())
+    : m_date(date.isValid() ? InsideCalendar(date) : ZeroDate())
     , m_msecOfDay(time.isValid() ? time.msecsSinceStartOfDay() : 0)
 {
 }
@@ -16,6 +16,35 @@ DateTime::DateTime(const QDate& date, const QTime& time)
 QDate DateTime::ZeroDate()
 {
     return QDate(1899, 12, 30);
+}
+
+QDate DateTime::InsideCalendar(const QDate& date)
+{
+    if (!InCalendar(date))
+        throw Exception(QStringLiteral("Дата выходит за пределы календаря (0001-01-01 — 9999-12-31)."));
+    return date;
+}
+
+std::optional<DateTime> DateTime::ParseDay(QStringView text)
+{
+    if (text.size() != 10 || text[4] != QLatin1Char('-') || text[7] != QLatin1Char('-'))
+        return std::nullopt;
+    int parts[3] = {};
+    const int starts[3] = { 0, 5, 8 };
+    const int lengths[3] = { 4, 2, 2 };
+    for (int part = 0; part < 3; ++part) {
+        for (int i = starts[part]; i < starts[part] + lengths[part]; ++i) {
+            const char16_t c = text[i].unicode();
+            if (c < u'0' || c > u'9')
+                return std::nullopt;
+            parts[part] = parts[part] * 10 + (c - u'0');
+        }
+    }
+    // Four digits cannot leave the calendar; year 0 is no date at all.
+    const QDate date(parts[0], parts[1], parts[2]);
+    if (!date.isValid())
+        return std::nullopt;
+    return DateTime(date);
 }
 
 DateTime DateTime::FromYMD(int year, int month, int day, int hour, int minute, int second, int msec)
@@ -44,14 +73,14 @@ DateTime DateTime::AddMonths(int months) const
 {
     // QDate::addMonths already clamps the day to the end of a shorter month.
     DateTime result = *this;
-    result.m_date = m_date.addMonths(months);
+    result.m_date = InsideCalendar(m_date.addMonths(months));
     return result;
 }
 
 DateTime DateTime::AddDays(qint64 days) const
 {
     DateTime result = *this;
-    result.m_date = m_date.addDays(days);
+    result.m_date = InsideCalendar(m_date.addDays(days));
     return result;
 }
 

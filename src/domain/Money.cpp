@@ -20,18 +20,27 @@ std::optional<std::int64_t> ParsePlainUnits(QStringView text)
     const bool negative = n > 0 && text[0] == QLatin1Char('-');
     if (n > 0 && (text[0] == QLatin1Char('-') || text[0] == QLatin1Char('+')))
         ++pos;
+    // At most 14 integer digits and 4 decimals: 18 digits always fit 64 bits.
+    // The counts are checked before each digit is taken, so a longer text is
+    // given up before it could overflow.
     std::int64_t units = 0;
     int integerDigits = 0;
-    for (; pos < n && text[pos] >= QLatin1Char('0') && text[pos] <= QLatin1Char('9'); ++pos, ++integerDigits)
+    for (; pos < n && text[pos] >= QLatin1Char('0') && text[pos] <= QLatin1Char('9'); ++pos, ++integerDigits) {
+        if (integerDigits == 14)
+            return std::nullopt;
         units = units * 10 + (text[pos].unicode() - '0');
-    if (integerDigits == 0 || integerDigits > 14)
+    }
+    if (integerDigits == 0)
         return std::nullopt;
     int decimals = 0;
     if (pos < n && text[pos] == QLatin1Char('.')) {
-        for (++pos; pos < n && text[pos] >= QLatin1Char('0') && text[pos] <= QLatin1Char('9'); ++pos, ++decimals)
+        for (++pos; pos < n && text[pos] >= QLatin1Char('0') && text[pos] <= QLatin1Char('9'); ++pos, ++decimals) {
+            if (decimals == 4)
+                return std::nullopt;
             units = units * 10 + (text[pos].unicode() - '0');
+        }
     }
-    if (pos != n || decimals > 4)
+    if (pos != n)
         return std::nullopt;
     for (; decimals < 4; ++decimals)
         units *= 10;

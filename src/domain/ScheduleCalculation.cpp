@@ -1,6 +1,7 @@
 #include "ScheduleCalculation.h"
 
 #include "Credit.h"
+#include "Exception.h"
 #include "PaymentSchedule.h"
 
 #include <memory>
@@ -92,6 +93,13 @@ void BuildSchedule(TPaymentSchedule* schedule, TCredit* credit, const DateTime& 
 {
     if (!schedule || !credit)
         return;
+    // The last instalment falls CreditPeriod months after the start date's
+    // month, on a day that month surely has; refused before anything is built.
+    const QDate start = startDate.Date();
+    if (credit->CreditPeriod > 0
+        && QDate(start.year(), start.month(), 1).addMonths(credit->CreditPeriod) > DateTime::LastDate())
+        throw Exception(QStringLiteral("Последний платёж по графику пришёлся бы позже 31.12.9999: "
+                                       "сократите срок кредита или выберите более раннюю дату."));
     schedule->Clear();
     const TPaymentScheduleItem* previous = nullptr;
     for (int i = 0; i < credit->CreditPeriod; ++i) {

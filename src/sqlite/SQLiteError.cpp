@@ -3,6 +3,7 @@
 #include "Cp1251Codec.h"
 
 #include <QStringDecoder>
+#include <sqlite3.h>
 
 namespace {
 
@@ -20,5 +21,10 @@ QString DecodeMessage(const char* message)
 
 void RaiseDatabaseError(const SQLite::Exception& error)
 {
+    // SQLITE_BUSY: another process holds the lock; SQLITE_LOCKED: another
+    // connection of this process does. Either way the file is in use.
+    const int primary = error.getErrorCode() & 0xff;
+    if (primary == SQLITE_BUSY || primary == SQLITE_LOCKED)
+        throw EDatabaseBusyException(error.getErrorCode(), error.getExtendedErrorCode());
     throw EDatabaseException(DecodeMessage(error.what()), error.getErrorCode(), error.getExtendedErrorCode());
 }

@@ -7,6 +7,13 @@ EDatabaseException::EDatabaseException(QString message, int errorCode, int exten
 {
 }
 
+EDatabaseBusyException::EDatabaseBusyException(int errorCode, int extendedErrorCode)
+    : EDatabaseException(QStringLiteral("Файл базы данных занят другой программой. "
+                                        "Закройте её или повторите попытку позже."),
+                         errorCode, extendedErrorCode)
+{
+}
+
 ETextEncodingException::ETextEncodingException(const QString& text, const QString& character)
     : Exception(QStringLiteral("Текст «%1» нельзя сохранить в базе данных: знака «%2» нет в кодировке Windows-1251.")
                     .arg(text, character))

@@ -16,6 +16,15 @@ private:
     int m_extendedErrorCode;
 };
 
+// The file is locked by another program (or by another connection of this
+// one) for longer than the connection waits. Said in the user's words: a loan
+// book in use is neither damaged nor foreign.
+class EDatabaseBusyException : public EDatabaseException
+{
+public:
+    EDatabaseBusyException(int errorCode, int extendedErrorCode);
+};
+
 // A text with a character that Windows-1251 has no code for: the file
 // cannot hold it, and it is refused instead of being stored as "?".
 class ETextEncodingException : public Exception

@@ -3,8 +3,6 @@
 #include "domain/DateTime.h"
 #include "domain/Money.h"
 
-#include <QRegularExpression>
-
 TToolOptions::TToolOptions(const QStringList& arguments, const QStringList& known, int fileCount)
 {
     for (int i = 0; i < arguments.size() && m_error.isEmpty(); ++i) {
@@ -90,14 +88,8 @@ void TToolOptions::Read(const QString& name, Money& value, bool required)
 
 void TToolOptions::Read(const QString& name, DateTime& value, bool required)
 {
-    ReadWith(name, value, required, [](const QString& text) -> std::optional<DateTime> {
-        static const QRegularExpression form(QStringLiteral("^(\\d{4})-(\\d{2})-(\\d{2})$"));
-        const QRegularExpressionMatch match = form.match(text);
-        if (!match.hasMatch())
-            return std::nullopt;
-        const QDate date(match.captured(1).toInt(), match.captured(2).toInt(), match.captured(3).toInt());
-        return date.isValid() ? std::optional<DateTime>(DateTime(date)) : std::nullopt;
-    });
+    // A sign or a fifth year digit is no date the file could hold.
+    ReadWith(name, value, required, [](const QString& text) { return DateTime::ParseDay(text); });
 }
 
 void TToolOptions::Read(const QString& name, QString& value, bool required)

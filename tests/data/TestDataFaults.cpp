@@ -125,7 +125,7 @@ private slots:
         });
     }
 
-    // Another program holds the write lock: wait, then SQLite's message, nothing lost.
+    // Another program holds the write lock: wait, then say that the file is busy, nothing lost.
     void lockedFile()
     {
         const QByteArray before = DataTest::DumpContent(m_book->path);
@@ -137,9 +137,10 @@ private slots:
         try {
             m_book->facade->InsertDebtor(&debtor);
             QFAIL("wrote into a locked file");
-        } catch (const EDatabaseException& error) {
+        } catch (const EDatabaseBusyException& error) {
             QCOMPARE(error.ErrorCode(), SQLITE_BUSY);
-            QCOMPARE(error.Message(), QStringLiteral("database is locked"));
+            QCOMPARE(error.Message(), QStringLiteral("Файл базы данных занят другой программой. "
+                                                     "Закройте её или повторите попытку позже."));
         }
         QCOMPARE(debtor.GetID(), -1);
         TCreditsList credits;

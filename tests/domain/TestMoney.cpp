@@ -54,6 +54,8 @@ private slots:
         QTest::newRow("letters") << "abc" << qint64(0);
         QTest::newRow("comma is no separator") << "12,5" << qint64(0);
         QTest::newRow("too large") << "99999999999999999999" << qint64(0);
+        QTest::newRow("too large, then text") << "99999999999999999999 x" << qint64(0);
+        QTest::newRow("beyond the smallest") << "-9223372036854775808" << qint64(0);
     }
     void parseRoundsHalfToEven()
     {

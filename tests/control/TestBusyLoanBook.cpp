@@ -1,0 +1,108 @@
+#include "support/LoanBookFiles.h"
+#include "support/ScriptedUser.h"
+#include "support/StartupSandbox.h"
+#include "support/WindowTestSupport.h"
+
+#include "control/SingleInstances.h"
+#include "control/StartUpController.h"
+#include "data/DataAccessFacade.h"
+#include "sqlite/SQLiteConnection.h"
+
+#include <QProcess>
+#include <QTest>
+
+namespace {
+
+const QString BusyText
+    = QStringLiteral("Файл базы данных занят другой программой. Закройте её или повторите попытку позже.");
+
+// A second program holding the book's exclusive lock for as long as it lives.
+class TLockHolder
+{
+public:
+    explicit TLockHolder(const QString& fileName)
+    {
+        m_process.start(QStringLiteral(VARNEL_BIN_DIR "/LockHolder"), { fileName });
+        m_process.waitForStarted();
+        QByteArray output;
+        while (!output.contains("locked") && m_process.waitForReadyRead(30000))
+            output += m_process.readAllStandardOutput();
+        m_locked = output.contains("locked");
+    }
+    ~TLockHolder() { Release(); }
+
+    bool Locked() const { return m_locked; }
+    void Release()
+    {
+        m_process.closeWriteChannel();
+        m_process.waitForFinished(30000);
+    }
+
+private:
+    QProcess m_process;
+    bool m_locked = false;
+};
+
+void StartTool(QProcess& process, const QStringList& arguments)
+{
+    process.start(QStringLiteral(VARNEL_BIN_DIR "/varnel-tool"), arguments);
+}
+
+}
+
+// A loan book that another program holds locked is a loan book in use, not a
+// foreign file: the start-up, check and index say that it is busy.
+class TestBusyLoanBook : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<TStartupSandbox> m_sandbox;
+
+private slots:
+    void init() { m_sandbox = std::make_unique<TStartupSandbox>(); }
+    void cleanup()
+    {
+        FreeSingleInstances();
+        m_sandbox.reset();
+    }
+
+    void startUpSaysTheBookIsBusy()
+    {
+        const QString book = LoanBookFiles::Good(m_sandbox->Dir());
+        m_sandbox->StoreConnectionString(book);
+        TLockHolder other(book);
+        QVERIFY(other.Locked());
+        GetDataAccessFacade()->Connection().SetBusyTimeout(200);
+        TScriptedUser user;
+
+        QVERIFY(!StartUpController()->ConnectToDatabase(cmStoredSettings, QString()));
+        QCOMPARE(user.Kinds(), QStringList{QStringLiteral("error")});
+        QCOMPARE(user.Shown()[0].Text,
+                 QStringLiteral("Возникла ошибка: \r\n«") + BusyText + QStringLiteral("» (EDatabaseBusyException)"));
+    }
+
+    void checkAndIndexSayTheBookIsBusy()
+    {
+        const QString book = LoanBookFiles::Good(m_sandbox->Dir());
+        TLockHolder other(book);
+        QVERIFY(other.Locked());
+        // Both wait out the busy timeout at the same time.
+        QProcess check;
+        QProcess index;
+        StartTool(check, { QStringLiteral("check"), book });
+        StartTool(index, { QStringLiteral("index"), book, QStringLiteral("--today"), QStringLiteral("2009-05-10") });
+        for (QProcess* tool : { &check, &index }) {
+            QVERIFY(tool->waitForFinished(60000));
+            QCOMPARE(tool->exitCode(), 1);
+            QCOMPARE(QString::fromUtf8(tool->readAllStandardError()).trimmed(), BusyText);
+        }
+
+        other.Release();
+        StartTool(check, { QStringLiteral("check"), book });
+        QVERIFY(check.waitForFinished(60000));
+        QCOMPARE(check.exitCode(), 0);
+    }
+};
+
+VARNEL_TEST_MAIN(TestBusyLoanBook)
+#include "TestBusyLoanBook.moc"
