@@ -61,7 +61,8 @@ void TGameForm::UpdateView()
         return;
     m_ui->ScoreLabel->setText(QStringLiteral("Счёт: %1").arg(m_game->Score()));
     m_ui->BetLabel->setText(QStringLiteral("Ставка: %1").arg(m_game->Bet()));
-    m_ui->TaskLabel->setText(m_game->TaskText());
+    // The task breaks its lines with "\n\r"; a label would show the "\r" as a blank.
+    m_ui->TaskLabel->setText(QString(m_game->TaskText()).remove(QLatin1Char('\r')));
     m_ui->GameEditLabel->setText(m_game->PromptText());
     switch (m_game->State()) {
     case TGameState::gsBetting:
