@@ -15,9 +15,9 @@
 #include "StatementRecorder.h"
 
 #include "data/DataAccessFacade.h"
-#include "data/DemoLoanBook.h"
-#include "data/SQLiteConnection.h"
-#include "domain/Clock.h"
+#include "demo/DemoLoanBook.h"
+#include "sqlite/SQLiteConnection.h"
+#include "domain/ScopedClock.h"
 #include "domain/CreditsList.h"
 #include "domain/Exception.h"
 #include "domain/PaymentHistoryItem.h"
@@ -170,7 +170,7 @@ int main(int argc, char* argv[])
     }
 
     TFixedClock clock(BookNow);
-    Clock::SetClock(&clock);
+    const TScopedClock inPlace(clock);
     try {
         const QString book = EnsureBook(folder, debtors, out);
         const QString work = QDir(folder).filePath(QStringLiteral("varnel-bench-work.s3db"));
@@ -272,6 +272,5 @@ int main(int argc, char* argv[])
         QTextStream(stderr) << error.what() << Qt::endl;
         return 1;
     }
-    Clock::SetClock(nullptr);
     return 0;
 }

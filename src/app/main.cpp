@@ -3,7 +3,7 @@
 #include "control/SingleInstances.h"
 #include "domain/ProgramVersion.h"
 #include "extras/ProgramIcon.h"
-#include "ui/MainForm.h"
+#include "mainwindow/MainForm.h"
 
 #include <QTimer>
 

@@ -4,7 +4,7 @@
 #include "ISimpleSettingsManager.h"
 #include "SQLiteDBConnector.h"
 #include "SQLiteDBConnectorConfigurator.h"
-#include "data/SQLiteConnection.h"
+#include "sqlite/SQLiteConnection.h"
 
 const QString TCustomSQLiteStartupController::ConnectionStringSection = QStringLiteral("DataSourceConnectionString");
 const QString TCustomSQLiteStartupController::ConnectionStringIdent = QStringLiteral("ConnectionString");

@@ -1,7 +1,7 @@
 #include "SQLiteDBConnector.h"
 
 #include "IHistoryManagerInterface.h"
-#include "data/SQLiteConnection.h"
+#include "sqlite/SQLiteConnection.h"
 #include "domain/Exception.h"
 #include "ui/SQLiteConnectionBuildDialog.h"
 

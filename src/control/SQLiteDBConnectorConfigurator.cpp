@@ -3,7 +3,7 @@
 #include "ConnectorNotSuportedException.h"
 #include "IStartupSettingsVisitor.h"
 #include "SQLiteDBConnector.h"
-#include "data/SQLiteConnection.h"
+#include "sqlite/SQLiteConnection.h"
 
 void TSQLiteDBConnectorConfigurator::LoadSettings(TCustomDBConnector& connector)
 {

@@ -6,7 +6,7 @@
 #include "SimpleSettingsManager.h"
 #include "SingleInstance.h"
 #include "data/DataAccessFacade.h"
-#include "data/SQLiteConnection.h"
+#include "sqlite/SQLiteConnection.h"
 
 bool TStartUpController::ConnectToDatabase(TConnectMode mode, const QString& fileName)
 {

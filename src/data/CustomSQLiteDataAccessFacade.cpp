@@ -1,11 +1,11 @@
 #include "CustomSQLiteDataAccessFacade.h"
 
 #include "DataExceptions.h"
-#include "SQLStatement.h"
-#include "SQLiteConnection.h"
-#include "ValueForms.h"
+#include "sqlite/SQLiteExceptions.h"
+#include "sqlite/SQLStatement.h"
+#include "sqlite/SQLiteConnection.h"
+#include "sqlite/ValueForms.h"
 
-#include <QDateTime>
 
 TCustomSQLiteDataAccessFacade::TCustomSQLiteDataAccessFacade()
     : m_connection(std::make_unique<TSQLiteConnection>())
@@ -40,42 +40,7 @@ bool TCustomSQLiteDataAccessFacade::CheckVersionByFieldNames(const TDBVersionFie
 
 void TCustomSQLiteDataAccessFacade::SetParamValue(TSQLStatement& statement, const QString& name, const QVariant& value)
 {
-    if (!statement.HasParam(name))
-        return;
-    if (value.isNull()) {
-        statement.BindNull(name);
-        return;
-    }
-    switch (value.metaType().id()) {
-    case QMetaType::Double:
-    case QMetaType::Float:
-        statement.BindText(name, ValueForms::RealToText(value.toDouble()));
-        return;
-    case QMetaType::Int:
-    case QMetaType::UInt:
-    case QMetaType::LongLong:
-    case QMetaType::Long:
-    case QMetaType::Short:
-    case QMetaType::Bool:
-        statement.BindInteger(name, value.toLongLong());
-        return;
-    case QMetaType::QDate:
-        statement.BindDateTime(name, DateTime(value.toDate()));
-        return;
-    case QMetaType::QDateTime: {
-        const QDateTime moment = value.toDateTime();
-        statement.BindDateTime(name, DateTime(moment.date(), moment.time()));
-        return;
-    }
-    default:
-        break;
-    }
-    if (value.metaType() == QMetaType::fromType<Money>())
-        statement.BindMoney(name, value.value<Money>());
-    else if (value.metaType() == QMetaType::fromType<DateTime>())
-        statement.BindDateTime(name, value.value<DateTime>());
-    else
-        statement.BindText(name, value.toString());
+    statement.BindValue(name, value);
 }
 
 QString TCustomSQLiteDataAccessFacade::DateTimeToSQLText(const DateTime& value, bool dayOnly)

@@ -37,10 +37,7 @@ public:
     bool CheckVersionByFieldNames(const TDBVersionFieldNames& names, const IDBVersionRef& required,
                                   IDBVersionRef& found);
 
-    // Binds the named parameter if the statement has it: a real number as its
-    // shortest decimal text with ".", Money in the money form, DateTime (or a Qt
-    // date or date-time) in the full date-time form, an integer as an integer,
-    // a text as Windows-1251 text (empty as NULL), a null value as NULL.
+    // Binds the named parameter if the statement has it (see TSQLStatement::BindValue).
     static void SetParamValue(TSQLStatement& statement, const QString& name, const QVariant& value);
 
     // The day key of Value's date with dayOnly; otherwise the full date-time form.

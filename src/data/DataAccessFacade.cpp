@@ -1,9 +1,9 @@
 #include "DataAccessFacade.h"
 
 #include "DataExceptions.h"
-#include "SQLStatement.h"
-#include "SQLiteConnection.h"
-#include "TransactionScope.h"
+#include "sqlite/SQLStatement.h"
+#include "sqlite/SQLiteConnection.h"
+#include "sqlite/TransactionScope.h"
 
 #include <memory>
 

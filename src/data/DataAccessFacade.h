@@ -1,7 +1,7 @@
 #pragma once
 
 #include "CustomTolvikSQLiteDataAccessFacade.h"
-#include "ResultSet.h"
+#include "sqlite/ResultSet.h"
 #include "UpdateSchedulesDelayInterface.h"
 #include "domain/DateTime.h"
 #include "domain/Money.h"

@@ -1,7 +1,7 @@
 #include "DataAccessFacade.h"
 
-#include "SQLStatement.h"
-#include "TransactionScope.h"
+#include "sqlite/SQLStatement.h"
+#include "sqlite/TransactionScope.h"
 #include "domain/Clock.h"
 
 namespace {

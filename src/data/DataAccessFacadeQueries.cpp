@@ -1,7 +1,7 @@
 #include "DataAccessFacade.h"
 
-#include "SQLStatement.h"
-#include "ValueForms.h"
+#include "sqlite/SQLStatement.h"
+#include "sqlite/ValueForms.h"
 #include "domain/Exception.h"
 
 #include <QVariant>

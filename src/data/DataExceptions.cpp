@@ -9,17 +9,3 @@ ECreditNotExistsException::ECreditNotExistsException(int creditID)
     : EDataAccessFacadeException(QStringLiteral("Кредит %1 не существует.").arg(creditID))
 {
 }
-
-ETextEncodingException::ETextEncodingException(const QString& text, const QString& character)
-    : EDataAccessFacadeException(
-        QStringLiteral("Текст «%1» нельзя сохранить в базе данных: знака «%2» нет в кодировке Windows-1251.")
-            .arg(text, character))
-{
-}
-
-EDatabaseException::EDatabaseException(QString message, int errorCode, int extendedErrorCode)
-    : Exception(std::move(message))
-    , m_errorCode(errorCode)
-    , m_extendedErrorCode(extendedErrorCode)
-{
-}

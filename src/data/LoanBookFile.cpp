@@ -1,7 +1,7 @@
 #include "LoanBookFile.h"
 
-#include "SQLiteConnection.h"
-#include "TransactionScope.h"
+#include "sqlite/SQLiteConnection.h"
+#include "sqlite/TransactionScope.h"
 #include "domain/Exception.h"
 
 #include <QFile>

@@ -2,6 +2,8 @@
 
 #include <QDateTime>
 
+#include <utility>
+
 namespace {
 const IClock* g_clock = nullptr;
 }
@@ -21,9 +23,9 @@ DateTime Today()
     return Now().DayOnly();
 }
 
-void SetClock(const IClock* clock)
+const IClock* SetClock(const IClock* clock)
 {
-    g_clock = clock;
+    return std::exchange(g_clock, clock);
 }
 
 }

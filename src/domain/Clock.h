@@ -17,8 +17,9 @@ namespace Clock {
 DateTime Now();
 // Now() with the time of day dropped.
 DateTime Today();
-// Puts a clock in place; nullptr brings the system clock back. The clock is borrowed.
-void SetClock(const IClock* clock);
+// Puts a clock in place and returns the one it replaces; nullptr brings the
+// system clock back. The clock is borrowed. See TScopedClock.
+const IClock* SetClock(const IClock* clock);
 }
 
 // A clock that always answers the same moment; for tests and command-line tools.

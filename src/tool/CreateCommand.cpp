@@ -1,18 +1,17 @@
-#include "DataCommands.h"
-#include "DataCommandsSupport.h"
+#include "CreateCommand.h"
+
+#include "LoanBookCommand.h"
+#include "ToolOptions.h"
 
 #include "data/LoanBookFile.h"
-#include "domain/Exception.h"
 
-int RunCreateCommand(const QStringList& args)
+void TCreateCommand::ReadOptions(TToolOptions& options)
 {
-    if (args.size() != 1)
-        return DataCommands::WrongArguments(QStringLiteral("Нужен ровно один файл базы данных."));
-    try {
-        CreateLoanBookFile(args.at(0));
-    } catch (const Exception& error) {
-        DataCommands::PrintError(error.Message());
-        return 1;
-    }
-    return 0;
+    m_fileName = options.RequireFile(TLoanBookCommand::FileMissingText());
+}
+
+int TCreateCommand::Execute(QTextStream& /*out*/, QTextStream& /*err*/)
+{
+    CreateLoanBookFile(m_fileName);
+    return ecSuccess;
 }

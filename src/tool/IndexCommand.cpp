@@ -1,17 +1,15 @@
-#include "DataCommands.h"
-#include "DataCommandsSupport.h"
+#include "IndexCommand.h"
+
+#include "ToolOptions.h"
 
 #include "data/DataAccessFacade.h"
-#include "data/SQLiteConnection.h"
-#include "domain/Clock.h"
-#include "domain/Exception.h"
+#include "domain/ScopedClock.h"
 
 #include <QDateTime>
 
 namespace {
 
-// Puts a clock that shows the given day (at the real time of day) in place for
-// as long as the command runs.
+// A clock that shows the given day at the real time of day.
 class TDayClock : public IClock
 {
 public:
@@ -25,49 +23,18 @@ private:
     QDate m_day;
 };
 
-class TClockGuard
-{
-public:
-    explicit TClockGuard(const IClock* clock) { Clock::SetClock(clock); }
-    ~TClockGuard() { Clock::SetClock(nullptr); }
-};
-
 }
 
-int RunIndexCommand(const QStringList& args)
+void TIndexCommand::ReadBookOptions(TToolOptions& options)
 {
-    QString fileName;
-    QDate today = QDate::currentDate();
-    for (int i = 0; i < args.size(); ++i) {
-        if (args.at(i) == QLatin1String("--today")) {
-            if (i + 1 >= args.size())
-                return DataCommands::WrongArguments(QStringLiteral("После --today нужна дата."));
-            today = QDate::fromString(args.at(++i), QStringLiteral("yyyy-MM-dd"));
-            if (!today.isValid()) {
-                DataCommands::PrintError(QStringLiteral("Неверная дата: %1").arg(args.at(i)));
-                return ecUsage;
-            }
-        } else if (fileName.isEmpty() && !args.at(i).startsWith(QLatin1String("--"))) {
-            fileName = args.at(i);
-        } else {
-            return DataCommands::WrongArguments(QStringLiteral("Лишний параметр: %1").arg(args.at(i)));
-        }
-    }
-    if (fileName.isEmpty())
-        return DataCommands::WrongArguments(QStringLiteral("Не задан файл базы данных."));
+    m_today = DateTime(QDate::currentDate());
+    options.Read(QStringLiteral("today"), m_today, false);
+}
 
-    const TDayClock clock(today);
-    const TClockGuard guard(&clock);
-    TDataAccessFacade& facade = *GetDataAccessFacade();
-    int code = 1;
-    try {
-        if (DataCommands::ConnectChecked(facade, fileName)) {
-            facade.UpdateSchedulesDelay();
-            code = 0;
-        }
-    } catch (const Exception& error) {
-        DataCommands::PrintError(error.Message());
-    }
-    facade.Connection().Close();
-    return code;
+int TIndexCommand::Work(TDataAccessFacade& facade, QTextStream& /*out*/, QTextStream& /*err*/)
+{
+    const TDayClock clock(m_today.Date());
+    const TScopedClock inPlace(clock);
+    facade.UpdateSchedulesDelay();
+    return ecSuccess;
 }

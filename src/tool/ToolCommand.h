@@ -4,7 +4,7 @@
 #include <QStringList>
 #include <QTextStream>
 
-#include <vector>
+class TToolOptions;
 
 // Exit codes shared by every sub-command of varnel-tool.
 enum TToolExitCode {
@@ -13,21 +13,33 @@ enum TToolExitCode {
     ecUsage = 2    // the arguments were wrong; the reason went to standard error
 };
 
-// One sub-command of varnel-tool: `varnel-tool <Name> <arguments>`.
-struct TToolCommand
+// One sub-command of varnel-tool: `varnel-tool <Name> <Synopsis>`.
+//
+// A command names its options and how many files it takes, reads them into
+// its own fields in ReadOptions (a mistake goes to options.Refuse) and does
+// its work in Execute. Run does the rest alike for every command: parsing,
+// the usage exit code, and an Exception written to standard error as a failure.
+class TToolCommand
 {
-    QString Name;
-    QString Arguments; // shown after the name in the usage line
+public:
+    virtual ~TToolCommand() = default;
+
+    virtual QString Name() const = 0;
+    // Shown after the name in the usage line.
+    virtual QString Synopsis() const = 0;
+
     // Runs the command on the arguments after its name and returns a
     // TToolExitCode. On ecUsage it has written only the reason; the caller
     // adds the usage line.
-    int (*Run)(const QStringList& arguments, QTextStream& out, QTextStream& err);
+    int Run(const QStringList& arguments, QTextStream& out, QTextStream& err);
+    QString UsageLine() const;
 
-    QString UsageLine() const
-    {
-        return QStringLiteral("Использование: varnel-tool %1 %2").arg(Name, Arguments);
-    }
+protected:
+    // The names of the options, without "--".
+    virtual QStringList OptionNames() const { return {}; }
+    // How many file names (arguments without "--") the command takes at most.
+    virtual int FileCount() const { return 0; }
+    virtual void ReadOptions(TToolOptions& options) = 0;
+    // Returns ecSuccess or ecFailure (with the reason written to err).
+    virtual int Execute(QTextStream& out, QTextStream& err) = 0;
 };
-
-// Every sub-command, in the order the general usage lists them.
-const std::vector<TToolCommand>& ToolCommands();

@@ -5,11 +5,15 @@
 
 #include <QRegularExpression>
 
-TToolOptions::TToolOptions(const QStringList& arguments, const QStringList& known)
+TToolOptions::TToolOptions(const QStringList& arguments, const QStringList& known, int fileCount)
 {
     for (int i = 0; i < arguments.size() && m_error.isEmpty(); ++i) {
         const QString& argument = arguments[i];
         if (!argument.startsWith(QLatin1String("--"))) {
+            if (m_files.size() < fileCount) {
+                m_files << argument;
+                continue;
+            }
             Refuse(QStringLiteral("Лишний аргумент: %1").arg(argument));
             break;
         }
@@ -37,6 +41,13 @@ void TToolOptions::Refuse(const QString& reason)
 {
     if (m_error.isEmpty())
         m_error = reason;
+}
+
+QString TToolOptions::RequireFile(const QString& reasonWhenMissing)
+{
+    if (m_files.isEmpty())
+        Refuse(reasonWhenMissing);
+    return m_files.value(0);
 }
 
 std::optional<QString> TToolOptions::Text(const QString& name, bool required)

@@ -9,13 +9,14 @@
 class DateTime;
 class Money;
 
-// The options of a sub-command, each given once as "--name value" or
-// "--name=value". The first mistake found is kept in Error; the readers do
+// The arguments of a sub-command: options, each given once as "--name value"
+// or "--name=value", and up to fileCount file names (arguments without "--"),
+// in any order. The first mistake found is kept in Error; the readers do
 // nothing once there is one, so a command reads everything and checks once.
 class TToolOptions
 {
 public:
-    TToolOptions(const QStringList& arguments, const QStringList& known);
+    TToolOptions(const QStringList& arguments, const QStringList& known, int fileCount = 0);
 
     const QString& Error() const { return m_error; }
     bool Has(const QString& name) const { return m_values.contains(name); }
@@ -29,6 +30,11 @@ public:
     // A date written yyyy-mm-dd.
     void Read(const QString& name, DateTime& value, bool required = true);
 
+    // The file names in the order given.
+    const QStringList& Files() const { return m_files; }
+    // The first file name; without one, the reason is noted as the mistake.
+    QString RequireFile(const QString& reasonWhenMissing);
+
 private:
     // The option's text; nothing when it is absent or there is a mistake already.
     std::optional<QString> Text(const QString& name, bool required);
@@ -37,5 +43,6 @@ private:
     void ReadWith(const QString& name, T& value, bool required, Reader read);
 
     QHash<QString, QString> m_values;
+    QStringList m_files;
     QString m_error;
 };

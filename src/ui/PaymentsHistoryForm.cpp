@@ -6,7 +6,7 @@
 #include "ResultSetTableModel.h"
 #include "ui_PaymentsHistoryForm.h"
 
-#include "data/ResultSet.h"
+#include "sqlite/ResultSet.h"
 #include "domain/Exception.h"
 
 #include <QHeaderView>

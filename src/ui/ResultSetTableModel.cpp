@@ -2,8 +2,8 @@
 
 #include "DisplayFormats.h"
 
-#include "data/ResultSet.h"
-#include "data/ValueForms.h"
+#include "sqlite/ResultSet.h"
+#include "sqlite/ValueForms.h"
 
 #include <QHeaderView>
 #include <QItemSelectionModel>

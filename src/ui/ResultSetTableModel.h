@@ -1,6 +1,6 @@
 #pragma once
 
-#include "data/ResultSet.h"
+#include "sqlite/ResultSet.h"
 
 #include <QAbstractTableModel>
 #include <QPointer>

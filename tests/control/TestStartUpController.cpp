@@ -8,7 +8,7 @@
 #include "control/SingleInstances.h"
 #include "control/StartUpController.h"
 #include "data/DataAccessFacade.h"
-#include "data/SQLiteConnection.h"
+#include "sqlite/SQLiteConnection.h"
 
 #include <QTest>
 

@@ -4,8 +4,8 @@
 //   LongWriteChild FILE payments     - an endless run of payments, each stored on its own
 
 #include "data/DataAccessFacade.h"
-#include "data/SQLiteConnection.h"
-#include "data/TransactionScope.h"
+#include "sqlite/SQLiteConnection.h"
+#include "sqlite/TransactionScope.h"
 #include "domain/PaymentHistoryItem.h"
 #include "domain/PaymentSchedule.h"
 

@@ -1,4 +1,4 @@
-#include "DataTestSupport.h"
+#include "support/DataTestSupport.h"
 
 #include "data/DBVersion.h"
 #include "data/DataExceptions.h"

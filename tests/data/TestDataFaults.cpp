@@ -1,7 +1,7 @@
-#include "DataTestSupport.h"
+#include "support/DataTestSupport.h"
 
-#include "data/DataExceptions.h"
-#include "data/TransactionScope.h"
+#include "sqlite/SQLiteExceptions.h"
+#include "sqlite/TransactionScope.h"
 #include "domain/CreditsList.h"
 #include "domain/Debtor.h"
 #include "domain/PaymentHistoryItem.h"

@@ -1,7 +1,7 @@
-#include "DataTestSupport.h"
+#include "support/DataTestSupport.h"
 
 #include "data/DBVersion.h"
-#include "data/DemoLoanBook.h"
+#include "demo/DemoLoanBook.h"
 #include "domain/Exception.h"
 
 #include <QFileInfo>

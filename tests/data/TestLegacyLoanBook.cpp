@@ -1,6 +1,6 @@
-#include "DataTestSupport.h"
+#include "support/DataTestSupport.h"
 
-#include "data/Cp1251Codec.h"
+#include "sqlite/Cp1251Codec.h"
 #include "domain/Company.h"
 #include "domain/CreditsList.h"
 #include "domain/Debtor.h"

@@ -1,4 +1,4 @@
-#include "DataTestSupport.h"
+#include "support/DataTestSupport.h"
 
 #include "domain/Exception.h"
 

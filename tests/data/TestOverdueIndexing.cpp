@@ -1,4 +1,4 @@
-#include "DataTestSupport.h"
+#include "support/DataTestSupport.h"
 
 #include "domain/Credit.h"
 #include "domain/Debtor.h"

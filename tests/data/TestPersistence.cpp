@@ -1,8 +1,9 @@
-#include "DataTestSupport.h"
+#include "support/DataTestSupport.h"
 
-#include "data/Cp1251Codec.h"
+#include "sqlite/Cp1251Codec.h"
 #include "data/DataExceptions.h"
-#include "data/SQLStatement.h"
+#include "sqlite/SQLiteExceptions.h"
+#include "sqlite/SQLStatement.h"
 #include "domain/Company.h"
 #include "domain/CreditsList.h"
 #include "domain/Debtor.h"

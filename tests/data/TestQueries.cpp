@@ -1,7 +1,7 @@
-#include "DataTestSupport.h"
+#include "support/DataTestSupport.h"
 
 #include "data/DataExceptions.h"
-#include "data/ResultSet.h"
+#include "sqlite/ResultSet.h"
 #include "domain/Credit.h"
 #include "domain/Debtor.h"
 #include "domain/PaymentHistoryItem.h"

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "data/LoanBookFile.h"
-#include "data/SQLiteConnection.h"
+#include "sqlite/SQLiteConnection.h"
 
 #include <QDir>
 #include <QFile>

@@ -4,7 +4,7 @@
 // whose payments the test records; the payments come back as the result set
 // the controller hands to the history dialog.
 
-#include "data/DataTestSupport.h"
+#include "support/DataTestSupport.h"
 #include "domain/Credit.h"
 #include "domain/Debtor.h"
 #include "domain/PaymentHistoryItem.h"

@@ -1,4 +1,4 @@
-#include "data/ValueForms.h"
+#include "sqlite/ValueForms.h"
 
 #include <QTest>
 

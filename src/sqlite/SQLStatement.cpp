@@ -10,6 +10,8 @@
 #include <SQLiteCpp/Statement.h>
 #include <sqlite3.h>
 
+#include <QDateTime>
+
 #include <cmath>
 #include <limits>
 #include <string>
@@ -102,6 +104,46 @@ void TSQLStatement::BindNull(const QString& name)
 {
     if (const int index = ParamIndex(name); index > 0)
         GuardSQLite([&] { m_statement->bind(index); });
+}
+
+void TSQLStatement::BindValue(const QString& name, const QVariant& value)
+{
+    if (!HasParam(name))
+        return;
+    if (value.isNull()) {
+        BindNull(name);
+        return;
+    }
+    switch (value.metaType().id()) {
+    case QMetaType::Double:
+    case QMetaType::Float:
+        BindText(name, ValueForms::RealToText(value.toDouble()));
+        return;
+    case QMetaType::Int:
+    case QMetaType::UInt:
+    case QMetaType::LongLong:
+    case QMetaType::Long:
+    case QMetaType::Short:
+    case QMetaType::Bool:
+        BindInteger(name, value.toLongLong());
+        return;
+    case QMetaType::QDate:
+        BindDateTime(name, DateTime(value.toDate()));
+        return;
+    case QMetaType::QDateTime: {
+        const QDateTime moment = value.toDateTime();
+        BindDateTime(name, DateTime(moment.date(), moment.time()));
+        return;
+    }
+    default:
+        break;
+    }
+    if (value.metaType() == QMetaType::fromType<Money>())
+        BindMoney(name, value.value<Money>());
+    else if (value.metaType() == QMetaType::fromType<DateTime>())
+        BindDateTime(name, value.value<DateTime>());
+    else
+        BindText(name, value.toString());
 }
 
 bool TSQLStatement::Step()

@@ -7,6 +7,7 @@
 #include <QHash>
 #include <QString>
 #include <QStringList>
+#include <QVariant>
 #include <memory>
 
 namespace SQLite {
@@ -41,6 +42,11 @@ public:
     // character the file cannot hold.
     void BindText(const QString& name, const QString& value);
     void BindNull(const QString& name);
+    // Binds by the value's type: a real number as its shortest decimal text
+    // with ".", Money in the money form, DateTime (or a Qt date or date-time)
+    // in the full date-time form, an integer or a flag as an integer, a text as
+    // Windows-1251 text (empty as NULL), a null value as NULL.
+    void BindValue(const QString& name, const QVariant& value);
 
     // Moves to the next row; false when there is none.
     bool Step();

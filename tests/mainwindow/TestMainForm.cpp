@@ -4,7 +4,7 @@
 #include "support/WindowTestSupport.h"
 
 #include "control/SingleInstances.h"
-#include "ui/MainForm.h"
+#include "mainwindow/MainForm.h"
 
 #include <QMenu>
 #include <QMenuBar>

@@ -1,7 +1,6 @@
 #include "ResultSet.h"
 
 #include "Cp1251Codec.h"
-#include "CustomSQLiteDataAccessFacade.h"
 #include "ResultSetExceptions.h"
 #include "SQLStatement.h"
 #include "ValueForms.h"
@@ -82,10 +81,10 @@ void TResultSet::Fetch()
 {
     TSQLStatement statement(m_connection, { EffectiveSQL() });
     for (const auto& [name, value] : m_params)
-        TCustomSQLiteDataAccessFacade::SetParamValue(statement, name, value);
+        statement.BindValue(name, value);
     if (m_filtered && !m_filter.isEmpty())
         for (const auto& [name, value] : m_filterParams)
-            TCustomSQLiteDataAccessFacade::SetParamValue(statement, name, value);
+            statement.BindValue(name, value);
 
     const int columnCount = statement.ColumnCount();
     std::vector<std::unique_ptr<TResultSetColumn>> columns;

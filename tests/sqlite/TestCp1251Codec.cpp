@@ -1,5 +1,5 @@
-#include "data/Cp1251Codec.h"
-#include "data/DataExceptions.h"
+#include "sqlite/Cp1251Codec.h"
+#include "sqlite/SQLiteExceptions.h"
 
 #include <QTest>
 

@@ -1,7 +1,8 @@
-#include "DataTestSupport.h"
+#include "support/DataTestSupport.h"
 
-#include "data/ResultSet.h"
-#include "data/ResultSetExceptions.h"
+#include "sqlite/ResultSet.h"
+#include "sqlite/ResultSetExceptions.h"
+#include "sqlite/SQLiteExceptions.h"
 #include "domain/Debtor.h"
 
 #include <QSignalSpy>

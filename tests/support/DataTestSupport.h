@@ -5,7 +5,7 @@
 
 #include "data/DataAccessFacade.h"
 #include "data/LoanBookFile.h"
-#include "data/SQLiteConnection.h"
+#include "sqlite/SQLiteConnection.h"
 #include "domain/Clock.h"
 #include "domain/PaymentSchedule.h"
 

@@ -1,6 +1,6 @@
 #include "Cp1251Codec.h"
 
-#include "DataExceptions.h"
+#include "SQLiteExceptions.h"
 
 #include <array>
 #include <cerrno>

@@ -18,7 +18,7 @@
 class TSQLiteConnection;
 
 // Named parameters of a statement and their values, bound in the forms of the
-// file (see TCustomSQLiteDataAccessFacade::SetParamValue).
+// file (see TSQLStatement::BindValue).
 using TQueryParams = QList<QPair<QString, QVariant>>;
 
 // The rows a query hands to its caller: a read-only snapshot taken when it is

@@ -1,9 +1,9 @@
 // Prepared statements are kept by the connection and reused by the next
 // statement of the same text: a reused one must behave as a new one.
-#include "DataTestSupport.h"
+#include "support/DataTestSupport.h"
 
-#include "data/DataExceptions.h"
-#include "data/SQLStatement.h"
+#include "sqlite/SQLiteExceptions.h"
+#include "sqlite/SQLStatement.h"
 #include "domain/Debtor.h"
 
 class TestStatementReuse : public QObject

@@ -1,6 +1,6 @@
 #include "MainForm.h"
 
-#include "ApplicationErrors.h"
+#include "ui/ApplicationErrors.h"
 #include "control/HistoryMenu.h"
 #include "control/StartUpController.h"
 #include "domain/Company.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "DataExceptions.h"
+#include "SQLiteExceptions.h"
 
 #include <SQLiteCpp/Exception.h>
 

@@ -1,7 +1,7 @@
-#include "DataTestSupport.h"
+#include "support/DataTestSupport.h"
 
 #include "data/DataExceptions.h"
-#include "data/TransactionScope.h"
+#include "sqlite/TransactionScope.h"
 #include "domain/Credit.h"
 #include "domain/Debtor.h"
 

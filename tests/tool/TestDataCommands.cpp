@@ -1,52 +1,8 @@
-#include "DataTestSupport.h"
+#include "support/DataTestSupport.h"
 
-#include "tool/DataCommands.h"
-
-#include <QTemporaryFile>
-
-#include <cstdio>
-#include <unistd.h>
+#include "tool/ToolCommands.h"
 
 namespace {
-
-// What a command printed on one of the standard streams while it ran.
-class TOutputCapture
-{
-public:
-    explicit TOutputCapture(FILE* stream)
-        : m_stream(stream)
-        , m_fd(fileno(stream))
-    {
-        m_file.open();
-        std::fflush(m_stream);
-        m_saved = dup(m_fd);
-        dup2(m_file.handle(), m_fd);
-    }
-    ~TOutputCapture() { Restore(); }
-
-    QString Text()
-    {
-        Restore();
-        m_file.seek(0);
-        return QString::fromUtf8(m_file.readAll()).trimmed();
-    }
-
-private:
-    void Restore()
-    {
-        if (m_saved < 0)
-            return;
-        std::fflush(m_stream);
-        dup2(m_saved, m_fd);
-        close(m_saved);
-        m_saved = -1;
-    }
-
-    FILE* m_stream;
-    int m_fd;
-    int m_saved = -1;
-    QTemporaryFile m_file;
-};
 
 struct TRun
 {
@@ -55,14 +11,19 @@ struct TRun
     QString err;
 };
 
-TRun Run(int (*command)(const QStringList&), const QStringList& args)
+// varnel-tool run in the test's own process, on the command and its arguments.
+TRun Run(const QString& command, const QStringList& args)
 {
-    TOutputCapture out(stdout);
-    TOutputCapture err(stderr);
+    QString out;
+    QString err;
     TRun run;
-    run.code = command(args);
-    run.out = out.Text();
-    run.err = err.Text();
+    {
+        QTextStream outStream(&out);
+        QTextStream errStream(&err);
+        run.code = RunToolCommand(QStringList { command } + args, outStream, errStream);
+    }
+    run.out = out.trimmed();
+    run.err = err.trimmed();
     return run;
 }
 
@@ -81,18 +42,18 @@ private slots:
     void create()
     {
         const QString path = m_dir.filePath(QStringLiteral("new.s3db"));
-        const TRun made = Run(RunCreateCommand, { path });
+        const TRun made = Run(QStringLiteral("create"), { path });
         QCOMPARE(made.code, 0);
-        QCOMPARE(Run(RunCheckCommand, { path }).out, QStringLiteral("ok"));
+        QCOMPARE(Run(QStringLiteral("check"), { path }).out, QStringLiteral("ok"));
 
         const QByteArray before = DataTest::DumpContent(path);
-        const TRun again = Run(RunCreateCommand, { path });
+        const TRun again = Run(QStringLiteral("create"), { path });
         QCOMPARE(again.code, 1);
         QCOMPARE(again.err, QStringLiteral("Файл «%1» уже существует.").arg(path));
         QCOMPARE(DataTest::DumpContent(path), before);
 
-        QCOMPARE(Run(RunCreateCommand, {}).code, 2);
-        QCOMPARE(Run(RunCreateCommand, { path, path }).code, 2);
+        QCOMPARE(Run(QStringLiteral("create"), {}).code, 2);
+        QCOMPARE(Run(QStringLiteral("create"), { path, path }).code, 2);
     }
 
     void check_data()
@@ -130,7 +91,7 @@ private slots:
         } else if (!setup.isEmpty()) {
             DataTest::RawExec(path, setup);
         }
-        const TRun run = Run(RunCheckCommand, { path });
+        const TRun run = Run(QStringLiteral("check"), { path });
         QCOMPARE(run.code, code);
         QCOMPARE(run.out, out);
         QCOMPARE(run.err, err);
@@ -139,11 +100,11 @@ private slots:
     void checkMissingFile()
     {
         const QString path = m_dir.filePath(QStringLiteral("nowhere.s3db"));
-        const TRun run = Run(RunCheckCommand, { path });
+        const TRun run = Run(QStringLiteral("check"), { path });
         QCOMPARE(run.code, 1);
         QCOMPARE(run.err, QStringLiteral("Файл «%1» не существует.").arg(path));
         QVERIFY(!QFile::exists(path));
-        QCOMPARE(Run(RunCheckCommand, {}).code, 2);
+        QCOMPARE(Run(QStringLiteral("check"), {}).code, 2);
     }
 
     void index()
@@ -154,7 +115,7 @@ private slots:
                           "INSERT INTO Credits (DebtorID) VALUES (1);"
                           "INSERT INTO PaymentSchedule (CreditID, PaymentDate, MustBePaymentSum) "
                           "VALUES (1, '2009-05-11 00:00:00.000', 100), (1, '2009-05-20 00:00:00.000', 200)");
-        const TRun run = Run(RunIndexCommand, { path, QStringLiteral("--today"), QStringLiteral("2009-05-12") });
+        const TRun run = Run(QStringLiteral("index"), { path, QStringLiteral("--today"), QStringLiteral("2009-05-12") });
         QCOMPARE(run.code, 0);
         QCOMPARE(run.err, QString());
         QCOMPARE(DataTest::RawColumn(path, "SELECT WasDelay || ActiveDelay FROM PaymentSchedule"),
@@ -165,7 +126,7 @@ private slots:
                  QByteArray("23"));
 
         // A later day, given before the file name.
-        QCOMPARE(Run(RunIndexCommand, { QStringLiteral("--today"), QStringLiteral("2009-05-18"), path }).code, 0);
+        QCOMPARE(Run(QStringLiteral("index"), { QStringLiteral("--today"), QStringLiteral("2009-05-18"), path }).code, 0);
         QCOMPARE(DataTest::RawColumn(path, "SELECT WasDelay || ActiveDelay FROM PaymentSchedule"),
                  (QList<QByteArray> { "11", "01" }));
     }
@@ -197,7 +158,7 @@ private slots:
                 arg = m_dir.filePath(arg);
         }
         const QByteArray before = DataTest::DumpContent(book);
-        const TRun run = Run(RunIndexCommand, args);
+        const TRun run = Run(QStringLiteral("index"), args);
         QCOMPARE(run.code, code);
         QVERIFY(!run.err.isEmpty());
         QCOMPARE(DataTest::DumpContent(book), before);

@@ -1,0 +1,48 @@
+#include "LoanBookCommand.h"
+
+#include "ToolOptions.h"
+
+#include "data/DBVersion.h"
+#include "data/DataAccessFacade.h"
+#include "sqlite/SQLiteConnection.h"
+
+#include <QFileInfo>
+
+void TLoanBookCommand::ReadOptions(TToolOptions& options)
+{
+    m_fileName = options.RequireFile(FileMissingText());
+    ReadBookOptions(options);
+}
+
+int TLoanBookCommand::Execute(QTextStream& out, QTextStream& err)
+{
+    TDataAccessFacade& facade = *GetDataAccessFacade();
+    int code = ecFailure;
+    try {
+        if (ConnectChecked(facade, err))
+            code = Work(facade, out, err);
+    } catch (...) {
+        facade.Connection().Close();
+        throw;
+    }
+    facade.Connection().Close();
+    return code;
+}
+
+bool TLoanBookCommand::ConnectChecked(TDataAccessFacade& facade, QTextStream& err) const
+{
+    const QString fileName = m_fileName.trimmed();
+    if (!QFileInfo(fileName).isFile()) {
+        err << QStringLiteral("Файл «%1» не существует.").arg(fileName) << '\n';
+        return false;
+    }
+    facade.Connection().Close();
+    facade.Connection().SetFileName(fileName);
+    facade.Connection().Open();
+    IDBVersionRef found;
+    if (facade.VerifyDBVersion(RequiredDBVersion(), found))
+        return true;
+    err << (found ? DescribeVersion(found.get()) : QStringLiteral("Не найдена информация о типе и версии базы данных."))
+        << '\n';
+    return false;
+}
