@@ -5,6 +5,7 @@
 #include "DemoCommand.h"
 #include "IndexCommand.h"
 #include "ScheduleCommand.h"
+#include "VersionCommand.h"
 
 namespace {
 
@@ -17,6 +18,7 @@ std::vector<std::unique_ptr<TToolCommand>> MakeCommands()
     commands.push_back(std::make_unique<TCheckCommand>());
     commands.push_back(std::make_unique<TIndexCommand>());
     commands.push_back(std::make_unique<TDemoCommand>());
+    commands.push_back(std::make_unique<TVersionCommand>());
     return commands;
 }
 
