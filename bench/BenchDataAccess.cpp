@@ -12,7 +12,10 @@
 // recorded statements are timed. The table shows the medians and their ratio
 // (facade / bare). --only keeps the operations whose name contains the text
 // (for profiling one of them).
+#include "BenchDebtorsList.h"
 #include "StatementRecorder.h"
+
+#include "control/SystemController.h"
 
 #include "data/DataAccessFacade.h"
 #include "demo/DemoLoanBook.h"
@@ -23,7 +26,7 @@
 #include "domain/PaymentHistoryItem.h"
 #include "domain/PaymentSchedule.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -42,13 +45,6 @@ namespace {
 
 // The demo book's "today"; fixed, so that a book made on another day serves as well.
 const DateTime BookNow(QDate(2025, 6, 15), QTime(8, 0));
-
-struct TOperation
-{
-    QString Name;
-    int Calls;
-    std::function<qint64()> Run; // through the facade; returns something read
-};
 
 struct TResult
 {
@@ -147,7 +143,7 @@ QString EnsureBook(const QString& folder, int debtors, QTextStream& out)
 
 int main(int argc, char* argv[])
 {
-    QCoreApplication app(argc, argv);
+    QApplication app(argc, argv);
     QTextStream out(stdout);
     QString folder = QDir::temp().filePath(QStringLiteral("varnel-bench"));
     int debtors = 20000;
@@ -179,7 +175,8 @@ int main(int argc, char* argv[])
             throw std::runtime_error("cannot copy the demo book");
         QFile::setPermissions(work, QFile::ReadOwner | QFile::WriteOwner);
 
-        TDataAccessFacade facade;
+        // The program's own facade: the controller works through it.
+        TDataAccessFacade& facade = *GetDataAccessFacade();
         facade.Connection().SetFileName(work);
         facade.Connection().Open();
         sqlite3* bare = nullptr;
@@ -191,7 +188,11 @@ int main(int argc, char* argv[])
         const std::vector<int> creditIDs = SomeIDs(Scalar(bare, "SELECT Max(CreditID) FROM Credits"), 500, 12);
         const std::vector<int> paidIDs = SomeIDs(Scalar(bare, "SELECT Max(CreditID) FROM Credits"), 20, 13);
 
-        const std::vector<TOperation> operations {
+        // The list as the main window has it, without a window to show it in.
+        TSystemController& controller = SystemController();
+        std::vector<int> rows = SomeIDs(controller.DebtorsList()->RowCount() - 1, 500, 14);
+
+        std::vector<TOperation> operations {
             { QStringLiteral("Список должников: открыть и прочитать"), 1,
               [&] { return ReadAll(*facade.OpenDebtorsListQuery()); } },
             { QStringLiteral("UpdateSchedulesDelay"), 1,
@@ -239,6 +240,8 @@ int main(int argc, char* argv[])
                   return units;
               } },
         };
+        for (TOperation& operation : DebtorsListOperations(controller, rows))
+            operations.push_back(std::move(operation));
 
         out << QStringLiteral("База: %1 (должников %2, кредитов %3, строк графика %4); повторов: %5")
                    .arg(book)
@@ -263,6 +266,7 @@ int main(int argc, char* argv[])
                 << Qt::endl;
         }
         sqlite3_close(bare);
+        FreeSystemController();
         facade.Connection().Close();
         QFile::remove(work);
     } catch (const Exception& error) {

@@ -1,5 +1,7 @@
 #include "VarnelApplication.h"
 
+#include "IconTheme.h"
+
 #include "domain/ProgramVersion.h"
 #include "ui/ApplicationErrors.h"
 
@@ -15,6 +17,7 @@ TVarnelApplication::TVarnelApplication(int& argc, char** argv)
     // closing one of those must not end the program. The main window ends
     // it when it closes.
     setQuitOnLastWindowClosed(false);
+    UseIconTheme(QStringLiteral("Adwaita"));
     // Qt's own texts (standard buttons, the file dialog) speak the program's language.
     auto* translator = new QTranslator(this);
     if (translator->load(QLocale(QLocale::Russian, QLocale::Russia), QStringLiteral("qtbase"), QStringLiteral("_"),

@@ -3,10 +3,12 @@
 #include "HistoryManager.h"
 #include "SimpleSettingsManager.h"
 #include "StartUpController.h"
+#include "SystemController.h"
 #include "data/DataAccessFacade.h"
 
 void FreeSingleInstances()
 {
+    FreeSystemController();
     FreeStartUpController();
     FreeHistoryManager();
     FreeSettingsManager();

@@ -1,7 +1,7 @@
 #pragma once
 
 // Destroys the program's single instances at its end, in the order their
-// work requires: the start-up controller, the recent-databases list, the
+// work requires: the system controller, the start-up controller, the recent-databases list, the
 // settings store (which writes the settings file now), then the data-access
 // facade (which closes the database).
 void FreeSingleInstances();

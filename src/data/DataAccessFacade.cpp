@@ -1,6 +1,7 @@
 #include "DataAccessFacade.h"
 
 #include "DataExceptions.h"
+#include "sqlite/NamePrefixFunction.h"
 #include "sqlite/SQLStatement.h"
 #include "sqlite/SQLiteConnection.h"
 #include "sqlite/TransactionScope.h"
@@ -23,7 +24,11 @@ void FreeDataAccessFacade()
     g_facade.reset();
 }
 
-TDataAccessFacade::TDataAccessFacade() = default;
+TDataAccessFacade::TDataAccessFacade()
+{
+    // The debtors list's name filter compares in SQL with this function.
+    RegisterNamePrefixFunction();
+}
 
 TDataAccessFacade::~TDataAccessFacade() = default;
 

@@ -96,6 +96,13 @@ public:
     std::unique_ptr<TResultSet> OpenStatisticsQuery();
     std::unique_ptr<TResultSet> OpenCreditScheduleQuery(int creditID);
     std::unique_ptr<TResultSet> OpenDebtorsListQuery();
+    // Conditions of the debtors list (DataAccessFacadeDebtorsList.cpp); each
+    // replaces the list's condition, closing it when the condition changes.
+    // Surnames beginning with the typed text, letter case aside; an empty text clears the condition.
+    static void FilterDebtorsByName(TResultSet* debtorsList, const QString& surnamePrefix);
+    // Debtors with an open overdue instalment.
+    static void FilterProbableDefaulters(TResultSet* debtorsList);
+    static void ClearDebtorsFilter(TResultSet* debtorsList);
     std::unique_ptr<TResultSet> OpenDebtorsForDateQuery(const DateTime& date);
     std::unique_ptr<TResultSet> OpenInsolventQuery(const DateTime& date);
     // The first and the last day of the month; raises for a month outside

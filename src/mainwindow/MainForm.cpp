@@ -1,17 +1,36 @@
 #include "MainForm.h"
 
-#include "ui/ApplicationErrors.h"
+#include "DebtorDetailsTree.h"
+#include "DebtorsGridModel.h"
+#include "LegendPanel.h"
+#include "MainFormIcons.h"
+#include "SelectionLook.h"
+
 #include "control/HistoryMenu.h"
 #include "control/StartUpController.h"
+#include "control/SystemController.h"
 #include "domain/Company.h"
+#include "domain/CreditsList.h"
+#include "domain/Debtor.h"
+#include "ui/ApplicationErrors.h"
+#include "ui/CreditsListPresentation.h"
 #include "ui_MainForm.h"
 
+#include <QAbstractEventDispatcher>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QGuiApplication>
+#include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMouseEvent>
 #include <QScreen>
 
 namespace {
+
 // A status bar panel of a preferred width that gives way on a narrow screen.
 class TStatusPanel : public QLabel
 {
@@ -24,6 +43,10 @@ public:
 private:
     int m_width;
 };
+
+// Room the legend leaves to the grid's edges.
+constexpr int LegendMargin = 2;
+
 }
 
 TMainForm::TMainForm(QWidget* parent)
@@ -31,20 +54,178 @@ TMainForm::TMainForm(QWidget* parent)
     , ui(std::make_unique<Ui::TMainForm>())
 {
     ui->setupUi(this);
+    FormCreate();
+}
+
+TMainForm::~TMainForm() = default;
+
+void TMainForm::FormCreate()
+{
     m_databasePanel = new TStatusPanel(DatabasePanelWidth, ui->StatusBar);
     m_databasePanel->setObjectName(QStringLiteral("DatabasePanel"));
     m_companyPanel = new TStatusPanel(CompanyPanelWidth, ui->StatusBar);
     m_companyPanel->setObjectName(QStringLiteral("CompanyPanel"));
     ui->StatusBar->addWidget(m_databasePanel);
     ui->StatusBar->addWidget(m_companyPanel);
-    connect(ui->ExitAction, &QAction::triggered, this, &TMainForm::ExitActionExecute);
+
+    // The details panel and the credits keep their size; the grid takes the rest.
+    ui->DetailsSplitter->setStretchFactor(0, 1);
+    ui->DetailsSplitter->setStretchFactor(1, 0);
+    ui->DetailsSplitter->setSizes({width() - DetailsPanelWidth, DetailsPanelWidth});
+    ui->MainAreaSplitter->setStretchFactor(0, 1);
+    ui->MainAreaSplitter->setStretchFactor(1, 0);
+    ui->MainAreaSplitter->setSizes({height() - CreditsPanelHeight, CreditsPanelHeight});
+
+    SetupDebtorsGrid();
+    SetupCreditsList();
+    SetupDetailsTree();
+    SetupFilters();
+    SetupPopupMenus();
+    SetCommandIcons(this);
+    ConnectCommands();
+
+    // The enabling rules run whenever the program has nothing else to do.
+    if (QAbstractEventDispatcher* dispatcher = QAbstractEventDispatcher::instance(thread()))
+        connect(dispatcher, &QAbstractEventDispatcher::aboutToBlock, this, &TMainForm::UpdateActions);
+    UpdateActions();
 
     // Hidden until a loan book is accepted, and maximised when it appears.
     m_firstShow = true;
     setWindowState(Qt::WindowMaximized);
 }
 
-TMainForm::~TMainForm() = default;
+void TMainForm::SetupDebtorsGrid()
+{
+    m_debtorsModel = new TDebtorsGridModel(this);
+    m_debtorsModel->Bind(ui->DBGrid1);
+    KeepLineColoursInSelection(ui->DBGrid1);
+    ui->DBGrid1->viewport()->installEventFilter(this);
+    // The legend lies over the grid's top-left corner.
+    m_legendPanel = new TLegendPanel(ui->DBGrid1);
+    connect(ui->Label2, &TLinkLabel::Clicked, this, &TMainForm::Label2Click);
+}
+
+void TMainForm::SetupCreditsList()
+{
+    SetupCreditsListColumns(ui->CreditsListView, {60, 80, 100, 100, 100, 100, 100, 100}, 1);
+    KeepLineColoursInSelection(ui->CreditsListView);
+    ui->CreditsListView->viewport()->installEventFilter(this);
+}
+
+void TMainForm::SetupDetailsTree()
+{
+    ui->DebtorsTreeView->installEventFilter(this);
+}
+
+void TMainForm::SetupFilters()
+{
+    ui->NameFilterEdit->SetInsideHint(QStringLiteral("Начните набирать"));
+    ui->NameFilterEdit->SetInsideHintColor(QColor(192, 192, 192));
+    ui->NameFilterEdit->SetIsClearOnEnter(true);
+    ui->NameFilterEdit->SetTypeWaitTimeMs(NameFilterPauseMs);
+    connect(ui->NameFilterEdit, &TConstraintedEdit::OnTypoStop, this, &TMainForm::NameFilterEditTypoStop);
+
+    ui->FilterComboBox->setCurrentIndex(0);
+    // A typed text is no item: it is told apart from a choice by its index.
+    ui->FilterComboBox->setCompleter(nullptr);
+    connect(ui->FilterComboBox, &QComboBox::activated, this, &TMainForm::FilterComboBoxChange);
+    connect(ui->FilterComboBox->lineEdit(), &QLineEdit::textEdited, this, [this] { FilterComboBoxChange(-1); });
+}
+
+void TMainForm::SetupPopupMenus()
+{
+    m_creditsPopupMenu = new QMenu(this);
+    m_creditsPopupMenu->setObjectName(QStringLiteral("CreditsPopupMenu"));
+    m_creditsPopupMenu->addAction(ui->ShowCreditAction);
+    m_creditsPopupMenu->setDefaultAction(ui->ShowCreditAction);
+    m_creditsPopupMenu->addAction(ui->ShowCreditPaymentsHistoryAction);
+    m_creditsPopupMenu->addSeparator();
+    m_creditsPopupMenu->addAction(ui->MakeCreditPaymentAction);
+    m_creditsPopupMenu->addSeparator();
+    m_creditsPopupMenu->addAction(ui->DeleteCreditAction);
+
+    m_debtorsPopupMenu = new QMenu(this);
+    m_debtorsPopupMenu->setObjectName(QStringLiteral("DebtorsPopupMenu"));
+    m_debtorsPopupMenu->addAction(ui->EditDebtorAction);
+    m_debtorsPopupMenu->setDefaultAction(ui->EditDebtorAction);
+    m_debtorsPopupMenu->addSeparator();
+    m_debtorsPopupMenu->addAction(ui->AddCreditAction);
+    m_debtorsPopupMenu->addAction(ui->MakeDebtorPaymentAction);
+    m_debtorsPopupMenu->addSeparator();
+    m_debtorsPopupMenu->addAction(ui->DeleteDebtorAction);
+
+    m_treePopupMenu = new QMenu(this);
+    m_treePopupMenu->setObjectName(QStringLiteral("TreePopupMenu"));
+    m_treePopupMenu->addAction(ui->CopyNodeAction);
+    m_treePopupMenu->addSeparator();
+    m_treePopupMenu->addAction(ui->OpenMapAction);
+
+    const auto popUp = [this](QAbstractItemView* view, QMenu* menu) {
+        connect(view, &QWidget::customContextMenuRequested, menu, [this, view, menu](const QPoint& position) {
+            UpdateActions();
+            menu->popup(view->viewport()->mapToGlobal(position));
+        });
+    };
+    popUp(ui->CreditsListView, m_creditsPopupMenu);
+    popUp(ui->DBGrid1, m_debtorsPopupMenu);
+    popUp(ui->DebtorsTreeView, m_treePopupMenu);
+}
+
+void TMainForm::Forward(QAction* action, void (TSystemController::*operation)())
+{
+    connect(action, &QAction::triggered, this, [operation] {
+        // Before the first show there is no loan book and no controller.
+        if (SystemControllerExists())
+            (SystemController().*operation)();
+    });
+}
+
+void TMainForm::ForwardWithSelectedCredit(QAction* action, void (TSystemController::*operation)(int))
+{
+    connect(action, &QAction::triggered, this, [this, operation] {
+        const int index = SelectedCreditIndex();
+        if (index >= 0 && SystemControllerExists())
+            (SystemController().*operation)(index);
+    });
+}
+
+void TMainForm::ConnectCommands()
+{
+    connect(ui->MakeDebtorPaymentAction, &QAction::triggered, this, [this] {
+        if (SystemControllerExists())
+            SystemController().MakeDebtorPayment(SelectedCreditIndex());
+    });
+    connect(ui->ExitAction, &QAction::triggered, this, &TMainForm::ExitActionExecute);
+    Forward(ui->AddDebtorAction, &TSystemController::AddDebtor);
+    Forward(ui->AddCreditAction, &TSystemController::AddCredit);
+    ForwardWithSelectedCredit(ui->ShowCreditPaymentsHistoryAction, &TSystemController::ShowPaymentHistory);
+    Forward(ui->UpdateSchedulesDelayAction, &TSystemController::RunOverdueIndexing);
+    Forward(ui->EditDebtorAction, &TSystemController::EditDebtor);
+    ForwardWithSelectedCredit(ui->ShowCreditAction, &TSystemController::ShowCredit);
+    Forward(ui->EditCompanyInfoAction, &TSystemController::EditCompanyInfo);
+    Forward(ui->DeleteDebtorAction, &TSystemController::DeleteCurrentDebtor);
+    ForwardWithSelectedCredit(ui->DeleteCreditAction, &TSystemController::DeleteCreditAt);
+    Forward(ui->ShowAboutFormAction, &TSystemController::ShowAbout);
+    connect(ui->ConnectToDataBaseAction, &QAction::triggered, this, [] {
+        if (SystemControllerExists())
+            SystemController().SwitchDatabase(QString());
+    });
+    Forward(ui->UpdateAction, &TSystemController::RefreshAll);
+    Forward(ui->BuildDebtorsForDateReportAction, &TSystemController::BuildDebtorsForDateReport);
+    connect(ui->CopyNodeAction, &QAction::triggered, this, &TMainForm::CopyNodeActionExecute);
+    Forward(ui->BuildAheadStatementReportAction, &TSystemController::BuildAheadStatementReport);
+    Forward(ui->BuildRespiteStatementReportAction, &TSystemController::BuildRespiteStatementReport);
+    ForwardWithSelectedCredit(ui->MakeCreditPaymentAction, &TSystemController::MakeCreditPayment);
+    Forward(ui->BuildAllInsolventReportAction, &TSystemController::BuildAllInsolventReport);
+    Forward(ui->BuildPaymentsForDateReport, &TSystemController::BuildPaymentsForDateReport);
+    Forward(ui->BuildStatisticsReportAction, &TSystemController::BuildStatisticsReport);
+    Forward(ui->OpenMapAction, &TSystemController::OpenDebtorOnMap);
+    Forward(ui->PlayGameAction, &TSystemController::PlayGame);
+    Forward(ui->BuildMonthForecastReportAction, &TSystemController::BuildMonthForecastReport);
+    // "Помощь" under "Помощь" has no command behind it.
+
+    ui->MainMenu->SetOnDynamicItemClick([this](QObject* sender) { MainMenuDynamicItemClick(sender); });
+}
 
 void TMainForm::setVisible(bool visible)
 {
@@ -76,12 +257,12 @@ void TMainForm::FormShow()
         setGeometry(screen->availableGeometry());
     setWindowState(windowState() | Qt::WindowMaximized);
     QMainWindow::setVisible(true);
-    OpenSession();
-}
-
-void TMainForm::OpenSession()
-{
-    ShowDatabaseInfo(StartUpController()->ConnectedFileName(), nullptr);
+    try {
+        SystemController(this, this).CheckOverdueIndexing();
+    } catch (...) {
+        // The loan book is open; the window stays and the user may try again (F5).
+        HandleApplicationException();
+    }
 }
 
 void TMainForm::ShowDatabaseInfo(const QString& fileName, const TCompany* company)
@@ -91,11 +272,37 @@ void TMainForm::ShowDatabaseInfo(const QString& fileName, const TCompany* compan
         m_companyPanel->setText(QStringLiteral("Фирма: %1").arg(company->CompanyName));
 }
 
+void TMainForm::SetDebtorsDataSet(TResultSet* dataSet)
+{
+    if (dataSet)
+        m_debtorsModel->SetResultSet(dataSet);
+}
+
+void TMainForm::ShowCredits(const TCreditsList* credits)
+{
+    FillCreditsList(credits, ui->CreditsListView);
+    // A column only widens for a value it would cut (a long contract number).
+    QTreeWidget* list = ui->CreditsListView;
+    for (int column = 0; column < list->columnCount(); ++column) {
+        const int width = list->columnWidth(column);
+        list->resizeColumnToContents(column);
+        if (list->columnWidth(column) < width)
+            list->setColumnWidth(column, width);
+    }
+}
+
+void TMainForm::ShowDebtorDetails(const TDebtor* debtor)
+{
+    if (debtor)
+        FillDebtorDetails(ui->DebtorsTreeView, *debtor);
+}
+
 void TMainForm::RefreshHistoryMenu(THistoryManager&, const QStringList& entries)
 {
-    // Only a window that has the recent-databases submenu lists them.
-    if (ui->MainMenu->FindItem(HistoryMenuCaption))
-        FillHistoryMenu(*ui->MainMenu, entries);
+    FillHistoryMenu(*ui->MainMenu, entries);
+    for (QAction* item : ui->HistoryMenuItem->actions())
+        if (auto* dynamicItem = qobject_cast<TDynamicMenuItem*>(item))
+            dynamicItem->setIcon(ImageIndexIcon(dynamicItem->ImageIndex()));
 }
 
 QString TMainForm::DatabasePanelText() const
@@ -106,6 +313,146 @@ QString TMainForm::DatabasePanelText() const
 QString TMainForm::CompanyPanelText() const
 {
     return m_companyPanel->text();
+}
+
+int TMainForm::SelectedCreditIndex() const
+{
+    const QList<QTreeWidgetItem*> selected = ui->CreditsListView->selectedItems();
+    return selected.isEmpty() ? -1 : ui->CreditsListView->indexOfTopLevelItem(selected.first());
+}
+
+const TCredit* TMainForm::SelectedCredit() const
+{
+    const QList<QTreeWidgetItem*> selected = ui->CreditsListView->selectedItems();
+    return selected.isEmpty() ? nullptr : CreditOfLine(selected.first());
+}
+
+void TMainForm::UpdateActions()
+{
+    ConcreateCreditActionUpdate(ui->ShowCreditPaymentsHistoryAction);
+    ConcreateCreditActionUpdate(ui->ShowCreditAction);
+    ConcreateCreditActionUpdate(ui->DeleteCreditAction);
+    MakeCreditPaymentActionUpdate(ui->MakeCreditPaymentAction);
+    CopyNodeActionUpdate(ui->CopyNodeAction);
+}
+
+void TMainForm::ConcreateCreditActionUpdate(QAction* action)
+{
+    action->setEnabled(SelectedCreditIndex() >= 0);
+}
+
+void TMainForm::MakeCreditPaymentActionUpdate(QAction* action)
+{
+    ConcreateCreditActionUpdate(action);
+    if (action->isEnabled()) {
+        const TCredit* credit = SelectedCredit();
+        action->setEnabled(credit && !credit->IsPaidOff());
+    }
+}
+
+void TMainForm::CopyNodeActionUpdate(QAction* action)
+{
+    const QTreeWidgetItem* node = ui->DebtorsTreeView->currentItem();
+    action->setEnabled(node && node->isSelected());
+}
+
+void TMainForm::ExecuteAction(QAction* action)
+{
+    UpdateActions();
+    action->trigger();
+}
+
+void TMainForm::Label2Click()
+{
+    // Just below the grid's titles, whatever their height in this font.
+    const QHeaderView* titles = ui->DBGrid1->horizontalHeader();
+    m_legendPanel->move(ui->DBGrid1->frameWidth() + LegendMargin,
+                        ui->DBGrid1->frameWidth() + titles->height() + LegendMargin);
+    m_legendPanel->Toggle();
+}
+
+void TMainForm::DBGrid1DblClick()
+{
+    ExecuteAction(ui->EditDebtorAction);
+}
+
+void TMainForm::DBGrid1MouseUp(Qt::MouseButton button)
+{
+    if (button == Qt::MiddleButton)
+        ExecuteAction(ui->MakeDebtorPaymentAction);
+}
+
+bool TMainForm::DebtorsTreeViewKeyDown(const QKeyEvent& key)
+{
+    if (key.key() == Qt::Key_C && (key.modifiers() & ~Qt::KeypadModifier) == Qt::ControlModifier) {
+        ExecuteAction(ui->CopyNodeAction);
+        return true;
+    }
+    // The tree's own copy (of any copy key) would bypass the command.
+    return key.matches(QKeySequence::Copy);
+}
+
+void TMainForm::CreditsListViewDblClick()
+{
+    ExecuteAction(ui->ShowCreditAction);
+}
+
+void TMainForm::FilterComboBoxChange(int itemIndex)
+{
+    if (SystemControllerExists())
+        SystemController().ApplyListFilter(itemIndex);
+}
+
+void TMainForm::NameFilterEditTypoStop()
+{
+    if (SystemControllerExists())
+        SystemController().ApplyNameFilter(ui->NameFilterEdit->text());
+}
+
+void TMainForm::MainMenuDynamicItemClick(QObject* sender)
+{
+    if (auto* item = qobject_cast<TDynamicMenuItem*>(sender); item && SystemControllerExists())
+        SystemController().OpenRecentDatabase(item->Tag());
+}
+
+void TMainForm::CopyNodeActionExecute()
+{
+    const QTreeWidgetItem* node = ui->DebtorsTreeView->currentItem();
+    if (!node || !node->isSelected())
+        return;
+    // Unicode text on the clipboard reads the same under every keyboard
+    // layout, so no layout is switched around the copy here.
+    QGuiApplication::clipboard()->setText(node->text(0));
+}
+
+bool TMainForm::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == ui->DBGrid1->viewport()) {
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        switch (event->type()) {
+        case QEvent::MouseButtonPress:
+            // The middle button pays for the debtor at hand: it moves no row,
+            // so the credit selected below stays selected.
+            return mouse->button() == Qt::MiddleButton;
+        case QEvent::MouseButtonRelease:
+            DBGrid1MouseUp(mouse->button());
+            return mouse->button() == Qt::MiddleButton;
+        case QEvent::MouseButtonDblClick:
+            if (mouse->button() == Qt::LeftButton)
+                DBGrid1DblClick();
+            return mouse->button() == Qt::MiddleButton;
+        default:
+            break;
+        }
+    } else if (watched == ui->CreditsListView->viewport()) {
+        // The first click of the two has selected the line under the mouse.
+        if (event->type() == QEvent::MouseButtonDblClick
+            && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)
+            CreditsListViewDblClick();
+    } else if (watched == ui->DebtorsTreeView && event->type() == QEvent::KeyPress) {
+        return DebtorsTreeViewKeyDown(*static_cast<QKeyEvent*>(event));
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void TMainForm::closeEvent(QCloseEvent* event)

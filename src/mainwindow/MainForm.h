@@ -1,29 +1,45 @@
 #pragma once
 
 #include "control/IDBInfoViewInterface.h"
+#include "control/IDebtorsViewInterface.h"
 #include "control/IHistoryMenuView.h"
 
 #include <QMainWindow>
 #include <memory>
 
+class QAction;
 class QLabel;
+class QMenu;
+class TCredit;
+class TDebtorsGridModel;
+class TLegendPanel;
+class TSystemController;
 
 namespace Ui {
 class TMainForm;
 }
 
-// The program's only permanent window. It is created hidden and maximised;
-// its first show connects to the loan book and shows it only when one was
-// accepted, otherwise the program ends without a window. It holds no
-// business logic: commands go to the controllers, which drive it back
-// through its view interfaces.
-class TMainForm : public QMainWindow, public IDBInfoViewInterface, public IHistoryMenuView
+// The program's only permanent window: the debtors grid, the selected
+// debtor's credits below it, the debtor's details on the right, the open
+// loan book and company in the status bar. It is created hidden and
+// maximised; its first show connects to the loan book and shows it only when
+// one was accepted, otherwise the program ends without a window.
+//
+// It holds no business logic: every command goes to the system controller,
+// which drives the window back through its view interfaces.
+class TMainForm : public QMainWindow,
+                  public IDBInfoViewInterface,
+                  public IDebtorsViewInterface,
+                  public IHistoryMenuView
 {
     Q_OBJECT
 
 public:
     static const int DatabasePanelWidth = 800;
     static const int CompanyPanelWidth = 200;
+    static const int DetailsPanelWidth = 223;
+    static const int CreditsPanelHeight = 179;
+    static const int NameFilterPauseMs = 500;
 
     explicit TMainForm(QWidget* parent = nullptr);
     ~TMainForm() override;
@@ -32,22 +48,63 @@ public:
     void setVisible(bool visible) override;
 
     void ShowDatabaseInfo(const QString& fileName, const TCompany* company) override;
+    void SetDebtorsDataSet(TResultSet* dataSet) override;
+    void ShowCredits(const TCreditsList* credits) override;
+    void ShowDebtorDetails(const TDebtor* debtor) override;
     void RefreshHistoryMenu(THistoryManager& manager, const QStringList& entries) override;
 
     // The texts of the two status bar panels: the loan book and the company.
     QString DatabasePanelText() const;
     QString CompanyPanelText() const;
 
+    // The commands' enabling rules, run whenever the program becomes idle.
+    void UpdateActions();
+
 protected:
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void FormCreate();
     void FormShow();
-    // What follows an accepted loan book.
-    void OpenSession();
+    void SetupDebtorsGrid();
+    void SetupCreditsList();
+    void SetupDetailsTree();
+    void SetupFilters();
+    void SetupPopupMenus();
+    void ConnectCommands();
+    // The command calls the controller's operation, once there is a controller.
+    void Forward(QAction* action, void (TSystemController::*operation)());
+    void ForwardWithSelectedCredit(QAction* action, void (TSystemController::*operation)(int));
+
+    // Index of the selected line of the credits list (that of the credit in
+    // the controller's list), -1 when none.
+    int SelectedCreditIndex() const;
+    const TCredit* SelectedCredit() const;
+
+    void ConcreateCreditActionUpdate(QAction* action);
+    void MakeCreditPaymentActionUpdate(QAction* action);
+    void CopyNodeActionUpdate(QAction* action);
+
+    void Label2Click();
+    void DBGrid1DblClick();
+    void DBGrid1MouseUp(Qt::MouseButton button);
+    bool DebtorsTreeViewKeyDown(const QKeyEvent& key);
+    void CreditsListViewDblClick();
+    void FilterComboBoxChange(int itemIndex);
+    void NameFilterEditTypoStop();
+    void MainMenuDynamicItemClick(QObject* sender);
+    void CopyNodeActionExecute();
     void ExitActionExecute();
+    // Runs the command's enabling rule first, as a user would find it.
+    void ExecuteAction(QAction* action);
 
     std::unique_ptr<Ui::TMainForm> ui;
+    TDebtorsGridModel* m_debtorsModel;
+    TLegendPanel* m_legendPanel;
+    QMenu* m_creditsPopupMenu;
+    QMenu* m_debtorsPopupMenu;
+    QMenu* m_treePopupMenu;
     QLabel* m_databasePanel;
     QLabel* m_companyPanel;
     bool m_firstShow = true;

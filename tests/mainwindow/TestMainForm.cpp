@@ -45,18 +45,25 @@ class TestMainForm : public QObject
     std::unique_ptr<TStartupSandbox> m_sandbox;
 
     QDir Dir() const { return m_sandbox->Dir(); }
-    // Shows the window as main() does, then, if it appeared, chooses "Выход".
+    // Shows the window as main() does, then, once the start is over (the
+    // overdue indexing of a new book included) and if the window appeared,
+    // chooses "Выход".
     TStartOutcome Start(TMainForm& form)
     {
         TStartOutcome outcome;
         QTimer::singleShot(0, &form, &QWidget::show);
-        QTimer::singleShot(0, &form, [&] {
+        std::function<void()> look = [&] {
+            if (QApplication::activeModalWidget()) {
+                QTimer::singleShot(10, &form, look);
+                return;
+            }
             outcome.shown = form.isVisible();
             outcome.maximised = form.isMaximized();
             outcome.databasePanel = form.DatabasePanelText();
             if (outcome.shown)
                 form.findChild<QAction*>(QStringLiteral("ExitAction"))->trigger();
-        });
+        };
+        QTimer::singleShot(0, &form, look);
         outcome.exitCode = QCoreApplication::exec();
         return outcome;
     }
@@ -75,11 +82,6 @@ private slots:
         QCOMPARE(form.windowTitle(), QStringLiteral("Varnel"));
         QVERIFY(!form.isVisible());
         QVERIFY(form.windowState().testFlag(Qt::WindowMaximized));
-        const QList<QAction*> menus = form.menuBar()->actions();
-        QCOMPARE(menus.size(), 1);
-        QCOMPARE(menus[0]->text(), QStringLiteral("Файл"));
-        QCOMPARE(menus[0]->menu()->actions().size(), 1);
-        QCOMPARE(menus[0]->menu()->actions()[0]->text(), QStringLiteral("Выход"));
     }
 
     void start_data()

@@ -1,6 +1,24 @@
-#include "ToolRun.h"
+#include "tool/ToolCommands.h"
 
 #include <QTest>
+
+namespace {
+struct TRun
+{
+    int code = 0;
+    QString out;
+    QString err;
+};
+
+TRun Run(const QStringList& arguments)
+{
+    TRun run;
+    QTextStream out(&run.out);
+    QTextStream err(&run.err);
+    run.code = RunToolCommand(arguments, out, err);
+    return run;
+}
+}
 
 // "varnel-tool --version" prints the build's version, as "varnel --version" does.
 class TestVersionCommand : public QObject
@@ -10,22 +28,22 @@ class TestVersionCommand : public QObject
 private slots:
     void PrintsTheBuildsVersion()
     {
-        const Run run = RunTool({QStringLiteral("--version")});
-        QCOMPARE(run.ExitCode, 0);
-        QCOMPARE(run.Out, QStringLiteral("varnel-tool " VARNEL_EXPECTED_VERSION "\n"));
-        QCOMPARE(run.Err, QString());
+        const TRun run = Run({QStringLiteral("--version")});
+        QCOMPARE(run.code, 0);
+        QCOMPARE(run.out, QStringLiteral("varnel-tool " VARNEL_EXPECTED_VERSION "\n"));
+        QCOMPARE(run.err, QString());
     }
 
     void TakesNoArguments()
     {
-        const Run run = RunTool({QStringLiteral("--version"), QStringLiteral("book.s3db")});
-        QCOMPARE(run.ExitCode, 2);
-        QVERIFY2(run.Err.contains(QStringLiteral("Использование: varnel-tool --version")), qPrintable(run.Err));
+        const TRun run = Run({QStringLiteral("--version"), QStringLiteral("book.s3db")});
+        QCOMPARE(run.code, 2);
+        QVERIFY2(run.err.contains(QStringLiteral("Использование: varnel-tool --version")), qPrintable(run.err));
     }
 
     void ListedAmongTheCommands()
     {
-        QVERIFY(RunTool({}).Err.contains(QStringLiteral("Использование: varnel-tool --version")));
+        QVERIFY(Run({}).err.contains(QStringLiteral("Использование: varnel-tool --version")));
     }
 };
 

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QString>
+
+#include <functional>
+
+// One measured operation: run once with its statements recorded, then timed
+// against the same statements run bare.
+struct TOperation
+{
+    QString Name;
+    int Calls;
+    std::function<qint64()> Run; // through the program's code; returns something read
+};

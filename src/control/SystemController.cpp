@@ -1,0 +1,158 @@
+#include "SystemController.h"
+
+#include "HistoryManager.h"
+#include "IDBInfoViewInterface.h"
+#include "IDebtorsViewInterface.h"
+#include "ReportPrinterFactory.h"
+#include "SimpleSettingsManager.h"
+#include "data/DataAccessFacade.h"
+#include "domain/PaymentSchedule.h"
+
+#include <QTimer>
+
+namespace {
+std::unique_ptr<TSystemController> g_systemController;
+}
+
+TSystemController::TSystemController(IDebtorsViewInterface* debtorsView, IDBInfoViewInterface* dbInfoView)
+    : m_debtorsView(debtorsView)
+    , m_dbInfoView(dbInfoView)
+    , m_overdueTimer(new QTimer(this))
+    , m_printer(CreateReportPrinter())
+{
+    LoadHistory();
+    m_debtorsList = GetDataAccessFacade()->OpenDebtorsListQuery();
+    connect(m_debtorsList.get(), &TResultSet::AfterScroll, this,
+            [this](TResultSet* dataSet) { OnDebtorsListScroll(dataSet); });
+    if (m_debtorsView)
+        m_debtorsView->SetDebtorsDataSet(m_debtorsList.get());
+    RefreshDebtors();
+    RefreshCredits(m_debtorsList.get());
+    RefreshDebtorDetails();
+    RefreshDatabaseInfo();
+
+    m_overdueTimer->setObjectName(QStringLiteral("OverdueTimer"));
+    m_overdueTimer->setInterval(OverdueCheckInterval);
+    connect(m_overdueTimer, &QTimer::timeout, this, &TSystemController::CheckOverdueIndexing);
+    m_overdueTimer->start();
+}
+
+TSystemController::~TSystemController()
+{
+    // The view may still hold the list and the credits; it is told of
+    // neither again, and the program is ending.
+    m_overdueTimer->stop();
+}
+
+void TSystemController::SetReportPrinter(std::unique_ptr<IReportPrinter> printer)
+{
+    if (printer)
+        m_printer = std::move(printer);
+}
+
+QString TSystemController::SettingsFolderFile(const QString& fileName) const
+{
+    const QString folder = SettingsManager().GetSettingsFolder();
+    return folder.isEmpty() ? QString() : folder + fileName;
+}
+
+void TSystemController::LoadHistory()
+{
+    const QString fileName = SettingsFolderFile(THistoryManager::FileName);
+    if (!fileName.isEmpty())
+        HistoryManager().LoadFromFile(fileName);
+}
+
+void TSystemController::SaveHistory()
+{
+    const QString fileName = SettingsFolderFile(THistoryManager::FileName);
+    if (!fileName.isEmpty())
+        HistoryManager().SaveToFile(fileName);
+}
+
+// Reports: each asks for its own input and shows its preview.
+
+void TSystemController::BuildDebtorsForDateReport()
+{
+    TUseCaseScope scope(m_gate);
+    m_printer->BuildDebtorsForDateReport();
+}
+
+void TSystemController::BuildAllInsolventReport()
+{
+    TUseCaseScope scope(m_gate);
+    m_printer->BuildAllInsolventReport();
+}
+
+void TSystemController::BuildPaymentsForDateReport()
+{
+    TUseCaseScope scope(m_gate);
+    m_printer->BuildPaymentsForDateReport();
+}
+
+void TSystemController::BuildStatisticsReport()
+{
+    TUseCaseScope scope(m_gate);
+    m_printer->BuildStatisticsReport();
+}
+
+void TSystemController::BuildMonthForecastReport()
+{
+    TUseCaseScope scope(m_gate);
+    m_printer->BuildMonthForecastReport();
+}
+
+void TSystemController::BuildAheadStatementReport()
+{
+    TUseCaseScope scope(m_gate);
+    m_printer->BuildAheadStatementReport(CurrentDebtorID(m_debtorsList.get()));
+}
+
+void TSystemController::BuildRespiteStatementReport()
+{
+    TUseCaseScope scope(m_gate);
+    m_printer->BuildRespiteStatementReport(CurrentDebtorID(m_debtorsList.get()));
+}
+
+void TSystemController::PrintCreditSchedule(int creditID)
+{
+    TUseCaseScope scope(m_gate);
+    m_printer->PrintCreditSchedule(creditID);
+}
+
+void TSystemController::PrintPaymentHistory(TResultSet* resultSet, const QStringList* params)
+{
+    TUseCaseScope scope(m_gate);
+    m_printer->PrintPaymentHistory(resultSet, params);
+}
+
+void TSystemController::PrintPaymentOrder(int paymentID)
+{
+    TUseCaseScope scope(m_gate);
+    m_printer->PrintPaymentOrder(paymentID);
+}
+
+// Extras, built with the game, the map and the About box.
+
+void TSystemController::PlayGame() {}
+
+void TSystemController::OpenDebtorOnMap() {}
+
+void TSystemController::ShowAbout() {}
+
+TSystemController& SystemController(IDebtorsViewInterface* debtorsView, IDBInfoViewInterface* dbInfoView)
+{
+    if (!g_systemController)
+        g_systemController = std::make_unique<TSystemController>(debtorsView, dbInfoView);
+    return *g_systemController;
+}
+
+bool SystemControllerExists()
+{
+    return g_systemController != nullptr;
+}
+
+void FreeSystemController()
+{
+    g_systemController.reset();
+}

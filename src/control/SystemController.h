@@ -1,0 +1,155 @@
+#pragma once
+
+#include "IReportPrinter.h"
+#include "UseCaseGate.h"
+#include "sqlite/ResultSet.h"
+#include "domain/CreditsList.h"
+#include "ui/AheadVisitor.h"
+#include "ui/CreditReportInterface.h"
+#include "ui/PaymentHistoryReportInterface.h"
+
+#include <QObject>
+#include <QString>
+
+#include <memory>
+
+class IDBInfoViewInterface;
+class IDebtorsViewInterface;
+class QTimer;
+class TCredit;
+class TDebtor;
+class TPaymentSchedule;
+
+// The use cases of the program: the main window turns every command into one
+// call here; the controller runs the dialogs, reads and writes the loan book
+// and drives the window back through its two view interfaces. It holds the
+// debtors list (the only notion of a current debtor) and the current debtor's
+// credits, whose order is that of the window's credits list.
+//
+// One use case runs at a time. While one runs (its modal dialog open), the
+// overdue check and the list filters only note that they are due and run
+// once when it ends, so that no refresh pulls the credits a dialog is
+// editing from under it.
+class TSystemController : public QObject,
+                          public IAheadVisitor,
+                          public IPaymentHistoryReportInterface,
+                          public ICreditReportInterface
+{
+public:
+    // The overdue check's interval: a quarter of an hour.
+    static constexpr int OverdueCheckInterval = 900000;
+    // Indexing is due when more whole hours than these passed since the last one.
+    static constexpr int OverdueIndexingHours = 24;
+
+    // Opens the debtors list and shows it, the credits, the details and the
+    // database information; loads the recent-databases list; starts the
+    // overdue timer. Either view may be absent.
+    TSystemController(IDebtorsViewInterface* debtorsView, IDBInfoViewInterface* dbInfoView);
+    ~TSystemController() override;
+
+    // Debtors, credits and payments: each is one user command.
+    void AddDebtor();
+    void EditDebtor();
+    void DeleteCurrentDebtor();
+    void AddCredit();
+    void ShowCredit(int index);
+    void DeleteCreditAt(int index);
+    // The index of the credit selected in the credits list, or -1.
+    void MakeDebtorPayment(int index);
+    void MakeCreditPayment(int index);
+    void ShowPaymentHistory(int index);
+    void EditCompanyInfo();
+
+    // Steps of the payment use cases.
+    void MakeDebtorPaymentFor(TDebtor* debtor, int index);
+    bool ChooseCreditForPayment(TDebtor* debtor, TCredit* credit, int index);
+    void MakePayment(TDebtor* debtor, TCredit* credit);
+
+    // Asked by the payment dialog; a recalculated schedule is kept until the
+    // payment is stored, and stored with it.
+    TAheadDecision DecideAhead(TCredit* credit, const TPaymentScheduleItem* row, Money ahead) override;
+
+    // The debtors list and what follows its current row.
+    TResultSet* DebtorsList() const { return m_debtorsList.get(); }
+    // The current debtor's credits as last shown.
+    const TCreditsList& Credits() const { return m_credits; }
+    bool ReadCurrentDebtor(TResultSet* dataSet, TDebtor* debtor);
+    // -1 without a data set, 0 on an empty list.
+    int CurrentDebtorID(TResultSet* dataSet);
+    void LocateDebtor(TResultSet* dataSet, int debtorID);
+    void RefreshDebtors();
+    void RefreshCredits(TResultSet* dataSet);
+    void RefreshDebtorDetails();
+    void RefreshDatabaseInfo();
+    // "Обновить" (F5).
+    void RefreshAll();
+    void OnDebtorsListScroll(TResultSet* dataSet);
+
+    // Filters: both set the list's one condition, so each replaces the other.
+    void ApplyNameFilter(const QString& text);
+    // 0 "Не задан", 1 "Только вероятные задолжники", -1 a typed text (keeps the condition).
+    void ApplyListFilter(int index);
+
+    // Overdue indexing: on demand, and when the last one is over a day old.
+    void RunOverdueIndexing();
+    void CheckOverdueIndexing();
+
+    // Another loan book: an empty name lets the user choose one.
+    void SwitchDatabase(const QString& fileName);
+    // The entry at the index of the recent-databases list (0 the oldest).
+    void OpenRecentDatabase(int index);
+
+    // Reports of the main menu.
+    void BuildDebtorsForDateReport();
+    void BuildAllInsolventReport();
+    void BuildPaymentsForDateReport();
+    void BuildStatisticsReport();
+    void BuildMonthForecastReport();
+    void BuildAheadStatementReport();
+    void BuildRespiteStatementReport();
+    // Prints offered to the credit and payment history dialogs.
+    void PrintCreditSchedule(int creditID) override;
+    void PrintPaymentHistory(TResultSet* resultSet, const QStringList* params) override;
+    void PrintPaymentOrder(int paymentID) override;
+
+    // Extras; they do nothing yet.
+    void PlayGame();
+    void OpenDebtorOnMap();
+    void ShowAbout();
+
+    // Replaces the printer (the reports, or a test's); the controller owns it.
+    void SetReportPrinter(std::unique_ptr<IReportPrinter> printer);
+    // True while a use case runs.
+    bool UseCaseRunning() const { return m_gate.Busy(); }
+    QTimer* OverdueTimer() const { return m_overdueTimer; }
+
+private:
+    using TUseCaseScope = TUseCaseGate::TScope;
+
+    void SetListCaptions();
+    void ApplyFilterCondition(const QString& condition, const TQueryParams& params);
+    QString SettingsFolderFile(const QString& fileName) const;
+    void LoadHistory();
+    void SaveHistory();
+
+    std::unique_ptr<TResultSet> m_debtorsList;
+    IDebtorsViewInterface* m_debtorsView;
+    IDBInfoViewInterface* m_dbInfoView;
+    TCreditsList m_credits;
+    QTimer* m_overdueTimer;
+    std::unique_ptr<IReportPrinter> m_printer;
+
+    // Timer ticks and filters wait here while a use case runs.
+    TUseCaseGate m_gate;
+    // The schedule a recalculation decided on, waiting for the payment.
+    std::unique_ptr<TPaymentSchedule> m_pendingSchedule;
+    std::unique_ptr<TCredit> m_pendingCredit;
+};
+
+// The program's controller, created on the first call with the main window's
+// two views; later calls ignore the arguments.
+TSystemController& SystemController(IDebtorsViewInterface* debtorsView = nullptr,
+                                    IDBInfoViewInterface* dbInfoView = nullptr);
+bool SystemControllerExists();
+// Destroys it at the program's end (before the other single instances).
+void FreeSystemController();

@@ -1,0 +1,166 @@
+// The system controller's payment use cases and the early-repayment decision.
+
+#include "SystemController.h"
+
+#include "data/DataAccessFacade.h"
+#include "sqlite/SQLiteConnection.h"
+#include "sqlite/TransactionScope.h"
+#include "domain/Clock.h"
+#include "domain/Debtor.h"
+#include "domain/PaymentHistoryItem.h"
+#include "domain/PaymentSchedule.h"
+#include "ui/AheadDecisionForm.h"
+#include "ui/CreditSelectForm.h"
+#include "ui/MessageBoxes.h"
+#include "ui/PaymentForm.h"
+
+namespace {
+
+void WarnNoActiveCredits()
+{
+    ShowMessageBox({ QMessageBox::Warning, QStringLiteral("Внести платеж невозможно"),
+                     QStringLiteral("У этого должника нет активных кредитов."), QMessageBox::Ok });
+}
+
+// The instalment a payment made now goes against: the first one due from
+// today on, or past the schedule's end its last one, so that the arrears
+// still show as owed. Empty for a credit without a schedule.
+bool LoadDueRow(TDataAccessFacade& facade, int creditID, TPaymentScheduleItem* row)
+{
+    if (!facade.LoadScheduleFromDate(creditID, row, Clock::Now()))
+        return false;
+    if (row->GetID() != -1)
+        return true;
+    TPaymentSchedule schedule;
+    facade.LoadPaymentSchedule(creditID, &schedule);
+    for (int i = schedule.Count() - 1; i >= 0; --i) {
+        if (!schedule.Items(i)->Deleted) {
+            row->Assign(schedule.Items(i));
+            break;
+        }
+    }
+    return true;
+}
+
+}
+
+void TSystemController::MakeDebtorPayment(int index)
+{
+    TUseCaseScope scope(m_gate);
+    TDebtor debtor;
+    ReadCurrentDebtor(m_debtorsList.get(), &debtor);
+    MakeDebtorPaymentFor(&debtor, index);
+}
+
+void TSystemController::MakeDebtorPaymentFor(TDebtor* debtor, int index)
+{
+    TUseCaseScope scope(m_gate);
+    if (!debtor || !GetDataAccessFacade()->DebtorExists(debtor->GetID()))
+        return;
+    TCredit credit;
+    if (ChooseCreditForPayment(debtor, &credit, index))
+        MakePayment(debtor, &credit);
+}
+
+bool TSystemController::ChooseCreditForPayment(TDebtor* debtor, TCredit* credit, int index)
+{
+    TUseCaseScope scope(m_gate);
+    if (!debtor || !credit)
+        return false;
+    TCreditsList credits;
+    GetDataAccessFacade()->LoadDebtorCredits(debtor->GetID(), &credits);
+    if (credits.Count() == 0) {
+        WarnNoActiveCredits();
+        return false;
+    }
+    if (credits.Count() == 1) {
+        if (credits.Items(0)->IsPaidOff()) {
+            WarnNoActiveCredits();
+            return false;
+        }
+        credit->Assign(credits.Items(0));
+        return true;
+    }
+    TDebtor listed;
+    if (!ReadCurrentDebtor(m_debtorsList.get(), &listed))
+        return false;
+    TCreditSelectForm form;
+    if (!form.Execute(&credits, &listed, index) || !credits.IsValidIndex(form.SelectedIndex()))
+        return false;
+    credit->Assign(credits.Items(form.SelectedIndex()));
+    return true;
+}
+
+void TSystemController::MakeCreditPayment(int index)
+{
+    TUseCaseScope scope(m_gate);
+    if (!m_credits.IsValidIndex(index) || m_credits.Items(index)->IsPaidOff())
+        return;
+    // A copy: the credits shown are reloaded after the payment.
+    TCredit credit;
+    credit.Assign(m_credits.Items(index));
+    TDebtor debtor;
+    ReadCurrentDebtor(m_debtorsList.get(), &debtor);
+    MakePayment(&debtor, &credit);
+}
+
+void TSystemController::MakePayment(TDebtor* debtor, TCredit* credit)
+{
+    TUseCaseScope scope(m_gate);
+    if (!debtor || !credit)
+        return;
+    TDataAccessFacade* facade = GetDataAccessFacade();
+    TPaymentHistoryItem payment;
+    TPaymentHistoryItem lastPayment;
+    TPaymentScheduleItem dueRow;
+    const bool hasLastPayment = facade->LoadLastPayment(credit->GetID(), &lastPayment);
+    if (!LoadDueRow(*facade, credit->GetID(), &dueRow))
+        return;
+
+    m_pendingSchedule.reset();
+    m_pendingCredit.reset();
+    TPaymentForm form;
+    form.SetAheadVisitor(this);
+    const bool confirmed = form.Execute(debtor, credit, &dueRow, &payment, hasLastPayment ? &lastPayment : nullptr);
+    // A recalculation decided on in the dialog counts only with the payment.
+    const std::unique_ptr<TPaymentSchedule> recalculated = std::move(m_pendingSchedule);
+    const std::unique_ptr<TCredit> recalculatedCredit = std::move(m_pendingCredit);
+    if (!confirmed)
+        return;
+    {
+        TTransactionScope transaction(facade->Connection());
+        if (recalculated && recalculatedCredit) {
+            facade->UpdateCredit(recalculatedCredit.get());
+            facade->SaveScheduleChanges(recalculatedCredit->GetID(), recalculated.get());
+        }
+        facade->InsertPayment(credit->GetID(), &payment);
+        transaction.Commit();
+    }
+    PrintPaymentOrder(payment.GetID());
+    RunOverdueIndexing();
+    RefreshCredits(m_debtorsList.get());
+}
+
+TAheadDecision TSystemController::DecideAhead(TCredit* credit, const TPaymentScheduleItem* row, Money ahead)
+{
+    TUseCaseScope scope(m_gate);
+    m_pendingSchedule.reset();
+    m_pendingCredit.reset();
+    if (!credit)
+        return adCancelled;
+    TPaymentSchedule schedule;
+    GetDataAccessFacade()->LoadPaymentSchedule(credit->GetID(), &schedule);
+    TAheadDecisionForm form;
+    if (!form.Execute(credit, row, &schedule, ahead))
+        return adCancelled;
+    const TAheadDecision choice = form.Choice();
+    if (choice == adReduceAnnua) {
+        // Stored by MakePayment together with the payment, once it is confirmed.
+        m_pendingSchedule = std::make_unique<TPaymentSchedule>();
+        m_pendingSchedule->AssignFrom(form.ResultSchedule());
+        m_pendingCredit = std::make_unique<TCredit>();
+        m_pendingCredit->Assign(credit);
+        m_pendingCredit->FullMustBePaymentSum = m_pendingSchedule->SumOfAnnua();
+    }
+    return choice;
+}

@@ -1,0 +1,192 @@
+// The system controller's use cases for debtors, credits and company details.
+
+#include "SystemController.h"
+
+#include "data/DataAccessFacade.h"
+#include "sqlite/SQLiteConnection.h"
+#include "sqlite/TransactionScope.h"
+#include "domain/Company.h"
+#include "domain/Debtor.h"
+#include "domain/Exception.h"
+#include "domain/PaymentSchedule.h"
+#include "ui/AddCreditForm.h"
+#include "ui/AddDebtorForm.h"
+#include "ui/CompanySettingsForm.h"
+#include "ui/MessageBoxes.h"
+#include "ui/PaymentsHistoryForm.h"
+#include "ui/SafeDeleteForm.h"
+
+namespace {
+
+bool ConfirmDeletion(const QString& alert)
+{
+    TSafeDeleteForm form;
+    form.SetAlert(alert);
+    return form.Execute();
+}
+
+}
+
+void TSystemController::AddDebtor()
+{
+    TUseCaseScope scope(m_gate);
+    TDataAccessFacade* facade = GetDataAccessFacade();
+    TAddDebtorForm form;
+    TDebtor debtor;
+    if (!form.Execute(&debtor, TAddDebtorForm::NewDebtorMode))
+        return;
+    facade->InsertDebtor(&debtor);
+    RefreshDebtors();
+    LocateDebtor(m_debtorsList.get(), debtor.GetID());
+    RefreshDebtorDetails();
+    const TMessageBoxRequest question { QMessageBox::Question, QStringLiteral("Добавление кредита"),
+                                        QStringLiteral("Добавить кредит этому должнику?"),
+                                        QMessageBox::Yes | QMessageBox::No };
+    if (ShowMessageBox(question) == QMessageBox::Yes)
+        AddCredit();
+}
+
+void TSystemController::EditDebtor()
+{
+    TUseCaseScope scope(m_gate);
+    TDataAccessFacade* facade = GetDataAccessFacade();
+    TDebtor debtor;
+    ReadCurrentDebtor(m_debtorsList.get(), &debtor);
+    if (!facade->DebtorExists(debtor.GetID()))
+        return;
+    if (!facade->LoadDebtor(&debtor))
+        throw Exception(QStringLiteral("Загрузить данные должника не удалось."));
+    TAddDebtorForm form;
+    if (!form.Execute(&debtor, TAddDebtorForm::EditDebtorMode))
+        return;
+    facade->UpdateDebtor(&debtor);
+    RefreshDebtors();
+    RefreshDebtorDetails();
+}
+
+void TSystemController::DeleteCurrentDebtor()
+{
+    TUseCaseScope scope(m_gate);
+    TDataAccessFacade* facade = GetDataAccessFacade();
+    if (!ConfirmDeletion(QStringLiteral("Все данные о должнике будут безвозвратно удалены.")))
+        return;
+    const int debtorID = CurrentDebtorID(m_debtorsList.get());
+    // An empty list has no debtor to delete.
+    if (debtorID == -1 || !facade->DebtorExists(debtorID))
+        return;
+    {
+        TTransactionScope transaction(facade->Connection());
+        TCreditsList credits;
+        facade->LoadDebtorCredits(debtorID, &credits);
+        for (const auto& credit : credits) {
+            facade->DeleteCreditPayments(credit->GetID());
+            facade->DeleteCreditSchedule(credit->GetID());
+        }
+        facade->DeleteDebtorCredits(debtorID);
+        facade->DeleteDebtor(debtorID);
+        transaction.Commit();
+    }
+    RefreshDebtors();
+    RefreshCredits(m_debtorsList.get());
+    RefreshDebtorDetails();
+}
+
+void TSystemController::AddCredit()
+{
+    TUseCaseScope scope(m_gate);
+    TDataAccessFacade* facade = GetDataAccessFacade();
+    TDebtor debtor;
+    TPaymentSchedule schedule;
+    TCredit credit;
+    ReadCurrentDebtor(m_debtorsList.get(), &debtor);
+    if (!facade->DebtorExists(debtor.GetID()))
+        return;
+    TAddCreditForm form;
+    if (!form.Execute(&debtor, &credit, nullptr, TAddCreditForm::AddMode, &schedule))
+        return;
+    credit.FullMustBePaymentSum = schedule.SumOfAnnua();
+    {
+        // A credit is never stored without its schedule.
+        TTransactionScope transaction(facade->Connection());
+        facade->InsertCredit(debtor.GetID(), &credit);
+        facade->InsertPaymentSchedule(credit.GetID(), &schedule);
+        transaction.Commit();
+    }
+    RefreshCredits(m_debtorsList.get());
+    PrintCreditSchedule(credit.GetID());
+}
+
+void TSystemController::ShowCredit(int index)
+{
+    TUseCaseScope scope(m_gate);
+    if (!m_credits.IsValidIndex(index))
+        return;
+    TDataAccessFacade* facade = GetDataAccessFacade();
+    // A copy: the credits shown may be reloaded while the dialog is open.
+    TCredit credit;
+    credit.Assign(m_credits.Items(index));
+    TDebtor debtor;
+    TPaymentSchedule schedule;
+    ReadCurrentDebtor(m_debtorsList.get(), &debtor);
+    if (!facade->LoadPaymentSchedule(credit.GetID(), &schedule))
+        throw Exception(QStringLiteral("Загрузить график выплат не удалось."));
+    TAddCreditForm form;
+    if (!form.Execute(&debtor, &credit, this, TAddCreditForm::ViewMode, &schedule))
+        return;
+    credit.FullMustBePaymentSum = schedule.SumOfAnnua();
+    {
+        TTransactionScope transaction(facade->Connection());
+        facade->UpdateCredit(&credit);
+        facade->SaveScheduleChanges(credit.GetID(), &schedule);
+        transaction.Commit();
+    }
+    RunOverdueIndexing();
+}
+
+void TSystemController::DeleteCreditAt(int index)
+{
+    TUseCaseScope scope(m_gate);
+    TDataAccessFacade* facade = GetDataAccessFacade();
+    if (!ConfirmDeletion(QStringLiteral("Все данные о кредите будут безвозвратно удалены.")))
+        return;
+    if (!m_credits.IsValidIndex(index))
+        return;
+    const int creditID = m_credits.Items(index)->GetID();
+    {
+        TTransactionScope transaction(facade->Connection());
+        facade->DeleteCreditSchedule(creditID);
+        facade->DeleteCreditPayments(creditID);
+        facade->DeleteCredit(creditID);
+        transaction.Commit();
+    }
+    RunOverdueIndexing();
+    RefreshCredits(m_debtorsList.get());
+}
+
+void TSystemController::ShowPaymentHistory(int index)
+{
+    TUseCaseScope scope(m_gate);
+    if (!m_credits.IsValidIndex(index))
+        return;
+    TCredit credit;
+    credit.Assign(m_credits.Items(index));
+    TDebtor debtor;
+    const std::unique_ptr<TResultSet> payments = GetDataAccessFacade()->OpenCreditPaymentsQuery(credit.GetID());
+    if (!ReadCurrentDebtor(m_debtorsList.get(), &debtor))
+        return;
+    TPaymentsHistoryForm form;
+    form.Execute(&debtor, &credit, this, payments.get());
+}
+
+void TSystemController::EditCompanyInfo()
+{
+    TUseCaseScope scope(m_gate);
+    TDataAccessFacade* facade = GetDataAccessFacade();
+    TCompany company;
+    if (facade->CompanyExists())
+        facade->LoadCompany(&company);
+    TCompanySettingsForm form;
+    if (form.Execute(&company))
+        facade->SaveCompany(&company);
+    RefreshDatabaseInfo();
+}

@@ -1,0 +1,52 @@
+#include "DebtorDetailsTree.h"
+
+#include "domain/Debtor.h"
+
+#include <QScopeGuard>
+#include <QTreeWidget>
+
+#include <utility>
+#include <vector>
+
+namespace {
+
+using TDetailLines = std::vector<std::pair<QString, QString>>; // format, value
+
+void AddHeading(QTreeWidget* tree, const QString& caption, const TDetailLines& lines)
+{
+    auto* heading = new QTreeWidgetItem(tree, {caption});
+    for (const auto& [format, value] : lines)
+        if (!value.isEmpty()) {
+            auto* line = new QTreeWidgetItem(heading, {format.arg(value)});
+            // The narrow panel cuts long lines; the whole line shows on hovering.
+            line->setToolTip(0, line->text(0));
+        }
+    heading->setExpanded(heading->childCount() > 0);
+}
+
+}
+
+void FillDebtorDetails(QTreeWidget* tree, const TDebtor& debtor)
+{
+    if (!tree)
+        return;
+    // One repaint for the whole rebuild.
+    tree->setUpdatesEnabled(false);
+    const auto resume = qScopeGuard([tree] { tree->setUpdatesEnabled(true); });
+    tree->clear();
+    const QString fullName = QStringLiteral("%1 %2 %3").arg(debtor.Surname, debtor.GetName(), debtor.PatronymicName);
+    AddHeading(tree, QStringLiteral("ФИО"), {{QStringLiteral("%1"), fullName.trimmed()}});
+    AddHeading(tree, QStringLiteral("Паспорт"),
+               {{QStringLiteral("Серия: %1"), debtor.PassportSeries},
+                {QStringLiteral("Номер: %1"), debtor.PassportNumber},
+                {QStringLiteral("Выдан: %1"), debtor.PassportInfo}});
+    AddHeading(tree, QStringLiteral("Адресс"),
+               {{QStringLiteral("Идекс: %1"), debtor.PostCode},
+                {QStringLiteral("Область/край: %1"), debtor.Region},
+                {QStringLiteral("Район: %1"), debtor.District},
+                {QStringLiteral("Город: %1"), debtor.City},
+                {QStringLiteral("Улица: %1"), debtor.Street},
+                {QStringLiteral("Дом: %1"), debtor.Building},
+                {QStringLiteral("Квартира: %1"), debtor.Flat}});
+    AddHeading(tree, QStringLiteral("Телефоны"), {{QStringLiteral("%1"), debtor.Telephone}});
+}

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "ui/ResultSetTableModel.h"
+
+#include <optional>
+
+// How a debtor's row reads in the grid: black and regular, red while an
+// overdue instalment is open, bold after two or more overdue instalments.
+struct TDebtorRowLook
+{
+    bool Red = false;
+    bool Bold = false;
+
+    bool operator==(const TDebtorRowLook&) const = default;
+};
+
+// The look from the row's overdue counters; an unknown count of open overdue
+// instalments (NULL) never makes the row red.
+TDebtorRowLook DebtorRowLook(qint64 delayCount, std::optional<qint64> activeDelayCount);
+
+// The debtors list as the main window's grid shows it: the list's columns
+// under their captions, every cell of a row (the selected one too) in the
+// row's look.
+class TDebtorsGridModel : public TResultSetTableModel
+{
+    Q_OBJECT
+
+public:
+    using TResultSetTableModel::TResultSetTableModel;
+
+    TDebtorRowLook RowLook(int row) const;
+
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+};

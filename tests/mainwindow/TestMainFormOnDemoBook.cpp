@@ -1,0 +1,301 @@
+#include "support/StartupSandbox.h"
+#include "support/WindowTestSupport.h"
+
+#include "control/SingleInstances.h"
+#include "control/SystemController.h"
+#include "demo/DemoLoanBook.h"
+#include "domain/Clock.h"
+#include "mainwindow/DebtorsGridModel.h"
+#include "mainwindow/MainForm.h"
+#include "ui/AddCreditForm.h"
+#include "ui/AddDebtorForm.h"
+#include "ui/CreditSelectForm.h"
+#include "ui/CreditsListPresentation.h"
+#include "ui/controls/ConstraintedEdit.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QScreen>
+#include <QTableView>
+#include <QToolBar>
+
+namespace {
+
+QStringList Titles(const QAbstractItemModel& model)
+{
+    QStringList titles;
+    for (int column = 0; column < model.columnCount(); ++column)
+        titles << model.headerData(column, Qt::Horizontal).toString();
+    return titles;
+}
+
+// A cell of the grid as shown, by column title.
+QString Cell(const QAbstractItemModel& model, int row, const QString& title)
+{
+    return model.index(row, int(Titles(model).indexOf(title))).data().toString();
+}
+
+// Where the pictures of the window go when asked for (VARNEL_SCREENSHOTS=folder).
+QString ScreenshotFolder()
+{
+    return qEnvironmentVariable("VARNEL_SCREENSHOTS");
+}
+
+void SaveScreen(const QWidget& window, const QString& name)
+{
+    if (ScreenshotFolder().isEmpty())
+        return;
+    QDir().mkpath(ScreenshotFolder());
+    QCoreApplication::processEvents();
+    window.screen()->grabWindow(0).save(QDir(ScreenshotFolder()).filePath(name + QStringLiteral(".png")));
+}
+
+}
+
+// The real main window, started as the program starts it, on a demo loan book.
+class TestMainFormOnDemoBook : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<TStartupSandbox> m_sandbox;
+    // The same book every day: the demo book takes its "today" from the clock.
+    TFixedClock m_clock{DateTime::FromYMD(2026, 12, 10, 10, 30)};
+    QString m_book;
+
+    TMainForm* m_form = nullptr;
+    QTableView* m_grid = nullptr;
+    QTreeWidget* m_credits = nullptr;
+    QTreeWidget* m_details = nullptr;
+
+    void SelectDebtor(int row)
+    {
+        m_grid->setCurrentIndex(m_grid->model()->index(row, 1));
+    }
+    QString DetailsName() const
+    {
+        const QTreeWidgetItem* name = m_details->topLevelItem(0);
+        return name && name->childCount() ? name->child(0)->text(0) : QString();
+    }
+    QString GridName(int row) const
+    {
+        const QAbstractItemModel& model = *m_grid->model();
+        return QStringList{Cell(model, row, "Фамилия"), Cell(model, row, "Имя"), Cell(model, row, "Отчество")}
+            .join(' ')
+            .trimmed();
+    }
+
+private slots:
+    void initTestCase()
+    {
+        Clock::SetClock(&m_clock);
+        m_sandbox = std::make_unique<TStartupSandbox>();
+        m_book = m_sandbox->Dir().filePath(QStringLiteral("demo.s3db"));
+        TDemoLoanBook(TDemoLoanBook::DefaultDebtors, 20091).Create(m_book);
+        m_sandbox->StoreConnectionString(m_book);
+
+        m_form = new TMainForm;
+        m_form->show();
+        QVERIFY(m_form->isVisible());
+        QVERIFY(SystemControllerExists());
+        m_grid = Find<QTableView>(m_form, "DBGrid1");
+        m_credits = Find<QTreeWidget>(m_form, "CreditsListView");
+        m_details = Find<QTreeWidget>(m_form, "DebtorsTreeView");
+    }
+    void cleanupTestCase()
+    {
+        FreeSingleInstances();
+        delete m_form;
+        m_sandbox.reset();
+        Clock::SetClock(nullptr);
+    }
+
+    void showsTheBook()
+    {
+        const QAbstractItemModel& model = *m_grid->model();
+        QCOMPARE(model.rowCount(), TDemoLoanBook::DefaultDebtors);
+        QCOMPARE(Titles(model),
+                 (QStringList{"Код", "Фамилия", "Имя", "Отчество", "Просрочек всего", "Активных просрочек"}));
+        QCOMPARE(m_form->DatabasePanelText(), QStringLiteral("База: ") + m_book);
+        QVERIFY2(m_form->CompanyPanelText().size() > QStringLiteral("Фирма: ").size(), qPrintable(m_form->CompanyPanelText()));
+        // The first debtor is current: its credits and details are shown.
+        QCOMPARE(m_grid->currentIndex().row(), 0);
+        QCOMPARE(m_credits->topLevelItemCount(), SystemController().Credits().Count());
+        QVERIFY(m_credits->topLevelItemCount() > 0);
+        QCOMPARE(DetailsName(), GridName(0));
+    }
+
+    // Each row reads as its counters say; the demo book has rows of every look.
+    void gridRowsColouredByTheirOverdues()
+    {
+        const auto& model = *static_cast<const TDebtorsGridModel*>(m_grid->model());
+        QSet<QString> looks;
+        for (int row = 0; row < model.rowCount(); ++row) {
+            const int all = Cell(model, row, "Просрочек всего").toInt();
+            const int active = Cell(model, row, "Активных просрочек").toInt();
+            const QModelIndex cell = model.index(row, 1);
+            const bool red = cell.data(Qt::ForegroundRole).value<QColor>() == QColor(Qt::red);
+            const bool bold = cell.data(Qt::FontRole).value<QFont>().bold();
+            QCOMPARE(red, active > 0);
+            QCOMPARE(bold, all > 1);
+            looks << QStringLiteral("%1%2").arg(red).arg(bold);
+        }
+        QVERIFY2(looks.size() >= 3, qPrintable(QStringList(looks.values()).join(',')));
+    }
+
+    void creditsAndDetailsFollowTheSelectedDebtor()
+    {
+        for (int row = 0; row < m_grid->model()->rowCount(); ++row) {
+            SelectDebtor(row);
+            QCOMPARE(DetailsName(), GridName(row));
+            const TCreditsList& credits = SystemController().Credits();
+            QCOMPARE(m_credits->topLevelItemCount(), credits.Count());
+            for (int line = 0; line < credits.Count(); ++line)
+                QCOMPARE(CreditOfLine(m_credits->topLevelItem(line)), credits.Items(line));
+        }
+    }
+
+    // Two letters of a surname, typed in small letters: after the typing
+    // pause only the debtors whose surname begins so are listed.
+    void nameFilter()
+    {
+        const int all = m_grid->model()->rowCount();
+        const QString surname = Cell(*m_grid->model(), all / 2, "Фамилия");
+        const QString prefix = surname.left(2).toLower();
+        int matching = 0;
+        for (int row = 0; row < all; ++row)
+            matching += Cell(*m_grid->model(), row, "Фамилия").startsWith(prefix, Qt::CaseInsensitive);
+        QVERIFY(matching < all);
+
+        auto* nameFilter = Find<TConstraintedEdit>(m_form, "NameFilterEdit");
+        TypeText(nameFilter, prefix);
+        QTRY_COMPARE(m_grid->model()->rowCount(), matching);
+        QVERIFY(Cell(*m_grid->model(), 0, "Фамилия").startsWith(prefix, Qt::CaseInsensitive));
+        QCOMPARE(DetailsName(), GridName(0));
+
+        nameFilter->clear();
+        QTRY_COMPARE(m_grid->model()->rowCount(), all);
+    }
+
+    void filterBoxAndRefresh()
+    {
+        const int all = m_grid->model()->rowCount();
+        int probable = 0;
+        for (int row = 0; row < all; ++row)
+            probable += Cell(*m_grid->model(), row, "Активных просрочек").toInt() > 0;
+        auto* filter = Find<QComboBox>(m_form, "FilterComboBox");
+        filter->setCurrentIndex(1);
+        emit filter->activated(1);
+        QCOMPARE(m_grid->model()->rowCount(), probable);
+        // F5 keeps the condition, and so does a text typed into the box.
+        Find<QAction>(m_form, "UpdateAction")->trigger();
+        QCOMPARE(m_grid->model()->rowCount(), probable);
+        filter->lineEdit()->clear();
+        TypeText(filter->lineEdit(), QStringLiteral("все"));
+        QCOMPARE(m_grid->model()->rowCount(), probable);
+        filter->setCurrentIndex(0);
+        emit filter->activated(0);
+        QCOMPARE(m_grid->model()->rowCount(), all);
+    }
+
+    // The mouse gestures of the lists reach the use cases, each with the
+    // debtor and credit at hand (the dialogs are cancelled).
+    void mouseGestures()
+    {
+        int row = 0;
+        for (SelectDebtor(row); SystemController().Credits().Count() < 2; SelectDebtor(++row))
+            QVERIFY(row + 1 < m_grid->model()->rowCount());
+        const QString debtor = GridName(row);
+        m_credits->setCurrentItem(m_credits->topLevelItem(1));
+        QWidget* gridArea = m_grid->viewport();
+        const QPoint otherRow = m_grid->visualRect(m_grid->model()->index(row == 0 ? 1 : 0, 1)).center();
+
+        // The middle button pays for the current debtor, the selected credit
+        // preselected; it moves no row.
+        int preselected = -1;
+        WhenOpen<TCreditSelectForm>([&](TCreditSelectForm* form) { preselected = form->SelectedIndex(); });
+        QTest::mouseClick(gridArea, Qt::MiddleButton, {}, otherRow);
+        QCOMPARE(preselected, 1);
+        QCOMPARE(m_grid->currentIndex().row(), row);
+        QCOMPARE(m_credits->currentItem(), m_credits->topLevelItem(1));
+
+        // A double click on a credit shows it.
+        bool creditShown = false;
+        WhenOpen<TAddCreditForm>([&](TAddCreditForm*) { creditShown = true; });
+        const QRect line = m_credits->visualItemRect(m_credits->topLevelItem(0));
+        QTest::mouseDClick(m_credits->viewport(), Qt::LeftButton, {}, line.center());
+        QVERIFY(creditShown);
+
+        // A double click on the grid edits the debtor clicked.
+        QString edited;
+        WhenOpen<TAddDebtorForm>([&](TAddDebtorForm* form) { edited = Find<QLineEdit>(form, "SurnameEdit")->text(); });
+        QTest::mouseClick(gridArea, Qt::LeftButton, {}, otherRow);
+        QTest::mouseDClick(gridArea, Qt::LeftButton, {}, otherRow);
+        QCOMPARE(edited, Cell(*m_grid->model(), m_grid->currentIndex().row(), "Фамилия"));
+        QVERIFY(GridName(m_grid->currentIndex().row()) != debtor);
+    }
+
+    // Not a check: pictures of the window for the documentation, when asked for.
+    void screenshots()
+    {
+        if (ScreenshotFolder().isEmpty())
+            QSKIP("VARNEL_SCREENSHOTS names no folder");
+        // The debtor whose credits show the most looks (repaid, overdue, repeated, plain).
+        int best = 0;
+        qsizetype bestScore = -1;
+        for (int row = 0; row < m_grid->model()->rowCount(); ++row) {
+            SelectDebtor(row);
+            QSet<int> looks;
+            for (const auto& credit : SystemController().Credits())
+                looks << (credit->IsPaidOff() ? 4 : 0) + (credit->ActiveDelayCount > 0 ? 2 : 0)
+                             + (credit->DelayCount > 1 ? 1 : 0);
+            const qsizetype score = looks.size();
+            if (score > bestScore) {
+                bestScore = score;
+                best = row;
+            }
+        }
+        SelectDebtor(best);
+        m_credits->setCurrentItem(m_credits->topLevelItem(m_credits->topLevelItemCount() - 1));
+        m_details->setCurrentItem(m_details->topLevelItem(1)->child(0));
+        m_grid->setFocus();
+        SaveScreen(*m_form, QStringLiteral("main-window"));
+
+        QTest::mouseClick(Find<QLabel>(m_form, "Label2"), Qt::LeftButton);
+        SaveScreen(*m_form, QStringLiteral("legend"));
+        QTest::mouseClick(Find<QLabel>(m_form, "Label2"), Qt::LeftButton);
+
+        for (QAction* menu : m_form->menuBar()->actions()) {
+            m_form->menuBar()->setActiveAction(menu);
+            QTest::qWait(100);
+            SaveScreen(*m_form, QStringLiteral("menu-") + QString::number(m_form->menuBar()->actions().indexOf(menu)));
+            menu->menu()->close();
+        }
+        // The first window of each use case, cancelled after its picture.
+        for (const char* name : {"AddDebtorAction", "EditDebtorAction", "AddCreditAction", "ShowCreditAction",
+                                 "ShowCreditPaymentsHistoryAction", "MakeDebtorPaymentAction",
+                                 "MakeCreditPaymentAction", "EditCompanyInfoAction", "DeleteDebtorAction"}) {
+            WhenOpen<QDialog>([&](QDialog*) {
+                QTest::qWait(100);
+                SaveScreen(*m_form, QStringLiteral("dialog-") + QString::fromLatin1(name));
+            });
+            m_form->UpdateActions();
+            Find<QAction>(m_form, name)->trigger();
+        }
+        for (const char* name : {"CreditsPopupMenu", "DebtorsPopupMenu", "TreePopupMenu"}) {
+            auto* popup = Find<QMenu>(m_form, name);
+            m_form->UpdateActions();
+            popup->popup(m_form->mapToGlobal(QPoint(400, 300)));
+            QTest::qWait(100);
+            SaveScreen(*m_form, QString::fromLatin1(name));
+            popup->close();
+        }
+    }
+};
+
+VARNEL_TEST_MAIN(TestMainFormOnDemoBook)
+
+#include "TestMainFormOnDemoBook.moc"
