@@ -5,6 +5,7 @@
 #include "StartUpController.h"
 #include "SystemController.h"
 #include "data/DataAccessFacade.h"
+#include "extras/YandexMapsLauncher.h"
 
 void FreeSingleInstances()
 {
@@ -12,5 +13,6 @@ void FreeSingleInstances()
     FreeStartUpController();
     FreeHistoryManager();
     FreeSettingsManager();
+    FreeMapsLauncher();
     FreeDataAccessFacade();
 }
