@@ -94,6 +94,12 @@ void TSimpleSettingsManager::SaveSettings()
     }
 }
 
+void TSimpleSettingsManager::DiscardChanges()
+{
+    for (const auto& setting : m_settings)
+        setting->SetModified(false);
+}
+
 void TSimpleSettingsManager::WriteModifiedSettings()
 {
     if (!QDir().mkpath(QFileInfo(m_fileName).absolutePath()))
@@ -112,8 +118,7 @@ void TSimpleSettingsManager::WriteModifiedSettings()
     if (ini.status() != QSettings::NoError)
         return;
     // Written: saving again writes nothing twice.
-    for (const auto& setting : m_settings)
-        setting->SetModified(false);
+    DiscardChanges();
 }
 
 TSimpleSettingsManager& SettingsManager()

@@ -35,6 +35,8 @@ public:
     // Writes the modified settings. Failures are swallowed: the settings are
     // then simply not saved. Runs by itself when the store is destroyed.
     void SaveSettings();
+    // Forgets every change, so that a store only read from writes nothing.
+    void DiscardChanges();
 
     // A setting was added / a setting's value changed.
     void SetOnChange(TSettingsList::TChangeEvent handler) { m_settings.SetOnChange(std::move(handler)); }

@@ -1,8 +1,8 @@
 #include "StartUpController.h"
 
-#include "ApplicationDataFileNameComposer.h"
 #include "HistoryManager.h"
 #include "IHistoryMenuView.h"
+#include "SettingsFileName.h"
 #include "SimpleSettingsManager.h"
 #include "SingleInstance.h"
 #include "data/DataAccessFacade.h"
@@ -50,12 +50,7 @@ bool TStartUpController::AcceptConnection()
 
 std::unique_ptr<TCustomFileNameComposer> TStartUpController::CreateFileNameComposer()
 {
-    auto composer = std::make_unique<TApplicationDataFileNameComposer>();
-    composer->SetCompanyName(QStringLiteral("Tolvik"));
-    composer->SetProductName(QStringLiteral("Varnel"));
-    composer->SetVersion(QStringLiteral("1.0"));
-    composer->SetJustFileName(QStringLiteral("Settings.ini"));
-    return composer;
+    return CreateSettingsFileNameComposer();
 }
 
 TStartUpController* StartUpController()

@@ -23,5 +23,5 @@ public:
     void Assign(const TCredit* source);
     Money RemainingDebt() const { return FullMustBePaymentSum - PaymentsSum; }
     // Less than a kopeck left to pay (an overpaid credit is paid off too).
-    bool IsPaidOff() const { return RemainingDebt() < Money::FromUnits(100); }
+    bool IsPaidOff() const { return RemainingDebt() < Money::Kopeck; }
 };

@@ -12,6 +12,9 @@ class Money
 {
 public:
     static constexpr std::int64_t UnitsPerRouble = 10000;
+    static constexpr std::int64_t UnitsPerKopeck = UnitsPerRouble / 100;
+    // The smallest amount that counts: a debt or an overpayment below it is none.
+    static const Money Kopeck;
 
     constexpr Money() = default;
 
@@ -61,3 +64,5 @@ private:
 
     std::int64_t m_units = 0;
 };
+
+inline constexpr Money Money::Kopeck = Money::FromUnits(Money::UnitsPerKopeck);

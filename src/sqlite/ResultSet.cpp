@@ -1,11 +1,8 @@
 #include "ResultSet.h"
 
-#include "Cp1251Codec.h"
 #include "ResultSetExceptions.h"
 #include "SQLStatement.h"
-#include "ValueForms.h"
 
-#include <sqlite3.h>
 
 TResultSet::TResultSet(TSQLiteConnection& connection, const QStringList& lines, const TQueryParams& params)
     : m_connection(connection)
@@ -108,16 +105,16 @@ void TResultSet::Fetch()
     int rowCount = 0;
     while (statement.Step()) {
         for (int i = 0; i < columnCount; ++i) {
-            int type = SQLITE_NULL;
-            qint64 integer = 0;
-            const QByteArrayView text = statement.RawValue(i, type, integer);
+            const TStoredValue value = statement.Value(i);
+            // An integer is taken as it is: writing it out is left to whoever reads it as text.
+            const QByteArrayView text = value.Bytes();
             TCell cell;
-            if (type == SQLITE_INTEGER)
-                cell.Integer = integer;
+            if (value.Type() == TStoredValue::Integer)
+                cell.Integer = value.IntegerNumber();
             else
                 cell.Offset = bytes.size();
             cell.Length = int(text.size());
-            cell.Type = type;
+            cell.Type = value.Type();
             cells.push_back(cell);
             bytes.append(text.data(), std::size_t(text.size()));
         }
@@ -252,57 +249,47 @@ const TResultSet::TCell* TResultSet::Cell(int row, int column) const
     return &m_storage.Cells[std::size_t(row) * m_columns.size() + std::size_t(column)];
 }
 
-bool TResultSet::IsNull(int row, int column) const
+TStoredValue TResultSet::Stored(int row, int column) const
 {
     const TCell* cell = Cell(row, column);
-    return !cell || cell->Type == SQLITE_NULL;
+    if (!cell)
+        return TStoredValue();
+    if (cell->Type == TStoredValue::Integer)
+        return TStoredValue::FromInteger(cell->Integer);
+    return TStoredValue::FromBytes(cell->Type, QByteArrayView(m_storage.Bytes.data() + cell->Offset, cell->Length));
+}
+
+bool TResultSet::IsNull(int row, int column) const
+{
+    return Stored(row, column).IsNull();
 }
 
 QString TResultSet::Text(int row, int column) const
 {
-    const TCell* cell = Cell(row, column);
-    if (!cell || cell->Type == SQLITE_NULL)
-        return QString();
-    if (cell->Type == SQLITE_INTEGER)
-        return QString::number(cell->Integer); // as SQLite writes an integer out
-    return Cp1251::Decode(m_storage.Bytes.data() + cell->Offset, cell->Length);
+    return Stored(row, column).ToText();
 }
 
 qint64 TResultSet::Integer(int row, int column) const
 {
-    if (const TCell* cell = Cell(row, column); cell && cell->Type == SQLITE_INTEGER)
-        return cell->Integer;
-    return ValueForms::IntegerFromText(Text(row, column));
+    return Stored(row, column).ToInteger();
 }
 
 Money TResultSet::MoneyValue(int row, int column) const
 {
-    return ValueForms::MoneyFromText(Text(row, column));
+    return Stored(row, column).ToMoney();
 }
 
 DateTime TResultSet::DateTimeValue(int row, int column) const
 {
-    return ValueForms::DateTimeFromText(Text(row, column));
+    return Stored(row, column).ToDateTime();
 }
 
 bool TResultSet::Flag(int row, int column) const
 {
-    return ValueForms::FlagFromText(Text(row, column));
+    return Stored(row, column).ToFlag();
 }
 
 QVariant TResultSet::Value(int row, int column) const
 {
-    const TCell* cell = Cell(row, column);
-    if (!cell)
-        return QVariant();
-    switch (cell->Type) {
-    case SQLITE_NULL:
-        return QVariant();
-    case SQLITE_INTEGER:
-        return QVariant(qlonglong(cell->Integer));
-    case SQLITE_FLOAT:
-        return QVariant(Text(row, column).toDouble());
-    default:
-        return QVariant(Text(row, column));
-    }
+    return Stored(row, column).ToVariant();
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ResultSetColumn.h"
+#include "StoredValue.h"
 #include "domain/DateTime.h"
 #include "domain/Money.h"
 
@@ -125,9 +126,9 @@ signals:
     void ColumnsChanged(TResultSet* resultSet);
 
 private:
-    // One value as fetched: SQLite's type and where its text lies among the
-    // bytes of the set (Windows-1251, decoded when read); an integer is kept
-    // as the number.
+    // One value as fetched: its TStoredValue type and where its text lies
+    // among the bytes of the set (Windows-1251, decoded when read); an integer
+    // is kept as the number.
     struct TCell
     {
         union {
@@ -149,6 +150,8 @@ private:
     void ReleaseStorage();
 
     const TCell* Cell(int row, int column) const;
+    // The cell for the one reader of stored values; NULL beyond the rows.
+    TStoredValue Stored(int row, int column) const;
     void Fetch();
     void MoveTo(int row);
 

@@ -12,8 +12,6 @@
 
 #include <QDateTime>
 
-#include <cmath>
-#include <limits>
 #include <string>
 
 TSQLStatement::TSQLStatement(TSQLiteConnection& connection, const QStringList& lines)
@@ -216,80 +214,37 @@ bool TSQLStatement::IsNull(int column) const
     return ColumnType(column) == SQLITE_NULL;
 }
 
-QString TSQLStatement::Text(int column) const
-{
-    const SQLite::Column value = GuardSQLite([&] { return m_statement->getColumn(column); });
-    if (value.isNull())
-        return QString();
-    const char* bytes = value.getText();
-    return Cp1251::Decode(bytes, value.getBytes());
-}
+namespace {
 
-QByteArrayView TSQLStatement::RawValue(int column, int& type, qint64& integer) const
+static_assert(TStoredValue::Integer == SQLITE_INTEGER && TStoredValue::Float == SQLITE_FLOAT
+              && TStoredValue::Text == SQLITE_TEXT && TStoredValue::Blob == SQLITE_BLOB
+              && TStoredValue::Null == SQLITE_NULL);
+
+// The text SQLite writes out for a real of the statement's current row.
+QByteArrayView RealText(const void* statement, int column)
 {
-    const SQLite::Column value = GuardSQLite([&] { return m_statement->getColumn(column); });
-    // The type first: asking for the text converts a number.
-    type = value.getType();
-    if (type == SQLITE_NULL)
-        return {};
-    // An integer is taken as it is: writing it out is left to whoever reads it as text.
-    if (type == SQLITE_INTEGER) {
-        integer = value.getInt64();
-        return {};
-    }
+    const SQLite::Column value = static_cast<const SQLite::Statement*>(statement)->getColumn(column);
     const char* bytes = value.getText();
     return QByteArrayView(bytes, value.getBytes());
 }
 
-qint64 TSQLStatement::Integer(int column) const
+}
+
+TStoredValue TSQLStatement::Value(int column) const
 {
     const SQLite::Column value = GuardSQLite([&] { return m_statement->getColumn(column); });
+    // The type first: asking for the text converts a number.
     switch (value.getType()) {
-    case SQLITE_INTEGER:
-        return value.getInt64();
     case SQLITE_NULL:
-        return 0;
-    default:
-        return ValueForms::IntegerFromText(Text(column));
-    }
-}
-
-Money TSQLStatement::MoneyValue(int column) const
-{
-    constexpr std::int64_t limit = std::numeric_limits<std::int64_t>::max() / Money::UnitsPerRouble;
-    const SQLite::Column value = GuardSQLite([&] { return m_statement->getColumn(column); });
-    switch (value.getType()) {
+        return TStoredValue();
     case SQLITE_INTEGER:
-        if (const std::int64_t whole = value.getInt64(); whole <= limit && whole >= -limit)
-            return Money::FromUnits(whole * Money::UnitsPerRouble);
-        return Money();
-    case SQLITE_NULL:
-        return Money();
-    case SQLITE_FLOAT: {
-        // The value is read as the text SQLite gives for it (15 significant digits),
-        // rounded to four decimals. Below 1e10 that text is within 0.05 ten-thousandths
-        // of the real itself, so when the real is clearly off a tie the nearest whole
-        // number of ten-thousandths is the same either way, and no text is needed.
-        const double real = value.getDouble();
-        if (std::fabs(real) < 1e10) {
-            const long double units = static_cast<long double>(real) * Money::UnitsPerRouble;
-            const long double nearest = std::nearbyintl(units);
-            if (std::fabs(units - nearest) < 0.25L)
-                return Money::FromUnits(static_cast<std::int64_t>(nearest));
-        }
-        return ValueForms::MoneyFromText(Text(column));
+        return TStoredValue::FromInteger(value.getInt64());
+    case SQLITE_FLOAT:
+        return TStoredValue::FromReal(value.getDouble(), RealText, m_statement.get(), column);
+    default: {
+        const int type = value.getType();
+        const char* bytes = value.getText();
+        return TStoredValue::FromBytes(type, QByteArrayView(bytes, value.getBytes()));
     }
-    default:
-        return ValueForms::MoneyFromText(Text(column));
     }
-}
-
-DateTime TSQLStatement::DateTimeValue(int column) const
-{
-    return ValueForms::DateTimeFromText(Text(column));
-}
-
-bool TSQLStatement::Flag(int column) const
-{
-    return Integer(column) != 0;
 }

@@ -1,9 +1,9 @@
 #pragma once
 
+#include "StoredValue.h"
 #include "domain/DateTime.h"
 #include "domain/Money.h"
 
-#include <QByteArrayView>
 #include <QHash>
 #include <QString>
 #include <QStringList>
@@ -64,18 +64,14 @@ public:
     int ColumnType(int column) const;
     bool IsNull(int column) const;
 
+    // The value of the current row as SQLite holds it, valid until the next Step.
+    TStoredValue Value(int column) const;
     // Values of the current row in the forms of the file; NULL reads as empty or 0.
-    QString Text(int column) const;
-    qint64 Integer(int column) const;
-    Money MoneyValue(int column) const;
-    DateTime DateTimeValue(int column) const;
-    bool Flag(int column) const;
-
-    // The value as SQLite holds it, with its SQLite type: an integer as the
-    // number (nothing for its text), anything else as text (a text column's
-    // stored Windows-1251 bytes, a real written out); nothing for NULL.
-    // The text is valid until the next Step.
-    QByteArrayView RawValue(int column, int& type, qint64& integer) const;
+    QString Text(int column) const { return Value(column).ToText(); }
+    qint64 Integer(int column) const { return Value(column).ToInteger(); }
+    Money MoneyValue(int column) const { return Value(column).ToMoney(); }
+    DateTime DateTimeValue(int column) const { return Value(column).ToDateTime(); }
+    bool Flag(int column) const { return Value(column).ToFlag(); }
 
     // The same by column name; a missing column raises EDatabaseException.
     QString Text(const QString& name) const { return Text(RequiredColumn(name)); }

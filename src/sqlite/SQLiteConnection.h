@@ -42,9 +42,8 @@ public:
     // Runs statements that yield no rows.
     void Execute(const QString& sql);
     bool InTransaction();
-
-    // Bookkeeping of TTransactionScope: how many scopes are open on this connection.
-    int& ScopeDepth() { return m_scopeDepth; }
+    // How many TTransactionScopes are open on this connection.
+    int ScopeDepth() const { return m_scopeDepth; }
 
     // Prepared statements kept for reuse by their text (see TSQLStatement):
     // preparing costs more than running most of the program's statements.
@@ -57,6 +56,16 @@ public:
     quint64 Generation() const { return m_generation; }
 
 private:
+    friend class TTransactionScope;
+    // Kept by TTransactionScope alone. Closing the connection forgets every
+    // scope at once, so leaving one after that changes nothing.
+    void EnterScope() { ++m_scopeDepth; }
+    void LeaveScope() noexcept
+    {
+        if (m_scopeDepth > 0)
+            --m_scopeDepth;
+    }
+
     QString m_fileName;
     int m_busyTimeoutMs = DefaultBusyTimeoutMs;
     int m_scopeDepth = 0;

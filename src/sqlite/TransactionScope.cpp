@@ -13,7 +13,7 @@ TTransactionScope::TTransactionScope(TSQLiteConnection& connection, TKind kind)
         m_connection.Execute(kind == TKind::Immediate ? QStringLiteral("begin immediate transaction")
                                                       : QStringLiteral("begin transaction"));
     }
-    ++m_connection.ScopeDepth();
+    m_connection.EnterScope();
 }
 
 TTransactionScope::~TTransactionScope()
@@ -30,20 +30,13 @@ void TTransactionScope::Commit()
     m_connection.Execute(IsNested() ? QStringLiteral("RELEASE SAVEPOINT ") + m_savepoint
                                     : QStringLiteral("commit transaction"));
     m_finished = true;
-    LeaveScope();
-}
-
-void TTransactionScope::LeaveScope() noexcept
-{
-    // Closing the connection forgets every scope at once.
-    if (m_connection.ScopeDepth() > 0)
-        --m_connection.ScopeDepth();
+    m_connection.LeaveScope();
 }
 
 void TTransactionScope::Rollback() noexcept
 {
     m_finished = true;
-    LeaveScope();
+    m_connection.LeaveScope();
     // SQLite may already have rolled the whole transaction back by itself
     // (after a disk or memory error, say); then there is nothing left to undo.
     if (!m_connection.IsOpen() || !m_connection.InTransaction())

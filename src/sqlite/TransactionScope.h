@@ -28,7 +28,6 @@ public:
 
 private:
     void Rollback() noexcept;
-    void LeaveScope() noexcept;
 
     TSQLiteConnection& m_connection;
     QString m_savepoint; // empty for the outermost scope

@@ -4,6 +4,7 @@
 #include "CreateCommand.h"
 #include "DemoCommand.h"
 #include "IndexCommand.h"
+#include "LastDatabaseCommand.h"
 #include "ScheduleCommand.h"
 #include "VersionCommand.h"
 
@@ -18,6 +19,7 @@ std::vector<std::unique_ptr<TToolCommand>> MakeCommands()
     commands.push_back(std::make_unique<TCheckCommand>());
     commands.push_back(std::make_unique<TIndexCommand>());
     commands.push_back(std::make_unique<TDemoCommand>());
+    commands.push_back(std::make_unique<TLastDatabaseCommand>());
     commands.push_back(std::make_unique<TVersionCommand>());
     return commands;
 }

@@ -7,6 +7,7 @@
 #include "FormLook.h"
 #include "ReportListLines.h"
 #include "TypedCharFilter.h"
+#include "RequiredArgument.h"
 
 #include "domain/Clock.h"
 #include "domain/Credit.h"
@@ -66,12 +67,9 @@ TAddCreditForm::~TAddCreditForm() = default;
 bool TAddCreditForm::Execute(TDebtor* debtor, TCredit* credit, ICreditReportInterface* reportInterface, int mode,
                              TPaymentSchedule* schedule)
 {
-    if (!debtor)
-        throw Exception(QStringLiteral("Должник не задан."));
-    if (!schedule)
-        throw Exception(QStringLiteral("График выплат не задан."));
-    if (!credit)
-        throw Exception(QStringLiteral("Кредит не задан."));
+    RequireArgument(debtor, QStringLiteral("Должник не задан."));
+    RequireArgument(schedule, QStringLiteral("График выплат не задан."));
+    RequireArgument(credit, QStringLiteral("Кредит не задан."));
     m_credit = credit;
     m_schedule = schedule;
     m_reportInterface = reportInterface;

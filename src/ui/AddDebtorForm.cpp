@@ -3,6 +3,7 @@
 #include "ui_AddDebtorForm.h"
 
 #include "FormLook.h"
+#include "RequiredArgument.h"
 
 #include "domain/Debtor.h"
 #include "domain/Exception.h"
@@ -47,8 +48,7 @@ std::array<TAddDebtorForm::TFieldBinding, 13> TAddDebtorForm::FieldBindings() co
 
 bool TAddDebtorForm::Execute(TDebtor* debtor, int mode)
 {
-    if (!debtor)
-        throw Exception(QStringLiteral("Должник не задан."));
+    RequireArgument(debtor, QStringLiteral("Должник не задан."));
     m_debtor = debtor;
     if (debtor->GetID() != -1) {
         m_ui->NameEdit->setText(debtor->GetName());

@@ -8,6 +8,7 @@
 #include "domain/PaymentScheduleItem.h"
 #include "domain/ScheduleRecalculation.h"
 #include "ui_AheadDecisionForm.h"
+#include "RequiredArgument.h"
 
 #include <QHeaderView>
 #include <optional>
@@ -16,7 +17,6 @@
 Q_DECLARE_METATYPE(const TPaymentScheduleItem*)
 
 namespace {
-const Money Kopeck = Money::FromUnits(100);
 const QColor Olive(128, 128, 0);
 const QColor Green(0, 128, 0);
 const QColor Red(255, 0, 0);
@@ -96,18 +96,15 @@ TAheadDecisionForm::~TAheadDecisionForm() = default;
 bool TAheadDecisionForm::Execute(const TCredit* credit, const TPaymentScheduleItem* row,
                                  const TPaymentSchedule* schedule, Money ahead)
 {
-    if (!credit)
-        throw Exception(QStringLiteral("Кредит не задан."));
-    if (!row)
-        throw Exception(QStringLiteral("Элемент графика не задан."));
-    if (!schedule)
-        throw Exception(QStringLiteral("График выплат не задан."));
+    RequireArgument(credit, QStringLiteral("Кредит не задан."));
+    RequireArgument(row, QStringLiteral("Элемент графика не задан."));
+    RequireArgument(schedule, QStringLiteral("График выплат не задан."));
     m_credit = credit;
     m_row = row;
     m_schedule = schedule;
     m_ahead = ahead;
     m_ui->AheadEdit->setText(FormatMoney(ahead));
-    m_ui->CloseWarningLabel->setVisible(row->Balance - ahead < Kopeck);
+    m_ui->CloseWarningLabel->setVisible(row->Balance - ahead < Money::Kopeck);
     BuildPreview();
     if (exec() != QDialog::Accepted)
         return false;

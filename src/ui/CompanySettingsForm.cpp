@@ -4,6 +4,7 @@
 #include "domain/Company.h"
 #include "domain/Exception.h"
 #include "ui_CompanySettingsForm.h"
+#include "RequiredArgument.h"
 
 TCompanySettingsForm::TCompanySettingsForm(QWidget* parent)
     : QDialog(parent)
@@ -21,8 +22,7 @@ TCompanySettingsForm::~TCompanySettingsForm() = default;
 
 bool TCompanySettingsForm::Execute(TCompany* company)
 {
-    if (!company)
-        throw Exception(QStringLiteral("Информация о компании не задана."));
+    RequireArgument(company, QStringLiteral("Информация о компании не задана."));
     m_ui->CompanyNameEdit->setText(company->CompanyName);
     m_ui->BossNameEdit->setText(company->BossName);
     if (exec() != QDialog::Accepted)

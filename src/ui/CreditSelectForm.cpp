@@ -6,6 +6,7 @@
 #include "DisplayFormats.h"
 #include "FormLook.h"
 #include "ReportListLines.h"
+#include "RequiredArgument.h"
 
 #include "domain/CreditsList.h"
 #include "domain/Debtor.h"
@@ -36,10 +37,8 @@ TCreditSelectForm::~TCreditSelectForm() = default;
 
 bool TCreditSelectForm::Execute(TCreditsList* credits, TDebtor* debtor, int index)
 {
-    if (!credits)
-        throw Exception(QStringLiteral("Список кредитов не задан."));
-    if (!debtor)
-        throw Exception(QStringLiteral("Должник не задан."));
+    RequireArgument(credits, QStringLiteral("Список кредитов не задан."));
+    RequireArgument(debtor, QStringLiteral("Должник не задан."));
     m_ui->DebtorIDEdit->setText(FormatWholeNumber(debtor->GetID()));
     m_ui->DebtorNameEdit->setText(DebtorFullName(*debtor));
     m_ui->DebtorNameEdit->setCursorPosition(0);

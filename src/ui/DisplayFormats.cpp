@@ -7,17 +7,15 @@
 #include <cstdlib>
 
 namespace {
-constexpr std::int64_t UnitsPerKopeck = Money::UnitsPerRouble / 100;
-
 // Whole kopecks, half a kopeck away from zero, as roubles; the two-decimal
 // formats get this value so that binary fractions of the ten-thousandths
 // never decide the last digit.
 double RoundedToKopecks(Money value)
 {
     const std::int64_t units = value.Units();
-    std::int64_t kopecks = units / UnitsPerKopeck; // toward zero
-    const std::int64_t rest = units % UnitsPerKopeck;
-    if (std::llabs(rest) * 2 >= UnitsPerKopeck)
+    std::int64_t kopecks = units / Money::UnitsPerKopeck; // toward zero
+    const std::int64_t rest = units % Money::UnitsPerKopeck;
+    if (std::llabs(rest) * 2 >= Money::UnitsPerKopeck)
         kopecks += units < 0 ? -1 : 1;
     return static_cast<double>(kopecks) / 100.0;
 }

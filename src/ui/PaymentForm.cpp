@@ -12,13 +12,13 @@
 #include "domain/PaymentHistoryItem.h"
 #include "domain/PaymentScheduleItem.h"
 #include "ui_PaymentForm.h"
+#include "RequiredArgument.h"
 
 #include <algorithm>
 
 namespace {
 const QSize DesignedSize(457, 273);
 const int MaxFieldWidth = 600;
-const Money Kopeck = Money::FromUnits(100);
 const QColor Red(255, 0, 0);
 const QColor Green(0, 128, 0);
 const QColor Black(0, 0, 0);
@@ -55,14 +55,10 @@ TPaymentForm::~TPaymentForm() = default;
 bool TPaymentForm::Execute(const TDebtor* debtor, TCredit* credit, const TPaymentScheduleItem* row,
                            TPaymentHistoryItem* newPayment, const TPaymentHistoryItem* lastPayment)
 {
-    if (!debtor)
-        throw Exception(QStringLiteral("Должник не задан."));
-    if (!newPayment)
-        throw Exception(QStringLiteral("Платеж не задан."));
-    if (!credit)
-        throw Exception(QStringLiteral("Кредит не задан."));
-    if (!row)
-        throw Exception(QStringLiteral("Строкак графика выплат не задана."));
+    RequireArgument(debtor, QStringLiteral("Должник не задан."));
+    RequireArgument(newPayment, QStringLiteral("Платеж не задан."));
+    RequireArgument(credit, QStringLiteral("Кредит не задан."));
+    RequireArgument(row, QStringLiteral("Строкак графика выплат не задана."));
     m_credit = credit;
     m_row = row;
     m_newPayment = newPayment;
@@ -130,13 +126,13 @@ void TPaymentForm::ShowMonthBalance(Money balance)
 {
     TLinkLabel* label = m_ui->MonthPaymentBalanceLabel;
     QLineEdit* field = m_ui->MonthPaymentBalanceEdit;
-    if (balance > Kopeck) {
+    if (balance > Money::Kopeck) {
         label->setText(QStringLiteral("Не погашено:"));
         label->SetLook(TLinkLabel::LinkColor, true);
         SetTextColor(field, Red);
         field->setText(FormatMoney(balance));
         field->setVisible(true);
-    } else if (balance >= -Kopeck) {
+    } else if (balance >= -Money::Kopeck) {
         label->setText(QStringLiteral("Обязательный платеж выполнен."));
         label->SetLook(Green, false);
         field->setVisible(false);
@@ -164,7 +160,7 @@ bool TPaymentForm::ValidatePayment()
     QString message;
     if (!sum || *sum < Money())
         message = EnterSumMessage;
-    else if (RemainingDebt(*sum) <= -Kopeck)
+    else if (RemainingDebt(*sum) <= -Money::Kopeck)
         message = AboveDebtMessage;
     if (message.isEmpty())
         return true;
@@ -227,7 +223,7 @@ void TPaymentForm::OkActionExecute()
     const DateTime paymentDate = Clock::Now();
     Money ahead;
     const Money balance = MonthBalance(sum);
-    if (balance <= -Kopeck && m_aheadVisitor) {
+    if (balance <= -Money::Kopeck && m_aheadVisitor) {
         ahead = -balance;
         // An error of the decision leaves the dialog open and the record untouched.
         const TAheadDecision decision = m_aheadVisitor->DecideAhead(m_credit, m_row, ahead);

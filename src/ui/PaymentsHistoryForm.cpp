@@ -3,8 +3,10 @@
 #include "CreditPartiesFields.h"
 #include "FormLook.h"
 #include "PaymentHistoryReportInterface.h"
+#include "ResultSetGrid.h"
 #include "ResultSetTableModel.h"
 #include "ui_PaymentsHistoryForm.h"
+#include "RequiredArgument.h"
 
 #include "sqlite/ResultSet.h"
 #include "domain/Exception.h"
@@ -35,7 +37,7 @@ TPaymentsHistoryForm::TPaymentsHistoryForm(QWidget* parent)
     for (const QPalette::ColorRole role : {QPalette::Highlight, QPalette::HighlightedText})
         look.setColor(QPalette::Inactive, role, look.color(QPalette::Active, role));
     m_ui->PaymentsGrid->setPalette(look);
-    m_payments->Bind(m_ui->PaymentsGrid);
+    new TResultSetGrid(m_ui->PaymentsGrid, m_payments, this);
 
     connect(m_ui->PrintHistoryButton, &QPushButton::clicked, this, &TPaymentsHistoryForm::PrintHistoryActionExecute);
     connect(m_ui->PrintOrderButton, &QPushButton::clicked, this, &TPaymentsHistoryForm::PrintOrderActionExecute);
@@ -47,12 +49,9 @@ TPaymentsHistoryForm::~TPaymentsHistoryForm() = default;
 void TPaymentsHistoryForm::Execute(const TDebtor* debtor, const TCredit* credit,
                                    IPaymentHistoryReportInterface* reportInterface, TResultSet* dataSet)
 {
-    if (!debtor)
-        throw Exception(QStringLiteral("Должник не задан."));
-    if (!credit)
-        throw Exception(QStringLiteral("Кредит не задан."));
-    if (!dataSet)
-        throw Exception(QStringLiteral("История платежей не задана."));
+    RequireArgument(debtor, QStringLiteral("Должник не задан."));
+    RequireArgument(credit, QStringLiteral("Кредит не задан."));
+    RequireArgument(dataSet, QStringLiteral("История платежей не задана."));
     m_reportInterface = reportInterface;
     m_ui->PrintHistoryButton->setEnabled(reportInterface != nullptr);
 

@@ -5,10 +5,7 @@
 #include "sqlite/ResultSet.h"
 #include "sqlite/ValueForms.h"
 
-#include <QHeaderView>
-#include <QItemSelectionModel>
 #include <QLocale>
-#include <QTableView>
 
 #include <algorithm>
 
@@ -49,10 +46,6 @@ QString NumberText(const QVariant& value)
     return locale.toString(value.toDouble(), 'g', 15);
 }
 
-// Room for the cell's inner margins and the grid line.
-constexpr int CellPadding = 10;
-constexpr int RowPadding = 6;
-
 }
 
 TResultSetTableModel::TResultSetTableModel(QObject* parent)
@@ -73,27 +66,11 @@ void TResultSetTableModel::SetResultSet(TResultSet* resultSet)
         connect(resultSet, &TResultSet::AfterOpen, this, &TResultSetTableModel::ResultSetChanged);
         connect(resultSet, &TResultSet::AfterClose, this, &TResultSetTableModel::ResultSetChanged);
         connect(resultSet, &TResultSet::ColumnsChanged, this, &TResultSetTableModel::ResultSetChanged);
-        connect(resultSet, &TResultSet::AfterScroll, this, &TResultSetTableModel::ResultSetScrolled);
+        connect(resultSet, &TResultSet::AfterScroll, this, &TResultSetTableModel::CurrentRowChanged);
         // A set freed while still shown leaves an empty table, never a dangling one.
         connect(resultSet, &QObject::destroyed, this, &TResultSetTableModel::ResultSetChanged);
     }
     ResultSetChanged();
-}
-
-void TResultSetTableModel::Bind(QTableView* grid)
-{
-    if (m_grid && m_grid->selectionModel())
-        m_grid->selectionModel()->disconnect(this);
-    m_grid = grid;
-    if (!grid)
-        return;
-    grid->setModel(this);
-    // Rows as tall as a line of text, as in a list.
-    grid->verticalHeader()->setDefaultSectionSize(grid->fontMetrics().height() + RowPadding);
-    connect(grid->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
-            &TResultSetTableModel::GridCurrentRowChanged);
-    SizeColumns();
-    SelectCurrentRow();
 }
 
 int TResultSetTableModel::ResultSetColumn(int section) const
@@ -177,50 +154,21 @@ void TResultSetTableModel::ResultSetChanged()
             if (m_resultSet->Column(i).Visible())
                 m_columns.push_back(i);
     endResetModel();
-    SizeColumns();
-    SelectCurrentRow();
 }
 
-void TResultSetTableModel::ResultSetScrolled()
+int TResultSetTableModel::DisplayWidth(int section) const
 {
-    SelectCurrentRow();
+    const int column = ResultSetColumn(section);
+    return column < 0 ? 0 : m_resultSet->Column(column).DisplayWidth();
 }
 
-void TResultSetTableModel::GridCurrentRowChanged(const QModelIndex& current)
+int TResultSetTableModel::CurrentRow() const
 {
-    // A grid emptied by a reset has no current row; the set keeps its own.
-    if (current.isValid() && m_resultSet)
-        m_resultSet->SetCurrentRow(current.row());
+    return m_resultSet && m_resultSet->IsOpen() ? m_resultSet->CurrentRow() : -1;
 }
 
-void TResultSetTableModel::SizeColumns()
+void TResultSetTableModel::SetCurrentRow(int row)
 {
-    if (!m_grid || m_grid->model() != this)
-        return;
-    // A display width counts characters; a digit is the character of the grid's font that
-    // stands for them. The title always fits.
-    const int digitWidth = m_grid->fontMetrics().horizontalAdvance(QLatin1Char('0'));
-    QHeaderView* header = m_grid->horizontalHeader();
-    for (int section = 0; section < columnCount(); ++section) {
-        const int characters = m_resultSet->Column(ResultSetColumn(section)).DisplayWidth();
-        if (characters > 0)
-            header->resizeSection(section,
-                                  std::max(characters * digitWidth + CellPadding, header->sectionSizeHint(section)));
-        else
-            m_grid->resizeColumnToContents(section);
-    }
-}
-
-void TResultSetTableModel::SelectCurrentRow()
-{
-    if (!m_grid || m_grid->model() != this)
-        return;
-    QItemSelectionModel* selection = m_grid->selectionModel();
-    const int row = m_resultSet && m_resultSet->IsOpen() ? m_resultSet->CurrentRow() : -1;
-    if (row < 0 || columnCount() == 0) {
-        selection->clear();
-        return;
-    }
-    const int column = selection->currentIndex().isValid() ? selection->currentIndex().column() : 0;
-    selection->setCurrentIndex(index(row, column), QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    if (m_resultSet)
+        m_resultSet->SetCurrentRow(row);
 }

@@ -4,7 +4,6 @@
 
 #include <QAbstractTableModel>
 #include <QPointer>
-#include <QTableView>
 
 #include <vector>
 
@@ -14,9 +13,9 @@
 // when there is one), other numbers as the locale writes them, text as stored.
 //
 // The model follows the set: every opening, closing or change of the columns'
-// presentation shows anew. Bound to a grid, it keeps the grid's selected row
-// and the set's current row in step both ways, and sizes the columns from
-// their display widths. Neither the set nor the grid is owned.
+// presentation resets it, and a move of the set's current row is told by
+// CurrentRowChanged. It knows no view: TResultSetGrid puts it into a grid.
+// The set is not owned.
 class TResultSetTableModel : public QAbstractTableModel
 {
     Q_OBJECT
@@ -28,29 +27,30 @@ public:
     // The set shown; none shows an empty table.
     void SetResultSet(TResultSet* resultSet);
     TResultSet* ResultSet() const { return m_resultSet; }
-    // Makes the model the grid's and follows the grid's selected row.
-    void Bind(QTableView* grid);
-
     // The index of the set's column shown in that grid column, or -1.
     int ResultSetColumn(int section) const;
+    // The display width, in characters, of the set's column shown there; 0
+    // leaves the width to the grid.
+    int DisplayWidth(int section) const;
+    // The set's current row; -1 when there is none (no set, closed or empty).
+    int CurrentRow() const;
+    void SetCurrentRow(int row);
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     int columnCount(const QModelIndex& parent = QModelIndex()) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
 
+signals:
+    void CurrentRowChanged();
+
 private slots:
     void ResultSetChanged();
-    void ResultSetScrolled();
-    void GridCurrentRowChanged(const QModelIndex& current);
 
 private:
     QString DisplayText(int row, int column) const;
     bool AlignedRight(int row, int column) const;
-    void SizeColumns();
-    void SelectCurrentRow();
 
     QPointer<TResultSet> m_resultSet;
-    QPointer<QTableView> m_grid;
     std::vector<int> m_columns; // the visible columns of the set, in order
 };

@@ -4,6 +4,7 @@
 #include "data/UpdateSchedulesDelayInterface.h"
 #include "domain/Exception.h"
 #include "ui_ScheduleDelayUpdateForm.h"
+#include "RequiredArgument.h"
 
 #include <QTimer>
 
@@ -33,8 +34,7 @@ TScheduleDelayUpdateForm::~TScheduleDelayUpdateForm() = default;
 
 void TScheduleDelayUpdateForm::Execute(IUpdateSchedulesDelayInterface* updater)
 {
-    if (!updater)
-        throw Exception(QStringLiteral("Посетитель для запуска обновления задержек не задан."));
+    RequireArgument(updater, QStringLiteral("Посетитель для запуска обновления задержек не задан."));
     m_updater = updater;
     m_started = false;
     // Once per opening: the timer may have elapsed before there was anything to run.

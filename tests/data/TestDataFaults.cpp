@@ -1,3 +1,4 @@
+#include "support/ClockPin.h"
 #include "support/DataTestSupport.h"
 
 #include "sqlite/SQLiteExceptions.h"
@@ -20,7 +21,7 @@ class TestDataFaults : public QObject
     Q_OBJECT
 
     std::unique_ptr<DataTest::TBook> m_book;
-    std::unique_ptr<DataTest::TClockPin> m_clock;
+    std::unique_ptr<TClockPin> m_clock;
 
     // A debtor with one credit of four instalments from 15 Feb 2009, one of them paid.
     void FillBook()
@@ -61,7 +62,7 @@ private slots:
     void init()
     {
         m_book = std::make_unique<DataTest::TBook>();
-        m_clock = std::make_unique<DataTest::TClockPin>(DateTime::FromYMD(2009, 5, 12, 9, 0));
+        m_clock = std::make_unique<TClockPin>(DateTime::FromYMD(2009, 5, 12, 9, 0));
         FillBook();
     }
     void cleanup()

@@ -1,3 +1,4 @@
+#include "support/ClockPin.h"
 #include "support/DataTestSupport.h"
 
 #include "data/DBVersion.h"
@@ -22,7 +23,7 @@ class TestDemoLoanBook : public QObject
     Q_OBJECT
 
     QTemporaryDir m_dir;
-    std::unique_ptr<DataTest::TClockPin> m_clock;
+    std::unique_ptr<TClockPin> m_clock;
 
     QString Make(const QString& name, int debtors, std::uint32_t seed)
     {
@@ -35,7 +36,7 @@ private slots:
     void initTestCase()
     {
         DataTest::PinLocale();
-        m_clock = std::make_unique<DataTest::TClockPin>(Now);
+        m_clock = std::make_unique<TClockPin>(Now);
     }
     void cleanupTestCase() { m_clock.reset(); }
 

@@ -1,3 +1,4 @@
+#include "support/ClockPin.h"
 #include "support/DataTestSupport.h"
 
 #include "sqlite/Cp1251Codec.h"
@@ -128,7 +129,7 @@ private slots:
     // Its own triggers turn the flags into the credits' and debtors' counts.
     void indexed()
     {
-        DataTest::TClockPin clock(DateTime::FromYMD(2009, 5, 12, 8, 15));
+        TClockPin clock(DateTime::FromYMD(2009, 5, 12, 8, 15));
         m_facade->UpdateSchedulesDelay();
         const QList<QByteArray> flags
             = DataTest::RawColumn(m_path, "SELECT WasDelay || ActiveDelay FROM PaymentSchedule ORDER BY ScheduleID");

@@ -1,3 +1,4 @@
+#include "support/ClockPin.h"
 #include "support/DataTestSupport.h"
 
 #include "domain/Credit.h"
@@ -10,7 +11,7 @@ class TestOverdueIndexing : public QObject
     Q_OBJECT
 
     std::unique_ptr<DataTest::TBook> m_book;
-    std::unique_ptr<DataTest::TClockPin> m_clock;
+    std::unique_ptr<TClockPin> m_clock;
 
     const DateTime m_now = DateTime::FromYMD(2009, 5, 12, 9, 30, 15, 500);
 
@@ -41,7 +42,7 @@ private slots:
     void init()
     {
         m_book = std::make_unique<DataTest::TBook>();
-        m_clock = std::make_unique<DataTest::TClockPin>(m_now);
+        m_clock = std::make_unique<TClockPin>(m_now);
     }
     void cleanup()
     {

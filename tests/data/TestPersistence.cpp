@@ -1,4 +1,5 @@
 #include "support/DataTestSupport.h"
+#include "support/SampleRecords.h"
 
 #include "sqlite/Cp1251Codec.h"
 #include "data/DataExceptions.h"
@@ -35,13 +36,8 @@ TDebtor FullDebtor()
 
 TCredit SampleCredit()
 {
-    TCredit credit;
+    TCredit credit = Sample::WorkedExampleCredit();
     credit.ContractNumber = QStringLiteral("К-001/09");
-    credit.ContractDate = DateTime::FromYMD(2009, 1, 20);
-    credit.PaymentDay = 15;
-    credit.CreditPeriod = 12;
-    credit.YearPercent = 12;
-    credit.CreditSize = Money::FromText(QStringLiteral("10000"));
     credit.FullMustBePaymentSum = Money::FromText(QStringLiteral("10661.8548"));
     return credit;
 }

@@ -1,4 +1,6 @@
+#include "support/ClockPin.h"
 #include "support/DataTestSupport.h"
+#include "support/SampleRecords.h"
 
 #include "data/DataExceptions.h"
 #include "sqlite/ResultSet.h"
@@ -57,13 +59,9 @@ class TestQueries : public QObject
     }
     int AddCredit(int debtorID, const DateTime& contractDate = Day(2009, 1, 20))
     {
-        TCredit credit;
+        TCredit credit = Sample::WorkedExampleCredit();
         credit.ContractNumber = QStringLiteral("К-%1").arg(debtorID);
         credit.ContractDate = contractDate;
-        credit.PaymentDay = 15;
-        credit.CreditPeriod = 12;
-        credit.YearPercent = 12;
-        credit.CreditSize = Money::FromText(QStringLiteral("10000"));
         credit.FullMustBePaymentSum = Money::FromText(QStringLiteral("10661.8548"));
         Facade().InsertCredit(debtorID, &credit);
         return credit.GetID();
@@ -293,7 +291,7 @@ private slots:
     {
         QFETCH(QString, paid);
         QFETCH(bool, listed);
-        const DataTest::TClockPin clock(DateTime::FromYMD(2009, 5, 12, 10, 0));
+        const TClockPin clock(DateTime::FromYMD(2009, 5, 12, 10, 0));
         const int creditID = AddCredit(AddDebtor(QStringLiteral("Сидоров")));
         AddRows(creditID, { Day(2009, 5, 10) }, "2665.4637");
         AddPayment(creditID, DateTime::FromYMD(2009, 5, 9, 12, 0), paid.toLatin1().constData());

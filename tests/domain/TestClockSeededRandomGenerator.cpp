@@ -1,4 +1,4 @@
-#include "domain/Clock.h"
+#include "support/ClockPin.h"
 #include "domain/ClockSeededRandomGenerator.h"
 
 #include <QTest>
@@ -17,11 +17,11 @@ class TestClockSeededRandomGenerator : public QObject
 {
     Q_OBJECT
 
-    TFixedClock m_clock{DateTime::FromYMD(2009, 3, 1, 10, 15)};
+    std::unique_ptr<TClockPin> m_clock;
 
 private slots:
-    void init() { Clock::SetClock(&m_clock); }
-    void cleanup() { Clock::SetClock(nullptr); }
+    void init() { m_clock = std::make_unique<TClockPin>(DateTime::FromYMD(2009, 3, 1, 10, 15)); }
+    void cleanup() { m_clock.reset(); }
 
     void theClockSeedsTheGenerator()
     {
@@ -31,7 +31,7 @@ private slots:
         for (const int draw : firstDraws)
             QVERIFY(draw >= 0 && draw <= 9);
         QCOMPARE(Draws(second, 10), firstDraws);
-        m_clock.Set(DateTime::FromYMD(2009, 3, 1, 10, 16));
+        m_clock->Set(DateTime::FromYMD(2009, 3, 1, 10, 16));
         TClockSeededRandomGenerator later;
         QVERIFY(Draws(later, 10) != firstDraws);
     }

@@ -3,6 +3,7 @@
 #include "domain/Debtor.h"
 #include "domain/PaymentHistoryItem.h"
 #include "domain/PaymentScheduleItem.h"
+#include "support/SampleRecords.h"
 
 #include <QTest>
 
@@ -30,14 +31,9 @@ private slots:
 
     void assignCopiesEverythingOrNothing()
     {
-        TCredit credit;
+        TCredit credit = Sample::WorkedExampleCredit();
         credit.SetID(5);
-        credit.CreditPeriod = 12;
-        credit.CreditSize = Money::FromText(QStringLiteral("10000"));
-        credit.YearPercent = 12;
-        credit.PaymentDay = 15;
         credit.ContractNumber = QStringLiteral("К-17");
-        credit.ContractDate = DateTime::FromYMD(2009, 1, 20);
         credit.PaymentsSum = Money::FromText(QStringLiteral("888.4879"));
         credit.DelayCount = 2;
         credit.ActiveDelayCount = 1;

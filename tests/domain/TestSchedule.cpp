@@ -4,6 +4,7 @@
 #include "domain/Exception.h"
 #include "domain/PaymentSchedule.h"
 #include "domain/ScheduleCalculation.h"
+#include "support/SampleRecords.h"
 
 #include <QLocale>
 #include <QTest>
@@ -20,12 +21,7 @@ TCredit MakeCredit(const QString& size, int period, int percent, int day)
     return credit;
 }
 
-// 10000 over 12 months at 12 %, payment day 15, issued 20 January 2009.
-TCredit ExampleCredit()
-{
-    return MakeCredit(QStringLiteral("10000"), 12, 12, 15);
-}
-
+// The worked example's contract date.
 const DateTime ExampleStart = DateTime::FromYMD(2009, 1, 20);
 
 }
@@ -72,7 +68,7 @@ private slots:
     void workedExample()
     {
         QFETCH(int, row);
-        TCredit credit = ExampleCredit();
+        TCredit credit = Sample::WorkedExampleCredit();
         TPaymentSchedule schedule;
         BuildSchedule(&schedule, &credit, ExampleStart);
         QCOMPARE(schedule.Count(), 12);
@@ -224,7 +220,7 @@ private slots:
         QFETCH(QDate, start);
         QVERIFY_THROWS_EXCEPTION(Exception, FirstPaymentDate(day, DateTime(start)));
 
-        TCredit example = ExampleCredit();
+        TCredit example = Sample::WorkedExampleCredit();
         TPaymentSchedule schedule;
         BuildSchedule(&schedule, &example, ExampleStart);
         TCredit credit = MakeCredit(QStringLiteral("10000"), 12, 12, day);
@@ -234,7 +230,7 @@ private slots:
 
     void rebuildReplacesEveryRow()
     {
-        TCredit credit = ExampleCredit();
+        TCredit credit = Sample::WorkedExampleCredit();
         TPaymentSchedule schedule;
         BuildSchedule(&schedule, &credit, ExampleStart);
         schedule.Items(0)->SetID(7);
@@ -279,7 +275,7 @@ private slots:
 
     void missingArgumentsDoNothing()
     {
-        TCredit credit = ExampleCredit();
+        TCredit credit = Sample::WorkedExampleCredit();
         BuildSchedule(nullptr, &credit, ExampleStart);
         QCOMPARE(credit.FullMustBePaymentSum, Money());
 

@@ -5,6 +5,7 @@
 #include "domain/PaymentSchedule.h"
 #include "domain/ScheduleCalculation.h"
 #include "domain/ScheduleRecalculation.h"
+#include "support/SampleRecords.h"
 
 #include <QLocale>
 #include <QTest>
@@ -13,31 +14,15 @@ namespace {
 
 enum class Change { Advance, Respite };
 
-// A credit as loaded from a loan book together with its stored schedule:
-// ScheduleIDs 101, 102, ... in due-date order.
-struct StoredCredit
+// The worked example, or a variant of it, as loaded from a loan book with its
+// stored schedule (ScheduleIDs 101, 102, ...).
+Sample::TStoredCredit Stored(int period = 12, int percent = 12)
 {
-    TCredit Credit;
-    TPaymentSchedule Schedule;
-
-    StoredCredit(const QString& size, int period, int percent)
-    {
-        Credit.SetID(5);
-        Credit.CreditSize = Money::FromText(size);
-        Credit.CreditPeriod = period;
-        Credit.YearPercent = percent;
-        Credit.PaymentDay = 15;
-        Credit.ContractDate = DateTime::FromYMD(2009, 1, 20);
-        BuildSchedule(&Schedule, &Credit, Credit.ContractDate);
-        for (int i = 0; i < Schedule.Count(); ++i)
-            Schedule.Items(i)->SetID(101 + i);
-    }
-};
-
-// The worked example: 10000 over 12 months at 12 %, payment day 15.
-StoredCredit Example()
-{
-    return StoredCredit(QStringLiteral("10000"), 12, 12);
+    TCredit credit = Sample::WorkedExampleCredit();
+    credit.SetID(5);
+    credit.CreditPeriod = period;
+    credit.YearPercent = percent;
+    return Sample::TStoredCredit(101, credit);
 }
 
 TPaymentScheduleItem Pivot(int id)
@@ -47,7 +32,7 @@ TPaymentScheduleItem Pivot(int id)
     return pivot;
 }
 
-void Apply(Change change, const StoredCredit& stored, int pivotID, const QString& advance,
+void Apply(Change change, const Sample::TStoredCredit& stored, int pivotID, const QString& advance,
            TPaymentSchedule* target)
 {
     const TPaymentScheduleItem pivot = Pivot(pivotID);
@@ -118,7 +103,7 @@ private slots:
     {
         QFETCH(Change, change);
         QFETCH(int, row);
-        const StoredCredit stored = Example();
+        const Sample::TStoredCredit stored = Stored();
         TPaymentSchedule target;
         Apply(change, stored, 103, QStringLiteral("1000"), &target);
         QCOMPARE(target.SumOfAnnua().ToFixedText(),
@@ -143,7 +128,7 @@ private slots:
     {
         QFETCH(Change, change);
         QFETCH(int, pivotID);
-        const StoredCredit stored = Example();
+        const Sample::TStoredCredit stored = Stored();
         TPaymentSchedule target;
         Apply(change, stored, pivotID, QStringLiteral("1000"), &target);
 
@@ -207,7 +192,7 @@ private slots:
         QFETCH(QString, firstPercents);
         QFETCH(QString, lastBalance);
         QFETCH(QString, sumOfAnnua);
-        const StoredCredit stored = Example();
+        const Sample::TStoredCredit stored = Stored();
         TPaymentSchedule target;
         Apply(Change::Advance, stored, pivotID, advance, &target);
         target.RemoveDeleted();
@@ -238,7 +223,7 @@ private slots:
         QFETCH(Change, change);
         QFETCH(QStringList, annuas);
         QFETCH(QString, lastBalance);
-        const StoredCredit stored(QStringLiteral("10000"), 4, 0);
+        const Sample::TStoredCredit stored = Stored(4, 0);
         TPaymentSchedule target;
         Apply(change, stored, 101, QStringLiteral("1000"), &target);
         target.RemoveDeleted();
@@ -270,7 +255,7 @@ private slots:
         QFETCH(int, pivotID);
         QFETCH(QString, message);
         QFETCH(bool, targetUntouched);
-        const StoredCredit stored = Example();
+        const Sample::TStoredCredit stored = Stored();
         TPaymentSchedule target;
         FillWithMarker(target);
         try {
@@ -291,7 +276,7 @@ private slots:
 
     void missingArgumentsDoNothing()
     {
-        const StoredCredit stored = Example();
+        const Sample::TStoredCredit stored = Stored();
         const TPaymentScheduleItem pivot = Pivot(103);
         const Money advance = Money::FromText(QStringLiteral("1000"));
         TPaymentSchedule target;

@@ -6,7 +6,6 @@
 #include "data/DataAccessFacade.h"
 #include "data/LoanBookFile.h"
 #include "sqlite/SQLiteConnection.h"
-#include "domain/Clock.h"
 #include "domain/PaymentSchedule.h"
 
 #include <QByteArray>
@@ -154,21 +153,5 @@ inline void FillSchedule(TPaymentSchedule& schedule, const DateTime& firstDue, i
         schedule.Add(std::move(row));
     }
 }
-
-// Puts a fixed clock in place for the test and takes it away again.
-class TClockPin
-{
-public:
-    explicit TClockPin(const DateTime& now)
-        : m_clock(now)
-    {
-        Clock::SetClock(&m_clock);
-    }
-    ~TClockPin() { Clock::SetClock(nullptr); }
-    void Set(const DateTime& now) { m_clock.Set(now); }
-
-private:
-    TFixedClock m_clock;
-};
 
 }

@@ -1,30 +1,13 @@
 #include "support/DataTestSupport.h"
 
-#include "tool/ToolCommands.h"
+#include "ToolRun.h"
 
 namespace {
 
-struct TRun
+// The command on its arguments, in the test's own process.
+Run Tool(const QString& command, const QStringList& args)
 {
-    int code = 0;
-    QString out;
-    QString err;
-};
-
-// varnel-tool run in the test's own process, on the command and its arguments.
-TRun Run(const QString& command, const QStringList& args)
-{
-    QString out;
-    QString err;
-    TRun run;
-    {
-        QTextStream outStream(&out);
-        QTextStream errStream(&err);
-        run.code = RunToolCommand(QStringList { command } + args, outStream, errStream);
-    }
-    run.out = out.trimmed();
-    run.err = err.trimmed();
-    return run;
+    return RunToolInProcess(QStringList { command } + args);
 }
 
 }
@@ -42,18 +25,18 @@ private slots:
     void create()
     {
         const QString path = m_dir.filePath(QStringLiteral("new.s3db"));
-        const TRun made = Run(QStringLiteral("create"), { path });
-        QCOMPARE(made.code, 0);
-        QCOMPARE(Run(QStringLiteral("check"), { path }).out, QStringLiteral("ok"));
+        const Run made = Tool(QStringLiteral("create"), { path });
+        QCOMPARE(made.ExitCode, 0);
+        QCOMPARE(Tool(QStringLiteral("check"), { path }).Out, QStringLiteral("ok"));
 
         const QByteArray before = DataTest::DumpContent(path);
-        const TRun again = Run(QStringLiteral("create"), { path });
-        QCOMPARE(again.code, 1);
-        QCOMPARE(again.err, QStringLiteral("Файл «%1» уже существует.").arg(path));
+        const Run again = Tool(QStringLiteral("create"), { path });
+        QCOMPARE(again.ExitCode, 1);
+        QCOMPARE(again.Err, QStringLiteral("Файл «%1» уже существует.").arg(path));
         QCOMPARE(DataTest::DumpContent(path), before);
 
-        QCOMPARE(Run(QStringLiteral("create"), {}).code, 2);
-        QCOMPARE(Run(QStringLiteral("create"), { path, path }).code, 2);
+        QCOMPARE(Tool(QStringLiteral("create"), {}).ExitCode, 2);
+        QCOMPARE(Tool(QStringLiteral("create"), { path, path }).ExitCode, 2);
     }
 
     void check_data()
@@ -91,20 +74,20 @@ private slots:
         } else if (!setup.isEmpty()) {
             DataTest::RawExec(path, setup);
         }
-        const TRun run = Run(QStringLiteral("check"), { path });
-        QCOMPARE(run.code, code);
-        QCOMPARE(run.out, out);
-        QCOMPARE(run.err, err);
+        const Run run = Tool(QStringLiteral("check"), { path });
+        QCOMPARE(run.ExitCode, code);
+        QCOMPARE(run.Out, out);
+        QCOMPARE(run.Err, err);
     }
 
     void checkMissingFile()
     {
         const QString path = m_dir.filePath(QStringLiteral("nowhere.s3db"));
-        const TRun run = Run(QStringLiteral("check"), { path });
-        QCOMPARE(run.code, 1);
-        QCOMPARE(run.err, QStringLiteral("Файл «%1» не существует.").arg(path));
+        const Run run = Tool(QStringLiteral("check"), { path });
+        QCOMPARE(run.ExitCode, 1);
+        QCOMPARE(run.Err, QStringLiteral("Файл «%1» не существует.").arg(path));
         QVERIFY(!QFile::exists(path));
-        QCOMPARE(Run(QStringLiteral("check"), {}).code, 2);
+        QCOMPARE(Tool(QStringLiteral("check"), {}).ExitCode, 2);
     }
 
     void index()
@@ -115,9 +98,9 @@ private slots:
                           "INSERT INTO Credits (DebtorID) VALUES (1);"
                           "INSERT INTO PaymentSchedule (CreditID, PaymentDate, MustBePaymentSum) "
                           "VALUES (1, '2009-05-11 00:00:00.000', 100), (1, '2009-05-20 00:00:00.000', 200)");
-        const TRun run = Run(QStringLiteral("index"), { path, QStringLiteral("--today"), QStringLiteral("2009-05-12") });
-        QCOMPARE(run.code, 0);
-        QCOMPARE(run.err, QString());
+        const Run run = Tool(QStringLiteral("index"), { path, QStringLiteral("--today"), QStringLiteral("2009-05-12") });
+        QCOMPARE(run.ExitCode, 0);
+        QCOMPARE(run.Err, QString());
         QCOMPARE(DataTest::RawColumn(path, "SELECT WasDelay || ActiveDelay FROM PaymentSchedule"),
                  (QList<QByteArray> { "11", "00" }));
         QCOMPARE(DataTest::RawValue(path, "SELECT substr(LastSchedulesDelayUpdate, 1, 11) FROM DataBaseState"),
@@ -126,7 +109,7 @@ private slots:
                  QByteArray("23"));
 
         // A later day, given before the file name.
-        QCOMPARE(Run(QStringLiteral("index"), { QStringLiteral("--today"), QStringLiteral("2009-05-18"), path }).code, 0);
+        QCOMPARE(Tool(QStringLiteral("index"), { QStringLiteral("--today"), QStringLiteral("2009-05-18"), path }).ExitCode, 0);
         QCOMPARE(DataTest::RawColumn(path, "SELECT WasDelay || ActiveDelay FROM PaymentSchedule"),
                  (QList<QByteArray> { "11", "01" }));
     }
@@ -158,9 +141,9 @@ private slots:
                 arg = m_dir.filePath(arg);
         }
         const QByteArray before = DataTest::DumpContent(book);
-        const TRun run = Run(QStringLiteral("index"), args);
-        QCOMPARE(run.code, code);
-        QVERIFY(!run.err.isEmpty());
+        const Run run = Tool(QStringLiteral("index"), args);
+        QCOMPARE(run.ExitCode, code);
+        QVERIFY(!run.Err.isEmpty());
         QCOMPARE(DataTest::DumpContent(book), before);
     }
 };

@@ -1,6 +1,9 @@
 #pragma once
 
-// Runs the built varnel-tool as a user would, for the tests of its commands.
+// Runs varnel-tool for the tests of its commands: the built program as a user
+// would, or its commands in the test's own process.
+
+#include "tool/ToolCommands.h"
 
 #include <QProcess>
 #include <QString>
@@ -24,5 +27,22 @@ inline Run RunTool(const QStringList& arguments, const QString& workingDirectory
     run.ExitCode = process.exitCode();
     run.Out = QString::fromUtf8(process.readAllStandardOutput());
     run.Err = QString::fromUtf8(process.readAllStandardError());
+    return run;
+}
+
+// The commands of varnel-tool in the test's own process (the test links
+// varnel_tool); the outputs come without their surrounding line ends.
+inline Run RunToolInProcess(const QStringList& arguments)
+{
+    QString out;
+    QString err;
+    Run run;
+    {
+        QTextStream outStream(&out);
+        QTextStream errStream(&err);
+        run.ExitCode = RunToolCommand(arguments, outStream, errStream);
+    }
+    run.Out = out.trimmed();
+    run.Err = err.trimmed();
     return run;
 }

@@ -5,6 +5,7 @@
 // the controller hands to the history dialog.
 
 #include "support/DataTestSupport.h"
+#include "support/SampleRecords.h"
 #include "domain/Credit.h"
 #include "domain/Debtor.h"
 #include "domain/PaymentHistoryItem.h"
@@ -22,13 +23,10 @@ struct TPaymentsBook : DataTest::TBook
         Debtor.SetName(QStringLiteral("Пётр"));
         Debtor.PatronymicName = QStringLiteral("Сергеевич");
         facade->InsertDebtor(&Debtor);
+        Credit = Sample::WorkedExampleCredit();
         Credit.ContractNumber = QStringLiteral("К-2009/17");
         Credit.ContractDate = DateTime::FromYMD(2009, 1, 15);
-        Credit.CreditSize = Money::FromText(QStringLiteral("10000"));
         Credit.FullMustBePaymentSum = Money::FromText(QStringLiteral("10661.8548"));
-        Credit.CreditPeriod = 12;
-        Credit.YearPercent = 12;
-        Credit.PaymentDay = 15;
         facade->InsertCredit(Debtor.GetID(), &Credit);
     }
 

@@ -2,7 +2,7 @@
 
 #include "domain/Credit.h"
 #include "domain/PaymentSchedule.h"
-#include "domain/ScheduleCalculation.h"
+#include "support/SampleRecords.h"
 #include "ui/AheadDecisionForm.h"
 #include "ui/DisplayFormats.h"
 
@@ -18,26 +18,15 @@ const QColor Olive(128, 128, 0);
 const QColor Green(0, 128, 0);
 const QColor Orange(255, 128, 0);
 
-// 10 000 over 12 months at 12 %, payment day 15, from 20 January 2009, as
-// stored: rows 1 to 12 with their IDs.
+// The worked example as stored: rows 1 to 12 with their IDs.
 struct TDecisionFixture
 {
-    TCredit credit;
-    TPaymentSchedule schedule;
+    Sample::TStoredCredit stored { 1 };
+    TCredit& credit = stored.Credit;
+    TPaymentSchedule& schedule = stored.Schedule;
     TAheadDecisionForm form;
 
-    TDecisionFixture()
-    {
-        credit.SetID(42);
-        credit.CreditSize = M("10000");
-        credit.CreditPeriod = 12;
-        credit.YearPercent = 12;
-        credit.PaymentDay = 15;
-        credit.ContractDate = DateTime::FromYMD(2009, 1, 20);
-        BuildSchedule(&schedule, &credit, credit.ContractDate);
-        for (int i = 0; i < schedule.Count(); ++i)
-            schedule.Items(i)->SetID(i + 1);
-    }
+    TDecisionFixture() { credit.SetID(42); }
     // Row 3, due 15 April 2009, unless told otherwise.
     bool Execute(Money ahead, int rowIndex = 2)
     {

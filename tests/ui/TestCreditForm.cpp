@@ -3,12 +3,12 @@
 #include "ui/AddCreditForm.h"
 #include "ui/CreditReportInterface.h"
 
-#include "domain/Clock.h"
+#include "support/ClockPin.h"
 #include "domain/Credit.h"
 #include "domain/Debtor.h"
 #include "domain/Exception.h"
 #include "domain/PaymentSchedule.h"
-#include "domain/ScheduleCalculation.h"
+#include "support/SampleRecords.h"
 
 #include <QClipboard>
 #include <QDateEdit>
@@ -50,23 +50,14 @@ void TypeExampleTerms(QWidget* form, bool withPaymentDay = true)
 }
 
 // A stored credit with the worked example's schedule (ScheduleIDs 101..112).
-struct TStoredCredit
+struct TStoredCredit : Sample::TStoredCredit
 {
     TStoredCredit()
+        : Sample::TStoredCredit(101)
     {
         Credit.SetID(42);
         Credit.ContractNumber = QStringLiteral("К-15/2009");
-        Credit.ContractDate = DateTime::FromYMD(2009, 1, 20);
-        Credit.CreditSize = Money::FromUnits(100000000);
-        Credit.CreditPeriod = 12;
-        Credit.YearPercent = 12;
-        Credit.PaymentDay = 15;
-        BuildSchedule(&Schedule, &Credit, Credit.ContractDate);
-        for (int i = 0; i < Schedule.Count(); ++i)
-            Schedule.Items(i)->SetID(101 + i);
     }
-    TCredit Credit;
-    TPaymentSchedule Schedule;
 };
 }
 
@@ -75,7 +66,7 @@ class TestCreditForm : public QObject
     Q_OBJECT
 
 private:
-    TFixedClock m_clock{DateTime::FromYMD(2009, 4, 15, 11, 30)};
+    std::unique_ptr<TClockPin> m_clock;
     TDebtor m_debtor;
 
     void SelectLine(QWidget* form, int index)
@@ -89,13 +80,13 @@ private:
 private slots:
     void initTestCase()
     {
-        Clock::SetClock(&m_clock);
+        m_clock = std::make_unique<TClockPin>(DateTime::FromYMD(2009, 4, 15, 11, 30));
         m_debtor.SetID(17);
         m_debtor.Surname = QStringLiteral("Иванов");
         m_debtor.SetName(QStringLiteral("Пётр"));
         m_debtor.PatronymicName = QStringLiteral("Сергеевич");
     }
-    void cleanupTestCase() { Clock::SetClock(nullptr); }
+    void cleanupTestCase() { m_clock.reset(); }
 
     void ArgumentsAreCheckedInOrder_data()
     {

@@ -1,6 +1,6 @@
 #include "support/WindowTestSupport.h"
 
-#include "domain/Clock.h"
+#include "support/ClockPin.h"
 #include "domain/Credit.h"
 #include "domain/Debtor.h"
 #include "domain/PaymentHistoryItem.h"
@@ -47,7 +47,7 @@ public:
 // Month balance 888.4879, remaining debt 8884.8790, remainder if rebuilt 8499.2907.
 struct TPaymentFixture
 {
-    TFixedClock clock{DateTime::FromYMD(2009, 4, 10, 14, 30)};
+    TClockPin clock{DateTime::FromYMD(2009, 4, 10, 14, 30)};
     TDebtor debtor;
     TCredit credit;
     TPaymentScheduleItem row;
@@ -58,7 +58,6 @@ struct TPaymentFixture
 
     TPaymentFixture()
     {
-        Clock::SetClock(&clock);
         debtor.SetID(17);
         debtor.Surname = QStringLiteral("Петров");
         debtor.SetName(QStringLiteral("Пётр"));
@@ -79,7 +78,6 @@ struct TPaymentFixture
         payment.AheadSum = M("-2");
         form.Shaker().SetDelayTime(0);
     }
-    ~TPaymentFixture() { Clock::SetClock(nullptr); }
 
     bool Execute(const TPaymentHistoryItem* lastPayment = nullptr)
     {

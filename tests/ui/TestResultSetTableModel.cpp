@@ -2,6 +2,7 @@
 
 #include "PaymentsBook.h"
 
+#include "ui/ResultSetGrid.h"
 #include "ui/ResultSetTableModel.h"
 
 #include <QHeaderView>
@@ -42,12 +43,12 @@ struct TShownPayments
     {
         Grid.setSelectionBehavior(QAbstractItemView::SelectRows);
         Model.SetResultSet(Payments.get());
-        Model.Bind(&Grid);
     }
 
     std::unique_ptr<TResultSet> Payments;
     QTableView Grid;
     TResultSetTableModel Model;
+    TResultSetGrid Shown { &Grid, &Model };
 };
 }
 

@@ -1,7 +1,7 @@
 #include "support/WindowTestSupport.h"
 
 #include "data/UpdateSchedulesDelayInterface.h"
-#include "domain/Clock.h"
+#include "support/ClockPin.h"
 #include "domain/Company.h"
 #include "domain/RandomGenerator.h"
 #include "ui/CompanySettingsForm.h"
@@ -19,13 +19,8 @@
 #include <optional>
 
 namespace {
-// A clock fixed at 1 March 2009, 10:15, for the life of the guard.
-struct TClockGuard
-{
-    TFixedClock clock{DateTime::FromYMD(2009, 3, 1, 10, 15)};
-    TClockGuard() { Clock::SetClock(&clock); }
-    ~TClockGuard() { Clock::SetClock(nullptr); }
-};
+// The tests' today: 1 March 2009, 10:15.
+const DateTime MarchFirst = DateTime::FromYMD(2009, 3, 1, 10, 15);
 
 // Hands out the digits it was given, in order.
 class TScriptedRandom : public IRandomGenerator
@@ -85,7 +80,7 @@ private slots:
         QFETCH(QString, link);
         QFETCH(QDate, date);
         QFETCH(QColor, color);
-        TClockGuard clock;
+        const TClockPin clock(MarchFirst);
         TSelectDateForm form;
         form.SetDate(DateTime::FromYMD(2008, 7, 7, 9, 0));
         WhenOpen<TSelectDateForm>([&](TSelectDateForm* dialog) {
@@ -102,7 +97,7 @@ private slots:
 
     void monthDialogOpensOnTheCurrentMonth()
     {
-        TClockGuard clock;
+        const TClockPin clock(MarchFirst);
         TSelectMonthForm form;
         auto* months = Find<QComboBox>(&form, "MonthComboBox");
         QCOMPARE(months->count(), 12);
@@ -128,7 +123,7 @@ private slots:
         QFETCH(QString, typed);
         QFETCH(QString, shown);
         QFETCH(int, year);
-        TClockGuard clock;
+        const TClockPin clock(MarchFirst);
         TSelectMonthForm form;
         WhenOpen<TSelectMonthForm>([&](TSelectMonthForm* dialog) {
             auto* edit = Find<QLineEdit>(dialog, "YearEdit");
