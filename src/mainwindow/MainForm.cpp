@@ -14,6 +14,7 @@
 #include "domain/Debtor.h"
 #include "ui/ApplicationErrors.h"
 #include "ui/CreditsListPresentation.h"
+#include "ui/ResultSetGrid.h"
 #include "ui_MainForm.h"
 
 #include <QAbstractEventDispatcher>
@@ -97,7 +98,7 @@ void TMainForm::FormCreate()
 void TMainForm::SetupDebtorsGrid()
 {
     m_debtorsModel = new TDebtorsGridModel(this);
-    m_debtorsModel->Bind(ui->DBGrid1);
+    new TResultSetGrid(ui->DBGrid1, m_debtorsModel, this);
     KeepLineColoursInSelection(ui->DBGrid1);
     ui->DBGrid1->viewport()->installEventFilter(this);
     // The legend lies over the grid's top-left corner.

@@ -4,6 +4,7 @@
 #include "sqlite/ResultSet.h"
 #include "sqlite/SQLiteConnection.h"
 #include "mainwindow/DebtorsGridModel.h"
+#include "ui/ResultSetGrid.h"
 
 #include <QFont>
 #include <QTableView>
@@ -62,7 +63,7 @@ private slots:
         QTableView grid;
         TDebtorsGridModel model;
         model.SetResultSet(&list);
-        model.Bind(&grid);
+        TResultSetGrid shown(&grid, &model);
         QCOMPARE(model.rowCount(), 4);
         const QList<std::pair<QColor, bool>> expected{
             {Qt::black, true}, {Qt::red, false}, {Qt::black, true}, {Qt::black, false}};
