@@ -1,9 +1,11 @@
 #include "ReportPrinterFactory.h"
 
-#include "SilentReportPrinter.h"
+#include "ReportUseCases.h"
+#include "data/DataAccessFacade.h"
+#include "reports/DeclensionService.h"
+#include "reports/ReportManager.h"
 
 std::unique_ptr<IReportPrinter> CreateReportPrinter()
 {
-    // Until the reports are built, printing shows nothing.
-    return std::make_unique<TSilentReportPrinter>();
+    return std::make_unique<TReportUseCases>(*GetDataAccessFacade(), *GetReportManager(), *GetDeclensionService());
 }

@@ -6,13 +6,18 @@
 #include "SystemController.h"
 #include "data/DataAccessFacade.h"
 #include "extras/YandexMapsLauncher.h"
+#include "reports/DeclensionService.h"
+#include "reports/ReportManager.h"
 
 void FreeSingleInstances()
 {
     FreeSystemController();
+    FreeReportManager();
     FreeStartUpController();
     FreeHistoryManager();
     FreeSettingsManager();
     FreeMapsLauncher();
     FreeDataAccessFacade();
+    // The declension library is released last, at program end.
+    FreeDeclensionService();
 }

@@ -3,7 +3,6 @@
 #include "SystemController.h"
 
 #include "data/DataAccessFacade.h"
-#include "domain/Abort.h"
 #include "domain/ClockSeededRandomGenerator.h"
 #include "domain/Debtor.h"
 #include "extras/AboutForm.h"
@@ -11,14 +10,15 @@
 #include "extras/GameForm.h"
 #include "extras/RunGame.h"
 #include "extras/YandexMapsLauncher.h"
+#include "reports/DeclensionService.h"
 
 #include <QApplication>
 
 namespace {
-// Until the declension library is wired in, the game reports it as missing.
-int DeclensionLibraryNameSex(const QString&)
+// The declension library beside the program tells the borrower's sex.
+int DeclensionLibraryNameSex(const QString& patronymic)
 {
-    throw EAbort();
+    return GetDeclensionService()->GetNameSex(patronymic);
 }
 }
 

@@ -1,5 +1,6 @@
 #include "DataAccessFacade.h"
 
+#include "DataExceptions.h"
 #include "sqlite/Cp1251Codec.h"
 #include "sqlite/SQLiteExceptions.h"
 

@@ -38,6 +38,17 @@ public:
     constexpr std::int64_t Units() const { return m_units; }
     long double ToReal() const { return static_cast<long double>(m_units) / UnitsPerRouble; }
     double ToDouble() const { return static_cast<double>(m_units) / UnitsPerRouble; }
+    // Whole kopecks, half a kopeck away from zero, counted exactly from the
+    // ten-thousandths (100.005 is 10001 kopecks).
+    constexpr std::int64_t WholeKopecks() const
+    {
+        constexpr std::int64_t unitsPerKopeck = UnitsPerRouble / 100;
+        const std::int64_t rest = m_units % unitsPerKopeck;
+        std::int64_t kopecks = m_units / unitsPerKopeck;
+        if ((rest < 0 ? -rest : rest) * 2 >= unitsPerKopeck)
+            kopecks += m_units < 0 ? -1 : 1;
+        return kopecks;
+    }
 
     // Exact; a result beyond the 64-bit range raises instead of wrapping round.
     constexpr Money operator+(Money o) const

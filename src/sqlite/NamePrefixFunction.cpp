@@ -1,6 +1,6 @@
 #include "NamePrefixFunction.h"
 
-#include "Cp1251Codec.h"
+#include "sqlite/Cp1251Codec.h"
 
 #include <sqlite3.h>
 

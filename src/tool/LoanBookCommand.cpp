@@ -10,7 +10,10 @@
 
 void TLoanBookCommand::ReadOptions(TToolOptions& options)
 {
-    m_fileName = options.RequireFile(FileMissingText());
+    const int position = BookFilePosition();
+    m_fileName = position == 0 ? options.RequireFile(FileMissingText()) : options.Files().value(position);
+    if (options.Files().size() <= position)
+        options.Refuse(FileMissingText());
     ReadBookOptions(options);
 }
 

@@ -15,6 +15,8 @@ public:
 
 protected:
     int FileCount() const override { return 1; }
+    // Where the loan book stands among the file names (a command may name something else first).
+    virtual int BookFilePosition() const { return 0; }
     // Reads the file name, then the command's own options.
     void ReadOptions(TToolOptions& options) final;
     virtual void ReadBookOptions(TToolOptions& /*options*/) {}

@@ -2,11 +2,14 @@
 
 #include "CheckCommand.h"
 #include "CreateCommand.h"
+#include "DeclineCommand.h"
 #include "DemoCommand.h"
 #include "IndexCommand.h"
 #include "LastDatabaseCommand.h"
+#include "ReportCommand.h"
 #include "ScheduleCommand.h"
 #include "VersionCommand.h"
+#include "WordsCommand.h"
 
 namespace {
 
@@ -19,6 +22,9 @@ std::vector<std::unique_ptr<TToolCommand>> MakeCommands()
     commands.push_back(std::make_unique<TCheckCommand>());
     commands.push_back(std::make_unique<TIndexCommand>());
     commands.push_back(std::make_unique<TDemoCommand>());
+    commands.push_back(std::make_unique<TWordsCommand>());
+    commands.push_back(std::make_unique<TDeclineCommand>());
+    commands.push_back(std::make_unique<TReportCommand>());
     commands.push_back(std::make_unique<TLastDatabaseCommand>());
     commands.push_back(std::make_unique<TVersionCommand>());
     return commands;

@@ -99,3 +99,8 @@ void TToolOptions::Read(const QString& name, DateTime& value, bool required)
         return date.isValid() ? std::optional<DateTime>(DateTime(date)) : std::nullopt;
     });
 }
+
+void TToolOptions::Read(const QString& name, QString& value, bool required)
+{
+    ReadWith(name, value, required, [](const QString& text) { return std::optional<QString>(text); });
+}

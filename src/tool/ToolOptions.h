@@ -29,6 +29,8 @@ public:
     void Read(const QString& name, Money& value, bool required = true);
     // A date written yyyy-mm-dd.
     void Read(const QString& name, DateTime& value, bool required = true);
+    // Any text, taken as it is.
+    void Read(const QString& name, QString& value, bool required = true);
 
     // The file names in the order given.
     const QStringList& Files() const { return m_files; }

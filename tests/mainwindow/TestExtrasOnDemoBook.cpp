@@ -65,10 +65,6 @@ private slots:
         m_form = new TMainForm;
         m_form->show();
         QVERIFY(SystemControllerExists());
-        // The verb of a male patronymic, until the declension library answers here.
-        SystemController().SetNameSexFunction([](const QString& patronymic) {
-            return patronymic.endsWith(QStringLiteral("ич")) ? 1 : 2;
-        });
     }
     void cleanupTestCase()
     {

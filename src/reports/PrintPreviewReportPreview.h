@@ -1,0 +1,10 @@
+#pragma once
+
+#include "ReportPreview.h"
+
+// The modal print preview on an A4 page, with "Сохранить в PDF" beside the print button.
+class TPrintPreviewReportPreview : public IReportPreview
+{
+public:
+    void ShowReport(const QTextDocument& document, const QString& title) override;
+};

@@ -1,0 +1,6 @@
+#include "ReportExceptions.h"
+
+EReportNotFoundException::EReportNotFoundException(const QString& path)
+    : EReportManagerException(QStringLiteral("Отчет %1 не найден.").arg(path))
+{
+}

@@ -1,0 +1,146 @@
+#include "ReportManager.h"
+
+#include "ApplicationFolder.h"
+#include "PrintPreviewReportPreview.h"
+#include "ReportRenderer.h"
+#include "ReportTemplate.h"
+#include "ReportVariables.h"
+#include "sqlite/ResultSet.h"
+
+#include <QDir>
+#include <QTextDocument>
+
+namespace {
+
+std::unique_ptr<TReportManager>& SingleManager()
+{
+    static std::unique_ptr<TReportManager> manager;
+    return manager;
+}
+
+}
+
+TReportManager::TReportManager(QString applicationFolder)
+    : m_applicationFolder(applicationFolder.isEmpty() ? ApplicationFolder() : std::move(applicationFolder))
+    , m_printPreview(std::make_unique<TPrintPreviewReportPreview>())
+    , m_preview(m_printPreview.get())
+{
+}
+
+TReportManager::~TReportManager() = default;
+
+void TReportManager::SetPreview(IReportPreview* preview)
+{
+    m_preview = preview ? preview : m_printPreview.get();
+}
+
+void TReportManager::ShowAheadStatement(TResultSet* dataSet, const QStringList* variables)
+{
+    RunReport(QStringLiteral("AheadStatement"), dataSet, variables);
+}
+
+void TReportManager::ShowCreditPaymentGraphReport(TResultSet* dataSet, const QStringList* variables)
+{
+    RunReport(QStringLiteral("CreditPaymentGraphReport"), dataSet, variables);
+}
+
+void TReportManager::ShowDebtorsForDateReport(TResultSet* dataSet, const QStringList* variables)
+{
+    RunReport(QStringLiteral("DebtorsForDateReport"), dataSet, variables);
+}
+
+void TReportManager::ShowMonthForecastReport(TResultSet* dataSet, const QStringList* variables)
+{
+    RunReport(QStringLiteral("MonthForecastReport"), dataSet, variables);
+}
+
+void TReportManager::ShowPaymentHistoryReport(TResultSet* dataSet, const QStringList* variables)
+{
+    RunReport(QStringLiteral("PaymentHistoryReport"), dataSet, variables);
+}
+
+void TReportManager::ShowPaymentReport(TResultSet* dataSet, const QStringList* variables)
+{
+    RunReport(QStringLiteral("PaymentReport"), dataSet, variables);
+}
+
+void TReportManager::ShowPaymentsForDateReport(TResultSet* dataSet, const QStringList* variables)
+{
+    RunReport(QStringLiteral("PaymentsForDateReport"), dataSet, variables);
+}
+
+void TReportManager::ShowRespiteStatement(TResultSet* dataSet, const QStringList* variables)
+{
+    RunReport(QStringLiteral("RespiteStatement"), dataSet, variables);
+}
+
+void TReportManager::ShowStatistics(TResultSet* dataSet, const QStringList* variables)
+{
+    RunReport(QStringLiteral("Statistics"), dataSet, variables);
+}
+
+QString TReportManager::TemplatePath(const QString& templateName) const
+{
+    return m_applicationFolder + QStringLiteral("Reports") + QDir::separator() + templateName + QStringLiteral(".frf");
+}
+
+std::unique_ptr<QTextDocument> TReportManager::BuildReport(const QString& templateName, TResultSet* dataSet,
+                                                           const QStringList* variables)
+{
+    // The current set and values stay after the run; they are only read during one.
+    m_dataSet = dataSet;
+    m_variables = variables;
+    const TReportTemplate reportTemplate = TReportTemplate::Load(TemplatePath(templateName));
+    TReportRenderer renderer(reportTemplate, dataSet,
+                             [this](const QString& name, QString& value) { GetReportValue(name, value); });
+    return renderer.Render();
+}
+
+void TReportManager::RunReport(const QString& templateName, TResultSet* dataSet, const QStringList* variables)
+{
+    const std::unique_ptr<QTextDocument> document = BuildReport(templateName, dataSet, variables);
+    QString title = document->metaInformation(QTextDocument::DocumentTitle);
+    m_preview->ShowReport(*document, title.isEmpty() ? templateName : title);
+}
+
+bool TReportManager::FieldValue(const QString& name, QString& value) const
+{
+    if (!m_dataSet)
+        return false;
+    const int column = m_dataSet->FindColumn(name);
+    if (column < 0)
+        return false;
+    // A null counts as found: the column is there, its value is empty.
+    value = m_dataSet->Text(m_dataSet->CurrentRow(), column);
+    return true;
+}
+
+bool TReportManager::VariableValue(const QString& name, QString& value) const
+{
+    if (!m_variables)
+        return false;
+    const QString found = ReportVariable(*m_variables, name);
+    if (found.isEmpty())
+        return false;
+    value = found;
+    return true;
+}
+
+bool TReportManager::GetReportValue(const QString& name, QString& value) const
+{
+    if (m_variablesFirst)
+        return VariableValue(name, value) || FieldValue(name, value);
+    return FieldValue(name, value) || VariableValue(name, value);
+}
+
+TReportManager* GetReportManager()
+{
+    if (!SingleManager())
+        SingleManager() = std::make_unique<TReportManager>();
+    return SingleManager().get();
+}
+
+void FreeReportManager()
+{
+    SingleManager().reset();
+}

@@ -1,0 +1,68 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <memory>
+
+class IReportPreview;
+class QTextDocument;
+class TResultSet;
+
+// Finds a report template by name in the Reports folder beside the program,
+// fills it from a main data set and a list of named values, and shows it.
+// It never owns the data set or the values: the caller frees both after the run.
+class TReportManager
+{
+public:
+    // The folder the Reports folder lies in; the program's own unless a test says otherwise.
+    explicit TReportManager(QString applicationFolder = QString());
+    ~TReportManager();
+
+    void ShowAheadStatement(TResultSet* dataSet, const QStringList* variables);
+    void ShowCreditPaymentGraphReport(TResultSet* dataSet, const QStringList* variables);
+    void ShowDebtorsForDateReport(TResultSet* dataSet, const QStringList* variables);
+    void ShowMonthForecastReport(TResultSet* dataSet, const QStringList* variables);
+    void ShowPaymentHistoryReport(TResultSet* dataSet, const QStringList* variables);
+    void ShowPaymentReport(TResultSet* dataSet, const QStringList* variables);
+    void ShowPaymentsForDateReport(TResultSet* dataSet, const QStringList* variables);
+    void ShowRespiteStatement(TResultSet* dataSet, const QStringList* variables);
+    void ShowStatistics(TResultSet* dataSet, const QStringList* variables);
+
+    // Fills the template and shows it modally; raises EReportNotFoundException
+    // when the template file is missing.
+    void RunReport(const QString& templateName, TResultSet* dataSet, const QStringList* variables);
+    // Fills the template without showing it (output to a file).
+    std::unique_ptr<QTextDocument> BuildReport(const QString& templateName, TResultSet* dataSet,
+                                               const QStringList* variables);
+
+    // The value of a name used in a template: a column of the current data
+    // set's current row, or a variable, tried in the order VariablesFirst
+    // sets. Value is left untouched when neither has it.
+    bool GetReportValue(const QString& name, QString& value) const;
+
+    QString GetApplicationFolder() const { return m_applicationFolder; }
+    QString TemplatePath(const QString& templateName) const;
+
+    bool VariablesFirst() const { return m_variablesFirst; }
+    void SetVariablesFirst(bool value) { m_variablesFirst = value; }
+
+    // Where reports are shown; none gives back the print preview.
+    void SetPreview(IReportPreview* preview);
+
+private:
+    bool FieldValue(const QString& name, QString& value) const;
+    bool VariableValue(const QString& name, QString& value) const;
+
+    QString m_applicationFolder;
+    bool m_variablesFirst = false;
+    TResultSet* m_dataSet = nullptr;         // borrowed, during a run
+    const QStringList* m_variables = nullptr; // borrowed, during a run
+    std::unique_ptr<IReportPreview> m_printPreview;
+    IReportPreview* m_preview = nullptr;
+};
+
+// The single manager of the program, created on first use.
+TReportManager* GetReportManager();
+// Destroys the single manager at program end.
+void FreeReportManager();

@@ -1,0 +1,282 @@
+#include "ReportRenderer.h"
+
+#include "ReportPageLayout.h"
+#include "ReportValueFormat.h"
+#include "sqlite/ResultSet.h"
+
+#include <QTextDocument>
+#include <QTextTable>
+
+namespace {
+
+// Lengths of the document are in the layout's device-independent pixels.
+constexpr qreal ParagraphIndent = 47; // 1.25 cm
+constexpr qreal CellPadding = 3;
+constexpr qreal FrameBorder = 0.7;
+
+QTextTableFormat TableFormat(const QList<TReportTemplate::TColumn>& columns, bool framed)
+{
+    QTextTableFormat format;
+    QList<QTextLength> widths;
+    for (const auto& column : columns)
+        widths.append(QTextLength(QTextLength::PercentageLength, column.WidthPercent));
+    format.setColumnWidthConstraints(widths);
+    format.setWidth(QTextLength(QTextLength::PercentageLength, 100));
+    format.setCellSpacing(0);
+    format.setCellPadding(CellPadding);
+    format.setMargin(0);
+    format.setTopMargin(4);
+    format.setBottomMargin(4);
+    if (framed) {
+        format.setBorder(FrameBorder);
+        format.setBorderBrush(Qt::black);
+        format.setBorderStyle(QTextFrameFormat::BorderStyle_Solid);
+        format.setBorderCollapse(false);
+    } else {
+        format.setBorder(0);
+        format.setBorderStyle(QTextFrameFormat::BorderStyle_None);
+    }
+    return format;
+}
+
+}
+
+TReportRenderer::TReportRenderer(const TReportTemplate& reportTemplate, TResultSet* mainDataSet,
+                                 TReportValueCallback valueCallback)
+    : m_template(reportTemplate)
+    , m_dataSet(mainDataSet)
+    , m_valueCallback(std::move(valueCallback))
+{
+}
+
+std::unique_ptr<QTextDocument> TReportRenderer::Render()
+{
+    m_document = std::make_unique<QTextDocument>();
+    m_document->setUndoRedoEnabled(false);
+    m_document->setDocumentMargin(0);
+    m_document->setDefaultFont(QFont(m_template.FontFamily, m_template.FontPointSize));
+    m_plain = QTextCharFormat();
+    m_plain.setForeground(Qt::black);
+    m_cursor = QTextCursor(m_document.get());
+    m_reuseBlock = true;
+    m_sums.clear();
+    m_document->setMetaInformation(QTextDocument::DocumentTitle, Evaluate(m_template.DocumentName).simplified());
+
+    for (const TBlock& block : m_template.Blocks) {
+        switch (block.Kind) {
+        case TBlock::TKind::Paragraph:
+            RenderParagraph(block);
+            break;
+        case TBlock::TKind::Gap:
+            RenderGap(block);
+            break;
+        case TBlock::TKind::Rule:
+            RenderRule();
+            break;
+        case TBlock::TKind::PageBreak:
+            m_pageBreakPending = true;
+            break;
+        case TBlock::TKind::Grid:
+            RenderGrid(block);
+            break;
+        case TBlock::TKind::Table:
+            RenderTable(block);
+            break;
+        }
+    }
+    // The page is set last: a document with a layout would be laid out anew on every insertion.
+    SetReportPageSize(*m_document);
+    return std::move(m_document);
+}
+
+QString TReportRenderer::Value(const QString& name)
+{
+    QString value;
+    if (m_valueCallback)
+        m_valueCallback(name, value);
+    return value;
+}
+
+Money TReportRenderer::Sum(const QString& name)
+{
+    const QString key = name.toLower();
+    if (auto found = m_sums.constFind(key); found != m_sums.constEnd())
+        return *found;
+    Money sum;
+    if (m_dataSet && m_dataSet->RowCount() > 0) {
+        const int current = m_dataSet->CurrentRow();
+        for (int row = 0; row < m_dataSet->RowCount(); ++row) {
+            m_dataSet->SetCurrentRow(row);
+            sum += ReadReportMoney(Value(name)).value_or(Money());
+        }
+        m_dataSet->SetCurrentRow(current);
+    } else {
+        sum = ReadReportMoney(Value(name)).value_or(Money());
+    }
+    m_sums.insert(key, sum);
+    return sum;
+}
+
+QString TReportRenderer::Evaluate(const TReportText& text)
+{
+    QString result;
+    for (const TReportTextPiece& piece : text.Pieces()) {
+        switch (piece.Kind) {
+        case TReportTextPiece::TKind::Literal:
+            result += piece.Text;
+            break;
+        case TReportTextPiece::TKind::Value:
+            result += FormatReportValue(Value(piece.Text), piece.Format);
+            break;
+        case TReportTextPiece::TKind::Sum:
+            result += FormatReportValue(Sum(piece.Text).ToText(), piece.Format);
+            break;
+        case TReportTextPiece::TKind::List: {
+            QStringList parts;
+            for (const auto& [prefix, name] : piece.Items) {
+                const QString value = FormatReportValue(Value(name), piece.Format).trimmed();
+                if (!value.isEmpty())
+                    parts.append(prefix + value);
+            }
+            result += parts.join(QStringLiteral(", "));
+            break;
+        }
+        case TReportTextPiece::TKind::Count:
+            result += QString::number(m_dataSet ? m_dataSet->RowCount() : 0);
+            break;
+        case TReportTextPiece::TKind::LineNumber:
+            if (m_lineNumber > 0)
+                result += QString::number(m_lineNumber);
+            break;
+        }
+    }
+    return result;
+}
+
+void TReportRenderer::StartBlock(const QTextBlockFormat& blockFormat, const QTextCharFormat& charFormat)
+{
+    QTextBlockFormat format = blockFormat;
+    if (m_pageBreakPending)
+        format.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
+    m_pageBreakPending = false;
+    m_cursor.movePosition(QTextCursor::End);
+    if (m_reuseBlock) {
+        m_cursor.setBlockFormat(format);
+        m_cursor.setBlockCharFormat(charFormat);
+        m_cursor.setCharFormat(charFormat);
+    } else {
+        m_cursor.insertBlock(format, charFormat);
+    }
+    m_reuseBlock = false;
+}
+
+void TReportRenderer::RenderParagraph(const TBlock& block)
+{
+    QTextBlockFormat blockFormat;
+    blockFormat.setAlignment(block.Alignment);
+    blockFormat.setBottomMargin(2);
+    if (block.Indented) {
+        // Statements leave blanks to fill in by hand: justified lines would stretch them.
+        blockFormat.setAlignment(Qt::AlignLeft);
+        blockFormat.setTextIndent(ParagraphIndent);
+    }
+    QTextCharFormat charFormat = m_plain;
+    qreal size = m_template.FontPointSize;
+    if (block.Style == TReportTemplate::TParagraphStyle::Title) {
+        size += 4;
+        charFormat.setFontWeight(QFont::Bold);
+        blockFormat.setTopMargin(6);
+        blockFormat.setBottomMargin(6);
+    } else if (block.Style == TReportTemplate::TParagraphStyle::Subtitle) {
+        size += 1;
+        charFormat.setFontWeight(QFont::Bold);
+        blockFormat.setBottomMargin(4);
+    }
+    if (block.Small)
+        size -= 2;
+    if (block.Bold)
+        charFormat.setFontWeight(QFont::Bold);
+    charFormat.setFontItalic(block.Italic);
+    charFormat.setFontPointSize(size);
+    StartBlock(blockFormat, charFormat);
+    // Values are text: insertText never reads markup.
+    m_cursor.insertText(Evaluate(block.Text), charFormat);
+}
+
+void TReportRenderer::RenderGap(const TBlock& block)
+{
+    for (int i = 0; i < block.Lines; ++i)
+        StartBlock(QTextBlockFormat(), m_plain);
+}
+
+void TReportRenderer::RenderRule()
+{
+    QTextBlockFormat format;
+    format.setProperty(QTextFormat::BlockTrailingHorizontalRulerWidth, QTextLength(QTextLength::PercentageLength, 100));
+    QTextCharFormat small = m_plain;
+    small.setFontPointSize(2);
+    StartBlock(format, small);
+}
+
+void TReportRenderer::FillCell(const QString& text, Qt::Alignment alignment, const QTextCharFormat& format)
+{
+    QTextBlockFormat blockFormat;
+    blockFormat.setAlignment(alignment);
+    m_cursor.setBlockFormat(blockFormat);
+    m_cursor.insertText(text, format);
+    m_cursor.movePosition(QTextCursor::NextCell);
+}
+
+void TReportRenderer::RenderGrid(const TBlock& block)
+{
+    if (block.Rows.isEmpty())
+        return;
+    // A table put at the end of a paragraph follows it without an empty line.
+    m_cursor.movePosition(QTextCursor::End);
+    m_cursor.insertTable(int(block.Rows.size()), int(block.Columns.size()), TableFormat(block.Columns, block.Framed));
+    QTextCharFormat bold = m_plain;
+    bold.setFontWeight(QFont::Bold);
+    for (const auto& row : block.Rows) {
+        for (qsizetype column = 0; column < block.Columns.size(); ++column) {
+            const QString text = column < row.Cells.size() ? Evaluate(row.Cells.at(column)) : QString();
+            FillCell(text, block.Columns.at(column).Alignment, row.Bold ? bold : m_plain);
+        }
+    }
+    m_reuseBlock = true;
+}
+
+void TReportRenderer::RenderTable(const TBlock& block)
+{
+    const int dataRows = m_dataSet ? m_dataSet->RowCount() : 0;
+    m_cursor.movePosition(QTextCursor::End);
+    QTextTableFormat format = TableFormat(block.Columns, true);
+    format.setHeaderRowCount(1);
+    m_cursor.insertTable(1 + dataRows + int(block.Rows.size()), int(block.Columns.size()), format);
+
+    QTextCharFormat header = m_plain;
+    header.setFontWeight(QFont::Bold);
+    for (const auto& column : block.Columns)
+        FillCell(Evaluate(column.Caption), Qt::AlignHCenter, header);
+
+    if (dataRows > 0) {
+        const int current = m_dataSet->CurrentRow();
+        for (int row = 0; row < dataRows; ++row) {
+            m_dataSet->SetCurrentRow(row);
+            m_lineNumber = row + 1;
+            for (const auto& column : block.Columns)
+                FillCell(Evaluate(column.Cell), column.Alignment, m_plain);
+        }
+        m_lineNumber = 0;
+        m_dataSet->SetCurrentRow(current);
+    }
+
+    QTextCharFormat bold = m_plain;
+    bold.setFontWeight(QFont::Bold);
+    for (const auto& row : block.Rows) {
+        for (qsizetype column = 0; column < block.Columns.size(); ++column) {
+            const QString text = column < row.Cells.size() ? Evaluate(row.Cells.at(column)) : QString();
+            FillCell(text, block.Columns.at(column).Alignment, row.Bold ? bold : m_plain);
+        }
+    }
+    m_reuseBlock = true;
+}
