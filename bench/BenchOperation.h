@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QByteArray>
+#include <QList>
 #include <QString>
 
 #include <functional>
@@ -11,4 +13,6 @@ struct TOperation
     QString Name;
     int Calls;
     std::function<qint64()> Run; // through the program's code; returns something read
+    QList<QByteArray> Yardstick = {}; // run bare instead of the statements recorded
+    std::function<void()> Prepare = {}; // untimed, before every run on either side
 };

@@ -102,3 +102,11 @@ QString TDataAccessFacade::BuildSelectSQL(const QString& table, const QStringLis
 {
     return QStringLiteral("SELECT %1 FROM %2").arg(JoinNames(expressions), table);
 }
+
+QString TDataAccessFacade::DayPrefix(const DateTime& day)
+{
+    // Beyond the four-digit years of the stored form: a bound above every stored date.
+    if (day.Date().year() > 9999)
+        return QStringLiteral("9999-99-99");
+    return DateTimeToSQLText(day, true).left(10);
+}

@@ -79,6 +79,11 @@ public:
     static QString BuildInsertSQL(const QString& table, const QStringList& names);
     // "SELECT a, b FROM table"
     static QString BuildSelectSQL(const QString& table, const QStringList& expressions);
+    // "yyyy-mm-dd": the ten characters every stored form of that day begins with
+    // (files of earlier installations hold some dates in just these ten). A stored
+    // date falls on the day exactly when it is >= DayPrefix(day) and < DayPrefix(day + 1);
+    // comparing with the full day key instead would put the short form before the day.
+    static QString DayPrefix(const DateTime& day);
 
     // Overdue indexing (DataAccessFacadeDelay.cpp); today and now come from the clock.
     void UpdateSchedulesDelay() override;

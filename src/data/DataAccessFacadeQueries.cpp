@@ -8,36 +8,24 @@
 
 namespace {
 
-QVariant DateParam(const DateTime& value)
+// A bound of a day range: the day's first ten characters. Every stored form of
+// a day (the full one and the ten-character one of older files) sorts at or
+// after the day's own and before the next day's.
+QVariant DayParam(const DateTime& day)
 {
-    return QVariant::fromValue(value);
+    return TDataAccessFacade::DayPrefix(day);
 }
 
-// The day at 00:00:00.000, written in the fixed form: what schedule due dates
-// are stored as.
-QVariant DayKeyParam(const DateTime& value)
-{
-    return DateParam(value.DayOnly());
-}
-
-// The last moment of the day, so that every payment recorded on it is counted.
-DateTime DayEnd(const DateTime& value)
-{
-    return DateTime(value.Date(), QTime(23, 59, 59, 999));
-}
-
-// The named sums of an aggregate from the first day of the month (StartDate)
-// to its last day (EndDate, at its end or at 00:00), added up.
-Money MonthSum(TSQLiteConnection& connection, const QStringList& lines, int month, int year, bool wholeLastDay,
-               const QStringList& sums)
+// The named sums of an aggregate over the days of the month, from its first
+// (StartDate) up to the first of the next month (EndDate), added up.
+Money MonthSum(TSQLiteConnection& connection, const QStringList& lines, int month, int year, const QStringList& sums)
 {
     DateTime firstDay;
     DateTime lastDay;
     TDataAccessFacade::GetMonthBounds(month, year, firstDay, lastDay);
     TSQLStatement statement(connection, lines);
-    TDataAccessFacade::SetParamValue(statement, QStringLiteral("StartDate"), DateParam(firstDay));
-    TDataAccessFacade::SetParamValue(statement, QStringLiteral("EndDate"),
-                                     DateParam(wholeLastDay ? DayEnd(lastDay) : lastDay));
+    TDataAccessFacade::SetParamValue(statement, QStringLiteral("StartDate"), DayParam(firstDay));
+    TDataAccessFacade::SetParamValue(statement, QStringLiteral("EndDate"), DayParam(lastDay.AddDays(1)));
     Money total;
     if (statement.Step()) {
         // An empty sum (nothing in the month) or one that does not read counts as 0.
@@ -146,22 +134,26 @@ std::unique_ptr<TResultSet> TDataAccessFacade::OpenDebtorsForDateQuery(const Dat
 {
     QStringList lines;
     FillDebtorsScheduleSQL(&lines);
-    lines << QStringLiteral("AND ((PaymentSchedule.PaymentDate = :ADate))");
+    // The whole day, whatever the time of the argument and the stored form of the due date.
+    lines << QStringLiteral("AND ((PaymentSchedule.PaymentDate >= :ADate AND PaymentSchedule.PaymentDate < :ANextDate))");
     return std::make_unique<TResultSet>(Connection(), lines,
-                                        TQueryParams { { QStringLiteral("ADate"), DayKeyParam(date) } });
+                                        TQueryParams { { QStringLiteral("ADate"), DayParam(date) },
+                                                       { QStringLiteral("ANextDate"), DayParam(date.AddDays(1)) } });
 }
 
 std::unique_ptr<TResultSet> TDataAccessFacade::OpenInsolventQuery(const DateTime& date)
 {
     QStringList lines;
     FillDebtorsScheduleSQL(&lines);
-    lines << QStringLiteral("AND (PaymentSchedule.PaymentDate > :APrevDate AND PaymentSchedule.PaymentDate <= :ACurrDate)")
+    lines << QStringLiteral("AND (PaymentSchedule.PaymentDate >= :AFirstDate AND PaymentSchedule.PaymentDate < :AEndDate)")
           << QStringLiteral("AND IfNull(Debtors.ActiveDelayCount, 0) > 0")
           << QStringLiteral("ORDER BY Debtors.Surname");
-    // A month back, the day lowered to the end of a shorter month (31 March: 28 or 29 February).
-    return std::make_unique<TResultSet>(Connection(), lines,
-                                        TQueryParams { { QStringLiteral("APrevDate"), DayKeyParam(date.AddMonths(-1)) },
-                                                       { QStringLiteral("ACurrDate"), DayKeyParam(date) } });
+    // From the day after the same day a month back (the day lowered to the end of a
+    // shorter month: 31 March gives 28 or 29 February) through the given day.
+    return std::make_unique<TResultSet>(
+        Connection(), lines,
+        TQueryParams { { QStringLiteral("AFirstDate"), DayParam(date.AddMonths(-1).AddDays(1)) },
+                       { QStringLiteral("AEndDate"), DayParam(date.AddDays(1)) } });
 }
 
 void TDataAccessFacade::GetMonthBounds(int month, int year, DateTime& firstDay, DateTime& lastDay)
@@ -175,22 +167,21 @@ void TDataAccessFacade::GetMonthBounds(int month, int year, DateTime& firstDay, 
 
 Money TDataAccessFacade::GetMonthPaymentForecast(int month, int year)
 {
-    // Due dates are whole days, so the last day at 00:00 takes in its instalments.
     return MonthSum(Connection(),
                     { QStringLiteral("SELECT Sum(Annua) AS MonthPaymentForecast, Count(*) AS MonthCount "
                                      "FROM PaymentSchedule"),
-                      QStringLiteral("WHERE (PaymentDate >= :StartDate) AND (PaymentDate <= :EndDate)") },
-                    month, year, false, { QStringLiteral("MonthPaymentForecast") });
+                      QStringLiteral("WHERE (PaymentDate >= :StartDate) AND (PaymentDate < :EndDate)") },
+                    month, year, { QStringLiteral("MonthPaymentForecast") });
 }
 
 Money TDataAccessFacade::GetMonthPaymentsTotal(int month, int year)
 {
-    // Payments carry the time they were recorded: the bound runs to the last millisecond.
+    // Payments carry the time they were recorded: every moment of the last day counts.
     return MonthSum(Connection(),
                     { QStringLiteral("SELECT Sum(PaymentSum) AS PaymentSum, SUM(AheadSum) AS AheadSum "
                                      "FROM PaymentHistory"),
-                      QStringLiteral("WHERE (PaymentDate >= :StartDate) AND (PaymentDate <= :EndDate)") },
-                    month, year, true, { QStringLiteral("PaymentSum"), QStringLiteral("AheadSum") });
+                      QStringLiteral("WHERE (PaymentDate >= :StartDate) AND (PaymentDate < :EndDate)") },
+                    month, year, { QStringLiteral("PaymentSum"), QStringLiteral("AheadSum") });
 }
 
 std::unique_ptr<TResultSet> TDataAccessFacade::OpenPaymentOrderQuery(int paymentID)
@@ -244,9 +235,10 @@ std::unique_ptr<TResultSet> TDataAccessFacade::OpenPaymentsForDateQuery(const Da
 {
     QStringList lines;
     FillPaymentsSQL(&lines);
-    lines << QStringLiteral("AND (PaymentHistory.PaymentDate >= :StartDate AND PaymentHistory.PaymentDate <= :EndDate)")
+    // Every payment recorded on that day, at whatever time and in whichever stored form.
+    lines << QStringLiteral("AND (PaymentHistory.PaymentDate >= :StartDate AND PaymentHistory.PaymentDate < :EndDate)")
           << QStringLiteral("ORDER BY Debtors.Surname");
     return std::make_unique<TResultSet>(Connection(), lines,
-                                        TQueryParams { { QStringLiteral("StartDate"), DayKeyParam(date) },
-                                                       { QStringLiteral("EndDate"), DateParam(DayEnd(date)) } });
+                                        TQueryParams { { QStringLiteral("StartDate"), DayParam(date) },
+                                                       { QStringLiteral("EndDate"), DayParam(date.AddDays(1)) } });
 }

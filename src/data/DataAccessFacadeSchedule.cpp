@@ -82,8 +82,9 @@ bool TDataAccessFacade::LoadScheduleFromDate(int creditID, TPaymentScheduleItem*
                               QStringLiteral("WHERE (CreditID = :CreditID) AND (PaymentDate >= :PaymentDate)"),
                               QStringLiteral("ORDER BY PaymentDate") });
     statement.BindInteger(QStringLiteral("CreditID"), creditID);
-    // The day key: a row due that very day qualifies whatever the time of the argument.
-    statement.BindDateTime(QStringLiteral("PaymentDate"), date, true);
+    // The day's prefix: a row due that very day qualifies whatever the time of the
+    // argument and whichever form its date is stored in.
+    statement.BindText(QStringLiteral("PaymentDate"), DayPrefix(date));
     if (statement.Step())
         ReadScheduleItem(statement, TScheduleColumns(statement), item);
     return true;

@@ -1,11 +1,14 @@
 #include "support/ClockPin.h"
 #include "support/DataTestSupport.h"
+#include "support/PlainIndexing.h"
 
 #include "sqlite/Cp1251Codec.h"
+#include "sqlite/ResultSet.h"
 #include "domain/Company.h"
 #include "domain/CreditsList.h"
 #include "domain/Debtor.h"
 #include "domain/PaymentHistoryItem.h"
+#include "domain/PaymentSchedule.h"
 
 // A file written by an earlier installation: its own schema, its own triggers,
 // dates of ten characters here and there, an empty PaymentsSum.
@@ -140,6 +143,56 @@ private slots:
                  (QList<QByteArray> { "12", "22", "11" }));
         QCOMPARE(m_facade->GetLastSchedulesDelayUpdate(), DateTime::FromYMD(2009, 5, 12, 8, 15));
         QCOMPARE(Raw("SELECT Count(*) FROM DataBaseState"), QByteArray("1"));
+    }
+
+    // Indexed on a few days in turn, with a payment in between, by the indexing
+    // here and by the three plain statements on a copy: the same file each time,
+    // the file's own triggers keeping the counters on both.
+    void indexedLikeThePlainStatements()
+    {
+        const QString plain = m_dir.filePath(QStringLiteral("plain.s3db"));
+        QFile::remove(plain);
+        QVERIFY(QFile::copy(m_path, plain));
+        const DateTime days[] = { DateTime::FromYMD(2009, 4, 28, 8, 0), DateTime::FromYMD(2009, 5, 12, 8, 15),
+                                  DateTime::FromYMD(2009, 5, 29, 19, 0), DateTime::FromYMD(2010, 2, 1, 12, 0) };
+        for (const DateTime& now : days) {
+            TClockPin clock(now);
+            m_facade->UpdateSchedulesDelay();
+            PlainIndexing::Run(plain, now);
+            QCOMPARE(DataTest::DumpContent(m_path), DataTest::DumpContent(plain));
+            for (const QString& path : { m_path, plain })
+                DataTest::RawExec(path, "INSERT INTO PaymentHistory (CreditID, PaymentDate, PaymentSum, AheadSum) "
+                                        "VALUES (3, '2009-05-12 10:00:00.000', 1010.0166, 0)");
+        }
+        QCOMPARE(Raw("SELECT Count(*) FROM PaymentSchedule WHERE WasDelay = 1"), QByteArray("15"));
+    }
+
+    // A due date of ten characters is due on its own day, not yet late, and a
+    // payment made that day finds it as the row due; the next day it is late.
+    void shortDueDateOnItsOwnDay()
+    {
+        DataTest::RawExec(m_path, "UPDATE PaymentSchedule SET PaymentDate = '2009-04-28' WHERE ScheduleID = 19");
+        TClockPin clock(DateTime::FromYMD(2009, 4, 28, 11, 0));
+        m_facade->UpdateSchedulesDelay();
+        QCOMPARE(Raw("SELECT WasDelay || ActiveDelay FROM PaymentSchedule WHERE ScheduleID = 19"), QByteArray("01"));
+        QCOMPARE(Raw("SELECT DelayCount || ActiveDelayCount FROM Debtors WHERE DebtorID = 3"), QByteArray("01"));
+        TPaymentScheduleItem due;
+        QVERIFY(m_facade->LoadScheduleFromDate(3, &due, Clock::Now()));
+        QCOMPARE(due.GetID(), 19);
+        QCOMPARE(m_facade->OpenDebtorsForDateQuery(Clock::Now())->RowCount(), 1);
+
+        clock.Set(DateTime::FromYMD(2009, 4, 29, 9, 0));
+        m_facade->UpdateSchedulesDelay();
+        QCOMPARE(Raw("SELECT WasDelay || ActiveDelay FROM PaymentSchedule WHERE ScheduleID = 19"), QByteArray("11"));
+    }
+
+    // The third payment, stored as 2009-03-10, is among that day's and that month's.
+    void shortPaymentDateOnItsOwnDay()
+    {
+        auto payments = m_facade->OpenPaymentsForDateQuery(DateTime::FromYMD(2009, 3, 10, 15, 0));
+        QCOMPARE(payments->RowCount(), 1);
+        QCOMPARE(payments->Text(0, payments->ColumnIndex(QStringLiteral("PaymentID"))), QStringLiteral("3"));
+        QCOMPARE(m_facade->GetMonthPaymentsTotal(3, 2009), Money::FromText(QStringLiteral("9814.7785")));
     }
 };
 

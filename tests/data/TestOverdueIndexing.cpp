@@ -1,9 +1,82 @@
 #include "support/ClockPin.h"
 #include "support/DataTestSupport.h"
+#include "support/PlainIndexing.h"
 
+#include "sqlite/ResultSet.h"
 #include "domain/Credit.h"
 #include "domain/Debtor.h"
 #include "domain/PaymentHistoryItem.h"
+#include "domain/ScopedClock.h"
+
+namespace {
+
+// A day written in one of the two forms schedule dates are found stored in.
+QByteArray Stored(const DateTime& day, bool shortForm)
+{
+    return TDataAccessFacade::DateTimeToSQLText(day, true).left(shortForm ? 10 : 23).toLatin1();
+}
+
+// A book of every state a row can be in before an indexing on 12 May 2009: its
+// credit has paid all of the 100 it must have by then, all but a kopeck, all but
+// less than a kopeck, or nothing (one debtor each); it is due long ago, yesterday,
+// today, on the third day, on the fourth, or a month on (one credit each); its
+// flags are 00, 01, 10 or 11 (one row each).
+QByteArray StatesBook(bool shortForm)
+{
+    const DateTime today = DateTime::FromYMD(2009, 5, 12);
+    QByteArray sql = "BEGIN;";
+    int creditID = 0;
+    int debtorID = 0;
+    for (const char* paid : { "100", "99.99", "99.9901", "0" }) {
+        sql += "INSERT INTO Debtors (Surname) VALUES ('" + QByteArray(paid) + "');";
+        ++debtorID;
+        for (const int days : { -40, -1, 0, 3, 4, 30 }) {
+            sql += "INSERT INTO Credits (DebtorID, PaymentsSum) VALUES (" + QByteArray::number(debtorID) + ", " + paid
+                + ");";
+            ++creditID;
+            for (const char* flags : { "0, 0", "0, 1", "1, 0", "1, 1" })
+                sql += "INSERT INTO PaymentSchedule (CreditID, PaymentDate, MustBePaymentSum, Annua, WasDelay, "
+                       "ActiveDelay) VALUES ("
+                    + QByteArray::number(creditID) + ", '" + Stored(today.AddDays(days), shortForm) + "', 100, 100, "
+                    + flags + ");";
+        }
+    }
+    return sql + "COMMIT;";
+}
+
+// What an indexing leaves behind: every row's flags and the counters.
+QList<QByteArray> FlagsAndCounters(const QString& path)
+{
+    return DataTest::RawColumn(path, "SELECT 'row ' || ScheduleID || ': ' || WasDelay || ActiveDelay "
+                                     "FROM PaymentSchedule UNION ALL "
+                                     "SELECT 'credit ' || CreditID || ': ' || DelayCount || ' ' || ActiveDelayCount "
+                                     "FROM Credits UNION ALL "
+                                     "SELECT 'debtor ' || DebtorID || ': ' || DelayCount || ' ' || ActiveDelayCount "
+                                     "FROM Debtors");
+}
+
+// A clock that moves on by a second every time it is read.
+class TTickingClock : public IClock
+{
+public:
+    explicit TTickingClock(const DateTime& start)
+        : m_next(start)
+    {
+    }
+    DateTime Now() const override
+    {
+        const DateTime now = m_next;
+        constexpr int Day = 24 * 3600 * 1000;
+        const int next = now.MSecOfDay() + 1000;
+        m_next = DateTime(now.Date().addDays(next / Day), QTime::fromMSecsSinceStartOfDay(next % Day));
+        return now;
+    }
+
+private:
+    mutable DateTime m_next;
+};
+
+}
 
 // Today is 12 May 2009 throughout.
 class TestOverdueIndexing : public QObject
@@ -145,6 +218,148 @@ private slots:
 
         DataTest::RawExec(m_book->path, "UPDATE DataBaseState SET LastSchedulesDelayUpdate = NULL");
         QCOMPARE(m_book->facade->GetLastSchedulesDelayUpdate(), DateTime());
+    }
+
+    // Indexed on three days in turn, with payments in between, the book of every
+    // state gives the same flags and counters as the three plain statements give
+    // on a copy of it: the whole file is the same, the record of the run included.
+    void sameAsThePlainStatements()
+    {
+        DataTest::RawExec(m_book->path, StatesBook(false));
+        const QString plain = m_book->dir.filePath(QStringLiteral("plain.s3db"));
+        QVERIFY(QFile::copy(m_book->path, plain));
+        const DateTime days[] = { m_now, DateTime::FromYMD(2009, 5, 14, 18, 0), DateTime::FromYMD(2009, 6, 13, 8, 0) };
+        for (const DateTime& now : days) {
+            m_clock->Set(now);
+            m_book->facade->UpdateSchedulesDelay();
+            PlainIndexing::Run(plain, now);
+            QCOMPARE(DataTest::DumpContent(m_book->path), DataTest::DumpContent(plain));
+            if (now == m_now) // every combination of flags came out of the first run
+                QCOMPARE(Raw("SELECT Count(DISTINCT WasDelay || ActiveDelay) FROM PaymentSchedule"), QByteArray("4"));
+            // Some credits are paid off, one gets a little less than a kopeck short.
+            for (const QString& path : { m_book->path, plain })
+                DataTest::RawExec(path, "INSERT INTO PaymentHistory (CreditID, PaymentSum) VALUES (20, 100), "
+                                        "(21, 100), (1, 0.0099), (7, 0.0098)");
+        }
+    }
+
+    // The ten-character form of older files and the full form of a day index alike.
+    void shortDatesIndexLikeFullOnes()
+    {
+        DataTest::RawExec(m_book->path, StatesBook(false));
+        DataTest::TBook shortDated;
+        DataTest::RawExec(shortDated.path, StatesBook(true));
+        QCOMPARE(DataTest::RawValue(shortDated.path, "SELECT Max(Length(PaymentDate)) FROM PaymentSchedule"),
+                 QByteArray("10"));
+        m_book->facade->UpdateSchedulesDelay();
+        shortDated.facade->UpdateSchedulesDelay();
+        QCOMPARE(FlagsAndCounters(shortDated.path), FlagsAndCounters(m_book->path));
+    }
+
+    // A row is written only when one of its flags changes; a second run on the
+    // same day, with nothing changed since, writes nothing at all.
+    void writesOnlyRowsWhoseFlagsChange()
+    {
+        DataTest::RawExec(m_book->path,
+                          StatesBook(false)
+                              + "CREATE TABLE Written (Flags TEXT);"
+                                "CREATE TRIGGER NoteWrite AFTER UPDATE ON PaymentSchedule BEGIN INSERT INTO Written "
+                                "VALUES (OLD.WasDelay || OLD.ActiveDelay || ' ' || NEW.WasDelay || NEW.ActiveDelay); "
+                                "END");
+        m_book->facade->UpdateSchedulesDelay();
+        QVERIFY(Raw("SELECT Count(*) FROM Written").toInt() > 20);
+        QCOMPARE(Raw("SELECT Count(*) FROM Written WHERE substr(Flags, 1, 2) = substr(Flags, 4, 2)"), QByteArray("0"));
+
+        DataTest::RawExec(m_book->path, "DELETE FROM Written");
+        m_clock->Set(DateTime::FromYMD(2009, 5, 12, 17, 45));
+        m_book->facade->UpdateSchedulesDelay();
+        QCOMPARE(Raw("SELECT Count(*) FROM Written"), QByteArray("0"));
+        QCOMPARE(m_book->facade->GetLastSchedulesDelayUpdate(), DateTime::FromYMD(2009, 5, 12, 17, 45));
+    }
+
+    // The clock is read once: a run begun a moment before midnight indexes for
+    // that day and records that moment, however long it takes.
+    void runAcrossMidnight()
+    {
+        const int creditID = AddCredit();
+        DataTest::RawExec(m_book->path, "INSERT INTO PaymentSchedule (CreditID, PaymentDate, MustBePaymentSum) VALUES ("
+                                            + QByteArray::number(creditID) + ", '2009-05-11 00:00:00.000', 100)");
+        const TTickingClock ticking(DateTime::FromYMD(2009, 5, 11, 23, 59, 59, 500));
+        const TScopedClock inPlace(ticking);
+        m_book->facade->UpdateSchedulesDelay();
+        QCOMPARE(Flags(), QList<QByteArray> { "01" }); // due that day, not yet late
+        QCOMPARE(m_book->facade->GetLastSchedulesDelayUpdate(), DateTime::FromYMD(2009, 5, 11, 23, 59, 59, 500));
+    }
+
+    // A stored date in either form falls on its own day for the indexing and for
+    // every question asked about a day: the due row, the debtors due on the day,
+    // the payments of the day, the month's forecast and takings, the defaulters.
+    void dayComparisonsForBothStoredForms_data()
+    {
+        QTest::addColumn<bool>("shortForm");
+        QTest::addColumn<int>("days"); // from today, 12 May 2009
+        QTest::addColumn<QByteArray>("flags"); // of an unpaid row due on that day, none set before
+        for (const bool shortForm : { false, true }) {
+            const char* form = shortForm ? "ten characters" : "full form";
+            QTest::addRow("%s, long ago", form) << shortForm << -40 << QByteArray("11");
+            QTest::addRow("%s, yesterday", form) << shortForm << -1 << QByteArray("11");
+            QTest::addRow("%s, today", form) << shortForm << 0 << QByteArray("01");
+            QTest::addRow("%s, third day", form) << shortForm << 3 << QByteArray("01");
+            QTest::addRow("%s, fourth day", form) << shortForm << 4 << QByteArray("00");
+            QTest::addRow("%s, a month on", form) << shortForm << 30 << QByteArray("00");
+        }
+    }
+    void dayComparisonsForBothStoredForms()
+    {
+        QFETCH(bool, shortForm);
+        QFETCH(int, days);
+        QFETCH(QByteArray, flags);
+        const DateTime day = m_now.AddDays(days).DayOnly();
+        // Credit 1: the row under test. Credit 2, the same debtor's: unpaid since
+        // January, so that the debtor is among the defaulters. Credit 3, another
+        // debtor's: a payment recorded on the day.
+        const int creditID = AddCredit();
+        TCredit overdue;
+        m_book->facade->InsertCredit(1, &overdue);
+        const int payer = AddCredit();
+        DataTest::RawExec(m_book->path,
+                          "INSERT INTO PaymentSchedule (CreditID, PaymentDate, MustBePaymentSum, Annua) VALUES ("
+                              + QByteArray::number(creditID) + ", '" + Stored(day, shortForm) + "', 100, 100), ("
+                              + QByteArray::number(overdue.GetID()) + ", '2009-01-10 00:00:00.000', 50, 50);"
+                              + "INSERT INTO PaymentHistory (CreditID, PaymentDate, PaymentSum) VALUES ("
+                              + QByteArray::number(payer) + ", '"
+                              + (shortForm ? Stored(day, true) : Stored(day, false).left(11) + "14:20:05.250")
+                              + "', 7)");
+
+        m_book->facade->UpdateSchedulesDelay();
+        QCOMPARE(Flags().first(), flags);
+        QCOMPARE(Raw("SELECT DelayCount || ActiveDelayCount FROM Credits WHERE CreditID = 1"), flags);
+
+        TPaymentScheduleItem due;
+        QVERIFY(m_book->facade->LoadScheduleFromDate(creditID, &due, DateTime(day.Date(), QTime(18, 5))));
+        QCOMPARE(due.GetID(), 1);
+        QCOMPARE(due.PaymentDate, day);
+        TPaymentScheduleItem later;
+        m_book->facade->LoadScheduleFromDate(creditID, &later, day.AddDays(1));
+        QCOMPARE(later.GetID(), -1);
+
+        const auto count = [](std::unique_ptr<TResultSet> result) { return result->RowCount(); };
+        const DateTime midday(day.Date(), QTime(12, 0));
+        QCOMPARE(count(m_book->facade->OpenDebtorsForDateQuery(midday)), 1);
+        QCOMPARE(count(m_book->facade->OpenDebtorsForDateQuery(day.AddDays(-1))), 0);
+        QCOMPARE(count(m_book->facade->OpenDebtorsForDateQuery(day.AddDays(1))), 0);
+        QCOMPARE(count(m_book->facade->OpenPaymentsForDateQuery(midday)), 1);
+        QCOMPARE(count(m_book->facade->OpenPaymentsForDateQuery(day.AddDays(-1))), 0);
+        QCOMPARE(count(m_book->facade->OpenPaymentsForDateQuery(day.AddDays(1))), 0);
+        const int month = day.Date().month();
+        const int year = day.Date().year();
+        QCOMPARE(m_book->facade->GetMonthPaymentForecast(month, year), Money::FromText(QStringLiteral("100")));
+        QCOMPARE(m_book->facade->GetMonthPaymentsTotal(month, year), Money::FromText(QStringLiteral("7")));
+        // The defaulters' window ends on its day and begins the day after the same day a month back.
+        QCOMPARE(count(m_book->facade->OpenInsolventQuery(day)), 1);
+        QCOMPARE(count(m_book->facade->OpenInsolventQuery(day.AddDays(-1))), 0);
+        QCOMPARE(count(m_book->facade->OpenInsolventQuery(day.AddMonths(1))), 0);
+        QCOMPARE(count(m_book->facade->OpenInsolventQuery(day.AddMonths(1).AddDays(-1))), 1);
     }
 
     // The window sees the indexing only through its narrow interface.
