@@ -3,6 +3,7 @@
 #include "IconTheme.h"
 #include "FormatsLocale.h"
 
+#include "domain/ProgramVersion.h"
 #include "ui/ApplicationErrors.h"
 
 #include <QLibraryInfo>
@@ -12,7 +13,7 @@ TVarnelApplication::TVarnelApplication(int& argc, char** argv)
     : QApplication(argc, argv)
 {
     setApplicationName(ApplicationTitle);
-    setApplicationVersion(QStringLiteral(VARNEL_VERSION));
+    setApplicationVersion(ProgramVersion());
     // The main window stays hidden while the start-up asks its questions;
     // closing one of those must not end the program. The main window ends
     // it when it closes.

@@ -1,13 +1,27 @@
 // varnel: the loan book of a small lending company.
 #include "VarnelApplication.h"
 #include "control/SingleInstances.h"
+#include "domain/ProgramVersion.h"
+#include "extras/ProgramIcon.h"
 #include "mainwindow/MainForm.h"
 
 #include <QTimer>
 
+#include <cstdio>
+#include <cstring>
+
 int main(int argc, char* argv[])
 {
+    // Answered before any window exists, so it works without a screen.
+    if (argc == 2 && std::strcmp(argv[1], "--version") == 0) {
+        std::printf("varnel %s\n", ProgramVersion().toUtf8().constData());
+        return 0;
+    }
+
     TVarnelApplication application(argc, argv);
+    TVarnelApplication::setWindowIcon(ProgramIcon());
+    // Ties the windows to the desktop entry, so that they show its icon.
+    TVarnelApplication::setDesktopFileName(QStringLiteral("varnel"));
     int exitCode = 0;
     {
         TMainForm mainForm;

@@ -5,6 +5,7 @@
 #include "StartUpController.h"
 #include "SystemController.h"
 #include "data/DataAccessFacade.h"
+#include "extras/YandexMapsLauncher.h"
 #include "reports/DeclensionService.h"
 #include "reports/ReportManager.h"
 
@@ -15,6 +16,7 @@ void FreeSingleInstances()
     FreeStartUpController();
     FreeHistoryManager();
     FreeSettingsManager();
+    FreeMapsLauncher();
     FreeDataAccessFacade();
     // The declension library is released last, at program end.
     FreeDeclensionService();

@@ -2,6 +2,6 @@
 
 // Destroys the program's single instances at its end, in the order their
 // work requires: the system controller, the start-up controller, the recent-databases list, the
-// settings store (which writes the settings file now), then the data-access
+// settings store (which writes the settings file now), the map launcher, then the data-access
 // facade (which closes the database).
 void FreeSingleInstances();

@@ -132,14 +132,6 @@ void TSystemController::PrintPaymentOrder(int paymentID)
     m_printer->PrintPaymentOrder(paymentID);
 }
 
-// Extras, built with the game, the map and the About box.
-
-void TSystemController::PlayGame() {}
-
-void TSystemController::OpenDebtorOnMap() {}
-
-void TSystemController::ShowAbout() {}
-
 TSystemController& SystemController(IDebtorsViewInterface* debtorsView, IDBInfoViewInterface* dbInfoView)
 {
     if (!g_systemController)

@@ -4,6 +4,8 @@
 #include "UseCaseGate.h"
 #include "sqlite/ResultSet.h"
 #include "domain/CreditsList.h"
+#include "extras/DebtorsGameVisitor.h"
+#include "extras/NameSexFunction.h"
 #include "ui/AheadVisitor.h"
 #include "ui/CreditReportInterface.h"
 #include "ui/PaymentHistoryReportInterface.h"
@@ -15,6 +17,7 @@
 
 class IDBInfoViewInterface;
 class IDebtorsViewInterface;
+class IRandomGenerator;
 class QTimer;
 class TCredit;
 class TDebtor;
@@ -31,6 +34,7 @@ class TPaymentSchedule;
 // once when it ends, so that no refresh pulls the credits a dialog is
 // editing from under it.
 class TSystemController : public QObject,
+                          public IDebtorsGameVisitor,
                           public IAheadVisitor,
                           public IPaymentHistoryReportInterface,
                           public ICreditReportInterface
@@ -112,10 +116,18 @@ public:
     void PrintPaymentHistory(TResultSet* resultSet, const QStringList* params) override;
     void PrintPaymentOrder(int paymentID) override;
 
-    // Extras; they do nothing yet.
+    // Extras: the credit guessing game, the current debtor's address on the
+    // web map, the About box.
     void PlayGame();
     void OpenDebtorOnMap();
     void ShowAbout();
+    // A random credit of the book and its borrower, for the game.
+    bool PickRandomCredit(TDebtor* debtor, TCredit* credit) override;
+    // Where the game's draws come from; none gives a generator seeded from
+    // the clock at every draw. Borrowed.
+    void SetRandomGenerator(IRandomGenerator* generator) { m_random = generator; }
+    // Tells the game's verb; none leaves the declension library to answer.
+    void SetNameSexFunction(TNameSexFunction nameSex);
 
     // Replaces the printer (the reports, or a test's); the controller owns it.
     void SetReportPrinter(std::unique_ptr<IReportPrinter> printer);
@@ -144,6 +156,9 @@ private:
     // The schedule a recalculation decided on, waiting for the payment.
     std::unique_ptr<TPaymentSchedule> m_pendingSchedule;
     std::unique_ptr<TCredit> m_pendingCredit;
+
+    IRandomGenerator* m_random = nullptr;
+    TNameSexFunction m_nameSex;
 };
 
 // The program's controller, created on the first call with the main window's

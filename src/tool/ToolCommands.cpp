@@ -8,6 +8,7 @@
 #include "LastDatabaseCommand.h"
 #include "ReportCommand.h"
 #include "ScheduleCommand.h"
+#include "VersionCommand.h"
 #include "WordsCommand.h"
 
 namespace {
@@ -25,6 +26,7 @@ std::vector<std::unique_ptr<TToolCommand>> MakeCommands()
     commands.push_back(std::make_unique<TWordsCommand>());
     commands.push_back(std::make_unique<TDeclineCommand>());
     commands.push_back(std::make_unique<TReportCommand>());
+    commands.push_back(std::make_unique<TVersionCommand>());
     return commands;
 }
 

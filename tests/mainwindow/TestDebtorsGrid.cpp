@@ -4,6 +4,7 @@
 #include "sqlite/ResultSet.h"
 #include "sqlite/SQLiteConnection.h"
 #include "mainwindow/DebtorsGridModel.h"
+#include "ui/ResultSetGrid.h"
 
 #include <QFont>
 #include <QTemporaryDir>

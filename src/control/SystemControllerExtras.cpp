@@ -1,0 +1,85 @@
+// The system controller's extras: the credit guessing game, the debtor's
+// address on the web map and the About box.
+#include "SystemController.h"
+
+#include "data/DataAccessFacade.h"
+#include "domain/ClockSeededRandomGenerator.h"
+#include "domain/Debtor.h"
+#include "extras/AboutForm.h"
+#include "extras/DebtorMapAddress.h"
+#include "extras/GameForm.h"
+#include "extras/RunGame.h"
+#include "extras/YandexMapsLauncher.h"
+#include "reports/DeclensionService.h"
+
+#include <QApplication>
+
+namespace {
+// The declension library beside the program tells the borrower's sex.
+int DeclensionLibraryNameSex(const QString& patronymic)
+{
+    return GetDeclensionService()->GetNameSex(patronymic);
+}
+}
+
+void TSystemController::PlayGame()
+{
+    TUseCaseScope scope(m_gate);
+    TGameForm window;
+    RunGame(window, this, m_nameSex ? m_nameSex : TNameSexFunction(DeclensionLibraryNameSex));
+}
+
+void TSystemController::SetNameSexFunction(TNameSexFunction nameSex)
+{
+    m_nameSex = std::move(nameSex);
+}
+
+bool TSystemController::PickRandomCredit(TDebtor* debtor, TCredit* credit)
+{
+    TClockSeededRandomGenerator clockSeeded;
+    IRandomGenerator& random = m_random ? *m_random : clockSeeded;
+    if (!debtor || !credit)
+        return false;
+    TDataAccessFacade* facade = GetDataAccessFacade();
+    const int maxID = facade->GetMaxDebtorID();
+    if (maxID < 1)
+        return false;
+    const int drawn = random.Random(maxID);
+    // From the drawn ID on, the first debtor with a credit: after a gap in the
+    // IDs, or a debtor without credits, the next one is taken, past the last
+    // ID from the first on. So the turn fails only when the book holds no credit.
+    TCreditsList credits;
+    for (int step = 0; step <= maxID; ++step) {
+        const int id = (drawn + step) % (maxID + 1);
+        if (!facade->DebtorExists(id))
+            continue;
+        credits.Clear();
+        facade->LoadDebtorCredits(id, &credits);
+        if (credits.Count() == 0)
+            continue;
+        debtor->SetID(id);
+        facade->LoadDebtor(debtor);
+        credit->Assign(credits.Items(random.Random(credits.Count())));
+        return true;
+    }
+    return false;
+}
+
+void TSystemController::OpenDebtorOnMap()
+{
+    TUseCaseScope scope(m_gate);
+    TDebtor debtor;
+    if (!ReadCurrentDebtor(m_debtorsList.get(), &debtor))
+        return;
+    // An empty list gives debtor 0, which the loading refuses with its error.
+    GetDataAccessFacade()->LoadDebtor(&debtor);
+    GetMapsLauncher().ShowAddressOnMap(DebtorMapAddress(debtor));
+}
+
+void TSystemController::ShowAbout()
+{
+    TUseCaseScope scope(m_gate);
+    // Centred over the main window.
+    TAboutForm about(QApplication::activeWindow());
+    about.Execute();
+}

@@ -1,0 +1,6 @@
+#pragma once
+
+#include <QIcon>
+
+// The program's icon, for its windows and the About box.
+QIcon ProgramIcon();
