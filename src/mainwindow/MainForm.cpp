@@ -433,22 +433,19 @@ void TMainForm::CopyNodeActionExecute()
 bool TMainForm::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == ui->DBGrid1->viewport()) {
-        const auto* mouse = static_cast<QMouseEvent*>(event);
-        switch (event->type()) {
-        case QEvent::MouseButtonPress:
-            // The middle button pays for the debtor at hand: it moves no row,
-            // so the credit selected below stays selected.
-            return mouse->button() == Qt::MiddleButton;
-        case QEvent::MouseButtonRelease:
-            DBGrid1MouseUp(mouse->button());
-            return mouse->button() == Qt::MiddleButton;
-        case QEvent::MouseButtonDblClick:
-            if (mouse->button() == Qt::LeftButton)
-                DBGrid1DblClick();
-            return mouse->button() == Qt::MiddleButton;
-        default:
-            break;
-        }
+        const QEvent::Type type = event->type();
+        // Only mouse button events are QMouseEvents: look inside no other.
+        if (type != QEvent::MouseButtonPress && type != QEvent::MouseButtonRelease
+            && type != QEvent::MouseButtonDblClick)
+            return QMainWindow::eventFilter(watched, event);
+        const Qt::MouseButton button = static_cast<QMouseEvent*>(event)->button();
+        if (type == QEvent::MouseButtonRelease)
+            DBGrid1MouseUp(button);
+        else if (type == QEvent::MouseButtonDblClick && button == Qt::LeftButton)
+            DBGrid1DblClick();
+        // The middle button pays for the debtor at hand: it moves no row,
+        // so the credit selected below stays selected.
+        return button == Qt::MiddleButton;
     } else if (watched == ui->CreditsListView->viewport()) {
         // The first click of the two has selected the line under the mouse.
         if (event->type() == QEvent::MouseButtonDblClick

@@ -7,6 +7,7 @@
 #include "ui/LinkLabel.h"
 #include "ui/PaymentsHistoryForm.h"
 
+#include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
 #include <functional>
@@ -113,9 +114,11 @@ private slots:
         script.Then<TAddCreditForm>([&](TAddCreditForm* form) {
             creditsShown = m_view.CreditsShown;
             // Ticks come, and a typing pause ends, while the dialog is open.
+            QSignalSpy ticks(controller.OverdueTimer(), &QTimer::timeout);
             controller.OverdueTimer()->start(1);
             controller.ApplyNameFilter(QStringLiteral("бор"));
-            QTest::qWait(50);
+            // Wait for ticks that really came: a slow build may need longer than a fixed pause.
+            QTRY_VERIFY(ticks.count() >= 2);
             controller.OverdueTimer()->start(TSystemController::OverdueCheckInterval);
             QCOMPARE(m_view.CreditsShown, creditsShown);
             QCOMPARE(m_view.DataSet->RowCount(), 2);
