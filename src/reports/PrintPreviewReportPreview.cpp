@@ -9,6 +9,7 @@
 #include <QMessageBox>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QScreen>
 #include <QTextDocument>
 #include <QToolBar>
 
@@ -43,6 +44,10 @@ void TPrintPreviewReportPreview::ShowReport(const QTextDocument& document, const
             SaveAsPdf(document, title, &dialog);
         });
     }
+    // A page must be readable at once: the whole screen, also where nothing
+    // carries out the maximised state.
+    if (const QScreen* screen = dialog.screen())
+        dialog.setGeometry(screen->availableGeometry());
     dialog.setWindowState(dialog.windowState() | Qt::WindowMaximized);
     dialog.exec();
 }
