@@ -19,6 +19,7 @@
 #include "reports/DeclensionService.h"
 #include "reports/MoneyInWords.h"
 #include "reports/ReportManager.h"
+#include "reports/ReportDocument.h"
 #include "reports/ReportPreview.h"
 #include "reports/ReportVariables.h"
 
@@ -59,8 +60,8 @@ double MedianMs(int rounds, const std::function<void()>& call)
 // Fills the template and lays it out on its pages, as the preview does first.
 int Render(TReportManager& manager, const QString& name, TResultSet* rows, const QStringList* variables)
 {
-    const auto document = manager.BuildReport(name, rows, variables);
-    return document->pageCount();
+    TReportDocument document = manager.BuildReport(name, rows, variables);
+    return document.PageCount();
 }
 
 QStringList Limited(QStringList lines, int rows)
@@ -171,7 +172,7 @@ int main(int argc, char* argv[])
     class TNoPreview : public IReportPreview
     {
     public:
-        void ShowReport(const QTextDocument& document, const QString&) override { document.pageCount(); }
+        void ShowReport(TReportDocument& document, const QString&) override { document.PageCount(); }
     } noPreview;
     manager.SetPreview(&noPreview);
     const TRun fixedSize[] = {

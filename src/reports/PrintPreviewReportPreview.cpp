@@ -1,5 +1,6 @@
 #include "PrintPreviewReportPreview.h"
 
+#include "ReportDocument.h"
 #include "ReportPageLayout.h"
 
 #include <QAction>
@@ -10,12 +11,11 @@
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QScreen>
-#include <QTextDocument>
 #include <QToolBar>
 
 namespace {
 
-void SaveAsPdf(const QTextDocument& document, const QString& title, QWidget* parent)
+void SaveAsPdf(TReportDocument& document, const QString& title, QWidget* parent)
 {
     const QString suggested = QDir::home().filePath((title.isEmpty() ? QStringLiteral("Отчёт") : title) + QStringLiteral(".pdf"));
     const QString path = QFileDialog::getSaveFileName(parent, QStringLiteral("Сохранить в PDF"), suggested,
@@ -28,7 +28,7 @@ void SaveAsPdf(const QTextDocument& document, const QString& title, QWidget* par
 
 }
 
-void TPrintPreviewReportPreview::ShowReport(const QTextDocument& document, const QString& title)
+void TPrintPreviewReportPreview::ShowReport(TReportDocument& document, const QString& title)
 {
     QPrinter printer(QPrinter::HighResolution);
     printer.setPageLayout(ReportPageLayout());

@@ -6,5 +6,5 @@
 class TPrintPreviewReportPreview : public IReportPreview
 {
 public:
-    void ShowReport(const QTextDocument& document, const QString& title) override;
+    void ShowReport(TReportDocument& document, const QString& title) override;
 };

@@ -1,10 +1,10 @@
 #include "ReportFileOutput.h"
 
+#include "ReportDocument.h"
 #include "ReportPageLayout.h"
 #include "domain/Exception.h"
 
 #include <QFile>
-#include <QTextDocument>
 
 namespace {
 
@@ -26,12 +26,12 @@ bool TReportFileOutput::IsSupported(const QString& fileName)
     return IsHtml(fileName) || fileName.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive);
 }
 
-void TReportFileOutput::ShowReport(const QTextDocument& document, const QString& /*title*/)
+void TReportFileOutput::ShowReport(TReportDocument& document, const QString& /*title*/)
 {
     bool written = false;
     if (IsHtml(m_fileName)) {
         QFile file(m_fileName);
-        written = file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(document.toHtml().toUtf8()) >= 0;
+        written = file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(document.ToHtml().toUtf8()) >= 0;
     } else {
         written = WriteReportPdf(document, m_fileName);
     }

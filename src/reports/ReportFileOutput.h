@@ -12,7 +12,7 @@ public:
 
     static bool IsSupported(const QString& fileName);
 
-    void ShowReport(const QTextDocument& document, const QString& title) override;
+    void ShowReport(TReportDocument& document, const QString& title) override;
     // True once a report has been written.
     bool Written() const { return m_written; }
 

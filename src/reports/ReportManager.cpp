@@ -84,8 +84,8 @@ QString TReportManager::TemplatePath(const QString& templateName) const
     return m_applicationFolder + QStringLiteral("Reports") + QDir::separator() + templateName + QStringLiteral(".frf");
 }
 
-std::unique_ptr<QTextDocument> TReportManager::BuildReport(const QString& templateName, TResultSet* dataSet,
-                                                           const QStringList* variables)
+TReportDocument TReportManager::BuildReport(const QString& templateName, TResultSet* dataSet,
+                                            const QStringList* variables)
 {
     // The current set and values stay after the run; they are only read during one.
     m_dataSet = dataSet;
@@ -98,9 +98,9 @@ std::unique_ptr<QTextDocument> TReportManager::BuildReport(const QString& templa
 
 void TReportManager::RunReport(const QString& templateName, TResultSet* dataSet, const QStringList* variables)
 {
-    const std::unique_ptr<QTextDocument> document = BuildReport(templateName, dataSet, variables);
-    QString title = document->metaInformation(QTextDocument::DocumentTitle);
-    m_preview->ShowReport(*document, title.isEmpty() ? templateName : title);
+    TReportDocument document = BuildReport(templateName, dataSet, variables);
+    const QString title = document.Title();
+    m_preview->ShowReport(document, title.isEmpty() ? templateName : title);
 }
 
 bool TReportManager::FieldValue(const QString& name, QString& value) const

@@ -1,12 +1,13 @@
 #pragma once
 
+#include "ReportDocument.h"
+
 #include <QString>
 #include <QStringList>
 
 #include <memory>
 
 class IReportPreview;
-class QTextDocument;
 class TResultSet;
 
 // Finds a report template by name in the Reports folder beside the program,
@@ -33,8 +34,7 @@ public:
     // when the template file is missing.
     void RunReport(const QString& templateName, TResultSet* dataSet, const QStringList* variables);
     // Fills the template without showing it (output to a file).
-    std::unique_ptr<QTextDocument> BuildReport(const QString& templateName, TResultSet* dataSet,
-                                               const QStringList* variables);
+    TReportDocument BuildReport(const QString& templateName, TResultSet* dataSet, const QStringList* variables);
 
     // The value of a name used in a template: a column of the current data
     // set's current row, or a variable, tried in the order VariablesFirst

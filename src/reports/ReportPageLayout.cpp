@@ -1,12 +1,13 @@
 #include "ReportPageLayout.h"
 
+#include "ReportDocument.h"
+
 #include <QAbstractTextDocumentLayout>
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QTextDocument>
 
-#include <memory>
 
 namespace {
 
@@ -23,54 +24,71 @@ QPageLayout ReportPageLayout()
                        QPageLayout::Millimeter);
 }
 
-void SetReportPageSize(QTextDocument& document)
+QSizeF ReportBodySize(const QPageLayout& page)
 {
-    const QRectF body = ReportPageLayout().paintRect(QPageLayout::Millimeter);
-    const qreal footer = FooterMillimetres;
-    document.setPageSize(QSizeF(body.width(), body.height() - footer) * LayoutDpi / MillimetresPerInch);
+    const QRectF body = page.paintRect(QPageLayout::Millimeter);
+    return QSizeF(body.width(), body.height() - FooterMillimetres) * LayoutDpi / MillimetresPerInch;
 }
 
-bool PrintReportDocument(const QTextDocument& source, QPagedPaintDevice& device)
+void SetReportPageSize(QTextDocument& document)
 {
-    std::unique_ptr<QTextDocument> document(source.clone());
-    document->documentLayout()->setPaintDevice(&device);
-    const int resolution = device.logicalDpiY();
-    const QRectF paint = device.pageLayout().paintRectPixels(device.logicalDpiX());
-    const qreal footer = FooterMillimetres * resolution / MillimetresPerInch;
-    const QSizeF body(paint.width(), paint.height() - footer);
-    document->setPageSize(body);
-    const int pages = document->pageCount();
+    const QSizeF body = ReportBodySize(ReportPageLayout());
+    // Setting a page lays the document out anew, even the same page.
+    if (document.pageSize() != body)
+        document.setPageSize(body);
+}
+
+bool PrintReportDocument(TReportDocument& document, QPagedPaintDevice& device)
+{
+    // The parts are laid out as on the screen and painted scaled to the
+    // device, so the pages are the same on paper, in PDF and in the page count.
+    const QSizeF body = ReportBodySize(device.pageLayout());
+    document.LayOut(body);
+    int pages = 0;
+    for (int part = 0; part < document.PartCount(); ++part)
+        pages += document.PrintedPages(part);
 
     QPainter painter(&device);
     if (!painter.isActive())
         return false;
-    QFont footerFont(document->defaultFont());
+    const qreal scaleX = device.logicalDpiX() / LayoutDpi;
+    const qreal scaleY = device.logicalDpiY() / LayoutDpi;
+    const qreal footer = FooterMillimetres * LayoutDpi / MillimetresPerInch;
+    QFont footerFont(document.Part(0).defaultFont());
     footerFont.setPointSizeF(qMax(6.0, footerFont.pointSizeF() - 2));
-    for (int page = 0; page < pages; ++page) {
-        if (page > 0)
-            device.newPage();
-        painter.save();
-        painter.translate(0, -page * body.height());
-        QAbstractTextDocumentLayout::PaintContext context;
-        context.clip = QRectF(QPointF(0, page * body.height()), body);
-        context.palette.setColor(QPalette::Text, Qt::black);
-        painter.setClipRect(context.clip);
-        document->documentLayout()->draw(&painter, context);
-        painter.restore();
-        painter.setFont(footerFont);
-        painter.setPen(Qt::black);
-        painter.drawText(QRectF(0, body.height(), body.width(), footer), Qt::AlignHCenter | Qt::AlignBottom,
-                         QStringLiteral("Страница %1 из %2").arg(page + 1).arg(pages));
+    int number = 0;
+    for (int part = 0; part < document.PartCount(); ++part) {
+        const QTextDocument& text = document.Part(part);
+        for (int page = 0; page < document.PrintedPages(part); ++page) {
+            if (number > 0)
+                device.newPage();
+            ++number;
+            painter.save();
+            painter.scale(scaleX, scaleY);
+            painter.translate(0, -page * body.height());
+            QAbstractTextDocumentLayout::PaintContext context;
+            context.clip = QRectF(QPointF(0, page * body.height()), body);
+            context.palette.setColor(QPalette::Text, Qt::black);
+            painter.setClipRect(context.clip);
+            text.documentLayout()->draw(&painter, context);
+            painter.restore();
+            // The page number in the device's own units: a font takes its size from the device.
+            painter.setFont(footerFont);
+            painter.setPen(Qt::black);
+            painter.drawText(QRectF(0, body.height() * scaleY, body.width() * scaleX, footer * scaleY),
+                             Qt::AlignHCenter | Qt::AlignBottom,
+                             QStringLiteral("Страница %1 из %2").arg(number).arg(pages));
+        }
     }
     return true;
 }
 
-bool WriteReportPdf(const QTextDocument& document, const QString& path)
+bool WriteReportPdf(TReportDocument& document, const QString& path)
 {
     QPdfWriter writer(path);
     writer.setPageLayout(ReportPageLayout());
     writer.setResolution(300);
-    writer.setTitle(document.metaInformation(QTextDocument::DocumentTitle));
+    writer.setTitle(document.Title());
     writer.setCreator(QStringLiteral("Varnel"));
     return PrintReportDocument(document, writer);
 }

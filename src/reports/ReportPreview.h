@@ -2,7 +2,7 @@
 
 #include <QString>
 
-class QTextDocument;
+class TReportDocument;
 
 // Shows a filled report to the user and returns when the user is done with
 // it. The program shows the modal print preview; tests put their own here.
@@ -10,5 +10,5 @@ class IReportPreview
 {
 public:
     virtual ~IReportPreview() = default;
-    virtual void ShowReport(const QTextDocument& document, const QString& title) = 0;
+    virtual void ShowReport(TReportDocument& document, const QString& title) = 0;
 };

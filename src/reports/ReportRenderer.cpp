@@ -4,8 +4,11 @@
 #include "ReportValueFormat.h"
 #include "sqlite/ResultSet.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QTextDocument>
 #include <QTextTable>
+
+#include <algorithm>
 
 namespace {
 
@@ -49,15 +52,14 @@ TReportRenderer::TReportRenderer(const TReportTemplate& reportTemplate, TResultS
 {
 }
 
-std::unique_ptr<QTextDocument> TReportRenderer::Render()
+TReportDocument TReportRenderer::Render()
 {
-    m_document = std::make_unique<QTextDocument>();
-    m_document->setUndoRedoEnabled(false);
-    m_document->setDocumentMargin(0);
+    m_report = TReportDocument();
+    m_document = &m_report.Current();
     m_document->setDefaultFont(QFont(m_template.FontFamily, m_template.FontPointSize));
     m_plain = QTextCharFormat();
     m_plain.setForeground(Qt::black);
-    m_cursor = QTextCursor(m_document.get());
+    m_cursor = QTextCursor(m_document);
     m_reuseBlock = true;
     m_sums.clear();
     m_document->setMetaInformation(QTextDocument::DocumentTitle, Evaluate(m_template.DocumentName).simplified());
@@ -86,7 +88,16 @@ std::unique_ptr<QTextDocument> TReportRenderer::Render()
     }
     // The page is set last: a document with a layout would be laid out anew on every insertion.
     SetReportPageSize(*m_document);
-    return std::move(m_document);
+    m_document = nullptr;
+    return std::move(m_report);
+}
+
+void TReportRenderer::StartPart()
+{
+    m_report.StartPart();
+    m_document = &m_report.Current();
+    m_cursor = QTextCursor(m_document);
+    m_reuseBlock = true;
 }
 
 QString TReportRenderer::Value(const QString& name)
@@ -253,28 +264,86 @@ void TReportRenderer::RenderGrid(const TBlock& block)
 void TReportRenderer::RenderTable(const TBlock& block)
 {
     const int dataRows = m_dataSet ? m_dataSet->RowCount() : 0;
+    const int current = dataRows > 0 ? m_dataSet->CurrentRow() : 0;
+    int first = 0;
+    for (;;) {
+        const int count = std::min(dataRows - first, std::max(1, m_partRows));
+        const bool last = first + count == dataRows;
+        QTextTable* table = InsertBandTable(block, first, count, last);
+        if (last)
+            break;
+        first += count - RepeatLastPages(table, count);
+        StartPart();
+    }
+    m_lineNumber = 0;
+    if (dataRows > 0)
+        m_dataSet->SetCurrentRow(current);
+    m_reuseBlock = true;
+}
+
+QTextTable* TReportRenderer::InsertBandTable(const TBlock& block, int first, int count, bool totals)
+{
     m_cursor.movePosition(QTextCursor::End);
     QTextTableFormat format = TableFormat(block.Columns, true);
     format.setHeaderRowCount(1);
-    m_cursor.insertTable(1 + dataRows + int(block.Rows.size()), int(block.Columns.size()), format);
+    const int fixedRows = totals ? int(block.Rows.size()) : 0;
+    QTextTable* table = m_cursor.insertTable(1 + count + fixedRows, int(block.Columns.size()), format);
 
     QTextCharFormat header = m_plain;
     header.setFontWeight(QFont::Bold);
     for (const auto& column : block.Columns)
         FillCell(Evaluate(column.Caption), Qt::AlignHCenter, header);
 
-    if (dataRows > 0) {
-        const int current = m_dataSet->CurrentRow();
-        for (int row = 0; row < dataRows; ++row) {
-            m_dataSet->SetCurrentRow(row);
-            m_lineNumber = row + 1;
-            for (const auto& column : block.Columns)
-                FillCell(Evaluate(column.Cell), column.Alignment, m_plain);
-        }
-        m_lineNumber = 0;
-        m_dataSet->SetCurrentRow(current);
+    for (int row = first; row < first + count; ++row) {
+        m_dataSet->SetCurrentRow(row);
+        m_lineNumber = row + 1;
+        for (const auto& column : block.Columns)
+            FillCell(Evaluate(column.Cell), column.Alignment, m_plain);
     }
+    m_lineNumber = 0;
+    if (totals)
+        FillFixedRows(block);
+    return table;
+}
 
-    FillFixedRows(block);
-    m_reuseBlock = true;
+int TReportRenderer::RepeatLastPages(QTextTable* table, int count)
+{
+    SetReportPageSize(*m_document);
+    const QAbstractTextDocumentLayout& layout = *m_document->documentLayout();
+    const auto cellBlock = [table](int row, int column, bool last) {
+        const QTextTableCell cell = table->cellAt(row, column);
+        return (last ? cell.lastCursorPosition() : cell.firstCursorPosition()).block();
+    };
+    const auto rowTop = [&](int row) { return layout.blockBoundingRect(cellBlock(row, 0, false)).top(); };
+    // A row that a page break split goes on over the next page: no cut there.
+    const auto crosses = [&](int row, qreal pageTop) {
+        for (int column = 0; column < table->columns(); ++column) {
+            if (layout.blockBoundingRect(cellBlock(row, column, true)).bottom() > pageTop)
+                return true;
+        }
+        return false;
+    };
+    // The table ends the part, and row 0 is its header. The cut is at the top
+    // of the last page that some row begins, whole, at.
+    const qreal pageHeight = m_document->pageSize().height();
+    for (int page = m_document->pageCount() - 1; page > 0; --page) {
+        const qreal pageTop = page * pageHeight;
+        int low = 1;
+        int high = count + 1;
+        while (low < high) {
+            const int middle = (low + high) / 2;
+            if (rowTop(middle) >= pageTop)
+                high = middle;
+            else
+                low = middle + 1;
+        }
+        if (high > count || crosses(high - 1, pageTop))
+            continue;
+        // A part whose rows all lie on its last pages is kept whole.
+        if (high == 1)
+            return 0;
+        m_report.RepeatInNextPart(table, high, page);
+        return count + 1 - high;
+    }
+    return 0;
 }

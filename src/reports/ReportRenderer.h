@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ReportDocument.h"
 #include "ReportTemplate.h"
 #include "domain/Money.h"
 
@@ -12,6 +13,7 @@
 #include <memory>
 
 class QTextDocument;
+class QTextTable;
 class TResultSet;
 
 // Asks for the value of a name used in a template; leaves value untouched
@@ -27,7 +29,11 @@ class TReportRenderer
 public:
     TReportRenderer(const TReportTemplate& reportTemplate, TResultSet* mainDataSet, TReportValueCallback valueCallback);
 
-    std::unique_ptr<QTextDocument> Render();
+    TReportDocument Render();
+
+    // A band table longer than this is cut into parts (see TReportDocument).
+    static constexpr int DefaultPartRows = 600;
+    void SetPartRows(int rows) { m_partRows = rows; }
 
 private:
     using TBlock = TReportTemplate::TBlock;
@@ -41,6 +47,13 @@ private:
     void RenderRule();
     void RenderGrid(const TBlock& block);
     void RenderTable(const TBlock& block);
+    // The band table with the data rows [first, first + count) under its header,
+    // and the fixed rows under them when totals is set.
+    QTextTable* InsertBandTable(const TBlock& block, int first, int count, bool totals);
+    // Lays the part out and marks the rows on its last pages to repeat in the
+    // next part; returns how many they are.
+    int RepeatLastPages(QTextTable* table, int count);
+    void StartPart();
     // A new paragraph, or the empty one the document begins with or a table left behind.
     void StartBlock(const QTextBlockFormat& blockFormat, const QTextCharFormat& charFormat);
     // The grid's rows, or the totals under a band table.
@@ -50,8 +63,10 @@ private:
     const TReportTemplate& m_template;
     TResultSet* m_dataSet;
     TReportValueCallback m_valueCallback;
+    int m_partRows = DefaultPartRows;
 
-    std::unique_ptr<QTextDocument> m_document;
+    TReportDocument m_report;
+    QTextDocument* m_document = nullptr;
     QTextCursor m_cursor;
     QTextCharFormat m_plain;
     bool m_reuseBlock = true;

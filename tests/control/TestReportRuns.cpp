@@ -8,7 +8,7 @@
 #include "reports/ReportPageLayout.h"
 #include "reports/ReportPreview.h"
 
-#include <QTextDocument>
+#include "reports/ReportDocument.h"
 #include <QtTest>
 
 namespace {
@@ -18,10 +18,10 @@ namespace {
 class TCapturingPreview : public IReportPreview
 {
 public:
-    void ShowReport(const QTextDocument& document, const QString& title) override
+    void ShowReport(TReportDocument& document, const QString& title) override
     {
         Titles.append(title);
-        Texts.append(document.toPlainText());
+        Texts.append(document.ToPlainText());
         const QString folder = qEnvironmentVariable("VARNEL_REPORT_PDF_DIR");
         if (!folder.isEmpty())
             WriteReportPdf(document, QDir(folder).filePath(QStringLiteral("%1-%2.pdf").arg(Name).arg(Titles.size())));

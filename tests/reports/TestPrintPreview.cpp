@@ -1,4 +1,5 @@
 #include "reports/PrintPreviewReportPreview.h"
+#include "reports/ReportDocument.h"
 
 #include <QAction>
 #include <QApplication>
@@ -18,8 +19,8 @@ class TestPrintPreview : public QObject
 private slots:
     void OffersSavingBesidePrint()
     {
-        QTextDocument document;
-        document.setPlainText(QStringLiteral("ГРАФИК ПЛАТЕЖЕЙ\nпо кредитному договору № К-001/09"));
+        TReportDocument document;
+        document.Current().setPlainText(QStringLiteral("ГРАФИК ПЛАТЕЖЕЙ\nпо кредитному договору № К-001/09"));
         QString title;
         QString lastAction;
         QTimer::singleShot(0, [&] {

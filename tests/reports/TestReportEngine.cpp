@@ -1,14 +1,18 @@
 #include "data/LoanBookFile.h"
 #include "sqlite/ResultSet.h"
 #include "sqlite/SQLiteConnection.h"
+#include "reports/ReportDocument.h"
 #include "reports/ReportExceptions.h"
 #include "reports/ReportManager.h"
+#include "reports/ReportPageLayout.h"
 #include "reports/ReportPreview.h"
 #include "reports/ReportRenderer.h"
 #include "reports/ReportTemplate.h"
 #include "reports/ReportVariables.h"
 
-#include <QTextDocument>
+#include <QPdfWriter>
+#include <QProcess>
+#include <QRegularExpression>
 #include <QtTest>
 
 namespace {
@@ -16,9 +20,9 @@ namespace {
 class TCapturingPreview : public IReportPreview
 {
 public:
-    void ShowReport(const QTextDocument& document, const QString& title) override
+    void ShowReport(TReportDocument& document, const QString& title) override
     {
-        Text = document.toPlainText();
+        Text = document.ToPlainText();
         Title = title;
     }
     QString Text;
@@ -57,7 +61,7 @@ private:
             else if (!ReportVariable(variables, name).isEmpty())
                 value = ReportVariable(variables, name);
         });
-        return renderer.Render()->toPlainText();
+        return renderer.Render().ToPlainText();
     }
 
 private slots:
@@ -120,9 +124,9 @@ private slots:
         auto rows = Rows(QStringLiteral("SELECT '%1' AS Name").arg(markup));
         TReportRenderer renderer(reportTemplate, rows.get(),
                                  [&](const QString&, QString& value) { value = rows->Text(QStringLiteral("Name")); });
-        const auto document = renderer.Render();
-        QCOMPARE(document->toPlainText().count(markup), 2);
-        QVERIFY(document->toHtml().contains(QStringLiteral("&lt;b&gt;Жирный&lt;/b&gt; &amp;amp; &lt;img src=x&gt;")));
+        auto document = renderer.Render();
+        QCOMPARE(document.ToPlainText().count(markup), 2);
+        QVERIFY(document.ToHtml().contains(QStringLiteral("&lt;b&gt;Жирный&lt;/b&gt; &amp;amp; &lt;img src=x&gt;")));
     }
 
     // The band repeats per row in order; sums are exact and the current row comes back.
@@ -144,6 +148,70 @@ private slots:
         QVERIFY(text.contains(QStringLiteral("1\nА \n0,01\n2\nБ \n0,01\n3\nВ \n1 000,00\n4\nГ \n\n\nИтого\n1 000,01")));
         QVERIFY(text.endsWith(QStringLiteral("После: В")));
         QCOMPARE(rows->CurrentRow(), 2);
+    }
+
+    // A long band is laid out in parts cut at page ends: the same pages as one
+    // piece, and every row printed once and whole (also a row that a page
+    // break splits), on the report page and on another.
+    void LongBandInParts()
+    {
+        auto rows = Rows(QStringLiteral(
+            "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 700) "
+            "SELECT 'Д' || i || 'Ж' || (CASE WHEN i % 3 = 0 THEN ' с длинным именем, что не помещается "
+            "в одну строку колонки и переносится, К' || i || 'К' ELSE '' END) AS Who FROM n"));
+        const TReportTemplate reportTemplate = TReportTemplate::Parse(
+            QStringLiteral("title Список\ntable\ncolumn 10 № | [#]\ncolumn 30 Кто | [Who]\ntotal Всего | [COUNT]\nend\n"
+                           "text Конец списка"),
+            QStringLiteral("t.frf"));
+        const auto render = [&](int partRows) {
+            TReportRenderer renderer(reportTemplate, rows.get(),
+                                     [&](const QString&, QString& value) { value = rows->Text(QStringLiteral("Who")); });
+            renderer.SetPartRows(partRows);
+            return renderer.Render();
+        };
+        TReportDocument whole = render(1000);
+        TReportDocument cut = render(90);
+        QCOMPARE(whole.PartCount(), 1);
+        QVERIFY(cut.PartCount() >= 7);
+        const int pages = cut.PageCount();
+        QCOMPARE(pages, whole.PageCount());
+
+        // Every row once: its beginning (Д..Ж) and, for every third one, its wrapped end (К..К).
+        const auto tokens = [](const QString& text, const QString& pattern) {
+            QList<int> found;
+            for (const auto& match : QRegularExpression(pattern).globalMatch(text))
+                found.append(match.captured(1).toInt());
+            return found;
+        };
+        QList<int> starts;
+        QList<int> ends;
+        for (int i = 1; i <= 700; ++i) {
+            starts.append(i);
+            if (i % 3 == 0)
+                ends.append(i);
+        }
+
+        QTemporaryDir folder;
+        const QString pdf = folder.filePath(QStringLiteral("report.pdf"));
+        QVERIFY(WriteReportPdf(cut, pdf));
+        QProcess pdftotext;
+        pdftotext.start(QStringLiteral("pdftotext"), { QStringLiteral("-raw"), pdf, QStringLiteral("-") });
+        QVERIFY(pdftotext.waitForFinished());
+        const QString printed = QString::fromUtf8(pdftotext.readAllStandardOutput());
+        QCOMPARE(tokens(printed, QStringLiteral("Д(\\d+)Ж")), starts);
+        QCOMPARE(tokens(printed, QStringLiteral("К(\\d+)К")), ends);
+        QCOMPARE(printed.count(QLatin1Char('\f')), pages);
+        QVERIFY(printed.contains(QStringLiteral("Страница %1 из %1").arg(pages)));
+
+        // On a landscape page the parts are laid out anew without the repeated rows.
+        QPdfWriter landscape(folder.filePath(QStringLiteral("landscape.pdf")));
+        QPageLayout page = ReportPageLayout();
+        page.setOrientation(QPageLayout::Landscape);
+        landscape.setPageLayout(page);
+        QVERIFY(PrintReportDocument(cut, landscape));
+        const QString text = cut.ToPlainText();
+        QCOMPARE(tokens(text, QStringLiteral("Д(\\d+)Ж")), starts);
+        QVERIFY(text.endsWith(QStringLiteral("Всего\n700\nКонец списка")));
     }
 
     void Formats_data()
