@@ -18,8 +18,8 @@
 #include "domain/Clock.h"
 #include "reports/DeclensionService.h"
 #include "reports/MoneyInWords.h"
-#include "reports/ReportManager.h"
 #include "reports/ReportDocument.h"
+#include "reports/ReportManager.h"
 #include "reports/ReportPreview.h"
 #include "reports/ReportVariables.h"
 

@@ -86,6 +86,11 @@ void TReportDocument::LayOut(const QSizeF& body)
 int TReportDocument::PageCount()
 {
     LayOut(ReportBodySize(ReportPageLayout()));
+    return PrintedPageCount();
+}
+
+int TReportDocument::PrintedPageCount()
+{
     int pages = 0;
     for (int index = 0; index < PartCount(); ++index)
         pages += PrintedPages(index);

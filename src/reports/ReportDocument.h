@@ -43,6 +43,8 @@ public:
     // Lays every part out on the page body (in the report's layout units);
     // a page other than the one the parts were cut for drops the repeated rows first.
     void LayOut(const QSizeF& body);
+    // Pages as printed on the page laid out last.
+    int PrintedPageCount();
     // Pages on the report page.
     int PageCount();
 

@@ -8,7 +8,6 @@
 #include <QPdfWriter>
 #include <QTextDocument>
 
-
 namespace {
 
 constexpr qreal FooterMillimetres = 8;
@@ -44,9 +43,7 @@ bool PrintReportDocument(TReportDocument& document, QPagedPaintDevice& device)
     // device, so the pages are the same on paper, in PDF and in the page count.
     const QSizeF body = ReportBodySize(device.pageLayout());
     document.LayOut(body);
-    int pages = 0;
-    for (int part = 0; part < document.PartCount(); ++part)
-        pages += document.PrintedPages(part);
+    const int pages = document.PrintedPageCount();
 
     QPainter painter(&device);
     if (!painter.isActive())

@@ -211,6 +211,7 @@ private slots:
         QVERIFY(PrintReportDocument(cut, landscape));
         const QString text = cut.ToPlainText();
         QCOMPARE(tokens(text, QStringLiteral("Д(\\d+)Ж")), starts);
+        QCOMPARE(tokens(cut.ToHtml(), QStringLiteral("Д(\\d+)Ж")), starts);
         QVERIFY(text.endsWith(QStringLiteral("Всего\n700\nКонец списка")));
     }
 
