@@ -1,5 +1,7 @@
 #include "FullNameDeclension.h"
 
+#include "NameWord.h"
+
 #include <vector>
 
 namespace {
@@ -31,29 +33,75 @@ std::u32string WordAt(const std::u32string& text, const std::vector<TWordSpan>& 
     return index < words.size() ? text.substr(words[index].Start, words[index].Length) : std::u32string();
 }
 
+// A Russian patronymic proper, not Оглы or Кызы.
+bool IsPatronymic(const std::u32string& text)
+{
+    const TNameWord word(text);
+    return word.EndsWith(U"ич") || word.EndsWith(U"вна") || word.EndsWith(U"чна");
+}
+
+// How many leading words make the surname: two for "Де Ниро Анна Петровна",
+// "Ван Дамм Жан" and "Мухаммед Али Ахмед Ильич", one otherwise ("Ван Иван
+// Петрович" is a Chinese surname).
+std::size_t SurnameWordCount(const std::u32string& text, const std::vector<TWordSpan>& words)
+{
+    if (words.size() >= 4 && IsPatronymic(WordAt(text, words, 3)) && !IsPatronymic(WordAt(text, words, 2)))
+        return 2;
+    if (words.size() >= 3 && IsSurnameParticle(WordAt(text, words, 0)) && !IsPatronymic(WordAt(text, words, 2)))
+        return 2;
+    return 1;
+}
+
+// The part each word plays; words past the patronymic (Оглы, Кызы) play none.
+std::vector<TNamePart> PartsOf(const std::u32string& text, const std::vector<TWordSpan>& words)
+{
+    std::vector<TNamePart> parts(SurnameWordCount(text, words), TNamePart::Surname);
+    parts.push_back(TNamePart::Name);
+    parts.push_back(TNamePart::Patronymic);
+    parts.resize(std::min(parts.size(), words.size()));
+    return parts;
+}
+
+TNameSex SexOf(const std::u32string& text, const std::vector<TWordSpan>& words, const std::vector<TNamePart>& parts)
+{
+    TNameSex fromName = TNameSex::Unknown;
+    TNameSex fromSurname = TNameSex::Unknown;
+    for (std::size_t i = 0; i < parts.size(); ++i) {
+        const std::u32string word = WordAt(text, words, i);
+        if (parts[i] == TNamePart::Patronymic) {
+            const TNameSex sex = SexOfPatronymic(word);
+            if (sex != TNameSex::Unknown)
+                return sex;
+        } else if (parts[i] == TNamePart::Name) {
+            fromName = SexOfName(word);
+        } else if (fromSurname == TNameSex::Unknown && !IsSurnameParticle(word)) {
+            fromSurname = SexOfSurname(word);
+        }
+    }
+    return fromName != TNameSex::Unknown ? fromName : fromSurname;
+}
+
 }
 
 TNameSex SexOfFullName(const std::u32string& fullName)
 {
     const std::vector<TWordSpan> words = WordsOf(fullName);
-    TNameSex sex = SexOfPatronymic(WordAt(fullName, words, 2));
-    if (sex == TNameSex::Unknown)
-        sex = SexOfName(WordAt(fullName, words, 1));
-    if (sex == TNameSex::Unknown)
-        sex = SexOfSurname(WordAt(fullName, words, 0));
-    return sex;
+    return SexOf(fullName, words, PartsOf(fullName, words));
 }
 
 std::u32string DeclineFullName(const std::u32string& fullName, int grammaticalCase)
 {
     const std::vector<TWordSpan> words = WordsOf(fullName);
-    const TNameSex sex = SexOfFullName(fullName);
-    constexpr TNamePart parts[] = { TNamePart::Surname, TNamePart::Name, TNamePart::Patronymic };
+    const std::vector<TNamePart> parts = PartsOf(fullName, words);
+    const TNameSex sex = SexOf(fullName, words, parts);
     std::u32string result;
     std::size_t copied = 0;
-    for (std::size_t i = 0; i < words.size() && i < std::size(parts); ++i) {
+    for (std::size_t i = 0; i < parts.size(); ++i) {
+        const std::u32string word = WordAt(fullName, words, i);
+        const bool particle = parts[i] == TNamePart::Surname && i + 1 < parts.size()
+            && parts[i + 1] == TNamePart::Surname && IsSurnameParticle(word);
         result += fullName.substr(copied, words[i].Start - copied);
-        result += DeclineNameWord(WordAt(fullName, words, i), parts[i], sex, grammaticalCase);
+        result += particle ? word : DeclineNameWord(word, parts[i], sex, grammaticalCase);
         copied = words[i].Start + words[i].Length;
     }
     result += fullName.substr(copied);

@@ -1,5 +1,6 @@
 #include "NameDeclension.h"
 
+#include "NameLexicon.h"
 #include "NameWord.h"
 
 #include <array>
@@ -15,7 +16,7 @@ using std::u32string_view;
 struct TForms
 {
     int Cut = -1; // -1: the word does not change
-    std::array<u32string_view, 5> Endings {};
+    std::array<u32string, 5> Endings {};
 };
 
 const TForms Unchanged {};
@@ -34,6 +35,14 @@ bool IsConsonant(char32_t c)
     return c >= U'а' && c <= U'я' && !IsOneOf(c, Vowels) && c != U'ь' && c != U'ъ' && c != U'й';
 }
 
+int VowelCount(const TNameWord& word)
+{
+    int count = 0;
+    for (char32_t c : word.Lower())
+        count += IsOneOf(c, Vowels) ? 1 : 0;
+    return count;
+}
+
 // Foreign-looking endings that no Russian case changes: Шевченко, Дурново,
 // Гёте, Руставели, Седых, Черных.
 bool HasUnchangingEnding(const TNameWord& word)
@@ -43,6 +52,20 @@ bool HasUnchangingEnding(const TNameWord& word)
             return true;
     }
     return false;
+}
+
+// No Russian word of the -а declension has the -а after a vowel, so such names
+// stay as they are: Гарсиа, Гамсахурдиа, Пессоа, Франсуа.
+bool HasAAfterVowel(const TNameWord& word)
+{
+    return (word.EndsWith(U"а") && IsOneOf(word.LowerFromEnd(2), Vowels))
+        || (word.EndsWith(U"ия") && IsOneOf(word.LowerFromEnd(3), Vowels));
+}
+
+// Surnames that keep their -а/-я: those above and foreign ones stressed on it (Дюма, Золя).
+bool KeepsFinalA(const TNameWord& word)
+{
+    return HasAAfterVowel(word) || NameLexicon::IsStressedForeignSurname(word.Lower());
 }
 
 // Words in -а/-я: Анна, Ольга, Маша, Дарья, Мария, Никита, Глинка.
@@ -67,30 +90,39 @@ TForms SecondDeclension(const TNameWord& word)
         return { 1, { U"я", U"ю", U"я", U"ем", word.LowerFromEnd(2) == U'и' ? U"и" : U"е" } };
     if (last == U'ь')
         return { 1, { U"я", U"ю", U"я", U"ем", U"е" } };
-    return { 0, { U"а", U"у", U"а", IsOneOf(last, Hushings) ? U"ем" : U"ом", U"е" } };
+    // After ж, ш, ч, щ and ц an unstressed ending is -ем (Бабичем, Шульцем); the
+    // -ец that keeps its е is stressed (Кузнецом, Швецом).
+    const bool soft = IsOneOf(last, Hushings) || (last == U'ц' && !word.EndsWith(U"ец"));
+    return { 0, { U"а", U"у", U"а", soft ? U"ем" : U"ом", U"е" } };
 }
 
 // Feminine names in -ь: Любовь, Нинель.
 const TForms ThirdDeclension { 1, { U"и", U"и", U"ь", U"ью", U"и" } };
 
-// A fleeting vowel before the last consonant: Кравец → Кравца, Коломиец →
-// Коломийца, Стрелец → Стрельца, Соловей → Соловья. Кузнец and Швец keep it.
+// A fleeting vowel before the last consonant, as in the nouns the surnames come
+// from: Кравец → Кравца, Коломиец → Коломийца, Стрелец → Стрельца, Заяц →
+// Зайца, Соловей → Соловья. The е stays where dropping it would leave no vowel
+// or a cluster: Швец, Кузнец, Мудрец. After ц the instrumental is -ом under
+// stress and -ем without; two-syllable words are mostly stressed on the ending
+// (Кравцом, Бойцом), longer ones and a few listed ones are not (Коломийцем, Пальцем).
 bool FleetingVowel(const TNameWord& word, TForms& forms)
 {
-    if (word.Length() >= 5 && word.EndsWith(U"ец")) {
+    if (word.EndsWith(U"аяц")) {
+        forms = { 2, { U"йца", U"йцу", U"йца", U"йцем", U"йце" } };
+        return true;
+    }
+    if (word.EndsWith(U"ец") && VowelCount(word) >= 2) {
         const char32_t third = word.LowerFromEnd(3);
-        if (IsOneOf(third, Vowels)) {
-            forms = { 2, { U"йца", U"йцу", U"йца", U"йцем", U"йце" } };
-            return true;
-        }
-        if (third == U'л') {
-            forms = { 2, { U"ьца", U"ьцу", U"ьца", U"ьцом", U"ьце" } };
-            return true;
-        }
-        if (IsConsonant(third) && IsOneOf(word.LowerFromEnd(4), Vowels)) {
-            forms = { 2, { U"ца", U"цу", U"ца", U"цом", U"це" } };
-            return true;
-        }
+        u32string stem;
+        if (IsOneOf(third, Vowels))
+            stem = U"й";
+        else if (third == U'л')
+            stem = U"ь";
+        else if (!IsConsonant(third) || !IsOneOf(word.LowerFromEnd(4), Vowels))
+            return false;
+        const bool stressed = VowelCount(word) == 2 && !NameLexicon::IsUnstressedEc(word.Lower());
+        forms = { 2, { stem + U"ца", stem + U"цу", stem + U"ца", stem + (stressed ? U"цом" : U"цем"), stem + U"це" } };
+        return true;
     }
     if (word.Length() >= 5 && (word.EndsWith(U"вей") || word.EndsWith(U"бей")) && IsOneOf(word.LowerFromEnd(4), Vowels)) {
         forms = { 2, { U"ья", U"ью", U"ья", U"ьем", U"ье" } };
@@ -99,12 +131,27 @@ bool FleetingVowel(const TNameWord& word, TForms& forms)
     return false;
 }
 
+// Foreign surnames in -ин are plain nouns (Дарвином, Чаплином, Болдуином); the
+// Russian ones are possessives (Пушкиным). A vowel before -ин, or a consonant
+// before -лин/-вин, is foreign to Russian possessives.
+bool IsForeignIn(const TNameWord& word)
+{
+    if (!word.EndsWith(U"ин"))
+        return false;
+    if (NameLexicon::IsForeignSurnameInIn(word.Lower()) || word.Lower().find(U'э') != u32string::npos)
+        return true;
+    const char32_t third = word.LowerFromEnd(3);
+    const char32_t fourth = word.LowerFromEnd(4);
+    return IsOneOf(third, Vowels) || ((third == U'л' || third == U'в') && IsConsonant(fourth) && fourth != third);
+}
+
 TForms MaleSurname(const TNameWord& word)
 {
-    if (HasUnchangingEnding(word))
+    if (HasUnchangingEnding(word) || KeepsFinalA(word))
         return Unchanged;
-    // Adjectives: Чайковский, Трубецкой, Толстой, Горький, Рыжий, Белый.
-    if (word.EndsWith(U"ой") || word.EndsWith(U"ый")) {
+    // Adjectives: Чайковский, Трубецкой, Толстой, Горький, Рыжий, Белый; a
+    // stem of one letter makes a noun instead (Цой → Цоя, Ной → Ноя).
+    if ((word.EndsWith(U"ой") || word.EndsWith(U"ый")) && word.Length() > 3) {
         const char32_t before = word.LowerFromEnd(3);
         const bool soft = IsOneOf(before, Velars) || IsOneOf(before, Hushings);
         return { 2, { U"ого", U"ому", U"ого", soft ? U"им" : U"ым", U"ом" } };
@@ -118,7 +165,7 @@ TForms MaleSurname(const TNameWord& word)
     // Possessive surnames: Иванов, Андреев, Королёв, Пушкин, Птицын.
     for (u32string_view ending : { U"ов", U"ев", U"ёв", U"ин", U"ын" }) {
         if (word.EndsWith(ending) && word.Length() > 3)
-            return { 0, { U"а", U"у", U"а", U"ым", U"е" } };
+            return { 0, { U"а", U"у", U"а", IsForeignIn(word) ? U"ом" : U"ым", U"е" } };
     }
     if (word.EndsWith(U"а") || word.EndsWith(U"я"))
         return FirstDeclension(word);
@@ -130,10 +177,10 @@ TForms MaleSurname(const TNameWord& word)
 
 TForms FemaleSurname(const TNameWord& word)
 {
-    if (HasUnchangingEnding(word))
+    if (HasUnchangingEnding(word) || KeepsFinalA(word))
         return Unchanged;
     for (u32string_view ending : { U"ова", U"ева", U"ёва", U"ина", U"ына" }) {
-        if (word.EndsWith(ending) && word.Length() > 4)
+        if (word.EndsWith(ending) && word.Length() > 3)
             return { 1, { U"ой", U"ой", U"у", U"ой", U"ой" } };
     }
     if (word.EndsWith(U"ая") && word.Length() > 3)
@@ -155,6 +202,8 @@ TForms MaleName(const TNameWord& word)
         return { 2, { U"ла", U"лу", U"ла", U"лом", U"ле" } };
     if (word.Lower() == U"пётр")
         return { 3, { U"етра", U"етру", U"етра", U"етром", U"етре" } };
+    if (HasAAfterVowel(word))
+        return Unchanged;
     if (word.EndsWith(U"а") || word.EndsWith(U"я"))
         return FirstDeclension(word);
     if (HasUnchangingEnding(word))
@@ -164,6 +213,8 @@ TForms MaleName(const TNameWord& word)
 
 TForms FemaleName(const TNameWord& word)
 {
+    if (HasAAfterVowel(word))
+        return Unchanged;
     if (word.EndsWith(U"а") || word.EndsWith(U"я"))
         return FirstDeclension(word);
     if (word.EndsWith(U"ь"))
@@ -175,7 +226,7 @@ TForms FemaleName(const TNameWord& word)
 TForms Patronymic(const TNameWord& word)
 {
     if (word.EndsWith(U"ич"))
-        return { 0, { U"а", U"у", U"а", U"ем", U"е" } };
+        return { 0, { U"а", U"у", U"а", NameLexicon::IsStressedPatronymic(word.Lower()) ? U"ом" : U"ем", U"е" } };
     if (word.EndsWith(U"на"))
         return { 1, { U"ы", U"е", U"у", U"ой", U"е" } };
     // Оглы, Кызы and the like.
@@ -223,13 +274,15 @@ bool EndsWithAny(const u32string& text, std::initializer_list<u32string_view> en
 
 u32string DeclineNameWord(const u32string& word, TNamePart part, TNameSex sex, int grammaticalCase)
 {
-    // Римский-Корсаков, Анна-Мария: every part changes on its own.
+    // Римский-Корсаков, Анна-Мария: every part changes on its own, except a
+    // surname's leading particle (Тер-Петросян, Бонч-Бруевич, Кара-Мурза).
     u32string result;
     std::size_t start = 0;
     while (true) {
         const std::size_t hyphen = word.find(U'-', start);
         const u32string piece = word.substr(start, hyphen == u32string::npos ? u32string::npos : hyphen - start);
-        result += DeclinePlainWord(piece, part, sex, grammaticalCase);
+        const bool particle = part == TNamePart::Surname && hyphen != u32string::npos && IsSurnameParticle(piece);
+        result += particle ? piece : DeclinePlainWord(piece, part, sex, grammaticalCase);
         if (hyphen == u32string::npos)
             break;
         result += U'-';
@@ -247,18 +300,20 @@ TNameSex SexOfPatronymic(const u32string& patronymic)
     return TNameSex::Unknown;
 }
 
+bool IsSurnameParticle(const u32string& word)
+{
+    return NameLexicon::IsSurnameParticle(TNameWord(word).Lower());
+}
+
 TNameSex SexOfName(const u32string& name)
 {
     const TNameWord word(name);
-    for (u32string_view male : { U"никита", U"илья", U"кузьма", U"фома", U"лука", U"савва", U"данила", U"гаврила",
-                                 U"добрыня", U"иона", U"миша", U"саша", U"паша", U"ваня", U"петя", U"коля" }) {
-        if (word.Lower() == male)
-            return TNameSex::Male;
-    }
-    for (u32string_view female : { U"любовь", U"нинель", U"адель", U"ассоль", U"жизель", U"рахиль", U"эсфирь" }) {
-        if (word.Lower() == female)
-            return TNameSex::Female;
-    }
+    if (NameLexicon::IsNameOfEitherSex(word.Lower()))
+        return TNameSex::Unknown;
+    if (NameLexicon::IsMaleNameInA(word.Lower()))
+        return TNameSex::Male;
+    if (NameLexicon::IsFemaleNameInSoftSign(word.Lower()))
+        return TNameSex::Female;
     if (word.EndsWith(U"а") || word.EndsWith(U"я"))
         return TNameSex::Female;
     return word.Length() > 0 ? TNameSex::Male : TNameSex::Unknown;

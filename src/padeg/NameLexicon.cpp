@@ -1,0 +1,72 @@
+#include "NameLexicon.h"
+
+#include <algorithm>
+#include <initializer_list>
+
+namespace NameLexicon {
+
+namespace {
+
+bool IsIn(std::u32string_view lower, std::initializer_list<std::u32string_view> words)
+{
+    return std::find(words.begin(), words.end(), lower) != words.end();
+}
+
+}
+
+bool IsStressedForeignSurname(std::u32string_view lower)
+{
+    return IsIn(lower, { U"дюма", U"тома", U"дега", U"золя", U"петипа", U"ферма", U"тальма", U"труайя", U"люка",
+                         U"дюкла", U"бурба", U"гамсахурдия", U"сапата", U"фрага" });
+}
+
+bool IsForeignSurnameInIn(std::u32string_view lower)
+{
+    return IsIn(lower, { U"мартин", U"кевин", U"кронин", U"ирвин", U"бастин", U"остин", U"дастин", U"гриффин",
+                         U"хопкин", U"хопкинс", U"бербин", U"колин", U"калвин", U"келвин", U"кельвин", U"фрэнклин",
+                         U"робин", U"дрейзин", U"хартлин", U"дублин", U"мерлин", U"берлин", U"рейгин" });
+}
+
+bool IsUnstressedEc(std::u32string_view lower)
+{
+    return IsIn(lower, { U"палец", U"немец", U"перец", U"ранец", U"танец", U"глянец", U"сланец", U"горец", U"старец",
+                         U"агнец", U"кормилец", U"страдалец", U"владелец", U"пришелец", U"умелец" });
+}
+
+bool IsMaleNameInA(std::u32string_view lower)
+{
+    return IsIn(lower, { U"никита", U"илья", U"кузьма", U"фома", U"лука", U"савва", U"данила", U"гаврила", U"добрыня",
+                         U"иона", U"вавила", U"мина", U"фока", U"сила", U"ерёма", U"ерема", U"еремея", U"иеремия",
+                         U"захария", U"исайя", U"илия", U"мустафа", U"муса", U"иса", U"хамза", U"абдулла",
+                         U"дима", U"миша", U"паша", U"ваня", U"петя", U"коля", U"вася", U"федя", U"гриша", U"лёша",
+                         U"леша", U"алёша", U"алеша", U"серёжа", U"сережа", U"витя", U"толя", U"костя", U"юра",
+                         U"боря", U"вова", U"володя", U"гоша", U"жора", U"сеня", U"стёпа", U"степа", U"митя",
+                         U"яша", U"гена", U"рома", U"лёва", U"лева", U"лёня", U"леня", U"тёма", U"тема", U"вадя",
+                         U"дёма", U"сёма", U"фима", U"кеша", U"гера", U"аркаша", U"илюша", U"андрюша", U"тимоша",
+                         U"ероха", U"веня", U"франсуа" });
+}
+
+bool IsNameOfEitherSex(std::u32string_view lower)
+{
+    return IsIn(lower, { U"саша", U"женя", U"валя", U"шура", U"слава", U"сева", U"стася", U"тоша", U"никола" });
+}
+
+bool IsFemaleNameInSoftSign(std::u32string_view lower)
+{
+    return IsIn(lower, { U"любовь", U"нинель", U"адель", U"ассоль", U"жизель", U"рахиль", U"эсфирь", U"юдифь",
+                         U"руфь", U"айгуль", U"гузель", U"асель", U"мишель", U"изабель", U"габриэль", U"даниэль" });
+}
+
+bool IsSurnameParticle(std::u32string_view lower)
+{
+    return IsIn(lower, { U"бонч", U"тер", U"сент", U"сен", U"кара", U"ибн", U"бен", U"аль", U"эль", U"абу", U"ван",
+                         U"фон", U"дер", U"де", U"ди", U"дю", U"да", U"дель", U"ла", U"ле", U"лё", U"мак", U"о",
+                         U"грум", U"шах" });
+}
+
+bool IsStressedPatronymic(std::u32string_view lower)
+{
+    return IsIn(lower, { U"ильич", U"кузьмич", U"лукич", U"фомич", U"еремич", U"ерёмич" });
+}
+
+}
