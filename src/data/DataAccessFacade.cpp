@@ -2,6 +2,7 @@
 
 #include "DataExceptions.h"
 #include "sqlite/NamePrefixFunction.h"
+#include "sqlite/RussianCollation.h"
 #include "sqlite/SQLStatement.h"
 #include "sqlite/SQLiteConnection.h"
 #include "sqlite/TransactionScope.h"
@@ -26,8 +27,10 @@ void FreeDataAccessFacade()
 
 TDataAccessFacade::TDataAccessFacade()
 {
-    // The debtors list's name filter compares in SQL with this function.
+    // The debtors list's name filter compares in SQL with this function, and
+    // names are ordered by this collation.
     RegisterNamePrefixFunction();
+    RegisterRussianCollation();
 }
 
 TDataAccessFacade::~TDataAccessFacade() = default;

@@ -128,7 +128,8 @@ std::unique_ptr<TResultSet> TDataAccessFacade::OpenDebtorsListQuery()
         Connection(),
         QStringList { QStringLiteral("SELECT DebtorID, Surname, Name, PatronymicName, DelayCount, ActiveDelayCount  "
                                      "FROM Debtors"),
-                      QStringLiteral("ORDER BY Surname, Name, PatronymicName ") });
+                      QStringLiteral("ORDER BY Surname COLLATE Russian, Name COLLATE Russian, "
+                                     "PatronymicName COLLATE Russian") });
 }
 
 std::unique_ptr<TResultSet> TDataAccessFacade::OpenDebtorsForDateQuery(const DateTime& date)
@@ -148,7 +149,8 @@ std::unique_ptr<TResultSet> TDataAccessFacade::OpenInsolventQuery(const DateTime
     FillDebtorsScheduleSQL(&lines);
     lines << QStringLiteral("AND (PaymentSchedule.PaymentDate >= :AFirstDate AND PaymentSchedule.PaymentDate < :AEndDate)")
           << QStringLiteral("AND IfNull(Debtors.ActiveDelayCount, 0) > 0")
-          << QStringLiteral("ORDER BY Debtors.Surname");
+          << QStringLiteral("ORDER BY Debtors.Surname COLLATE Russian, Debtors.Name COLLATE Russian, "
+                            "Debtors.PatronymicName COLLATE Russian");
     // From the day after the same day a month back (the day lowered to the end of a
     // shorter month: 31 March gives 28 or 29 February) through the given day.
     return std::make_unique<TResultSet>(
@@ -238,7 +240,8 @@ std::unique_ptr<TResultSet> TDataAccessFacade::OpenPaymentsForDateQuery(const Da
     FillPaymentsSQL(&lines);
     // Every payment recorded on that day, at whatever time and in whichever stored form.
     lines << QStringLiteral("AND (PaymentHistory.PaymentDate >= :StartDate AND PaymentHistory.PaymentDate < :EndDate)")
-          << QStringLiteral("ORDER BY Debtors.Surname");
+          << QStringLiteral("ORDER BY Debtors.Surname COLLATE Russian, Debtors.Name COLLATE Russian, "
+                            "Debtors.PatronymicName COLLATE Russian");
     return std::make_unique<TResultSet>(Connection(), lines,
                                         TQueryParams { { QStringLiteral("StartDate"), DayParam(date) },
                                                        { QStringLiteral("EndDate"), DayParam(date, 1) } });

@@ -1,40 +1,10 @@
 #include "NamePrefixFunction.h"
 
-#include "sqlite/Cp1251Codec.h"
+#include "Cp1251Fold.h"
 
 #include <sqlite3.h>
 
-#include <array>
-
 namespace {
-
-using TFoldTable = std::array<unsigned char, 256>;
-
-TFoldTable BuildUpperTable()
-{
-    TFoldTable table {};
-    for (int byte = 0; byte < 256; ++byte) {
-        table[std::size_t(byte)] = static_cast<unsigned char>(byte);
-        const char raw = static_cast<char>(byte);
-        const QString upper = Cp1251::Decode(&raw, 1).toUpper();
-        if (upper.size() != 1)
-            continue;
-        try {
-            const QByteArray encoded = Cp1251::Encode(upper);
-            if (encoded.size() == 1)
-                table[std::size_t(byte)] = static_cast<unsigned char>(encoded.at(0));
-        } catch (...) {
-            // A letter whose capital Windows-1251 lacks stays as it is.
-        }
-    }
-    return table;
-}
-
-const TFoldTable& UpperTable()
-{
-    static const TFoldTable table = BuildUpperTable();
-    return table;
-}
 
 void NamePrefixNoCase(sqlite3_context* context, int, sqlite3_value** arguments)
 {
@@ -50,9 +20,9 @@ void NamePrefixNoCase(sqlite3_context* context, int, sqlite3_value** arguments)
         sqlite3_result_int(context, 0);
         return;
     }
-    const TFoldTable& upper = UpperTable();
+    const Cp1251::TFoldTable& fold = Cp1251::NameFold();
     for (int i = 0; i < prefixSize; ++i) {
-        if (upper[text[i]] != upper[prefix[i]]) {
+        if (fold[text[i]] != fold[prefix[i]]) {
             sqlite3_result_int(context, 0);
             return;
         }
@@ -71,6 +41,6 @@ int RegisterOnConnection(sqlite3* database, const char**, const struct sqlite3_a
 void RegisterNamePrefixFunction()
 {
     // Built now, so that no statement step pays for it.
-    UpperTable();
+    Cp1251::NameFold();
     sqlite3_auto_extension(reinterpret_cast<void (*)()>(&RegisterOnConnection));
 }

@@ -1,8 +1,8 @@
 #pragma once
 
 // The SQL function NamePrefixNoCase(text, prefix): 1 when the text begins with
-// the prefix, letters compared without regard to case (Cyrillic and Latin,
-// Ё and ё alike, but never Ё and Е), 0 otherwise and for NULL. SQLite's own
+// the prefix, letters compared without regard to case (Cyrillic and Latin)
+// and Ё as Е, 0 otherwise and for NULL. SQLite's own
 // Upper() and LIKE fold Latin letters only, and the file's text is
 // Windows-1251, so the comparison is made here on those bytes.
 //

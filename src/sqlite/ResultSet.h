@@ -22,6 +22,14 @@ class TSQLiteConnection;
 // file (see TSQLStatement::BindValue).
 using TQueryParams = QList<QPair<QString, QVariant>>;
 
+// A filter condition with the values of its named parameters; an empty text
+// lets every row through.
+struct TFilterCondition
+{
+    QString Text;
+    TQueryParams Params;
+};
+
 // The rows a query hands to its caller: a read-only snapshot taken when it is
 // opened, so it holds no lock and other statements run freely meanwhile.
 // Columns are found by name regardless of letter case, the first of two equal

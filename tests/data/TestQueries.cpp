@@ -199,6 +199,32 @@ private slots:
         QCOMPARE(Values(*list, QStringLiteral("DebtorID")), QStringList({ "2", "1" }));
     }
 
+    // Names in the Russian alphabet's order wherever a list is ordered by
+    // name: Ё beside Е (and after it only where all else is equal), small
+    // letters beside capitals.
+    void namesAreInRussianOrder_data()
+    {
+        QTest::addColumn<QString>("query");
+        QTest::newRow("debtors list") << "list";
+        QTest::newRow("all defaulters") << "defaulters";
+        QTest::newRow("payments of a day") << "payments";
+    }
+    void namesAreInRussianOrder()
+    {
+        QFETCH(QString, query);
+        const QStringList sorted { "абрамов", "Ёжиков", "Ежов", "Елкин", "Ёлкин", "Жуков", "Яковлев" };
+        for (const QString& surname : { sorted[6], sorted[4], sorted[5], sorted[2], sorted[0], sorted[3], sorted[1] })
+            AddPayment(AddCredit(AddDefaulter(surname, { Day(2009, 5, 10) })), Day(2009, 5, 10), "100");
+        std::unique_ptr<TResultSet> result;
+        if (query == QStringLiteral("list"))
+            result = Facade().OpenDebtorsListQuery();
+        else if (query == QStringLiteral("defaulters"))
+            result = Facade().OpenInsolventQuery(Day(2009, 5, 15));
+        else
+            result = Facade().OpenPaymentsForDateQuery(Day(2009, 5, 10));
+        QCOMPARE(Values(*result, QStringLiteral("Surname")), sorted);
+    }
+
     void aRowDueOnTheChosenDayWhateverItsTime_data()
     {
         QTest::addColumn<DateTime>("chosen");
