@@ -23,7 +23,10 @@ TSystemController::TSystemController(IDebtorsViewInterface* debtorsView, IDBInfo
     LoadHistory();
     m_debtorsList = GetDataAccessFacade()->OpenDebtorsListQuery();
     connect(m_debtorsList.get(), &TResultSet::AfterScroll, this,
-            [this](TResultSet* dataSet) { OnDebtorsListScroll(dataSet); });
+            [this](TResultSet* dataSet) {
+                if (m_followList)
+                    OnDebtorsListScroll(dataSet);
+            });
     if (m_debtorsView)
         m_debtorsView->SetDebtorsDataSet(m_debtorsList.get());
     RefreshDebtors();

@@ -89,7 +89,8 @@ public:
     void RefreshAll();
     void OnDebtorsListScroll(TResultSet* dataSet);
 
-    // Filters: both set the list's one condition, so each replaces the other.
+    // Filters: the list shows the debtors both let through. A refresh or a
+    // filter keeps the current debtor current while the list still shows him.
     void ApplyNameFilter(const QString& text);
     // 0 "Не задан", 1 "Только вероятные задолжники", -1 a typed text (keeps the condition).
     void ApplyListFilter(int index);
@@ -139,7 +140,11 @@ private:
     using TUseCaseScope = TUseCaseGate::TScope;
 
     void SetListCaptions();
-    void ApplyFilterCondition(const QString& condition, const TQueryParams& params);
+    // Runs the list anew with this debtor current where listed, else the row
+    // at the position (the last one past the end; none: the first); the
+    // credits and details follow whenever another debtor, or none, is current.
+    void ReopenDebtors(int debtorID, int position);
+    void ApplyFilters();
     QString SettingsFolderFile(const QString& fileName) const;
     void LoadHistory();
     void SaveHistory();
@@ -148,6 +153,10 @@ private:
     IDebtorsViewInterface* m_debtorsView;
     IDBInfoViewInterface* m_dbInfoView;
     TCreditsList m_credits;
+    TFilterCondition m_nameFilter;
+    TFilterCondition m_stateFilter;
+    // Off while the list is reopened: the credits and details follow it once it settled.
+    bool m_followList = true;
     QTimer* m_overdueTimer;
     std::unique_ptr<IReportPrinter> m_printer;
 

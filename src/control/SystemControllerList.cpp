@@ -14,6 +14,9 @@
 #include "domain/Debtor.h"
 #include "ui/ScheduleDelayUpdateForm.h"
 
+#include <QScopedValueRollback>
+
+#include <algorithm>
 #include <cstdlib>
 
 namespace {
@@ -69,14 +72,24 @@ void TSystemController::RefreshDebtors()
     TResultSet* list = m_debtorsList.get();
     if (!list)
         return;
-    // A list closed by a new condition has no position to keep.
-    const int position = list->IsOpen() ? list->CurrentRow() : -1;
-    list->Close();
-    list->Open();
-    // The same place, not necessarily the same debtor; past the end the first row stays.
-    if (position > 0)
-        list->SetCurrentRow(position);
-    SetListCaptions();
+    const int debtorID = list->IsEmpty() ? -1 : CurrentDebtorID(list);
+    ReopenDebtors(debtorID, list->CurrentRow());
+}
+
+void TSystemController::ReopenDebtors(int debtorID, int position)
+{
+    TResultSet* list = m_debtorsList.get();
+    {
+        const QScopedValueRollback following(m_followList, false);
+        list->Close();
+        list->Open();
+        // A debtor gone from the list leaves his place to the next one.
+        if ((debtorID <= 0 || !list->Locate(DebtorIDField, debtorID)) && position > 0)
+            list->SetCurrentRow(std::min(position, list->RowCount() - 1));
+        SetListCaptions();
+    }
+    if (list->IsEmpty() || CurrentDebtorID(list) != debtorID)
+        OnDebtorsListScroll(list);
 }
 
 void TSystemController::SetListCaptions()
@@ -145,25 +158,35 @@ void TSystemController::OnDebtorsListScroll(TResultSet* dataSet)
 
 void TSystemController::ApplyNameFilter(const QString& text)
 {
-    m_gate.RunWhenIdle(QStringLiteral("filter"), [this, text] {
-        TDataAccessFacade::FilterDebtorsByName(m_debtorsList.get(), text);
-        m_debtorsList->SetFiltered(true);
-        RefreshDebtors();
+    m_gate.RunWhenIdle(QStringLiteral("name filter"), [this, text] {
+        m_nameFilter = TDataAccessFacade::DebtorsNameCondition(text);
+        ApplyFilters();
     });
 }
 
 void TSystemController::ApplyListFilter(int index)
 {
-    m_gate.RunWhenIdle(QStringLiteral("filter"), [this, index] {
+    m_gate.RunWhenIdle(QStringLiteral("list filter"), [this, index] {
         if (index == 0)
-            TDataAccessFacade::ClearDebtorsFilter(m_debtorsList.get());
+            m_stateFilter = {};
         else if (index == 1)
-            TDataAccessFacade::FilterProbableDefaulters(m_debtorsList.get());
-        m_debtorsList->SetFiltered(true);
-        RefreshDebtors();
-        RefreshCredits(m_debtorsList.get());
-        RefreshDebtorDetails();
+            m_stateFilter = TDataAccessFacade::ProbableDefaultersCondition();
+        ApplyFilters();
     });
+}
+
+void TSystemController::ApplyFilters()
+{
+    TResultSet* list = m_debtorsList.get();
+    // Read before the new condition closes the list.
+    const int debtorID = list->IsEmpty() ? -1 : CurrentDebtorID(list);
+    QStringList conditions;
+    for (const TFilterCondition* filter : { &m_nameFilter, &m_stateFilter })
+        if (!filter->Text.isEmpty())
+            conditions << QLatin1Char('(') + filter->Text + QLatin1Char(')');
+    list->SetFilter(conditions.join(QStringLiteral(" AND ")), m_nameFilter.Params + m_stateFilter.Params);
+    list->SetFiltered(true);
+    ReopenDebtors(debtorID, -1);
 }
 
 void TSystemController::RunOverdueIndexing()

@@ -104,13 +104,13 @@ public:
     std::unique_ptr<TResultSet> OpenStatisticsQuery();
     std::unique_ptr<TResultSet> OpenCreditScheduleQuery(int creditID);
     std::unique_ptr<TResultSet> OpenDebtorsListQuery();
-    // Conditions of the debtors list (DataAccessFacadeDebtorsList.cpp); each
-    // replaces the list's condition, closing it when the condition changes.
-    // Surnames beginning with the typed text, letter case aside; an empty text clears the condition.
-    static void FilterDebtorsByName(TResultSet* debtorsList, const QString& surnamePrefix);
+    // Conditions on the debtors list (DataAccessFacadeDebtorsList.cpp).
+    // The typed words begin the surname, the name and the patronymic, in this
+    // order, letter case aside and Ё read as Е; words past the third belong to
+    // the patronymic. No word: no condition.
+    static TFilterCondition DebtorsNameCondition(const QString& typed);
     // Debtors with an open overdue instalment.
-    static void FilterProbableDefaulters(TResultSet* debtorsList);
-    static void ClearDebtorsFilter(TResultSet* debtorsList);
+    static TFilterCondition ProbableDefaultersCondition();
     std::unique_ptr<TResultSet> OpenDebtorsForDateQuery(const DateTime& date);
     std::unique_ptr<TResultSet> OpenInsolventQuery(const DateTime& date);
     // The first and the last day of the month; raises for a month outside

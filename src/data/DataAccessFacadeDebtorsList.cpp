@@ -3,34 +3,37 @@
 #include "sqlite/Cp1251Codec.h"
 #include "sqlite/SQLiteExceptions.h"
 
-void TDataAccessFacade::FilterDebtorsByName(TResultSet* debtorsList, const QString& surnamePrefix)
+#include <iterator>
+
+TFilterCondition TDataAccessFacade::DebtorsNameCondition(const QString& typed)
 {
-    if (!debtorsList)
-        return;
-    if (surnamePrefix.isEmpty()) {
-        ClearDebtorsFilter(debtorsList);
-        return;
-    }
+    static const char* const Columns[] = { "Surname", "Name", "PatronymicName" };
+    constexpr int ColumnCount = int(std::size(Columns));
+    QStringList words = typed.simplified().split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    if (words.isEmpty())
+        return {};
+    // A patronymic of two words ("Алиев оглы") is typed as it is written.
+    if (words.size() > ColumnCount)
+        words = words.mid(0, ColumnCount - 1) << words.mid(ColumnCount - 1).join(QLatin1Char(' '));
     try {
-        Cp1251::Encode(surnamePrefix);
+        Cp1251::Encode(words.join(QString()));
     } catch (const ETextEncodingException&) {
-        // No stored surname can hold a character the file's encoding lacks.
-        debtorsList->SetFilter(QStringLiteral("0"));
-        return;
+        // No stored name can hold a character the file's encoding lacks.
+        return { QStringLiteral("0"), {} };
     }
-    // The typed text is a bound value: quotes or words in it never reach the statement.
-    debtorsList->SetFilter(QStringLiteral("NamePrefixNoCase(Surname, :SurnamePrefix)"),
-                           TQueryParams { { QStringLiteral("SurnamePrefix"), surnamePrefix } });
+    // The typed words are bound values: quotes or SQL in them never reach the statement.
+    TFilterCondition condition;
+    for (int i = 0; i < words.size(); ++i) {
+        const QString column = QString::fromLatin1(Columns[i]);
+        if (i > 0)
+            condition.Text += QStringLiteral(" AND ");
+        condition.Text += QStringLiteral("NamePrefixNoCase(%1, :%1Prefix)").arg(column);
+        condition.Params.append({ column + QStringLiteral("Prefix"), words[i] });
+    }
+    return condition;
 }
 
-void TDataAccessFacade::FilterProbableDefaulters(TResultSet* debtorsList)
+TFilterCondition TDataAccessFacade::ProbableDefaultersCondition()
 {
-    if (debtorsList)
-        debtorsList->SetFilter(QStringLiteral("ActiveDelayCount > 0"));
-}
-
-void TDataAccessFacade::ClearDebtorsFilter(TResultSet* debtorsList)
-{
-    if (debtorsList)
-        debtorsList->SetFilter(QString());
+    return { QStringLiteral("ActiveDelayCount > 0"), {} };
 }

@@ -23,9 +23,9 @@
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QHeaderView>
+#include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QScreen>
@@ -128,11 +128,9 @@ void TMainForm::SetupFilters()
     ui->NameFilterEdit->SetTypeWaitTimeMs(NameFilterPauseMs);
     connect(ui->NameFilterEdit, &TConstraintedEdit::OnTypoStop, this, &TMainForm::NameFilterEditTypoStop);
 
+    // Not editable: the box always names the filter in force.
     ui->FilterComboBox->setCurrentIndex(0);
-    // A typed text is no item: it is told apart from a choice by its index.
-    ui->FilterComboBox->setCompleter(nullptr);
     connect(ui->FilterComboBox, &QComboBox::activated, this, &TMainForm::FilterComboBoxChange);
-    connect(ui->FilterComboBox->lineEdit(), &QLineEdit::textEdited, this, [this] { FilterComboBoxChange(-1); });
 }
 
 void TMainForm::SetupPopupMenus()
@@ -339,6 +337,16 @@ void TMainForm::UpdateActions()
     ConcreateCreditActionUpdate(ui->DeleteCreditAction);
     MakeCreditPaymentActionUpdate(ui->MakeCreditPaymentAction);
     CopyNodeActionUpdate(ui->CopyNodeAction);
+    for (QAction* action : {ui->MakeDebtorPaymentAction, ui->AddCreditAction, ui->EditDebtorAction,
+                            ui->DeleteDebtorAction, ui->OpenMapAction, ui->BuildAheadStatementReportAction,
+                            ui->BuildRespiteStatementReportAction})
+        DebtorActionUpdate(action);
+}
+
+void TMainForm::DebtorActionUpdate(QAction* action)
+{
+    // An empty list has no debtor to act for.
+    action->setEnabled(m_debtorsModel->CurrentRow() >= 0);
 }
 
 void TMainForm::ConcreateCreditActionUpdate(QAction* action)
@@ -381,10 +389,19 @@ void TMainForm::DBGrid1DblClick()
     ExecuteAction(ui->EditDebtorAction);
 }
 
-void TMainForm::DBGrid1MouseUp(Qt::MouseButton button)
+void TMainForm::DBGrid1MouseUp(Qt::MouseButton button, const QPoint& position)
 {
-    if (button == Qt::MiddleButton)
-        ExecuteAction(ui->MakeDebtorPaymentAction);
+    if (button != Qt::MiddleButton)
+        return;
+    // The payment is for the debtor under the pointer, made current first as
+    // any click makes him; the credit selected below stays only for him.
+    const QModelIndex index = ui->DBGrid1->indexAt(position);
+    if (!index.isValid())
+        return;
+    if (index.row() != m_debtorsModel->CurrentRow())
+        ui->DBGrid1->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect
+                                                                  | QItemSelectionModel::Rows);
+    ExecuteAction(ui->MakeDebtorPaymentAction);
 }
 
 bool TMainForm::DebtorsTreeViewKeyDown(const QKeyEvent& key)
@@ -438,13 +455,13 @@ bool TMainForm::eventFilter(QObject* watched, QEvent* event)
         if (type != QEvent::MouseButtonPress && type != QEvent::MouseButtonRelease
             && type != QEvent::MouseButtonDblClick)
             return QMainWindow::eventFilter(watched, event);
-        const Qt::MouseButton button = static_cast<QMouseEvent*>(event)->button();
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        const Qt::MouseButton button = mouse->button();
         if (type == QEvent::MouseButtonRelease)
-            DBGrid1MouseUp(button);
+            DBGrid1MouseUp(button, mouse->position().toPoint());
         else if (type == QEvent::MouseButtonDblClick && button == Qt::LeftButton)
             DBGrid1DblClick();
-        // The middle button pays for the debtor at hand: it moves no row,
-        // so the credit selected below stays selected.
+        // The middle button is the payment's alone.
         return button == Qt::MiddleButton;
     } else if (watched == ui->CreditsListView->viewport()) {
         // The first click of the two has selected the line under the mouse.

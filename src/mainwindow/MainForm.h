@@ -85,10 +85,12 @@ private:
     void ConcreateCreditActionUpdate(QAction* action);
     void MakeCreditPaymentActionUpdate(QAction* action);
     void CopyNodeActionUpdate(QAction* action);
+    // Enabled while a debtor is current.
+    void DebtorActionUpdate(QAction* action);
 
     void Label2Click();
     void DBGrid1DblClick();
-    void DBGrid1MouseUp(Qt::MouseButton button);
+    void DBGrid1MouseUp(Qt::MouseButton button, const QPoint& position);
     bool DebtorsTreeViewKeyDown(const QKeyEvent& key);
     void CreditsListViewDblClick();
     void FilterComboBoxChange(int itemIndex);

@@ -20,6 +20,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QTableView>
 #include <QToolBar>
@@ -177,26 +178,47 @@ private slots:
         QVERIFY(Cell(*m_grid->model(), 0, "Фамилия").startsWith(prefix, Qt::CaseInsensitive));
         QCOMPARE(DetailsName(), GridName(0));
 
+        // Nothing listed: nothing of the debtor before stays, nothing can be done for him.
+        TypeText(nameFilter, QStringLiteral("щщщ"));
+        QTRY_COMPARE(m_grid->model()->rowCount(), 0);
+        QCOMPARE(DetailsName(), QString());
+        QCOMPARE(m_credits->topLevelItemCount(), 0);
+        m_form->UpdateActions();
+        for (const char* name : {"MakeDebtorPaymentAction", "AddCreditAction", "EditDebtorAction", "DeleteDebtorAction"})
+            QVERIFY2(!Find<QAction>(m_form, name)->isEnabled(), name);
+
         nameFilter->clear();
         QTRY_COMPARE(m_grid->model()->rowCount(), all);
+        m_form->UpdateActions();
+        QVERIFY(Find<QAction>(m_form, "MakeDebtorPaymentAction")->isEnabled());
     }
 
+    // The filter box and the name filter apply together; the box names its
+    // filter all the while.
     void filterBoxAndRefresh()
     {
         const int all = m_grid->model()->rowCount();
-        int probable = 0;
+        QStringList probable;
         for (int row = 0; row < all; ++row)
-            probable += Cell(*m_grid->model(), row, "Активных просрочек").toInt() > 0;
+            if (Cell(*m_grid->model(), row, "Активных просрочек").toInt() > 0)
+                probable << Cell(*m_grid->model(), row, "Фамилия");
         auto* filter = Find<QComboBox>(m_form, "FilterComboBox");
         filter->setCurrentIndex(1);
         emit filter->activated(1);
-        QCOMPARE(m_grid->model()->rowCount(), probable);
-        // F5 keeps the condition, and so does a text typed into the box.
+        QCOMPARE(m_grid->model()->rowCount(), probable.size());
+        // F5 keeps the condition.
         Find<QAction>(m_form, "UpdateAction")->trigger();
-        QCOMPARE(m_grid->model()->rowCount(), probable);
-        filter->lineEdit()->clear();
-        TypeText(filter->lineEdit(), QStringLiteral("все"));
-        QCOMPARE(m_grid->model()->rowCount(), probable);
+        QCOMPARE(m_grid->model()->rowCount(), probable.size());
+
+        const QString prefix = probable.last().left(2);
+        const qsizetype both = probable.filter(QRegularExpression(QLatin1Char('^') + prefix)).size();
+        auto* nameFilter = Find<TConstraintedEdit>(m_form, "NameFilterEdit");
+        TypeText(nameFilter, prefix.toLower());
+        QTRY_COMPARE(m_grid->model()->rowCount(), both);
+        QCOMPARE(filter->currentText(), QStringLiteral("Только вероятные задолжники"));
+        nameFilter->clear();
+        QTRY_COMPARE(m_grid->model()->rowCount(), probable.size());
+
         filter->setCurrentIndex(0);
         emit filter->activated(0);
         QCOMPARE(m_grid->model()->rowCount(), all);
@@ -209,24 +231,43 @@ private slots:
         int row = 0;
         for (SelectDebtor(row); SystemController().Credits().Count() < 2; SelectDebtor(++row))
             QVERIFY(row + 1 < m_grid->model()->rowCount());
+        int other = row + 1;
+        for (SelectDebtor(other); SystemController().Credits().Count() < 2; SelectDebtor(++other))
+            QVERIFY(other + 1 < m_grid->model()->rowCount());
+        SelectDebtor(row);
         const QString debtor = GridName(row);
         m_credits->setCurrentItem(m_credits->topLevelItem(1));
         QWidget* gridArea = m_grid->viewport();
-        const QPoint otherRow = m_grid->visualRect(m_grid->model()->index(row == 0 ? 1 : 0, 1)).center();
+        const QPoint thisRow = m_grid->visualRect(m_grid->model()->index(row, 1)).center();
+        const QPoint otherRow = m_grid->visualRect(m_grid->model()->index(other, 1)).center();
 
-        // The middle button pays for the current debtor, the selected credit
-        // preselected; it moves no row.
+        // The middle button on the current debtor pays for him, the selected
+        // credit preselected.
         int preselected = -1;
         WhenOpen<TCreditSelectForm>([&](TCreditSelectForm* form) { preselected = form->SelectedIndex(); });
-        QTest::mouseClick(gridArea, Qt::MiddleButton, {}, otherRow);
+        QTest::mouseClick(gridArea, Qt::MiddleButton, {}, thisRow);
         QCOMPARE(preselected, 1);
         QCOMPARE(m_grid->currentIndex().row(), row);
         QCOMPARE(m_credits->currentItem(), m_credits->topLevelItem(1));
+
+        // On another debtor it selects him first and pays for him.
+        QString paidFor;
+        WhenOpen<QDialog>([&](QDialog* form) {
+            if (const auto* name = form->findChild<QLineEdit*>(QStringLiteral("DebtorNameEdit")))
+                paidFor = name->text();
+        });
+        QTest::mouseClick(gridArea, Qt::MiddleButton, {}, otherRow);
+        QCOMPARE(m_grid->currentIndex().row(), other);
+        QCOMPARE(DetailsName(), GridName(other));
+        QCOMPARE(paidFor, GridName(other));
+        SelectDebtor(row);
 
         // A double click on a credit shows it.
         bool creditShown = false;
         WhenOpen<TAddCreditForm>([&](TAddCreditForm*) { creditShown = true; });
         const QRect line = m_credits->visualItemRect(m_credits->topLevelItem(0));
+        // As a real double click, whose first click selects the line.
+        QTest::mouseClick(m_credits->viewport(), Qt::LeftButton, {}, line.center());
         QTest::mouseDClick(m_credits->viewport(), Qt::LeftButton, {}, line.center());
         QVERIFY(creditShown);
 
