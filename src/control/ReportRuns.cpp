@@ -3,6 +3,7 @@
 #include "data/DataAccessFacade.h"
 #include "domain/Company.h"
 #include "domain/Money.h"
+#include "domain/PersonName.h"
 #include "reports/DeclensionService.h"
 #include "reports/MoneyInWords.h"
 #include "reports/ReportManager.h"
@@ -121,9 +122,8 @@ std::unique_ptr<TResultSet> TReportRuns::PrepareStatementData(int debtorID, QStr
     const QString bossNameDativ = m_declension.DeclineFullName(resultSet->Text(QStringLiteral("BossName")), DativeCase);
     if (bossNameDativ.isEmpty())
         return nullptr;
-    const QString debtorName = QStringLiteral("%1 %2 %3").arg(resultSet->Text(QStringLiteral("Surname")),
-                                                               resultSet->Text(QStringLiteral("Name")),
-                                                               resultSet->Text(QStringLiteral("PatronymicName")));
+    const QString debtorName = FullName(resultSet->Text(QStringLiteral("Surname")), resultSet->Text(QStringLiteral("Name")),
+                                        resultSet->Text(QStringLiteral("PatronymicName")));
     AddReportVariable(variables, QStringLiteral("DebtorName"), debtorName);
     AddReportVariable(variables, QStringLiteral("DebtorNameGenetiv"), m_declension.DeclineFullName(debtorName, GenitiveCase));
     AddReportVariable(variables, QStringLiteral("BossNameDativ"), bossNameDativ);

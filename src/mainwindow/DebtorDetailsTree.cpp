@@ -1,6 +1,7 @@
 #include "DebtorDetailsTree.h"
 
 #include "domain/Debtor.h"
+#include "domain/PersonName.h"
 
 #include <QScopeGuard>
 #include <QTreeWidget>
@@ -34,8 +35,8 @@ void FillDebtorDetails(QTreeWidget* tree, const TDebtor& debtor)
     tree->setUpdatesEnabled(false);
     const auto resume = qScopeGuard([tree] { tree->setUpdatesEnabled(true); });
     tree->clear();
-    const QString fullName = QStringLiteral("%1 %2 %3").arg(debtor.Surname, debtor.GetName(), debtor.PatronymicName);
-    AddHeading(tree, QStringLiteral("ФИО"), {{QStringLiteral("%1"), fullName.trimmed()}});
+    AddHeading(tree, QStringLiteral("ФИО"),
+               {{QStringLiteral("%1"), FullName(debtor.Surname, debtor.GetName(), debtor.PatronymicName)}});
     AddHeading(tree, QStringLiteral("Паспорт"),
                {{QStringLiteral("Серия: %1"), debtor.PassportSeries},
                 {QStringLiteral("Номер: %1"), debtor.PassportNumber},

@@ -136,9 +136,14 @@ QString TReportRenderer::Evaluate(const TReportText& text)
         case TReportTextPiece::TKind::Literal:
             result += piece.Text;
             break;
-        case TReportTextPiece::TKind::Value:
-            result += FormatReportValue(Value(piece.Text), piece.Format);
+        case TReportTextPiece::TKind::Value: {
+            const QString value = FormatReportValue(Value(piece.Text), piece.Format);
+            // A missing part of a name (no patronymic) leaves no double blank behind.
+            if (value.isEmpty() && result.endsWith(QLatin1Char(' ')))
+                result.chop(1);
+            result += value;
             break;
+        }
         case TReportTextPiece::TKind::Sum:
             result += FormatReportValue(Sum(piece.Text).ToText(), piece.Format);
             break;

@@ -19,8 +19,8 @@ TAddDebtorForm::TAddDebtorForm(QWidget* parent)
                             m_ui->PassportCaption, m_ui->AddressCaption, m_ui->TelephoneCaption})
         caption->setMinimumHeight(m_ui->SurnameEdit->sizeHint().height());
     UseSingleBorder(this); // the layout fixes the size
-    for (TConstraintedEdit* edit : {m_ui->NameEdit, m_ui->SurnameEdit, m_ui->PatronymicNameEdit,
-                                    m_ui->PassportSeriesEdit, m_ui->PassportNumberEdit})
+    for (TConstraintedEdit* edit : {m_ui->NameEdit, m_ui->SurnameEdit, m_ui->PassportSeriesEdit,
+                                    m_ui->PassportNumberEdit})
         connect(edit, &QLineEdit::textChanged, this, &TAddDebtorForm::PassportNumberEditChange);
     connect(m_ui->OkButton, &QPushButton::clicked, this, &TAddDebtorForm::OkActionExecute);
     connect(m_ui->CancelButton, &QPushButton::clicked, this, &QDialog::reject);
@@ -74,10 +74,11 @@ void TAddDebtorForm::ApplyMode(int mode)
 
 bool TAddDebtorForm::Validate()
 {
-    // Not trimmed on purpose: what is typed is what gets stored.
+    // Not trimmed on purpose: what is typed is what gets stored. Many people
+    // (foreign citizens among them) have no patronymic.
     bool valid = true;
-    for (const TConstraintedEdit* edit : {m_ui->NameEdit, m_ui->SurnameEdit, m_ui->PatronymicNameEdit,
-                                          m_ui->PassportSeriesEdit, m_ui->PassportNumberEdit})
+    for (const TConstraintedEdit* edit : {m_ui->NameEdit, m_ui->SurnameEdit, m_ui->PassportSeriesEdit,
+                                          m_ui->PassportNumberEdit})
         valid = valid && !edit->text().isEmpty();
     m_ui->ErrorsInfoLabel->setText(valid ? QString() : QStringLiteral("Данные должника введены не верно."));
     return valid;

@@ -1,6 +1,7 @@
 #include "DisplayFormats.h"
 
 #include "domain/Debtor.h"
+#include "domain/PersonName.h"
 
 #include <QLocale>
 #include <cmath>
@@ -61,5 +62,5 @@ QString FormatWholeNumber(qint64 value)
 
 QString DebtorFullName(const TDebtor& debtor)
 {
-    return debtor.Surname + QLatin1Char(' ') + debtor.GetName() + QLatin1Char(' ') + debtor.PatronymicName;
+    return FullName(debtor.Surname, debtor.GetName(), debtor.PatronymicName);
 }

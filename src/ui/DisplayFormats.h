@@ -27,5 +27,5 @@ std::optional<Money> ParseAmount(const QString& text);
 QString FormatShortDate(const DateTime& value);
 // IDs and counters: plain decimal digits.
 QString FormatWholeNumber(qint64 value);
-// Surname, name and patronymic joined by single blanks.
+// Surname, name and patronymic as FullName joins them.
 QString DebtorFullName(const TDebtor& debtor);

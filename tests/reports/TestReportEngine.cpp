@@ -145,7 +145,7 @@ private slots:
                                                    "text После: [Who]"),
                                     rows.get());
         QVERIFY2(text.startsWith(QStringLiteral("Всего 4, сумма 1 000,01 ₽, 1 000,01\n")), qPrintable(text));
-        QVERIFY(text.contains(QStringLiteral("1\nА \n0,01\n2\nБ \n0,01\n3\nВ \n1 000,00\n4\nГ \n\n\nИтого\n1 000,01")));
+        QVERIFY(text.contains(QStringLiteral("1\nА\n0,01\n2\nБ\n0,01\n3\nВ\n1 000,00\n4\nГ\n\n\nИтого\n1 000,01")));
         QVERIFY(text.endsWith(QStringLiteral("После: В")));
         QCOMPARE(rows->CurrentRow(), 2);
     }
@@ -234,6 +234,22 @@ private slots:
         QFETCH(QString, format);
         QFETCH(QString, text);
         QCOMPARE(Render(QStringLiteral("text [V:%1]").arg(format), nullptr, { QStringLiteral("V=") + value }), text);
+    }
+
+    void NameWithoutPatronymicLeavesNoDoubleBlank_data()
+    {
+        QTest::addColumn<QString>("patronymic");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("full name") << "Ильич" << "от Кравец Анатолий Ильич / подпись";
+        QTest::newRow("no patronymic") << "" << "от Кравец Анатолий / подпись";
+    }
+    void NameWithoutPatronymicLeavesNoDoubleBlank()
+    {
+        QFETCH(QString, patronymic);
+        QFETCH(QString, text);
+        auto rows = Rows(QStringLiteral("SELECT 'Кравец' AS Surname, 'Анатолий' AS Name, '%1' AS PatronymicName")
+                             .arg(patronymic));
+        QCOMPARE(Render(QStringLiteral("text от [Surname] [Name] [PatronymicName] / подпись"), rows.get()), text);
     }
 
     void BadTemplates_data()

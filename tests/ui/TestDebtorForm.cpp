@@ -101,8 +101,8 @@ private slots:
             for (const TField& field : Fields)
                 QVERIFY(Find<QLineEdit>(&form, field.Edit)->text().isEmpty());
             QCOMPARE(LabelText(&form, "ErrorsInfoLabel"), Invalid);
-            const char* mandatory[] = {"SurnameEdit", "NameEdit", "PatronymicNameEdit", "PassportSeriesEdit",
-                                       "PassportNumberEdit"};
+            // The patronymic is left empty: many people have none.
+            const char* mandatory[] = {"SurnameEdit", "NameEdit", "PassportSeriesEdit", "PassportNumberEdit"};
             for (const char* name : mandatory) {
                 QCOMPARE(LabelText(&form, "ErrorsInfoLabel"), Invalid);
                 TypeText(Find<QLineEdit>(&form, name), QStringLiteral("Я"));
@@ -116,6 +116,7 @@ private slots:
         QCOMPARE(debtor.Surname, QStringLiteral("Я"));
         QCOMPARE(debtor.GetName(), QStringLiteral("Я"));
         QCOMPARE(debtor.PassportNumber, QStringLiteral("Я"));
+        QCOMPARE(debtor.PatronymicName, QString());
     }
 
     void RefusedOkShakesAndLeavesTheRecord()

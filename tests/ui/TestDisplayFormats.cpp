@@ -82,6 +82,8 @@ private slots:
         debtor.SetName(QStringLiteral("Пётр"));
         debtor.PatronymicName = QStringLiteral("Сергеевич");
         QCOMPARE(DebtorFullName(debtor), QStringLiteral("Иванов Пётр Сергеевич"));
+        debtor.PatronymicName.clear();
+        QCOMPARE(DebtorFullName(debtor), QStringLiteral("Иванов Пётр"));
     }
 };
 
