@@ -327,6 +327,8 @@ private slots:
         m_credits->setCurrentItem(m_credits->topLevelItem(m_credits->topLevelItemCount() - 1));
         m_details->setCurrentItem(m_details->topLevelItem(1)->child(0));
         m_grid->setFocus();
+        // The commands' enabling waits for an idle event loop, which a test never lets block.
+        m_form->UpdateActions();
         SaveScreen(*m_form, QStringLiteral("main-window"));
 
         QTest::mouseClick(Find<QLabel>(m_form, "Label2"), Qt::LeftButton);
