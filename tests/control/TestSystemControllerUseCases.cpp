@@ -124,17 +124,23 @@ private slots:
         QVERIFY(m_view.DetailsSurname().isEmpty());
     }
 
+    // The edited debtor stays current where his new surname puts him.
     void EditedDebtorIsStoredAndShown()
     {
-        m_book->AddDebtor(QStringLiteral("Алексеев"));
+        const int edited = m_book->AddDebtor(QStringLiteral("Алексеев"));
+        m_book->AddDebtor(QStringLiteral("Борисов"));
         TSystemController& controller = Start();
         TDialogScript script;
         script.Then<TAddDebtorForm>([](TAddDebtorForm* form) {
             QCOMPARE(Find<QLineEdit>(form, "CityEdit")->text(), QStringLiteral("Красноярск"));
             Find<QLineEdit>(form, "CityEdit")->setText(QStringLiteral("Ачинск"));
+            Find<QLineEdit>(form, "SurnameEdit")->setText(QStringLiteral("Яковлев"));
             Acts::PressOk(form);
         });
         controller.EditDebtor();
+        QCOMPARE(CurrentID(), edited);
+        QCOMPARE(controller.DebtorsList()->CurrentRow(), 1);
+        QCOMPARE(m_view.DetailsSurname(), QStringLiteral("Яковлев"));
         QCOMPARE(m_view.Details->City, QStringLiteral("Ачинск"));
         TDebtor stored;
         stored.SetID(CurrentID());
