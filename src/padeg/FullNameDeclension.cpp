@@ -37,7 +37,7 @@ std::u32string WordAt(const std::u32string& text, const std::vector<TWordSpan>& 
 bool IsPatronymic(const std::u32string& text)
 {
     const TNameWord word(text);
-    return word.EndsWith(U"ич") || word.EndsWith(U"вна") || word.EndsWith(U"чна");
+    return word.EndsWith(U"ич") || word.EndsWith(U"ыч") || word.EndsWith(U"вна") || word.EndsWith(U"чна");
 }
 
 // How many leading words make the surname: two for "Де Ниро Анна Петровна",
@@ -64,6 +64,7 @@ std::vector<TNamePart> PartsOf(const std::u32string& text, const std::vector<TWo
 
 TNameSex SexOf(const std::u32string& text, const std::vector<TWordSpan>& words, const std::vector<TNamePart>& parts)
 {
+    // The patronymic, then a name that tells (Анна, Никита), then the surname.
     TNameSex fromName = TNameSex::Unknown;
     TNameSex fromSurname = TNameSex::Unknown;
     for (std::size_t i = 0; i < parts.size(); ++i) {
@@ -78,7 +79,12 @@ TNameSex SexOf(const std::u32string& text, const std::vector<TWordSpan>& words, 
             fromSurname = SexOfSurname(word);
         }
     }
-    return fromName != TNameSex::Unknown ? fromName : fromSurname;
+    if (fromName != TNameSex::Unknown)
+        return fromName;
+    if (fromSurname != TNameSex::Unknown)
+        return fromSurname;
+    // A name that tells nothing by itself: a man's, as most such names are.
+    return parts.size() > 1 ? TNameSex::Male : TNameSex::Unknown;
 }
 
 }

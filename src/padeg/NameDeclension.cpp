@@ -103,8 +103,9 @@ const TForms ThirdDeclension { 1, { U"и", U"и", U"ь", U"ью", U"и" } };
 // from: Кравец → Кравца, Коломиец → Коломийца, Стрелец → Стрельца, Заяц →
 // Зайца, Соловей → Соловья. The е stays where dropping it would leave no vowel
 // or a cluster: Швец, Кузнец, Мудрец. After ц the instrumental is -ом under
-// stress and -ем without; two-syllable words are mostly stressed on the ending
-// (Кравцом, Бойцом), longer ones and a few listed ones are not (Коломийцем, Пальцем).
+// stress and -ем without; the ending is mostly stressed (Кравцом, Бойцом),
+// not after a longer stem in a vowel (Коломийцем) nor in a few listed words
+// (Пальцем, Немцем).
 bool FleetingVowel(const TNameWord& word, TForms& forms)
 {
     if (word.EndsWith(U"аяц")) {
@@ -120,7 +121,7 @@ bool FleetingVowel(const TNameWord& word, TForms& forms)
             stem = U"ь";
         else if (!IsConsonant(third) || !IsOneOf(word.LowerFromEnd(4), Vowels))
             return false;
-        const bool stressed = VowelCount(word) == 2 && !NameLexicon::IsUnstressedEc(word.Lower());
+        const bool stressed = !(stem == U"й" && VowelCount(word) > 2) && !NameLexicon::IsUnstressedEc(word.Lower());
         forms = { 2, { stem + U"ца", stem + U"цу", stem + U"ца", stem + (stressed ? U"цом" : U"цем"), stem + U"це" } };
         return true;
     }
@@ -132,17 +133,16 @@ bool FleetingVowel(const TNameWord& word, TForms& forms)
 }
 
 // Foreign surnames in -ин are plain nouns (Дарвином, Чаплином, Болдуином); the
-// Russian ones are possessives (Пушкиным). A vowel before -ин, or a consonant
-// before -лин/-вин, is foreign to Russian possessives.
+// Russian ones are possessives (Пушкиным, and Цаплин, Саблин alike). A vowel
+// before -ин, or -рвин/-двин, is foreign to Russian possessives; the rest
+// are listed.
 bool IsForeignIn(const TNameWord& word)
 {
     if (!word.EndsWith(U"ин"))
         return false;
     if (NameLexicon::IsForeignSurnameInIn(word.Lower()) || word.Lower().find(U'э') != u32string::npos)
         return true;
-    const char32_t third = word.LowerFromEnd(3);
-    const char32_t fourth = word.LowerFromEnd(4);
-    return IsOneOf(third, Vowels) || ((third == U'л' || third == U'в') && IsConsonant(fourth) && fourth != third);
+    return IsOneOf(word.LowerFromEnd(3), Vowels) || word.EndsWith(U"рвин") || word.EndsWith(U"двин");
 }
 
 TForms MaleSurname(const TNameWord& word)
@@ -150,8 +150,9 @@ TForms MaleSurname(const TNameWord& word)
     if (HasUnchangingEnding(word) || KeepsFinalA(word))
         return Unchanged;
     // Adjectives: Чайковский, Трубецкой, Толстой, Горький, Рыжий, Белый; a
-    // stem of one letter makes a noun instead (Цой → Цоя, Ной → Ноя).
-    if ((word.EndsWith(U"ой") || word.EndsWith(U"ый")) && word.Length() > 3) {
+    // stem of one letter makes a noun instead (Цой → Цоя, Ной → Ноя), as do
+    // a few listed words (Прибой → Прибоя).
+    if ((word.EndsWith(U"ой") || word.EndsWith(U"ый")) && word.Length() > 3 && !NameLexicon::IsNounInOy(word.Lower())) {
         const char32_t before = word.LowerFromEnd(3);
         const bool soft = IsOneOf(before, Velars) || IsOneOf(before, Hushings);
         return { 2, { U"ого", U"ому", U"ого", soft ? U"им" : U"ым", U"ом" } };
@@ -225,7 +226,7 @@ TForms FemaleName(const TNameWord& word)
 
 TForms Patronymic(const TNameWord& word)
 {
-    if (word.EndsWith(U"ич"))
+    if (word.EndsWith(U"ич") || word.EndsWith(U"ыч"))
         return { 0, { U"а", U"у", U"а", NameLexicon::IsStressedPatronymic(word.Lower()) ? U"ом" : U"ем", U"е" } };
     if (word.EndsWith(U"на"))
         return { 1, { U"ы", U"е", U"у", U"ой", U"е" } };
@@ -293,7 +294,7 @@ u32string DeclineNameWord(const u32string& word, TNamePart part, TNameSex sex, i
 
 TNameSex SexOfPatronymic(const u32string& patronymic)
 {
-    if (EndsWithAny(patronymic, { U"ич", U"оглы", U"улы" }))
+    if (EndsWithAny(patronymic, { U"ич", U"ыч", U"оглы", U"улы" }))
         return TNameSex::Male;
     if (EndsWithAny(patronymic, { U"на", U"кызы", U"гызы" }))
         return TNameSex::Female;
@@ -312,16 +313,22 @@ TNameSex SexOfName(const u32string& name)
         return TNameSex::Unknown;
     if (NameLexicon::IsMaleNameInA(word.Lower()))
         return TNameSex::Male;
-    if (NameLexicon::IsFemaleNameInSoftSign(word.Lower()))
+    if (NameLexicon::IsFemaleNameWithoutA(word.Lower()))
         return TNameSex::Female;
     if (word.EndsWith(U"а") || word.EndsWith(U"я"))
         return TNameSex::Female;
-    return word.Length() > 0 ? TNameSex::Male : TNameSex::Unknown;
+    // Mostly a man's name, but women's names end so too (Кармен, Нелли, Ирэн):
+    // the caller asks the surname first.
+    return TNameSex::Unknown;
 }
 
 TNameSex SexOfSurname(const u32string& surname)
 {
     if (EndsWithAny(surname, { U"ова", U"ева", U"ёва", U"ина", U"ына", U"ая", U"яя" }))
         return TNameSex::Female;
-    return surname.empty() ? TNameSex::Unknown : TNameSex::Male;
+    const TNameWord word(surname);
+    const bool possessive = word.Length() > 3 && EndsWithAny(surname, { U"ов", U"ев", U"ёв", U"ин", U"ын" }) && !IsForeignIn(word);
+    const bool adjective = word.Length() > 3 && EndsWithAny(surname, { U"ий", U"ый", U"ой" }) && !NameLexicon::IsNounInOy(word.Lower());
+    // Other surnames are the same for men and women: Шевчук, Кравец, Гоголь.
+    return possessive || adjective ? TNameSex::Male : TNameSex::Unknown;
 }
