@@ -1,5 +1,6 @@
 #include "SimpleSettingsManager.h"
 
+#include "FileChecks.h"
 #include "SingleInstance.h"
 
 #include <QDir>
@@ -51,7 +52,7 @@ ISetting& TSimpleSettingsManager::GetSetting(const QString& section, const QStri
         return *known;
 
     m_fileName = ComposeFileName();
-    if (!m_fileName.isEmpty() && QFileInfo::exists(m_fileName)) {
+    if (!m_fileName.isEmpty() && QFileInfo(m_fileName).isFile()) {
         const QSettings ini(m_fileName, QSettings::IniFormat);
         const QString key = IniKey(section, ident);
         if (ini.contains(key)) {
@@ -100,8 +101,24 @@ void TSimpleSettingsManager::DiscardChanges()
         setting->SetModified(false);
 }
 
+bool TSimpleSettingsManager::Usable(const QString& fileName)
+{
+    const QFileInfo info(fileName);
+    return !info.exists() || info.isFile();
+}
+
+QString TSimpleSettingsManager::FileProblem() const
+{
+    const QString fileName = ComposeFileName();
+    if (fileName.isEmpty() || !QFileInfo::exists(fileName))
+        return QString();
+    return DescribeUnreadableFile(fileName);
+}
+
 void TSimpleSettingsManager::WriteModifiedSettings()
 {
+    if (!Usable(m_fileName))
+        return;
     if (!QDir().mkpath(QFileInfo(m_fileName).absolutePath()))
         return;
     QSettings ini(m_fileName, QSettings::IniFormat);

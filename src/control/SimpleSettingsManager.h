@@ -32,6 +32,11 @@ public:
     // The folder of FileName, with a trailing separator.
     QString GetSettingsFolder() const;
 
+    // Why the composed settings file cannot be used (a folder, a pipe, a
+    // device in its place), in Russian; empty when it can or does not exist
+    // yet. Such a file is neither read nor written: its settings are the defaults.
+    QString FileProblem() const;
+
     // Writes the modified settings. Failures are swallowed: the settings are
     // then simply not saved. Runs by itself when the store is destroyed.
     void SaveSettings();
@@ -50,6 +55,8 @@ protected:
 
 private:
     void WriteModifiedSettings();
+    // False for a file that exists and is no regular file: reading or writing a pipe waits for ever.
+    static bool Usable(const QString& fileName);
 
     QString m_fileName;
     // The start-up controller owns the composer and goes first at the end.

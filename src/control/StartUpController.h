@@ -1,8 +1,11 @@
 #pragma once
 
+#include "BookLock.h"
 #include "CustomSQLiteStartupController.h"
 
 class IHistoryMenuView;
+class TDataAccessFacade;
+class TLoanBookChecker;
 
 // The program's start-up: connects the data-access facade to the last used
 // loan book or to one the user chooses, with its settings under the user's
@@ -10,10 +13,14 @@ class IHistoryMenuView;
 class TStartUpController : public TCustomSQLiteStartupController
 {
 public:
-    // Connects the facade. For a given file (a switch of books) it never
-    // fails as a whole: when the new file is refused, the previous one is
-    // opened again and the result is true. An empty given name asks the user.
+    // Connects the facade. A given file (a switch of books; an empty name
+    // asks the user) is opened and checked on a connection of its own first:
+    // only when it passed is the facade moved onto it; otherwise the result is
+    // false and the book in use, its connection and the settings stay as they were.
     bool ConnectToDatabase(TConnectMode mode, const QString& fileName);
+    // Puts the facade, the stored connection string and the lock on that
+    // book, one already checked (also to go back to the previous one).
+    void UseBook(const QString& fileName);
 
     // Points the recent-databases list's change notification at the view.
     void BindHistoryToMainWindow();
@@ -24,12 +31,26 @@ public:
     // The file of the loan book in use.
     QString ConnectedFileName() const;
 
+    // Caption and text of the question asked when another program has the book open.
+    static const QString OpenTwiceCaption;
+    static QString OpenTwiceText(const QString& book, const TBookLockOwner& owner);
+
 protected:
+    // Asks before opening a book another program has open.
     bool AcceptConnection() override;
+    bool AskReconnectAfterVersionMismatch(const IDBVersionRef& expected, const IDBVersionRef& found) override;
     std::unique_ptr<TCustomFileNameComposer> CreateFileNameComposer() override;
 
 private:
+    bool ConnectFacade(TConnectMode mode, TDataAccessFacade& facade);
+    // A settings file that is no regular file is left alone; the user is told why.
+    void WarnOfUnusableSettings();
+
     IHistoryMenuView* m_historyMenuView = nullptr;
+    TBookLock m_lock;
+    // While a connection is tried: its facade and the check of its file.
+    TDataAccessFacade* m_connecting = nullptr;
+    TLoanBookChecker* m_checker = nullptr;
 };
 
 // The program's start-up controller, created on first use.

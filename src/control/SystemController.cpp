@@ -18,6 +18,7 @@ TSystemController::TSystemController(IDebtorsViewInterface* debtorsView, IDBInfo
     : m_debtorsView(debtorsView)
     , m_dbInfoView(dbInfoView)
     , m_overdueTimer(new QTimer(this))
+    , m_bookWatchTimer(new QTimer(this))
     , m_printer(CreateReportPrinter())
 {
     LoadHistory();
@@ -29,15 +30,17 @@ TSystemController::TSystemController(IDebtorsViewInterface* debtorsView, IDBInfo
             });
     if (m_debtorsView)
         m_debtorsView->SetDebtorsDataSet(m_debtorsList.get());
-    RefreshDebtors();
-    RefreshCredits(m_debtorsList.get());
-    RefreshDebtorDetails();
-    RefreshDatabaseInfo();
+    ShowBook();
 
     m_overdueTimer->setObjectName(QStringLiteral("OverdueTimer"));
     m_overdueTimer->setInterval(OverdueCheckInterval);
     connect(m_overdueTimer, &QTimer::timeout, this, &TSystemController::CheckOverdueIndexing);
     m_overdueTimer->start();
+
+    m_bookWatchTimer->setObjectName(QStringLiteral("BookWatchTimer"));
+    m_bookWatchTimer->setInterval(BookWatchInterval);
+    connect(m_bookWatchTimer, &QTimer::timeout, this, &TSystemController::CheckBookWrittenElsewhere);
+    m_bookWatchTimer->start();
 }
 
 TSystemController::~TSystemController()
@@ -45,6 +48,7 @@ TSystemController::~TSystemController()
     // The view may still hold the list and the credits; it is told of
     // neither again, and the program is ending.
     m_overdueTimer->stop();
+    m_bookWatchTimer->stop();
 }
 
 void TSystemController::SetReportPrinter(std::unique_ptr<IReportPrinter> printer)

@@ -44,6 +44,8 @@ public:
     static constexpr int OverdueCheckInterval = 900000;
     // Indexing is due when more whole hours than these passed since the last one.
     static constexpr int OverdueIndexingHours = 24;
+    // How often the window looks whether another program wrote to its book.
+    static constexpr int BookWatchInterval = 2000;
 
     // Opens the debtors list and shows it, the credits, the details and the
     // database information; loads the recent-databases list; starts the
@@ -103,6 +105,10 @@ public:
     void SwitchDatabase(const QString& fileName);
     // The entry at the index of the recent-databases list (0 the oldest).
     void OpenRecentDatabase(int index);
+    // When another program has written to the book since the last look, the
+    // lists, details and status bar are read anew with the same debtor
+    // selected. Never under an open dialog: then the next look does it.
+    void CheckBookWrittenElsewhere();
 
     // Reports of the main menu.
     void BuildDebtorsForDateReport();
@@ -135,6 +141,7 @@ public:
     // True while a use case runs.
     bool UseCaseRunning() const { return m_gate.Busy(); }
     QTimer* OverdueTimer() const { return m_overdueTimer; }
+    QTimer* BookWatchTimer() const { return m_bookWatchTimer; }
 
 private:
     using TUseCaseScope = TUseCaseGate::TScope;
@@ -148,6 +155,9 @@ private:
     QString SettingsFolderFile(const QString& fileName) const;
     void LoadHistory();
     void SaveHistory();
+    // Everything the window shows of the book in use, read anew.
+    void ShowBook();
+    bool BookWrittenElsewhere();
 
     std::unique_ptr<TResultSet> m_debtorsList;
     IDebtorsViewInterface* m_debtorsView;
@@ -158,6 +168,10 @@ private:
     // Off while the list is reopened: the credits and details follow it once it settled.
     bool m_followList = true;
     QTimer* m_overdueTimer;
+    QTimer* m_bookWatchTimer;
+    // What the book's connection said at the last look (see TSQLiteConnection::DataVersion).
+    quint64 m_watchedGeneration = 0;
+    qint64 m_watchedDataVersion = 0;
     std::unique_ptr<IReportPrinter> m_printer;
 
     // Timer ticks and filters wait here while a use case runs.

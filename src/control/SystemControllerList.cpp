@@ -6,20 +6,31 @@
 #include "HistoryManager.h"
 #include "IDBInfoViewInterface.h"
 #include "IDebtorsViewInterface.h"
+#include "FileChecks.h"
 #include "StartUpController.h"
 #include "data/DataAccessFacade.h"
 #include "sqlite/SQLiteConnection.h"
 #include "domain/Clock.h"
 #include "domain/Company.h"
 #include "domain/Debtor.h"
+#include "domain/Exception.h"
+#include "ui/MessageBoxes.h"
 #include "ui/ScheduleDelayUpdateForm.h"
 
+#include <QApplication>
 #include <QScopedValueRollback>
 
 #include <algorithm>
 #include <cstdlib>
 
 namespace {
+
+const QString SwitchCaption = QStringLiteral("Подключение к другой базе данных");
+
+QString StaysText()
+{
+    return QStringLiteral("\r\nРабота продолжается с прежней книгой займов.");
+}
 
 const QString DebtorIDField = QStringLiteral("DebtorID");
 
@@ -212,14 +223,65 @@ void TSystemController::CheckOverdueIndexing()
 void TSystemController::SwitchDatabase(const QString& fileName)
 {
     TUseCaseScope scope(m_gate);
-    // A refused or cancelled switch reopens the book in use.
-    StartUpController()->ConnectToDatabase(cmGivenFile, fileName);
+    const QString unreadable = fileName.isEmpty() ? QString() : DescribeUnreadableFile(fileName.trimmed());
+    if (!unreadable.isEmpty()) {
+        ShowMessageBox({QMessageBox::Warning, SwitchCaption, unreadable + StaysText(), QMessageBox::Ok});
+        return;
+    }
+    TSQLiteConnection& connection = GetDataAccessFacade()->Connection();
+    const QString previous = connection.FileName();
+    // A refused or cancelled switch never touched the book in use.
+    const bool switched = StartUpController()->ConnectToDatabase(cmGivenFile, fileName);
     SaveHistory();
+    if (!switched)
+        return;
+    try {
+        ShowBook();
+    } catch (const Exception& error) {
+        // Half a switch would let the next payment go into the other file.
+        const QString refused = connection.FileName();
+        StartUpController()->UseBook(previous);
+        ShowBook();
+        ShowMessageBox({QMessageBox::Warning, SwitchCaption,
+                        QStringLiteral("Книгу займов «%1» открыть не удалось:\r\n%2").arg(ShortPath(refused),
+                                                                                         error.Message())
+                            + StaysText(),
+                        QMessageBox::Ok});
+    }
+}
+
+void TSystemController::ShowBook()
+{
     RefreshDebtors();
     RefreshCredits(m_debtorsList.get());
     // Details of the other book's debtor must not stay when this book's list is empty.
     RefreshDebtorDetails();
     RefreshDatabaseInfo();
+    // What another program wrote before is part of what was just read.
+    BookWrittenElsewhere();
+}
+
+void TSystemController::CheckBookWrittenElsewhere()
+{
+    // A dialog may be editing what a reload would replace; so may a message box's caller.
+    if (QApplication::activeModalWidget())
+        return;
+    m_gate.RunWhenIdle(QStringLiteral("book watch"), [this] {
+        if (!BookWrittenElsewhere())
+            return;
+        // The refresh keeps the debtor the clerk chose, wherever the other program's rows put him.
+        ShowBook();
+    });
+}
+
+bool TSystemController::BookWrittenElsewhere()
+{
+    TSQLiteConnection& connection = GetDataAccessFacade()->Connection();
+    const qint64 version = connection.DataVersion();
+    const bool written = connection.Generation() == m_watchedGeneration && version != m_watchedDataVersion;
+    m_watchedGeneration = connection.Generation();
+    m_watchedDataVersion = version;
+    return written;
 }
 
 void TSystemController::OpenRecentDatabase(int index)

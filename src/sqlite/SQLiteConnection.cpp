@@ -73,6 +73,12 @@ void TSQLiteConnection::Execute(const QString& sql)
     GuardSQLite([&] { database.exec(text.constData()); });
 }
 
+qint64 TSQLiteConnection::DataVersion()
+{
+    SQLite::Database& database = Database();
+    return GuardSQLite([&] { return database.execAndGet("PRAGMA data_version").getInt64(); });
+}
+
 bool TSQLiteConnection::InTransaction()
 {
     return m_database && sqlite3_get_autocommit(m_database->getHandle()) == 0;

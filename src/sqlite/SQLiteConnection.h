@@ -42,6 +42,12 @@ public:
     // Runs statements that yield no rows.
     void Execute(const QString& sql);
     bool InTransaction();
+    // SQLite's data_version: it moves whenever another connection, of this
+    // program or another, has committed a change to the file since the last
+    // look; this connection's own commits leave it alone. Opens the file first
+    // when the connection is closed. Meaningful only between two looks within
+    // one Generation.
+    qint64 DataVersion();
     // How many TTransactionScopes are open on this connection.
     int ScopeDepth() const { return m_scopeDepth; }
 

@@ -33,6 +33,14 @@ int TLastDatabaseCommand::Execute(QTextStream& out, QTextStream& err)
 {
     // The composer outlives the store that borrows it.
     const std::unique_ptr<TCustomFileNameComposer> composer = CreateSettingsFileNameComposer();
+    {
+        TSimpleSettingsManager settings;
+        settings.SetFileNameComposer(composer.get());
+        if (const QString problem = settings.FileProblem(); !problem.isEmpty()) {
+            err << QStringLiteral("Настройки Varnel не прочитаны: %1").arg(problem) << '\n';
+            return ecFailure;
+        }
+    }
     if (m_fileName.isEmpty()) {
         TSimpleSettingsManager settings;
         settings.SetFileNameComposer(composer.get());

@@ -2,6 +2,8 @@
 
 #include "ModalDialogs.h"
 
+#include <QAbstractButton>
+
 namespace {
 TMessageBoxHandler& Handler()
 {
@@ -12,6 +14,13 @@ TMessageBoxHandler& Handler()
 
 QMessageBox::StandardButton ShowMessageBox(const TMessageBoxRequest& request, QWidget* parent)
 {
+    return ShowMessageBox(request, {}, parent);
+}
+
+QMessageBox::StandardButton ShowMessageBox(const TMessageBoxRequest& request,
+                                           const QMap<QMessageBox::StandardButton, QString>& buttonTexts,
+                                           QWidget* parent)
+{
     if (Handler())
         return Handler()(request);
     QString text = request.Text;
@@ -19,6 +28,9 @@ QMessageBox::StandardButton ShowMessageBox(const TMessageBoxRequest& request, QW
     QMessageBox box(request.Icon, request.Caption, text, request.Buttons, parent);
     // Messages quote paths and user data: never read them as markup.
     box.setTextFormat(Qt::PlainText);
+    for (auto caption = buttonTexts.cbegin(); caption != buttonTexts.cend(); ++caption)
+        if (QAbstractButton* button = box.button(caption.key()))
+            button->setText(caption.value());
     const int result = ExecModal(box);
     // Closing the box by its title bar answers with its escape button.
     return result == QDialog::Rejected && !box.clickedButton() ? QMessageBox::NoButton

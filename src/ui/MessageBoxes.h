@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QMap>
 #include <QMessageBox>
 #include <functional>
 
@@ -19,6 +20,11 @@ using TMessageBoxHandler = std::function<QMessageBox::StandardButton(const TMess
 
 // Every message box of the program goes through here, so that tests can answer it.
 QMessageBox::StandardButton ShowMessageBox(const TMessageBoxRequest& request, QWidget* parent = nullptr);
+// The same with buttons captioned in words of their own ("Открыть всё равно"
+// on Open); the answer is still the standard button.
+QMessageBox::StandardButton ShowMessageBox(const TMessageBoxRequest& request,
+                                           const QMap<QMessageBox::StandardButton, QString>& buttonTexts,
+                                           QWidget* parent = nullptr);
 
 // An error box with OK only.
 void ShowErrorBox(const QString& caption, const QString& text, QWidget* parent = nullptr);

@@ -147,6 +147,26 @@ private slots:
         QCOMPARE(main.history->actions().first()->text(), QStringLiteral("/data/R&&D.s3db"));
     }
 
+    void unreadableEntriesStayShort_data()
+    {
+        QTest::addColumn<QString>("entry");
+        QTest::addColumn<QString>("caption");
+        QTest::newRow("10 000 characters") << QString(10000, QLatin1Char('x')) + QStringLiteral("/book.s3db")
+                                           << QString(27, QLatin1Char('x')) + QChar(0x2026)
+                                                  + QString(42, QLatin1Char('x')) + QStringLiteral("/book.s3db");
+        QTest::newRow("control characters") << QStringLiteral("/data/\x01\tbook.s3db")
+                                            << QStringLiteral("/data/??book.s3db");
+    }
+    void unreadableEntriesStayShort()
+    {
+        QFETCH(QString, entry);
+        QFETCH(QString, caption);
+        TMainMenu main;
+        FillHistoryMenu(main.menu, {entry});
+        QCOMPARE(main.history->actions().first()->text(), caption);
+        QCOMPARE(qobject_cast<TDynamicMenuItem*>(main.history->actions().first())->Tag(), 0);
+    }
+
     // Opening a recent database adds it to the list, whose change rebuilds
     // the menu while the clicked item is still running its handler.
     void clickThatRebuildsTheMenu()

@@ -4,6 +4,7 @@
 #include "TestFiles.h"
 
 #include <QSettings>
+#include <sys/stat.h>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -74,6 +75,21 @@ private slots:
         QVERIFY(QFile::exists(m_fileName));
         const QString text = QString::fromUtf8(ReadAll(m_fileName));
         QVERIFY2(text.contains(QStringLiteral("[DataSourceConnectionString]\nConnectionString=\n")), qPrintable(text));
+    }
+
+    // Reading or writing a pipe would wait for a partner for ever.
+    void pipeInPlaceOfTheFileIsLeftAlone()
+    {
+        QDir().mkpath(QFileInfo(m_fileName).absolutePath());
+        QCOMPARE(mkfifo(QFile::encodeName(m_fileName).constData(), 0600), 0);
+        auto store = NewStore();
+        QCOMPARE(ConnectionString(*store), QString());
+        QCOMPARE(store->FileProblem(),
+                 QStringLiteral("«%1» — не обычный файл (устройство, канал или сокет), его нельзя открыть.")
+                     .arg(m_fileName));
+        store->SetSettingValue(Section, Key, QStringLiteral("/books/a.s3db"));
+        store.reset();
+        QVERIFY(!QFileInfo(m_fileName).isFile());
     }
 
     void storedValueIsReadAndChangesWrittenAtExit()

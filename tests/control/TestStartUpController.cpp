@@ -3,6 +3,7 @@
 #include "support/StartupSandbox.h"
 #include "support/WindowTestSupport.h"
 
+#include "control/BookLock.h"
 #include "control/HistoryManager.h"
 #include "control/IHistoryMenuView.h"
 #include "control/SingleInstances.h"
@@ -10,7 +11,11 @@
 #include "data/DataAccessFacade.h"
 #include "sqlite/SQLiteConnection.h"
 
+#include <QSysInfo>
 #include <QTest>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 const QString ReconnectCaption = QStringLiteral("Проблемы при подключении к базе данных.");
@@ -24,6 +29,16 @@ QString FoundVersionText(const QString& found)
     return QStringLiteral("Найдена база данных:\r\n  %1.\r\nА для корректной работы системы необходима база данных:"
                           "\r\n  Тип: «2» Версия: «0.0.0.3».\r\n\r\nНастроить подключение снова?")
         .arg(found);
+}
+
+const QString AlteredText = QStringLiteral("В таблице «Debtors» базы данных нет столбца «Telephone».\r\nС такой базой "
+                                           "данных система работать не может.\r\n\r\nНастроить подключение снова?");
+
+void WriteLock(const QString& book, const QByteArray& note)
+{
+    QFile file(TBookLock::LockFileName(book));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(note);
 }
 
 class TRecordingHistoryView : public IHistoryMenuView
@@ -52,6 +67,7 @@ class TestStartUpController : public QObject
         return m_sandbox->StoredConnectionString();
     }
     bool ConnectAtStart() { return StartUpController()->ConnectToDatabase(cmStoredSettings, QString()); }
+    QString AlteredBook() { return LoanBookFiles::WithoutColumn(Dir(), QStringLiteral("altered.s3db"), "Debtors", "Telephone"); }
 
 private slots:
     void init() { m_sandbox = std::make_unique<TStartupSandbox>(); }
@@ -153,6 +169,28 @@ private slots:
         QCOMPARE(HistoryManager().Entries(), QStringList{file});
     }
 
+    // A pipe in place of the settings file would hang the start (and the end,
+    // which writes the settings): it is left alone, and the user is told.
+    void settingsFileThatIsAPipe()
+    {
+        const QString settings = Dir().filePath(QStringLiteral("AppData/Tolvik/Varnel/1.0/Settings.ini"));
+        QVERIFY(QDir().mkpath(QFileInfo(settings).absolutePath()));
+        QCOMPARE(mkfifo(QFile::encodeName(settings).constData(), 0600), 0);
+        const QString book = LoanBookFiles::Good(Dir());
+        TScriptedUser user;
+        user.ChooseFile(book);
+
+        QVERIFY(ConnectAtStart());
+        QCOMPARE(user.Kinds(), (QStringList{QStringLiteral("error"), QStringLiteral("dialog")}));
+        QCOMPARE(user.Shown()[0].Text,
+                 QStringLiteral("Настройки Varnel не прочитаны: «%1» — не обычный файл (устройство, канал или "
+                                "сокет), его нельзя открыть.\r\nДо исправления программа не помнит последнюю книгу "
+                                "займов и не сохраняет настройки.")
+                     .arg(settings));
+        FreeSingleInstances();
+        QVERIFY(!QFileInfo(settings).isFile());
+    }
+
     void unreadableVersionIsShownAsAnError()
     {
         StoreConnectionString(LoanBookFiles::WithVersion(Dir(), QStringLiteral("huge.s3db"), "2,99999,99999,99999,99999"));
@@ -187,6 +225,7 @@ private slots:
         QTest::newRow("missing file, nothing asked") << "missing" << QStringList() << QStringList();
         QTest::newRow("older version, no") << "older" << QStringList{"no"} << QStringList{"question"};
         QTest::newRow("no name, dialog cancelled") << "" << QStringList{"cancel"} << QStringList{"dialog"};
+        QTest::newRow("altered tables, no") << "altered" << QStringList{"no"} << QStringList{"question"};
     }
     void switchKeepsThePreviousBookWhenRefused()
     {
@@ -198,15 +237,92 @@ private slots:
         QVERIFY(ConnectAtStart());
         const QString fileName = target == QLatin1String("older")
             ? LoanBookFiles::WithVersion(Dir(), QStringLiteral("older.s3db"), "2,0,0,0,2")
-            : target.isEmpty() ? QString() : Dir().filePath(QStringLiteral("missing.s3db"));
+            : target == QLatin1String("altered") ? AlteredBook()
+            : target.isEmpty()                   ? QString()
+                                                 : Dir().filePath(QStringLiteral("missing.s3db"));
         TScriptedUser user;
         user.Play(steps);
 
-        QVERIFY(StartUpController()->ConnectToDatabase(cmGivenFile, fileName));
+        QVERIFY(!StartUpController()->ConnectToDatabase(cmGivenFile, fileName));
         QCOMPARE(user.Kinds(), shown);
         QCOMPARE(StartUpController()->ConnectedFileName(), book);
         QVERIFY(GetDataAccessFacade()->Connection().IsOpen());
         QCOMPARE(StoredAtExit().toString(), book);
+    }
+
+    // Its version is right, but a column the program writes is gone.
+    void alteredBookIsRefusedAtStart()
+    {
+        StoreConnectionString(AlteredBook());
+        TScriptedUser user;
+        user.Answer(QMessageBox::No);
+
+        QVERIFY(!ConnectAtStart());
+        QCOMPARE(user.Kinds(), QStringList{QStringLiteral("question")});
+        QCOMPARE(user.Shown()[0].Text, AlteredText);
+    }
+
+    void bookOpenInAnotherProgram_data()
+    {
+        QTest::addColumn<QString>("holder");
+        QTest::addColumn<QStringList>("steps");
+        QTest::addColumn<bool>("asked");
+        QTest::addColumn<bool>("connected");
+        QTest::newRow("running here, opened all the same") << "running" << QStringList{"open"} << true << true;
+        QTest::newRow("running here, cancelled") << "running" << QStringList{"cancel"} << true << false;
+        QTest::newRow("on another computer") << "remote" << QStringList{"open"} << true << true;
+        QTest::newRow("gone after a crash") << "gone" << QStringList() << false << true;
+        QTest::newRow("this program") << "self" << QStringList() << false << true;
+        QTest::newRow("unreadable note") << "garbage" << QStringList() << false << true;
+    }
+    void bookOpenInAnotherProgram()
+    {
+        QFETCH(QString, holder);
+        QFETCH(QStringList, steps);
+        QFETCH(bool, asked);
+        QFETCH(bool, connected);
+        const QString book = LoanBookFiles::Good(Dir());
+        StoreConnectionString(book);
+        const QString host = holder == QLatin1String("remote") ? QStringLiteral("бухгалтерия") : QSysInfo::machineHostName();
+        // The test's parent process runs as long as the test; a number above
+        // any process number belongs to no process.
+        const qint64 pid = holder == QLatin1String("gone") ? qint64(1) << 40
+                         : holder == QLatin1String("self") ? QCoreApplication::applicationPid()
+                                                           : qint64(getppid());
+        WriteLock(book, holder == QLatin1String("garbage")
+                            ? QByteArray("\x01\x02 not a lock")
+                            : QStringLiteral("host=%1\nuser=ivanova\npid=%2\nsince=2009-06-19 09:15:00\n")
+                                  .arg(host)
+                                  .arg(pid)
+                                  .toUtf8());
+        QList<QMessageBox::StandardButton> answers;
+        for (const QString& step : steps)
+            answers << (step == QLatin1String("open") ? QMessageBox::Open : QMessageBox::Cancel);
+        QList<TMessageBoxRequest> boxes;
+        const TSeamAnswer<TMessageBoxHandler> user(SetMessageBoxHandler, [&](const TMessageBoxRequest& request) {
+            boxes << request;
+            return answers.isEmpty() ? QMessageBox::NoButton : answers.takeFirst();
+        });
+
+        QCOMPARE(ConnectAtStart(), connected);
+        QCOMPARE(boxes.size(), asked ? 1 : 0);
+        if (asked) {
+            QCOMPARE(boxes[0].Caption, QStringLiteral("Книга займов уже открыта"));
+            QCOMPARE(boxes[0].Buttons, QMessageBox::Open | QMessageBox::Cancel);
+            QCOMPARE(boxes[0].Text,
+                     QStringLiteral("Книга займов «%1» уже открыта в другой программе:\r\nкомпьютер «%2», "
+                                    "пользователь «ivanova», с 19.06.2009 09:15.\r\n\r\nДве программы на одной "
+                                    "книге видят изменения друг друга лишь через несколько секунд. Открыть её здесь "
+                                    "всё равно?")
+                         .arg(book, host));
+        }
+        // Opened, the book is noted as this program's until the program ends;
+        // a refused one keeps the other program's note.
+        const std::optional<TBookLockOwner> owner = TBookLock::ReadOwner(book);
+        QVERIFY(owner);
+        QCOMPARE(owner->IsCurrent(), connected);
+        FreeSingleInstances();
+        QCOMPARE(QFile::exists(TBookLock::LockFileName(book)), !connected);
     }
 
     void switchToAnotherBookIsStored()

@@ -1,13 +1,30 @@
 #include "ControllerBook.h"
 #include "support/DialogScript.h"
 
+#include "support/LoanBookFiles.h"
+
 #include "control/HistoryManager.h"
+#include "control/SimpleSettingsManager.h"
 
 #include <QTest>
+#include <QDialog>
 #include <QTimer>
+
+#include <sys/stat.h>
 
 namespace {
 const DateTime January20 = DateTime::FromYMD(2009, 1, 20);
+
+// Every table and column is there, but reading the company fails.
+QString BookWithUnreadableCompany(const QString& fileName)
+{
+    CreateLoanBookFile(fileName);
+    TSQLiteConnection connection;
+    connection.SetFileName(fileName);
+    connection.Execute(QStringLiteral("ALTER TABLE CompanyInfo RENAME TO Company; CREATE VIEW CompanyInfo AS SELECT "
+                                      "CompanyName, BossName FROM Company WHERE abs(-9223372036854775807 - 1) > 0"));
+    return fileName;
+}
 
 QStringList Surnames(TResultSet* list)
 {
@@ -267,18 +284,119 @@ private slots:
         QCOMPARE(controller.OverdueTimer()->interval(), 900000);
     }
 
-    void SwitchToAMissingFileKeepsTheBookInUse()
+    // Entries of the recent-books menu that are no readable file are refused
+    // before anything is touched, with the reason.
+    void RecentEntryThatCannotBeOpened_data()
     {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("missing") << "missing" << "Файл «%1» не найден.";
+        QTest::newRow("folder") << "folder" << "«%1» — это папка, а не файл.";
+        QTest::newRow("named pipe") << "fifo"
+                                    << "«%1» — не обычный файл (устройство, канал или сокет), его нельзя открыть.";
+        QTest::newRow("device") << "device"
+                                << "«%1» — не обычный файл (устройство, канал или сокет), его нельзя открыть.";
+    }
+    void RecentEntryThatCannotBeOpened()
+    {
+        QFETCH(QString, kind);
+        QFETCH(QString, reason);
         m_book->AddDebtor(QStringLiteral("Алексеев"));
+        QString entry = m_book->Dir().filePath(QStringLiteral("нет такого.s3db"));
+        if (kind == QLatin1String("folder"))
+            entry = m_book->Dir().path();
+        else if (kind == QLatin1String("device"))
+            entry = QStringLiteral("/dev/null");
+        else if (kind == QLatin1String("fifo"))
+            QCOMPARE(mkfifo(QFile::encodeName(entry).constData(), 0600), 0);
         TSystemController& controller = Start();
-        const QString historyFile = m_book->Dir().filePath(QStringLiteral("AppData/Tolvik/Varnel/1.0/DBHistory.txt"));
-        QFile::remove(historyFile);
+        HistoryManager().Add(entry);
         TDialogScript script;
-        controller.SwitchDatabase(m_book->Dir().filePath(QStringLiteral("нет такого.s3db")));
+
+        controller.OpenRecentDatabase(int(HistoryManager().Entries().indexOf(entry)));
+        QCOMPARE(script.Events, QStringList{QStringLiteral("box ") + reason.arg(entry)
+                                            + QStringLiteral("\r\nРабота продолжается с прежней книгой займов.")});
+        QCOMPARE(m_view.FileName, m_book->Path());
+        QCOMPARE(m_book->Facade().Connection().FileName(), m_book->Path());
+        QCOMPARE(Surnames(List()), QStringList({"Алексеев"}));
+    }
+
+    // A book whose tables were altered, and one whose company cannot be read
+    // though every column is there: the window, the connection and the
+    // stored setting stay on the book in use, and the next write goes there.
+    void FailedSwitchLeavesEverythingOnTheBookInUse_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("altered tables")
+            << "altered"
+            << "box В таблице «Debtors» базы данных нет столбца «Telephone».\r\nС такой базой данных система "
+               "работать не может.\r\n\r\nНастроить подключение снова?";
+        QTest::newRow("unreadable company")
+            << "company" << "box Книгу займов «%1» открыть не удалось:\r\ninteger overflow\r\nРабота продолжается "
+                            "с прежней книгой займов.";
+    }
+    void FailedSwitchLeavesEverythingOnTheBookInUse()
+    {
+        QFETCH(QString, kind);
+        QFETCH(QString, shown);
+        const int debtorID = m_book->AddDebtor(QStringLiteral("Алексеев"));
+        const int creditID = m_book->AddCredit(debtorID, January20);
+        TSystemController& controller = Start();
+        const QString other = kind == QLatin1String("altered")
+            ? LoanBookFiles::WithoutColumn(m_book->Dir(), QStringLiteral("other.s3db"), "Debtors", "Telephone")
+            : BookWithUnreadableCompany(m_book->Dir().filePath(QStringLiteral("other.s3db")));
+        HistoryManager().Add(other);
+        TDialogScript script;
+        script.Answer(QMessageBox::No);
+
+        controller.OpenRecentDatabase(int(HistoryManager().Entries().indexOf(other)));
+        QCOMPARE(script.Events.last(), shown.replace(QStringLiteral("%1"), other));
         QCOMPARE(m_view.FileName, m_book->Path());
         QCOMPARE(Surnames(List()), QStringList({"Алексеев"}));
-        QCOMPARE(m_view.DetailsSurname(), QStringLiteral("Алексеев"));
-        QVERIFY(QFile::exists(historyFile));
+        QCOMPARE(m_view.CreditIDs, QList<int>({creditID}));
+        QCOMPARE(m_book->Facade().Connection().FileName(), m_book->Path());
+        m_book->Pay(creditID, "100", January20.AddDays(3));
+        QCOMPARE(m_book->Count(QStringLiteral("SELECT Count(*) FROM PaymentHistory")), 1);
+        QCOMPARE(SettingsManager()
+                     .GetSetting(QStringLiteral("DataSourceConnectionString"), QStringLiteral("ConnectionString"),
+                                 QString())
+                     .Value(),
+                 m_book->Path());
+    }
+
+    // Another program's commit reaches the lists at the next look, with the
+    // same debtor selected though rows were added before it; not while a
+    // dialog is open, and not again without a new commit.
+    void ReloadAfterAnotherProgramWrote()
+    {
+        m_book->AddDebtor(QStringLiteral("Борисов"));
+        const int chosen = m_book->AddDebtor(QStringLiteral("Васильев"));
+        TSystemController& controller = Start();
+        QVERIFY(List()->Locate(QStringLiteral("DebtorID"), chosen));
+        QCOMPARE(m_view.DetailsSurname(), QStringLiteral("Васильев"));
+        controller.CheckBookWrittenElsewhere();
+        QCOMPARE(List()->RowCount(), 2);
+
+        TSQLiteConnection other;
+        other.SetFileName(m_book->Path());
+        other.Execute(QStringLiteral("INSERT INTO Debtors (Surname, Name) VALUES ('Абрамов', 'Олег')"));
+        const int credit = m_book->AddCredit(chosen, January20); // this program's own write
+        QDialog dialog;
+        dialog.setModal(true);
+        dialog.show();
+        controller.CheckBookWrittenElsewhere();
+        QCOMPARE(List()->RowCount(), 2);
+        dialog.close();
+
+        controller.CheckBookWrittenElsewhere();
+        QCOMPARE(List()->RowCount(), 3);
+        QCOMPARE(List()->CurrentRow(), 2);
+        QCOMPARE(m_view.DetailsSurname(), QStringLiteral("Васильев"));
+        QCOMPARE(m_view.CreditIDs, QList<int>({credit}));
+        const int shownBefore = m_view.CreditsShown;
+        controller.CheckBookWrittenElsewhere();
+        QCOMPARE(m_view.CreditsShown, shownBefore);
     }
 
     void SwitchToAnotherBookAndBack()

@@ -41,6 +41,19 @@ inline QString WithoutVersion(const QDir& dir, const QString& name)
     return fileName;
 }
 
+// A loan book of the right version from which a table's column was dropped.
+inline QString WithoutColumn(const QDir& dir, const QString& name, const char* table, const char* column)
+{
+    const QString fileName = Good(dir, name);
+    TSQLiteConnection connection;
+    connection.SetFileName(fileName);
+    // Indexes and triggers naming the column would stop the drop.
+    connection.Execute(QStringLiteral("DROP INDEX IF EXISTS DebtorsByName"));
+    connection.Execute(QStringLiteral("ALTER TABLE %1 DROP COLUMN %2")
+                           .arg(QString::fromLatin1(table), QString::fromLatin1(column)));
+    return fileName;
+}
+
 // A file that is no database at all.
 inline QString TextFile(const QDir& dir, const QString& name)
 {

@@ -2,9 +2,13 @@
 
 #include "support/StartupSandbox.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSettings>
 #include <QTest>
+
+#include <sys/stat.h>
 
 class TestLastDatabaseCommand : public QObject
 {
@@ -54,6 +58,36 @@ private slots:
         QCOMPARE(sandbox.StoredConnectionString().toString(), QStringLiteral("/new/book.s3db"));
         QCOMPARE(QSettings(SettingsFile(sandbox), QSettings::IniFormat).value(QStringLiteral("History/Item0")),
                  QVariant(QStringLiteral("/old/book.s3db")));
+    }
+
+    // A pipe or a folder in the settings file's place is neither read nor
+    // written (reading a pipe would wait for ever); the tool says why.
+    void settingsThatAreNoFileAreRefused_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QStringList>("arguments");
+        QTest::newRow("pipe, read") << "fifo" << QStringList();
+        QTest::newRow("pipe, record") << "fifo" << QStringList{"/new/book.s3db"};
+        QTest::newRow("folder, read") << "folder" << QStringList();
+    }
+    void settingsThatAreNoFileAreRefused()
+    {
+        QFETCH(QString, kind);
+        QFETCH(QStringList, arguments);
+        TStartupSandbox sandbox;
+        const QString settings = SettingsFile(sandbox);
+        QVERIFY(QDir().mkpath(QFileInfo(settings).absolutePath()));
+        if (kind == QLatin1String("fifo"))
+            QCOMPARE(mkfifo(QFile::encodeName(settings).constData(), 0600), 0);
+        else
+            QVERIFY(QDir().mkpath(settings));
+        const Run run = RunToolInProcess(QStringList{QStringLiteral("last-database")} + arguments);
+        QCOMPARE(run.ExitCode, 1);
+        QVERIFY(run.Out.isEmpty());
+        const QString reason = kind == QLatin1String("fifo")
+            ? QStringLiteral("«%1» — не обычный файл (устройство, канал или сокет), его нельзя открыть.")
+            : QStringLiteral("«%1» — это папка, а не файл.");
+        QCOMPARE(run.Err, QStringLiteral("Настройки Varnel не прочитаны: ") + reason.arg(settings));
     }
 
     void readingWritesNothing()

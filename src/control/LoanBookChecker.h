@@ -1,0 +1,25 @@
+#pragma once
+
+#include "data/DBVersionChecker.h"
+
+#include <QString>
+
+class TDataAccessFacade;
+
+// The start-up's check of a file: its version record first, then every table
+// and column the program works with, so that a book is refused before it is
+// used, not at the first statement that meets the gap.
+class TLoanBookChecker : public IDBVersionChecker
+{
+public:
+    // The facade is borrowed; the check runs on its connection.
+    explicit TLoanBookChecker(TDataAccessFacade& facade) : m_facade(facade) {}
+
+    bool VerifyDBVersion(const IDBVersionRef& required, IDBVersionRef& found) override;
+    // Why the last file with the right version was refused; empty when it was not.
+    const QString& Defect() const { return m_defect; }
+
+private:
+    TDataAccessFacade& m_facade;
+    QString m_defect;
+};
