@@ -4,10 +4,12 @@
 
 #include "CreditReportInterface.h"
 #include "DisplayFormats.h"
+#include "EscapeGuard.h"
 #include "FormLook.h"
 #include "ReportListLines.h"
 #include "TypedCharFilter.h"
 #include "RequiredArgument.h"
+#include "ui/controls/FieldFault.h"
 
 #include "domain/Clock.h"
 #include "domain/Credit.h"
@@ -22,6 +24,7 @@
 namespace {
 constexpr int RowIndexRole = Qt::UserRole;
 constexpr int MaxCreditPeriod = 1200;
+const Money MinCreditSize = Money::FromUnits(Money::UnitsPerRouble);
 const std::array<int, 7> ScheduleColumnWidths{100, 117, 117, 117, 117, 117, 77};
 
 std::optional<int> ParseWholeNumber(const QString& text)
@@ -57,8 +60,10 @@ TAddCreditForm::TAddCreditForm(QWidget* parent)
                             m_ui->YearPercentEdit, m_ui->PaymentDayEdit})
         connect(edit, &QLineEdit::textChanged, this, &TAddCreditForm::AnyCreditEditChange);
     connect(m_ui->ContractDatePicker, &QDateEdit::dateChanged, this, &TAddCreditForm::AnyCreditEditChange);
+    connect(m_ui->ContractDatePicker, &TDatePicker::ImpossibleDateChanged, this, &TAddCreditForm::AnyCreditEditChange);
     connect(m_ui->ScheduleListView, &QTreeWidget::itemSelectionChanged, this,
             &TAddCreditForm::ScheduleListViewSelectionChange);
+    TEscapeGuard::Install(this, TermFields(), [this] { return m_respiteMade; });
     connect(m_ui->OkButton, &QPushButton::clicked, this, &TAddCreditForm::OkActionExecute);
     connect(m_ui->CancelButton, &QPushButton::clicked, this, &QDialog::reject);
     connect(m_ui->PrintButton, &QPushButton::clicked, this, &TAddCreditForm::PrintActionExecute);
@@ -145,28 +150,41 @@ void TAddCreditForm::ShowPaymentDayRange(bool inRange)
     m_ui->PaymentDayLabel->setFont(font);
 }
 
-bool TAddCreditForm::ReadTerms(TCredit& terms, TPaymentSchedule& preview)
+QList<TFieldFault> TAddCreditForm::ReadTerms(TCredit& terms, TPaymentSchedule& preview)
 {
     PaintPaymentDayLabel();
+    QList<TFieldFault> faults;
     terms.ContractNumber = m_ui->ContractNumberEdit->text();
-    terms.ContractDate = DateTime(m_ui->ContractDatePicker->date());
-    if (terms.ContractNumber.isEmpty() || terms.ContractDate.IsZero())
-        return false;
-    // A pasted "-5000" must not issue a negative credit.
+    if (terms.ContractNumber.isEmpty())
+        faults.append({m_ui->ContractNumberEdit, QStringLiteral("Введите номер договора.")});
+    TDatePicker* datePicker = m_ui->ContractDatePicker;
+    terms.ContractDate = DateTime(datePicker->date());
+    if (datePicker->IsImpossibleDate())
+        faults.append({datePicker, datePicker->ImpossibleDateMessage()});
+    else if (terms.ContractDate.IsZero())
+        faults.append({datePicker, QStringLiteral("Введите дату договора.")});
+    // A pasted "-5000" must not issue a negative credit, nor a typed 0,0001 one
+    // of a fraction of a kopeck.
     const std::optional<Money> size = ParseAmount(m_ui->CreditSizeEdit->text());
-    if (!size || *size <= Money())
-        return false;
+    if (!size)
+        faults.append({m_ui->CreditSizeEdit, QStringLiteral("Введите размер кредита в рублях.")});
+    else if (*size < MinCreditSize)
+        faults.append({m_ui->CreditSizeEdit, QStringLiteral("Кредит не может быть меньше одного рубля.")});
+    else if (!IsInWholeKopecks(*size))
+        faults.append({m_ui->CreditSizeEdit, QStringLiteral("В сумме не больше двух цифр после запятой.")});
     // Without a month there is no schedule (the credit would count as repaid
     // at once); beyond a hundred years the dates run out.
     const std::optional<int> period = ParseWholeNumber(m_ui->CreditPeriodEdit->text());
     if (!period || *period < 1 || *period > MaxCreditPeriod)
-        return false;
+        faults.append({m_ui->CreditPeriodEdit, QStringLiteral("Срок кредита: от 1 до %1 месяцев.").arg(MaxCreditPeriod)});
     const std::optional<int> percent = ParseWholeNumber(m_ui->YearPercentEdit->text());
     if (!percent || *percent < 0)
-        return false;
+        faults.append({m_ui->YearPercentEdit, QStringLiteral("Введите ставку: целое число процентов в год.")});
     const std::optional<int> day = ParseWholeNumber(m_ui->PaymentDayEdit->text());
     if (!day || *day < 1 || *day > 28)
-        return false;
+        faults.append({m_ui->PaymentDayEdit, QStringLiteral("Число выплаты: от 1 до 28.")});
+    if (!faults.isEmpty())
+        return faults;
     terms.CreditSize = *size;
     terms.CreditPeriod = *period;
     terms.YearPercent = *percent;
@@ -175,16 +193,26 @@ bool TAddCreditForm::ReadTerms(TCredit& terms, TPaymentSchedule& preview)
         BuildSchedule(&preview, &terms, terms.ContractDate);
     } catch (const Exception&) {
         // Sums beyond what Money holds: such terms cannot be stored either.
-        return false;
+        faults.append({m_ui->CreditSizeEdit, QStringLiteral("Кредит на таких условиях слишком велик.")});
     }
-    return true;
+    return faults;
 }
 
 bool TAddCreditForm::Validate(TCredit& terms, TPaymentSchedule& preview)
 {
-    const bool valid = IsViewMode() || ReadTerms(terms, preview);
-    m_ui->ErrorsInfoLabel->setText(valid ? QString() : QStringLiteral("Данные кредита введены не верно."));
-    return valid;
+    const QList<TFieldFault> faults = IsViewMode() ? QList<TFieldFault>() : ReadTerms(terms, preview);
+    // Said only once OK was tried, then kept up to date as the clerk mends the terms.
+    const bool shown = OkTried() && !faults.isEmpty();
+    m_ui->ErrorsInfoLabel->setText(shown ? FaultsMessage(QStringLiteral("Данные кредита введены неверно."), faults)
+                                         : QString());
+    ShowFieldFaults(TermFields(), shown ? faults : QList<TFieldFault>());
+    return faults.isEmpty();
+}
+
+QList<QWidget*> TAddCreditForm::TermFields() const
+{
+    return {m_ui->ContractNumberEdit, m_ui->ContractDatePicker, m_ui->CreditSizeEdit,
+            m_ui->CreditPeriodEdit,   m_ui->YearPercentEdit,    m_ui->PaymentDayEdit};
 }
 
 bool TAddCreditForm::Validate()
@@ -220,6 +248,8 @@ void TAddCreditForm::AnyCreditEditChange()
         return;
     if (ApplyTerms())
         FillScheduleList();
+    else // no schedule is shown for terms that cannot make a credit
+        m_ui->ScheduleListView->clear();
 }
 
 void TAddCreditForm::FillScheduleList()
@@ -298,7 +328,9 @@ void TAddCreditForm::OkActionExecute()
 {
     if (!m_ui->OkButton->isEnabled())
         return;
+    NoteOkTried();
     if (!ApplyTerms()) {
+        FocusFirstFault(TermFields());
         ShakeWithDisabled(m_ui->OkButton);
         return;
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ui/controls/FieldFault.h"
 #include "ui/controls/HeadShakeForm.h"
 
 #include <memory>
@@ -47,8 +48,9 @@ private:
     void ApplyMode();
     void ShowCreditTerms();
     // Reads the typed terms into `terms` and builds their schedule into
-    // `preview`; false when they cannot make a credit.
-    bool ReadTerms(TCredit& terms, TPaymentSchedule& preview);
+    // `preview`; the fields at fault when they cannot make a credit.
+    QList<TFieldFault> ReadTerms(TCredit& terms, TPaymentSchedule& preview);
+    QList<QWidget*> TermFields() const;
     // Judges the terms (always valid when viewing) and shows the verdict.
     bool Validate(TCredit& terms, TPaymentSchedule& preview);
     bool Validate();

@@ -2,8 +2,10 @@
 
 #include "ui_AddDebtorForm.h"
 
+#include "EscapeGuard.h"
 #include "FormLook.h"
 #include "RequiredArgument.h"
+#include "ui/controls/FieldFault.h"
 
 #include "domain/Debtor.h"
 #include "domain/Exception.h"
@@ -22,6 +24,10 @@ TAddDebtorForm::TAddDebtorForm(QWidget* parent)
     for (TConstraintedEdit* edit : {m_ui->NameEdit, m_ui->SurnameEdit, m_ui->PassportSeriesEdit,
                                     m_ui->PassportNumberEdit})
         connect(edit, &QLineEdit::textChanged, this, &TAddDebtorForm::PassportNumberEditChange);
+    QList<QWidget*> fields{m_ui->NameEdit};
+    for (const TFieldBinding& binding : FieldBindings())
+        fields.append(binding.Edit);
+    TEscapeGuard::Install(this, fields);
     connect(m_ui->OkButton, &QPushButton::clicked, this, &TAddDebtorForm::OkActionExecute);
     connect(m_ui->CancelButton, &QPushButton::clicked, this, &QDialog::reject);
 }
@@ -72,16 +78,38 @@ void TAddDebtorForm::ApplyMode(int mode)
     }
 }
 
+std::array<TAddDebtorForm::TMandatoryField, 4> TAddDebtorForm::MandatoryFields() const
+{
+    return {{
+        {m_ui->SurnameEdit, QStringLiteral("Введите фамилию.")},
+        {m_ui->NameEdit, QStringLiteral("Введите имя.")},
+        {m_ui->PassportSeriesEdit, QStringLiteral("Введите серию паспорта.")},
+        {m_ui->PassportNumberEdit, QStringLiteral("Введите номер паспорта.")},
+    }};
+}
+
+QList<QWidget*> TAddDebtorForm::MandatoryEdits() const
+{
+    QList<QWidget*> edits;
+    for (const TMandatoryField& mandatory : MandatoryFields())
+        edits.append(mandatory.Edit);
+    return edits;
+}
+
 bool TAddDebtorForm::Validate()
 {
     // Not trimmed on purpose: what is typed is what gets stored. Many people
     // (foreign citizens among them) have no patronymic.
-    bool valid = true;
-    for (const TConstraintedEdit* edit : {m_ui->NameEdit, m_ui->SurnameEdit, m_ui->PassportSeriesEdit,
-                                          m_ui->PassportNumberEdit})
-        valid = valid && !edit->text().isEmpty();
-    m_ui->ErrorsInfoLabel->setText(valid ? QString() : QStringLiteral("Данные должника введены не верно."));
-    return valid;
+    QList<TFieldFault> faults;
+    for (const TMandatoryField& mandatory : MandatoryFields())
+        if (mandatory.Edit->text().isEmpty())
+            faults.append({mandatory.Edit, mandatory.Reason});
+    // Said only once OK was tried, then kept up to date as the fields are filled.
+    const bool shown = OkTried() && !faults.isEmpty();
+    m_ui->ErrorsInfoLabel->setText(shown ? FaultsMessage(QStringLiteral("Данные должника введены неверно."), faults)
+                                         : QString());
+    ShowFieldFaults(MandatoryEdits(), shown ? faults : QList<TFieldFault>());
+    return faults.isEmpty();
 }
 
 void TAddDebtorForm::PassportNumberEditChange()
@@ -91,7 +119,9 @@ void TAddDebtorForm::PassportNumberEditChange()
 
 void TAddDebtorForm::OkActionExecute()
 {
+    NoteOkTried();
     if (!Validate()) {
+        FocusFirstFault(MandatoryEdits());
         ShakeWithDisabled(m_ui->OkButton);
         return;
     }

@@ -45,6 +45,15 @@ private:
         TConstraintedEdit* Edit;
         QString TDebtor::*Field;
     };
+    struct TMandatoryField
+    {
+        TConstraintedEdit* Edit;
+        QString Reason; // what the clerk is asked while it is empty
+    };
+    // In the order of the form.
+    std::array<TMandatoryField, 4> MandatoryFields() const;
+    QList<QWidget*> MandatoryEdits() const;
+
     // Every field but the first name, which goes through the record's accessor.
     std::array<TFieldBinding, 13> FieldBindings() const;
 

@@ -1,5 +1,6 @@
 #include "CompanySettingsForm.h"
 
+#include "EscapeGuard.h"
 #include "FormLook.h"
 #include "domain/Company.h"
 #include "domain/Exception.h"
@@ -15,6 +16,7 @@ TCompanySettingsForm::TCompanySettingsForm(QWidget* parent)
     UseSingleBorder(this);
     FixFormSize(this, QSize(435, 209));
 
+    TEscapeGuard::Install(this, {m_ui->CompanyNameEdit, m_ui->BossNameEdit});
     connect(m_ui->OkButton, &QPushButton::clicked, this, &QDialog::accept);
     connect(m_ui->CancelButton, &QPushButton::clicked, this, &QDialog::reject);
 }

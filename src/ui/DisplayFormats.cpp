@@ -50,6 +50,11 @@ std::optional<Money> ParseAmount(const QString& text)
     return Money::Parse(plain);
 }
 
+bool IsInWholeKopecks(Money value)
+{
+    return value.Units() % Money::UnitsPerKopeck == 0;
+}
+
 QString FormatShortDate(const DateTime& value)
 {
     return QLocale().toString(value.Date(), QLocale::ShortFormat);

@@ -23,6 +23,8 @@ QString FormatAmountEntry(Money value);
 // kept exactly to four decimals. Nothing when the text is no number or does
 // not fit into Money. The sign is kept; callers decide whether it is allowed.
 std::optional<Money> ParseAmount(const QString& text);
+// Money a clerk can hand over: whole kopecks, no fraction of one.
+bool IsInWholeKopecks(Money value);
 // The date part in the locale's short date format: "15.02.2009" under ru_RU.
 QString FormatShortDate(const DateTime& value);
 // IDs and counters: plain decimal digits.

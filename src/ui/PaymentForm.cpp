@@ -3,8 +3,10 @@
 #include "AheadVisitor.h"
 #include "CreditPartiesFields.h"
 #include "DisplayFormats.h"
+#include "EscapeGuard.h"
 #include "FormLook.h"
 #include "TypedCharFilter.h"
+#include "ui/controls/FieldFault.h"
 #include "domain/Clock.h"
 #include "domain/Credit.h"
 #include "domain/Debtor.h"
@@ -24,6 +26,8 @@ const QColor Green(0, 128, 0);
 const QColor Black(0, 0, 0);
 
 const QString EnterSumMessage = QStringLiteral("Введите сумму платежа.");
+const QString AboveZeroMessage = QStringLiteral("Платёж должен быть больше нуля.");
+const QString KopecksMessage = QStringLiteral("В сумме не больше двух цифр после запятой.");
 const QString AboveDebtMessage = QStringLiteral("Платёж не может быть больше оставшегося долга.");
 }
 
@@ -47,6 +51,7 @@ TPaymentForm::TPaymentForm(QWidget* parent)
     connect(m_ui->MonthPaymentBalanceLabel, &TLinkLabel::Clicked, this, &TPaymentForm::MonthPaymentBalanceLabelClick);
     connect(m_ui->RemainLabel, &TLinkLabel::Clicked, this, &TPaymentForm::RemainLabelClick);
     connect(m_ui->RemainIfRecalcLabel, &TLinkLabel::Clicked, this, &TPaymentForm::RemainIfRecalcLabelClick);
+    TEscapeGuard::Install(this, {m_ui->PaymentEdit});
     connect(m_ui->OkButton, &QPushButton::clicked, this, &TPaymentForm::OkActionExecute);
     connect(m_ui->CancelButton, &QPushButton::clicked, this, &QDialog::reject);
 }
@@ -151,22 +156,34 @@ void TPaymentForm::ShowMonthBalance(Money balance)
     }
 }
 
+TPaymentForm::TAmountFault TPaymentForm::AmountFault() const
+{
+    const std::optional<Money> sum = ParseAmount(m_ui->PaymentEdit->text());
+    // A pasted text is not filtered by the keys: what is not a number is no
+    // payment at all, and nothing or less is not a payment either.
+    if (!sum)
+        return {EnterSumMessage, false};
+    if (*sum <= Money())
+        return {AboveZeroMessage, false};
+    if (!IsInWholeKopecks(*sum))
+        return {KopecksMessage, true};
+    if (RemainingDebt(*sum) <= -Money::Kopeck)
+        return {AboveDebtMessage, true};
+    return {};
+}
+
 bool TPaymentForm::ValidatePayment()
 {
     TConstraintedEdit* edit = m_ui->PaymentEdit;
+    const TAmountFault fault = AmountFault();
     edit->ClearNotifyLabel();
-    const std::optional<Money> sum = ParseAmount(edit->text());
-    // A pasted text is not filtered by the keys: what is not a number, or is
-    // negative, is no payment at all.
-    QString message;
-    if (!sum || *sum < Money())
-        message = EnterSumMessage;
-    else if (RemainingDebt(*sum) <= -Money::Kopeck)
-        message = AboveDebtMessage;
-    if (message.isEmpty())
-        return true;
-    edit->ShowStringOnLabel(message, Red);
-    return false;
+    if (!fault.Message.isEmpty() && (fault.WhileTyping || OkTried())) {
+        edit->ShowStringOnLabel(fault.Message, Red);
+        MarkFieldAtFault(edit, fault.Message);
+    } else {
+        ClearFieldFault(edit);
+    }
+    return fault.Message.isEmpty();
 }
 
 void TPaymentForm::FillPaymentEdit(Money value)
@@ -216,6 +233,7 @@ void TPaymentForm::OkActionExecute()
 {
     if (!m_row)
         return;
+    NoteOkTried();
     if (!ValidatePayment()) {
         ShakeWithDisabled(m_ui->OkButton);
         return;

@@ -51,6 +51,13 @@ private:
     void ShowParties(const TDebtor& debtor, const TCredit& credit);
     void ShowLastPayment(const TPaymentHistoryItem* lastPayment);
     void ShowMonthBalance(Money balance);
+    struct TAmountFault
+    {
+        QString Message; // empty: the amount can be paid
+        bool WhileTyping = false; // said as soon as typed, not only after a try of OK
+    };
+    TAmountFault AmountFault() const;
+    // Judges the amount and shows the verdict; true when it can be paid.
     bool ValidatePayment();
     void FillPaymentEdit(Money value);
 

@@ -26,7 +26,11 @@ public:
 
 private:
     void SetDaysBack(int days);
+    // A date that does not exist is refused: the field marked, the reason under it.
+    void OkActionExecute();
+    void ShowDateFault();
 
     std::unique_ptr<Ui::SelectDateForm> m_ui;
     QTime m_time; // the time of day of the last date set, kept with the picked day
+    bool m_okTried = false;
 };

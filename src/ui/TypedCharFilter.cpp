@@ -42,13 +42,19 @@ bool TTypedCharFilter::Discards(const QKeyEvent* key)
         return !m_options.Copy;
     if (key->matches(QKeySequence::Paste))
         return !m_options.Paste;
+    // Cut copies as well: a field that keeps its text off the clipboard refuses it.
+    if (key->matches(QKeySequence::Cut))
+        return !m_options.Copy;
+    // They bring back or mark only what the field held already.
+    if (key->matches(QKeySequence::SelectAll) || key->matches(QKeySequence::Undo) || key->matches(QKeySequence::Redo))
+        return false;
     if (key->key() == Qt::Key_Backspace)
         return false;
     const QString text = key->text();
     const Qt::KeyboardModifiers modifiers = key->modifiers();
     // Ctrl+Alt is AltGr on some layouts: it types characters, judged below.
     const bool control = (modifiers & Qt::ControlModifier) && !(modifiers & Qt::AltModifier);
-    // Cut, undo, select all: refused whether or not this platform gives them a text.
+    // Any other shortcut: refused whether or not this platform gives it a text.
     if (control && key->key() >= Qt::Key_A && key->key() <= Qt::Key_Z)
         return true;
     // Keys that type nothing, and Enter, Escape, Tab and Delete, which the form acts on.

@@ -7,8 +7,9 @@ class QLineEdit;
 
 // The key filter of the number fields: of the characters typed into a line
 // edit it lets through only digits, Backspace and, as configured, the decimal
-// separator and the copy and paste keys. Every other Ctrl shortcut (cut, undo,
-// select all) is refused, so that no text sneaks in or out by the keyboard.
+// separator and the copy and paste keys (cut goes with copy). Select all, undo
+// and redo always work; every other Ctrl shortcut is refused, so that no text
+// sneaks in or out by the keyboard.
 // Keys that type no character (arrows, Delete, Home) and Enter, Escape and Tab
 // pass, so that the form still sees them. Text pasted by other means is not
 // filtered: forms validate what they read.

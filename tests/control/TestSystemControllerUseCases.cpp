@@ -211,6 +211,42 @@ private slots:
         QCOMPARE(credits.Items(0)->PaymentsSum, M("888.4900"));
     }
 
+    // A payment of nothing, or of less than a kopeck, is refused in the
+    // dialog: no payment, no order number, no cash order.
+    void PaymentOfNothingIsRefused_data()
+    {
+        QTest::addColumn<QString>("amount");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("zero") << "0" << "Платёж должен быть больше нуля.";
+        QTest::newRow("zero kopecks") << "0,00" << "Платёж должен быть больше нуля.";
+        QTest::newRow("below a kopeck") << "0,0001" << "В сумме не больше двух цифр после запятой.";
+    }
+    void PaymentOfNothingIsRefused()
+    {
+        QFETCH(QString, amount);
+        QFETCH(QString, message);
+        const int debtorID = m_book->AddDebtor(QStringLiteral("Алексеев"));
+        m_book->AddCredit(debtorID, January20);
+        TSystemController& controller = Start();
+        const QString before = m_book->Dump();
+        TDialogScript script;
+        bool keptOpen = false;
+        QString said;
+        script.Then<TPaymentForm>([&](TPaymentForm* form) {
+            form->Shaker().SetDelayTime(0);
+            Acts::Pay(form, amount);
+            keptOpen = form->isVisible();
+            said = LabelText(form, "InfoLabel");
+        });
+        QStringList& events = script.Events;
+        controller.SetReportPrinter(std::make_unique<TRecordingPrinter>(events));
+        controller.MakeDebtorPayment(-1);
+        QVERIFY(keptOpen);
+        QCOMPARE(said, message);
+        QCOMPARE(events, QStringList({QStringLiteral("TPaymentForm")}));
+        QCOMPARE(m_book->Dump(), before);
+    }
+
     void PaymentNeedsAnActiveCredit_data()
     {
         QTest::addColumn<QStringList>("credits"); // "open" or "repaid", in order

@@ -2,6 +2,8 @@
 
 #include "ui/AddCreditForm.h"
 #include "ui/CreditReportInterface.h"
+#include "ui/controls/DatePicker.h"
+#include "ui/controls/FieldFault.h"
 
 #include "support/ClockPin.h"
 #include "domain/Credit.h"
@@ -10,6 +12,7 @@
 #include "domain/PaymentSchedule.h"
 #include "support/SampleRecords.h"
 
+#include <QApplication>
 #include <QClipboard>
 #include <QDateEdit>
 #include <QLineEdit>
@@ -17,7 +20,7 @@
 #include <QTreeWidget>
 
 namespace {
-const QString Invalid = QStringLiteral("Данные кредита введены не верно.");
+const QString Invalid = QStringLiteral("Данные кредита введены неверно.");
 const QString Nb = QStringLiteral("\u00A0");
 
 class TFakeCreditReport : public ICreditReportInterface
@@ -130,7 +133,8 @@ private slots:
                                      "PaymentDayEdit"})
                 QVERIFY(Edit(&form, name)->text().isEmpty());
             QCOMPARE(List(&form)->topLevelItemCount(), 0);
-            QCOMPARE(LabelText(&form, "ErrorsInfoLabel"), Invalid);
+            // Nothing is said before a try of OK.
+            QCOMPARE(LabelText(&form, "ErrorsInfoLabel"), QString());
             QVERIFY(Find<QPushButton>(&form, "OkButton")->isEnabled());
             QVERIFY(!Find<QPushButton>(&form, "PrintButton")->isVisible());
             QVERIFY(!Find<QPushButton>(&form, "RespiteButton")->isVisible());
@@ -146,7 +150,6 @@ private slots:
         WhenOpen(&form, [&] {
             TypeExampleTerms(&form, false);
             QCOMPARE(List(&form)->topLevelItemCount(), 0);
-            QCOMPARE(LabelText(&form, "ErrorsInfoLabel"), Invalid);
             TypeText(Edit(&form, "PaymentDayEdit"), QStringLiteral("15"));
             QCOMPARE(LabelText(&form, "ErrorsInfoLabel"), QString());
             QCOMPARE(List(&form)->topLevelItemCount(), 12);
@@ -164,51 +167,113 @@ private slots:
         form.Execute(&m_debtor, &credit, nullptr, TAddCreditForm::AddMode, &schedule);
     }
 
-    // Pasted or typed terms that must not issue a credit: the message shows,
-    // and the preview and the credit keep the last valid terms.
-    void InvalidTermsKeepThePreview_data()
+    // Pasted or typed terms that must not issue a credit: no schedule is
+    // shown for them, and the credit keeps the last valid terms. OK then
+    // says what is wrong and marks the field; mending it clears both.
+    void InvalidTermsShowNoSchedule_data()
     {
         QTest::addColumn<QString>("field");
         QTest::addColumn<QString>("text");
-        QTest::newRow("no contract number") << "ContractNumberEdit" << "";
-        QTest::newRow("negative amount") << "CreditSizeEdit" << "-5000";
-        QTest::newRow("zero amount") << "CreditSizeEdit" << "0,00";
-        QTest::newRow("letters") << "CreditSizeEdit" << "abc";
-        QTest::newRow("point under ru_RU") << "CreditSizeEdit" << "1.5";
-        QTest::newRow("beyond Money") << "CreditSizeEdit" << "99999999999999999";
-        QTest::newRow("sums beyond Money") << "CreditSizeEdit" << "900000000000000";
-        QTest::newRow("no period") << "CreditPeriodEdit" << "";
-        QTest::newRow("zero months") << "CreditPeriodEdit" << "0";
-        QTest::newRow("1201 months") << "CreditPeriodEdit" << "1201";
-        QTest::newRow("99999 months") << "CreditPeriodEdit" << "99999";
-        QTest::newRow("negative period") << "CreditPeriodEdit" << "-3";
-        QTest::newRow("no rate") << "YearPercentEdit" << "";
-        QTest::newRow("negative rate") << "YearPercentEdit" << "-5";
-        QTest::newRow("day 0") << "PaymentDayEdit" << "0";
-        QTest::newRow("day 29") << "PaymentDayEdit" << "29";
-        QTest::newRow("no day") << "PaymentDayEdit" << "";
+        QTest::addColumn<QString>("reason");
+        const QString number = QStringLiteral("Введите номер договора.");
+        const QString amount = QStringLiteral("Введите размер кредита в рублях.");
+        const QString rouble = QStringLiteral("Кредит не может быть меньше одного рубля.");
+        const QString kopecks = QStringLiteral("В сумме не больше двух цифр после запятой.");
+        const QString period = QStringLiteral("Срок кредита: от 1 до 1200 месяцев.");
+        const QString rate = QStringLiteral("Введите ставку: целое число процентов в год.");
+        const QString day = QStringLiteral("Число выплаты: от 1 до 28.");
+        QTest::newRow("no contract number") << "ContractNumberEdit" << "" << number;
+        QTest::newRow("negative amount") << "CreditSizeEdit" << "-5000" << rouble;
+        QTest::newRow("zero amount") << "CreditSizeEdit" << "0,00" << rouble;
+        QTest::newRow("below a rouble") << "CreditSizeEdit" << "0,99" << rouble;
+        QTest::newRow("a fraction of a kopeck") << "CreditSizeEdit" << "10000,001" << kopecks;
+        QTest::newRow("letters") << "CreditSizeEdit" << "abc" << amount;
+        QTest::newRow("point under ru_RU") << "CreditSizeEdit" << "1.5" << amount;
+        QTest::newRow("beyond Money") << "CreditSizeEdit" << "99999999999999999" << amount;
+        QTest::newRow("sums beyond Money") << "CreditSizeEdit" << "900000000000000"
+                                           << "Кредит на таких условиях слишком велик.";
+        QTest::newRow("no period") << "CreditPeriodEdit" << "" << period;
+        QTest::newRow("zero months") << "CreditPeriodEdit" << "0" << period;
+        QTest::newRow("1201 months") << "CreditPeriodEdit" << "1201" << period;
+        QTest::newRow("99999 months") << "CreditPeriodEdit" << "99999" << period;
+        QTest::newRow("negative period") << "CreditPeriodEdit" << "-3" << period;
+        QTest::newRow("no rate") << "YearPercentEdit" << "" << rate;
+        QTest::newRow("negative rate") << "YearPercentEdit" << "-5" << rate;
+        QTest::newRow("day 0") << "PaymentDayEdit" << "0" << day;
+        QTest::newRow("day 29") << "PaymentDayEdit" << "29" << day;
+        QTest::newRow("no day") << "PaymentDayEdit" << "" << day;
     }
-    void InvalidTermsKeepThePreview()
+    void InvalidTermsShowNoSchedule()
     {
         QFETCH(QString, field);
         QFETCH(QString, text);
+        QFETCH(QString, reason);
         TCredit credit;
         TPaymentSchedule schedule;
         TAddCreditForm form;
+        const auto shakes = FastShakes(form);
         WhenOpen(&form, [&] {
             TypeExampleTerms(&form);
             const QStringList firstLine = LineTexts(List(&form)->topLevelItem(0));
-            Edit(&form, field.toLatin1())->setText(text);
-            QCOMPARE(LabelText(&form, "ErrorsInfoLabel"), Invalid);
-            QCOMPARE(List(&form)->topLevelItemCount(), 12);
-            QCOMPARE(LineTexts(List(&form)->topLevelItem(0)), firstLine);
+            QLineEdit* edit = Edit(&form, field.toLatin1());
+            const QString valid = edit->text();
+            edit->setText(text);
+            QCOMPARE(List(&form)->topLevelItemCount(), 0);
+            QCOMPARE(LabelText(&form, "ErrorsInfoLabel"), QString());
+            QVERIFY(!IsFieldAtFault(edit));
             QCOMPARE(schedule.Count(), 12);
             QCOMPARE(credit.CreditSize, Money::FromUnits(100000000));
             QCOMPARE(credit.CreditPeriod, 12);
             QCOMPARE(credit.PaymentDay, 15);
             QCOMPARE(credit.ContractNumber, QStringLiteral("К-15/2009"));
+
+            QTest::mouseClick(Find<QPushButton>(&form, "OkButton"), Qt::LeftButton);
+            QCOMPARE(shakes->count(), 1);
+            QCOMPARE(LabelText(&form, "ErrorsInfoLabel"), Invalid + " " + reason);
+            QCOMPARE(FieldFaultReason(edit), reason);
+            for (QWidget* other : form.findChildren<QLineEdit*>())
+                QVERIFY(other == edit || !IsFieldAtFault(other));
+            QCOMPARE(QApplication::focusWidget(), edit);
+
+            edit->setText(valid);
+            QCOMPARE(LabelText(&form, "ErrorsInfoLabel"), QString());
+            QVERIFY(!IsFieldAtFault(edit));
+            QCOMPARE(LineTexts(List(&form)->topLevelItem(0)), firstLine);
         });
-        form.Execute(&m_debtor, &credit, nullptr, TAddCreditForm::AddMode, &schedule);
+        QVERIFY(!form.Execute(&m_debtor, &credit, nullptr, TAddCreditForm::AddMode, &schedule));
+    }
+
+    // A contract date that does not exist is no date to sign a contract on.
+    void ImpossibleContractDateIsRefused()
+    {
+        TCredit credit;
+        TPaymentSchedule schedule;
+        TAddCreditForm form;
+        const auto shakes = FastShakes(form);
+        WhenOpen(&form, [&] {
+            QVERIFY(QTest::qWaitForWindowActive(&form));
+            TypeExampleTerms(&form);
+            auto* date = Find<TDatePicker>(&form, "ContractDatePicker");
+            date->setFocus(Qt::TabFocusReason);
+            QTest::keyClicks(date, QStringLiteral("29.02.2025"));
+            QVERIFY(date->IsImpossibleDate());
+            QCOMPARE(List(&form)->topLevelItemCount(), 0);
+            PressEnter(date);
+            QCOMPARE(shakes->count(), 1);
+            const QString reason = QStringLiteral("Такой даты нет: 29 февраля 2025 года.");
+            QCOMPARE(LabelText(&form, "ErrorsInfoLabel"), Invalid + " " + reason);
+            QCOMPARE(FieldFaultReason(date), reason);
+
+            QVERIFY(date->hasFocus());
+            date->setSelectedSection(QDateTimeEdit::YearSection);
+            QTest::keyClicks(date, QStringLiteral("2024"));
+            QCOMPARE(date->date(), QDate(2024, 2, 29));
+            QVERIFY(!IsFieldAtFault(date));
+            QCOMPARE(List(&form)->topLevelItemCount(), 12);
+            PressEnter(date);
+        });
+        QVERIFY(form.Execute(&m_debtor, &credit, nullptr, TAddCreditForm::AddMode, &schedule));
+        QCOMPARE(credit.ContractDate, DateTime::FromYMD(2024, 2, 29));
     }
 
     void EdgeTermsThatAreValid_data()
@@ -221,6 +286,7 @@ private slots:
         QTest::newRow("one month") << "CreditPeriodEdit" << "1" << 1 << qint64(101000000);
         QTest::newRow("a hundred years") << "CreditPeriodEdit" << "1200" << 1200 << qint64(1000007);
         QTest::newRow("kopecks") << "CreditSizeEdit" << "10000,01" << 12 << qint64(8884888);
+        QTest::newRow("trailing zeros") << "CreditSizeEdit" << "10000,0100" << 12 << qint64(8884888);
     }
     void EdgeTermsThatAreValid()
     {
@@ -349,25 +415,27 @@ private slots:
         QCOMPARE(edit->text(), text);
     }
 
-    void NumericFieldsRefuseCutButCopyAndPaste_data()
+    void NumericFieldsTakeTheEditingKeys_data()
     {
         QTest::addColumn<QString>("field");
         for (const char* field : {"CreditSizeEdit", "CreditPeriodEdit", "YearPercentEdit", "PaymentDayEdit"})
             QTest::newRow(field) << field;
     }
-    void NumericFieldsRefuseCutButCopyAndPaste()
+    void NumericFieldsTakeTheEditingKeys()
     {
         QFETCH(QString, field);
         TAddCreditForm form;
         form.show();
         QLineEdit* edit = Edit(&form, field.toLatin1());
-        edit->setText(QStringLiteral("12"));
-        edit->selectAll();
-        QTest::keyClick(edit, Qt::Key_X, Qt::ControlModifier);
-        QCOMPARE(edit->text(), QStringLiteral("12"));
+        QTest::keyClicks(edit, QStringLiteral("12"));
+        QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
         QApplication::clipboard()->clear();
         QTest::keyClick(edit, Qt::Key_C, Qt::ControlModifier);
         QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("12"));
+        QTest::keyClick(edit, Qt::Key_X, Qt::ControlModifier);
+        QCOMPARE(edit->text(), QString());
+        QTest::keyClick(edit, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(edit->text(), QStringLiteral("12"));
         edit->clear();
         QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
         QCOMPARE(edit->text(), QStringLiteral("12"));

@@ -2,15 +2,17 @@
 
 #include "ui/AddDebtorForm.h"
 #include "ui/controls/ConstraintedEdit.h"
+#include "ui/controls/FieldFault.h"
 
 #include "domain/Debtor.h"
 #include "domain/Exception.h"
 
+#include <QApplication>
 #include <QLineEdit>
 #include <QPushButton>
 
 namespace {
-const QString Invalid = QStringLiteral("Данные должника введены не верно.");
+const QString Invalid = QStringLiteral("Данные должника введены неверно.");
 
 // Every field of the dialog: its control, its maximum length and the record's field.
 struct TField
@@ -92,22 +94,38 @@ private slots:
         QVERIFY(!form.Execute(&debtor, mode));
     }
 
-    void NewDebtorIsInvalidUntilTheLastMandatoryFieldIsTyped()
+    // Nothing is said before a try; then each missing field is marked and
+    // the first of them named, until the last one is typed.
+    void NewDebtorNamesTheMissingFieldsAfterATry()
     {
         TDebtor debtor;
         TAddDebtorForm form;
+        const auto shakes = FastShakes(form);
         bool accepted = false;
         WhenOpen(&form, [&] {
             for (const TField& field : Fields)
                 QVERIFY(Find<QLineEdit>(&form, field.Edit)->text().isEmpty());
-            QCOMPARE(LabelText(&form, "ErrorsInfoLabel"), Invalid);
+            QCOMPARE(LabelText(&form, "ErrorsInfoLabel"), QString());
+            PressEnter(Find<QLineEdit>(&form, "TelephoneEdit"));
+            QCOMPARE(shakes->count(), 1);
+            const std::pair<const char*, const char*> mandatory[] = {
+                {"SurnameEdit", "Введите фамилию."},
+                {"NameEdit", "Введите имя."},
+                {"PassportSeriesEdit", "Введите серию паспорта."},
+                {"PassportNumberEdit", "Введите номер паспорта."},
+            };
             // The patronymic is left empty: many people have none.
-            const char* mandatory[] = {"SurnameEdit", "NameEdit", "PassportSeriesEdit", "PassportNumberEdit"};
-            for (const char* name : mandatory) {
-                QCOMPARE(LabelText(&form, "ErrorsInfoLabel"), Invalid);
-                TypeText(Find<QLineEdit>(&form, name), QStringLiteral("Я"));
+            QCOMPARE(QApplication::focusWidget(), Find<QLineEdit>(&form, "SurnameEdit"));
+            for (const auto& [name, reason] : mandatory) {
+                auto* edit = Find<QLineEdit>(&form, name);
+                QCOMPARE(LabelText(&form, "ErrorsInfoLabel"), Invalid + " " + QString::fromUtf8(reason));
+                QCOMPARE(FieldFaultReason(edit), QString::fromUtf8(reason));
+                TypeText(edit, QStringLiteral("Я"));
+                QVERIFY(!IsFieldAtFault(edit));
             }
             QCOMPARE(LabelText(&form, "ErrorsInfoLabel"), QString());
+            for (const TField& field : Fields)
+                QVERIFY(!IsFieldAtFault(Find<QLineEdit>(&form, field.Edit)));
             PressEnter(Find<QLineEdit>(&form, "TelephoneEdit"));
             accepted = !form.isVisible() && form.result() == QDialog::Accepted;
         });
@@ -132,9 +150,12 @@ private slots:
             QCOMPARE(Find<QLineEdit>(&form, "CityEdit")->text(), QStringLiteral("Красноярск"));
             Find<QLineEdit>(&form, "CityEdit")->setText(QStringLiteral("Ачинск"));
             Find<QLineEdit>(&form, "PassportSeriesEdit")->clear();
-            QCOMPARE(LabelText(&form, "ErrorsInfoLabel"), Invalid);
+            QCOMPARE(LabelText(&form, "ErrorsInfoLabel"), QString());
             PressEnter(Find<QLineEdit>(&form, "CityEdit"));
             QCOMPARE(shakes->count(), 1);
+            QCOMPARE(LabelText(&form, "ErrorsInfoLabel"), Invalid + QStringLiteral(" Введите серию паспорта."));
+            QVERIFY(IsFieldAtFault(Find<QLineEdit>(&form, "PassportSeriesEdit")));
+            QVERIFY(!IsFieldAtFault(Find<QLineEdit>(&form, "PassportNumberEdit")));
             QVERIFY(form.isVisible());
             QVERIFY(Find<QPushButton>(&form, "OkButton")->isEnabled());
             QVERIFY(SameDebtor(debtor, original));
@@ -153,7 +174,9 @@ private slots:
         WhenOpen(&form, [&] {
             for (const TField& field : Fields)
                 Find<QLineEdit>(&form, field.Edit)->setText(QStringLiteral("другое"));
+            const TShownBoxes discard(QMessageBox::Yes);
             QTest::keyClick(&form, Qt::Key_Escape);
+            QCOMPARE(discard.Boxes.size(), 1);
         });
         QVERIFY(!form.Execute(&debtor, 1));
         QVERIFY(SameDebtor(debtor, original));

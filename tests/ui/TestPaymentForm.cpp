@@ -10,6 +10,7 @@
 #include "ui/LinkLabel.h"
 #include "ui/PaymentForm.h"
 #include "ui/controls/ConstraintedEdit.h"
+#include "ui/controls/FieldFault.h"
 #include "ui/controls/HeadShaker.h"
 
 #include <QLabel>
@@ -146,8 +147,9 @@ private slots:
                 QVERIFY(label->font().underline());
                 QCOMPARE(label->cursor().shape(), Qt::PointingHandCursor);
             }
-            // An empty amount is refused at once.
-            QCOMPARE(Find<QLabel>(form, "InfoLabel")->text(), QStringLiteral("Введите сумму платежа."));
+            // Nothing is said about the empty amount before a try.
+            QCOMPARE(Find<QLabel>(form, "InfoLabel")->text(), QString());
+            QVERIFY(!IsFieldAtFault(AmountField(form)));
         });
         QVERIFY(!f.Execute(&f.last));
         QVERIFY(f.PaymentUntouched());
@@ -216,39 +218,58 @@ private slots:
         f.Execute();
     }
 
+    // What is typed is judged at once where it can only be wrong (too much,
+    // a fraction of a kopeck); a missing or empty amount only after a try of OK.
     void validatesAmountAndRemainingDebt_data()
     {
         QTest::addColumn<QString>("amount");
-        QTest::addColumn<QString>("message");
+        QTest::addColumn<QString>("typedMessage");
+        QTest::addColumn<QString>("triedMessage");
         QTest::addColumn<Money>("remaining");
         const QString enter = QStringLiteral("Введите сумму платежа.");
+        const QString aboveZero = QStringLiteral("Платёж должен быть больше нуля.");
+        const QString kopecks = QStringLiteral("В сумме не больше двух цифр после запятой.");
         const QString tooMuch = QStringLiteral("Платёж не может быть больше оставшегося долга.");
-        QTest::newRow("empty") << "" << enter << M("8884.879");
-        QTest::newRow("pasted letters") << "abc" << enter << M("8884.879");
-        QTest::newRow("pasted negative") << "-5000" << enter << M("8884.879");
-        QTest::newRow("pasted with a point") << "100.5" << enter << M("8884.879");
-        QTest::newRow("zero") << "0" << "" << M("8884.879");
-        QTest::newRow("part") << "1000,5" << "" << M("7884.379");
-        QTest::newRow("whole debt") << "8884,879" << "" << M("0");
-        QTest::newRow("debt rounded to kopecks") << "8884,88" << "" << M("-0.001");
-        QTest::newRow("a kopeck more than the debt") << "8884,889" << tooMuch << M("-0.01");
-        QTest::newRow("a kopeck more than shown") << "8884,89" << tooMuch << M("-0.011");
+        QTest::newRow("empty") << "" << "" << enter << M("8884.879");
+        QTest::newRow("pasted letters") << "abc" << "" << enter << M("8884.879");
+        QTest::newRow("pasted with a point") << "100.5" << "" << enter << M("8884.879");
+        QTest::newRow("pasted negative") << "-5000" << "" << aboveZero << M("8884.879");
+        QTest::newRow("zero") << "0" << "" << aboveZero << M("8884.879");
+        QTest::newRow("zero kopecks") << "0,00" << "" << aboveZero << M("8884.879");
+        QTest::newRow("below a kopeck") << "0,0001" << kopecks << kopecks << M("8884.8789");
+        QTest::newRow("a kopeck and a bit") << "0,011" << kopecks << kopecks << M("8884.868");
+        QTest::newRow("trailing zeros") << "1000,500" << "" << "" << M("7884.379");
+        QTest::newRow("part") << "1000,5" << "" << "" << M("7884.379");
+        QTest::newRow("debt rounded to kopecks") << "8884,88" << "" << "" << M("-0.001");
+        QTest::newRow("a kopeck more than shown") << "8884,89" << tooMuch << tooMuch << M("-0.011");
     }
     void validatesAmountAndRemainingDebt()
     {
         QFETCH(QString, amount);
-        QFETCH(QString, message);
+        QFETCH(QString, typedMessage);
+        QFETCH(QString, triedMessage);
         QFETCH(Money, remaining);
         TPaymentFixture f;
         WhenOpen<TPaymentForm>([&](TPaymentForm* form) {
             AmountField(form)->setText(amount);
             auto* info = Find<QLabel>(form, "InfoLabel");
-            QCOMPARE(info->text(), message);
-            if (!message.isEmpty())
-                QCOMPARE(TextColor(info, QPalette::WindowText), QColor(255, 0, 0));
+            QCOMPARE(info->text(), typedMessage);
+            QCOMPARE(FieldFaultReason(AmountField(form)), typedMessage);
             QCOMPARE(Find<QLineEdit>(form, "RemainEdit")->text(), FormatMoney(remaining));
+            if (triedMessage.isEmpty())
+                return;
+            QTest::mouseClick(Find<QPushButton>(form, "OkButton"), Qt::LeftButton);
+            QVERIFY(form->isVisible());
+            QCOMPARE(info->text(), triedMessage);
+            QCOMPARE(TextColor(info, QPalette::WindowText), QColor(255, 0, 0));
+            QCOMPARE(FieldFaultReason(AmountField(form)), triedMessage);
+            // Mended, the message and the mark go at once.
+            AmountField(form)->setText(QStringLiteral("100"));
+            QCOMPARE(info->text(), QString());
+            QVERIFY(!IsFieldAtFault(AmountField(form)));
         });
         f.Execute();
+        QVERIFY(f.PaymentUntouched());
     }
 
     void amountFieldTakesDigitsAndSeparatorOnly_data()
@@ -416,6 +437,8 @@ private slots:
     {
         QTest::addColumn<QString>("amount");
         QTest::newRow("empty") << "";
+        QTest::newRow("zero") << "0";
+        QTest::newRow("below a kopeck") << "0,0001";
         QTest::newRow("pasted negative") << "-5000";
         QTest::newRow("pasted letters") << "abc";
         QTest::newRow("above the debt") << "9000";

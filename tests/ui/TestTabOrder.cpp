@@ -93,6 +93,45 @@ private slots:
             QCOMPARE(Find<QLineEdit>(form, "CreditSizeEdit")->text(), QStringLiteral("150000,5"));
         });
     }
+
+    // A whole date typed with dots goes into the date field, and nothing
+    // typed past its end reaches another field of the dialog.
+    void aDateTypedWithDotsNeverChangesAnotherField_data()
+    {
+        QTest::addColumn<QString>("dialog");
+        QTest::addColumn<QString>("picker");
+        QTest::addColumn<QString>("typed");
+        const std::pair<const char*, const char*> pickers[] = {{"credit (add)", "ContractDatePicker"},
+                                                               {"date", "DateTimePicker"}};
+        for (const auto& [dialog, picker] : pickers) {
+            QTest::addRow("%s, dots", dialog) << dialog << picker << "10.12.2026";
+            QTest::addRow("%s, typed on", dialog) << dialog << picker << "10.12.2026.12,50";
+        }
+    }
+    void aDateTypedWithDotsNeverChangesAnotherField()
+    {
+        QFETCH(QString, dialog);
+        QFETCH(QString, picker);
+        QFETCH(QString, typed);
+        TDialogSamples samples;
+        samples.Open(dialog, [&](QDialog* form) {
+            QVERIFY(QTest::qWaitForWindowActive(form));
+            auto* date = Find<QDateEdit>(form, qPrintable(picker));
+            const auto otherTexts = [&] {
+                QStringList texts;
+                for (const QLineEdit* edit : form->findChildren<QLineEdit*>())
+                    if (!date->isAncestorOf(edit))
+                        texts << edit->objectName() + '=' + edit->text();
+                return texts;
+            };
+            const QStringList before = otherTexts();
+            date->setFocus(Qt::TabFocusReason);
+            QTest::keyClicks(QApplication::focusWidget(), typed);
+            QCOMPARE(date->date(), QDate(2026, 12, 10));
+            QCOMPARE(otherTexts(), before);
+            QCOMPARE(FocusedControl(), picker);
+        });
+    }
 };
 
 VARNEL_TEST_MAIN(TestTabOrder)

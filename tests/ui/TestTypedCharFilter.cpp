@@ -37,7 +37,8 @@ private slots:
         QCOMPARE(edit.text(), shown.chopped(1));
     }
 
-    // Cut is refused always; copy and paste only as configured, by either of their keys.
+    // Select all, undo and redo always work; cut goes with copy; copy and
+    // paste only as configured, by either of their keys.
     void shortcuts_data()
     {
         QTest::addColumn<bool>("copy");
@@ -56,11 +57,23 @@ private slots:
         QFETCH(QString, text);
         QLineEdit edit;
         TTypedCharFilter::Install(&edit, {.Copy = copy, .Paste = paste});
-        edit.setText(QStringLiteral("12"));
-        edit.selectAll();
-        QTest::keyClick(&edit, Qt::Key_X, Qt::ControlModifier);
-        QCOMPARE(edit.text(), QStringLiteral("12"));
         QApplication::clipboard()->clear();
+        QTest::keyClicks(&edit, QStringLiteral("12"));
+        QTest::keyClick(&edit, Qt::Key_A, Qt::ControlModifier);
+        QCOMPARE(edit.selectedText(), QStringLiteral("12"));
+        QTest::keyClick(&edit, Qt::Key_X, Qt::ControlModifier);
+        QCOMPARE(edit.text(), copy ? QString() : QStringLiteral("12"));
+        QCOMPARE(QApplication::clipboard()->text(), clipboard);
+        if (copy) { // undo brings the cut text back, redo cuts it again
+            QTest::keyClick(&edit, Qt::Key_Z, Qt::ControlModifier);
+            QCOMPARE(edit.text(), QStringLiteral("12"));
+            QTest::keyClick(&edit, Qt::Key_Y, Qt::ControlModifier);
+            QCOMPARE(edit.text(), QString());
+            QTest::keyClick(&edit, Qt::Key_Z, Qt::ControlModifier);
+            QCOMPARE(edit.text(), QStringLiteral("12"));
+        }
+        QApplication::clipboard()->clear();
+        edit.selectAll();
         QTest::keyClick(&edit, Qt::Key_C, Qt::ControlModifier);
         QCOMPARE(QApplication::clipboard()->text(), clipboard);
 

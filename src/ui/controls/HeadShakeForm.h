@@ -27,6 +27,12 @@ public:
 
     THeadShaker& Shaker() { return *m_shaker; }
 
+    // OK was pressed at least once: forms report missing input only after
+    // such a try, never before the clerk had a chance to type it.
+    bool OkTried() const { return m_okTried; }
+    void NoteOkTried() { m_okTried = true; }
+
 private:
     std::unique_ptr<THeadShaker> m_shaker;
+    bool m_okTried = false;
 };
