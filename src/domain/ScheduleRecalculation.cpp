@@ -12,6 +12,19 @@ namespace {
     throw Exception(QStringLiteral("Строка не найдена в графике выплат."));
 }
 
+// The principal the months after row b still carry: what each of them pays
+// off and what the last one leaves. The pivot's own Balance would not do: it
+// shows what its regular instalment leaves, and an earlier advance or respite
+// at that row (or later) rebuilt only the months after it, so every earlier
+// change counts once and only once this way.
+Money PrincipalAfter(const TPaymentSchedule& schedule, int b)
+{
+    Money principal = schedule.Items(schedule.Count() - 1)->Balance;
+    for (int i = b + 1; i < schedule.Count(); ++i)
+        principal += schedule.Items(i)->PayingOff;
+    return principal;
+}
+
 }
 
 void ApplyAheadPayment(const TCredit* credit, const TPaymentScheduleItem* pivot,
@@ -33,7 +46,7 @@ void ApplyAheadPayment(const TCredit* credit, const TPaymentScheduleItem* pivot,
     rest.ContractDate = credit->ContractDate;
     rest.YearPercent = credit->YearPercent;
     rest.CreditPeriod = target->Count() - b - 1;
-    rest.CreditSize = pivotRow->Balance - advance;
+    rest.CreditSize = PrincipalAfter(*target, b) - advance;
     TPaymentSchedule rebuilt;
     BuildSchedule(&rebuilt, &rest, pivotRow->PaymentDate);
 

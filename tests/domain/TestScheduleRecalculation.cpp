@@ -61,6 +61,68 @@ void FillWithMarker(TPaymentSchedule& target)
     target.Add(std::move(marker));
 }
 
+
+// A schedule kept as plain rows by the chain test, changed by rule rather than
+// by the routines: Owed is the principal still owed after the row's month,
+// which an advance lowers and a respite raises; the months after a change are
+// a fresh annuity of it.
+struct TModelRow
+{
+    DateTime Due;
+    Money Annua, PayingOff, Balance, Owed;
+};
+
+void RebuildModelAfter(QList<TModelRow>& rows, int p, const TCredit& terms)
+{
+    TCredit rest;
+    rest.PaymentDay = terms.PaymentDay;
+    rest.ContractDate = terms.ContractDate;
+    rest.YearPercent = terms.YearPercent;
+    rest.CreditPeriod = int(rows.size()) - p - 1;
+    rest.CreditSize = rows[p].Owed;
+    TPaymentSchedule fresh;
+    BuildSchedule(&fresh, &rest, rows[p].Due);
+    for (int i = 0; i < fresh.Count(); ++i) {
+        const TPaymentScheduleItem* row = fresh.Items(i);
+        rows[p + 1 + i] = { row->PaymentDate, row->Annua, row->PayingOff, row->Balance, row->Balance };
+    }
+}
+
+// One step "advance ROW AMOUNT" or "respite ROW" (rows counted from 1) on the model.
+void ApplyToModel(QList<TModelRow>& rows, const QString& step, const TCredit& terms)
+{
+    const QStringList words = step.split(QLatin1Char(' '));
+    const int p = words[1].toInt() - 1;
+    if (words[0] == QLatin1String("advance")) {
+        rows[p].Owed -= Money::FromText(words[2]);
+    } else {
+        const Money principal = rows[p].PayingOff;
+        rows[p].Annua -= principal;
+        rows[p].PayingOff = Money();
+        rows[p].Balance += principal;
+        rows[p].Owed += principal;
+    }
+    RebuildModelAfter(rows, p, terms);
+}
+
+// The same step through the routines on the stored schedule, which is then
+// written back as the loan book would: replaced rows gone, new rows with new IDs.
+void ApplyToStored(Sample::TStoredCredit& stored, const QString& step, int& nextID)
+{
+    const QStringList words = step.split(QLatin1Char(' '));
+    const Change change = words[0] == QLatin1String("advance") ? Change::Advance : Change::Respite;
+    const int pivotID = stored.Schedule.Items(words[1].toInt() - 1)->GetID();
+    TPaymentSchedule target;
+    Apply(change, stored, pivotID, words.value(2), &target);
+    target.RemoveDeleted();
+    for (int i = 0; i < target.Count(); ++i) {
+        TPaymentScheduleItem* row = target.Items(i);
+        if (row->GetID() == -1)
+            row->SetID(nextID++);
+        row->Modified = false;
+    }
+    stored.Schedule.AssignFrom(&target);
+}
 }
 
 Q_DECLARE_METATYPE(Change)
@@ -111,6 +173,60 @@ private slots:
         target.RemoveDeleted();
         QCOMPARE(target.Count(), 12);
         CompareScheduleRow(target.Items(row - 1));
+    }
+
+    // Changes of one credit one after another, at one row and on successive
+    // rows: each advance lowers the debt once, a respite after an advance
+    // keeps it. Compared row by row with the schedule changed by rule.
+    void chainsOfChanges_data()
+    {
+        QTest::addColumn<QStringList>("steps");
+        QTest::addColumn<QString>("sumOfAnnua");
+        QTest::newRow("one advance (worked example)") << QStringList{"advance 3 1000"} << "9611.1912";
+        QTest::newRow("two advances at one row")
+            << QStringList{"advance 3 1000", "advance 3 500"} << "9085.8594";
+        QTest::newRow("the same as one advance of their sum") << QStringList{"advance 3 1500"} << "9085.8594";
+        QTest::newRow("three advances at one row")
+            << QStringList{"advance 3 1000", "advance 3 500", "advance 3 250"} << "8823.1935";
+        QTest::newRow("advance, then respite at that row")
+            << QStringList{"advance 3 1000", "respite 3"} << "9651.9421";
+        QTest::newRow("respite, then advance at that row")
+            << QStringList{"respite 3", "advance 3 1000"} << "9651.9421";
+        QTest::newRow("respite twice at one row") << QStringList{"respite 3", "respite 3"} << "10702.6048";
+        QTest::newRow("advances on successive rows")
+            << QStringList{"advance 3 1000", "advance 4 500", "advance 5 250"} << "8828.3307";
+        QTest::newRow("advance, respite on the next row, advance on the one after")
+            << QStringList{"advance 3 1000", "respite 4", "advance 5 300"} << "9331.1945";
+        QTest::newRow("advance at the second-to-last row twice")
+            << QStringList{"advance 11 100", "advance 11 50"} << "10510.3545";
+    }
+    void chainsOfChanges()
+    {
+        QFETCH(QStringList, steps);
+        QFETCH(QString, sumOfAnnua);
+        Sample::TStoredCredit stored = Stored();
+        QList<TModelRow> model;
+        for (const auto& row : stored.Schedule)
+            model << TModelRow{ row->PaymentDate, row->Annua, row->PayingOff, row->Balance, row->Balance };
+        int nextID = 201;
+        for (const QString& step : steps) {
+            ApplyToStored(stored, step, nextID);
+            ApplyToModel(model, step, stored.Credit);
+        }
+        QCOMPARE(stored.Schedule.Count(), 12);
+        Money modelSum;
+        for (int i = 0; i < 12; ++i) {
+            const TPaymentScheduleItem* row = stored.Schedule.Items(i);
+            const QByteArray where = QByteArray("row ") + QByteArray::number(i + 1);
+            QVERIFY2(row->PaymentDate == model[i].Due, where);
+            QCOMPARE(row->Annua.ToFixedText(), model[i].Annua.ToFixedText());
+            QCOMPARE(row->PayingOff.ToFixedText(), model[i].PayingOff.ToFixedText());
+            QCOMPARE(row->Balance.ToFixedText(), model[i].Balance.ToFixedText());
+            modelSum += model[i].Annua;
+        }
+        QCOMPARE(stored.Schedule.SumOfAnnua().ToFixedText(), modelSum.ToFixedText());
+        QCOMPARE(stored.Schedule.SumOfAnnua().ToFixedText(), sumOfAnnua);
+        QCOMPARE(stored.Schedule.Items(11)->MustBePaymentSum.ToFixedText(), sumOfAnnua);
     }
 
     // The layout the write-back relies on: kept rows, the replaced rows still
