@@ -8,6 +8,7 @@
 #include "extras/NameSexFunction.h"
 #include "ui/AheadVisitor.h"
 #include "ui/CreditReportInterface.h"
+#include "ui/PaymentCancelInterface.h"
 #include "ui/PaymentHistoryReportInterface.h"
 
 #include <QObject>
@@ -37,6 +38,7 @@ class TSystemController : public QObject,
                           public IDebtorsGameVisitor,
                           public IAheadVisitor,
                           public IPaymentHistoryReportInterface,
+                          public IPaymentCancelInterface,
                           public ICreditReportInterface
 {
 public:
@@ -74,6 +76,9 @@ public:
     // Asked by the payment dialog; a recalculated schedule is kept until the
     // payment is stored, and stored with it.
     TAheadDecision DecideAhead(TCredit* credit, const TPaymentScheduleItem* row, Money ahead) override;
+    // Asked by the payment history dialog: takes the credit's latest payment
+    // back once the user confirms it, then indexes and refreshes as after a payment.
+    bool CancelLatestPayment(int creditID) override;
 
     // The debtors list and what follows its current row.
     TResultSet* DebtorsList() const { return m_debtorsList.get(); }

@@ -11,6 +11,7 @@
 #include "domain/PaymentSchedule.h"
 #include "ui/AheadDecisionForm.h"
 #include "ui/CreditSelectForm.h"
+#include "ui/DisplayFormats.h"
 #include "ui/MessageBoxes.h"
 #include "ui/PaymentForm.h"
 
@@ -163,4 +164,36 @@ TAheadDecision TSystemController::DecideAhead(TCredit* credit, const TPaymentSch
         m_pendingCredit->FullMustBePaymentSum = m_pendingSchedule->SumOfAnnua();
     }
     return choice;
+}
+
+bool TSystemController::CancelLatestPayment(int creditID)
+{
+    TUseCaseScope scope(m_gate);
+    TDataAccessFacade* facade = GetDataAccessFacade();
+    const QString caption = QStringLiteral("Отмена платежа");
+    TPaymentHistoryItem payment;
+    QString orderNumber;
+    if (!facade->LoadLatestPayment(creditID, &payment, &orderNumber)) {
+        ShowMessageBox({ QMessageBox::Warning, caption, QStringLiteral("По этому кредиту нет платежей."),
+                         QMessageBox::Ok });
+        return false;
+    }
+    if (TDataAccessFacade::PaymentRebuiltSchedule(payment)) {
+        ShowMessageBox({ QMessageBox::Warning, caption, TDataAccessFacade::PaymentRebuiltScheduleMessage(),
+                         QMessageBox::Ok });
+        return false;
+    }
+    const QString order = orderNumber.isEmpty() ? QString() : QStringLiteral(" (приходный ордер № %1)").arg(orderNumber);
+    const QString question
+        = QStringLiteral("Отменить последний платёж по кредиту: %1 от %2%3?\r\n\r\n"
+                         "Платёж будет удалён из истории, и эта сумма снова будет числиться в долге. "
+                         "Номер ордера больше никому не будет выдан.")
+              .arg(FormatMoney(payment.PaymentSum), FormatShortDate(payment.PaymentDate), order);
+    if (ShowMessageBox({ QMessageBox::Question, caption, question, QMessageBox::Yes | QMessageBox::No })
+        != QMessageBox::Yes)
+        return false;
+    facade->CancelLatestPayment(creditID, payment.GetID());
+    RunOverdueIndexing();
+    RefreshCredits(m_debtorsList.get());
+    return true;
 }

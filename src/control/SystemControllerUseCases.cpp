@@ -175,6 +175,7 @@ void TSystemController::ShowPaymentHistory(int index)
     if (!ReadCurrentDebtor(m_debtorsList.get(), &debtor))
         return;
     TPaymentsHistoryForm form;
+    form.SetCancelInterface(this);
     form.Execute(&debtor, &credit, this, payments.get());
 }
 

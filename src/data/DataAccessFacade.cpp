@@ -42,9 +42,11 @@ bool TDataAccessFacade::RowExists(const QStringList& lines, const QString& name,
     return statement.Step();
 }
 
-void TDataAccessFacade::ExecuteWithID(const QStringList& lines, const QString& name, int id)
+void TDataAccessFacade::DeleteWithID(const QString& table, const QString& keyColumn, const QStringList& lines,
+                                     const QString& name, int id)
 {
     TTransactionScope transaction(Connection());
+    RememberKeys(table, keyColumn);
     TSQLStatement statement(Connection(), lines);
     statement.BindInteger(name, id);
     statement.Execute();

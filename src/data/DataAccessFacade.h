@@ -66,6 +66,16 @@ public:
     void InsertPayment(int creditID, TPaymentHistoryItem* payment);
     bool LoadLastPayment(int creditID, TPaymentHistoryItem* payment);
     void DeleteCreditPayments(int creditID);
+    // The credit's latest payment, in full, and the number of its cash order
+    // (empty when the file gave it none); false when the credit has no payment.
+    bool LoadLatestPayment(int creditID, TPaymentHistoryItem* payment, QString* orderNumber);
+    // Takes the credit's latest payment back, in one transaction; raises when
+    // that payment is no longer the latest or it rebuilt the schedule (which
+    // taking it back would not undo). Its key, and so its order number, is
+    // never given again.
+    void CancelLatestPayment(int creditID, int paymentID);
+    static bool PaymentRebuiltSchedule(const TPaymentHistoryItem& payment);
+    static QString PaymentRebuiltScheduleMessage();
 
     // Company (DataAccessFacadeCompany.cpp)
     void LoadCompany(TCompany* company);
@@ -75,6 +85,14 @@ public:
 
     // Keys and statement building (DataAccessFacade.cpp)
     int GetLastInsertID();
+    // The first of `count` new keys of the table, inside the caller's transaction
+    // (DataAccessFacadeKeys.cpp): above every key the table holds or ever held in
+    // this book, so that a deleted row's key never comes back. Files of earlier
+    // installations declare some keys without AUTOINCREMENT, where SQLite alone
+    // would give the largest key again once its row is deleted; the largest key
+    // handed out or deleted is kept in SQLite's own sqlite_sequence, which those
+    // installations never read, and no table's declaration changes.
+    qint64 AllocateKeys(const QString& table, const QString& keyColumn, int count = 1);
     // "INSERT INTO table (a, b)\r\nVALUES (:a, :b)"
     static QString BuildInsertSQL(const QString& table, const QStringList& names);
     // "SELECT a, b FROM table"
@@ -129,8 +147,11 @@ protected:
 
 private:
     bool RowExists(const QStringList& lines, const QString& name, int id);
-    // Runs a writing statement with one integer parameter in its own transaction scope.
-    void ExecuteWithID(const QStringList& lines, const QString& name, int id);
+    // Runs a deleting statement with one integer parameter in its own transaction
+    // scope, the table's largest key remembered first (see AllocateKeys).
+    void DeleteWithID(const QString& table, const QString& keyColumn, const QStringList& lines, const QString& name,
+                      int id);
+    void RememberKeys(const QString& table, const QString& keyColumn);
     static void BindScheduleItem(TSQLStatement& statement, const TPaymentScheduleItem& item);
     // Inserts the rows for the credit with one prepared statement; no check, no transaction of its own.
     void InsertScheduleRows(int creditID, const QList<const TPaymentScheduleItem*>& items);

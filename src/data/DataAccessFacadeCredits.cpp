@@ -55,14 +55,15 @@ void TDataAccessFacade::InsertCredit(int debtorID, TCredit* credit)
     CheckDebtorExists(debtorID);
     TSQLStatement statement(
         Connection(),
-        { QStringLiteral("INSERT INTO Credits (DebtorID, PaymentDay, CreditSize, FullMustBePaymentSum, CreditPeriod, "
-                         "YearPercent, ContractNumber, ContractDate) "),
-          QStringLiteral("VALUES (:DebtorID, :PaymentDay, :CreditSize, :FullMustBePaymentSum, :CreditPeriod, "
-                         ":YearPercent, :ContractNumber, :ContractDate)") });
+        { QStringLiteral("INSERT INTO Credits (CreditID, DebtorID, PaymentDay, CreditSize, FullMustBePaymentSum, "
+                         "CreditPeriod, YearPercent, ContractNumber, ContractDate) "),
+          QStringLiteral("VALUES (:CreditID, :DebtorID, :PaymentDay, :CreditSize, :FullMustBePaymentSum, "
+                         ":CreditPeriod, :YearPercent, :ContractNumber, :ContractDate)") });
+    const int id = int(AllocateKeys(QStringLiteral("Credits"), QStringLiteral("CreditID")));
+    statement.BindInteger(QStringLiteral("CreditID"), id);
     statement.BindInteger(QStringLiteral("DebtorID"), debtorID);
     BindCreditTerms(statement, *credit);
     statement.Execute();
-    const int id = GetLastInsertID();
     transaction.Commit();
     credit->SetID(id);
 }
@@ -88,12 +89,14 @@ void TDataAccessFacade::UpdateCredit(TCredit* credit)
 
 void TDataAccessFacade::DeleteCredit(int creditID)
 {
-    ExecuteWithID({ QStringLiteral("DELETE FROM Credits"), QStringLiteral("WHERE CreditID = :CreditID") },
-                  QStringLiteral("CreditID"), creditID);
+    DeleteWithID(QStringLiteral("Credits"), QStringLiteral("CreditID"),
+                 { QStringLiteral("DELETE FROM Credits"), QStringLiteral("WHERE CreditID = :CreditID") },
+                 QStringLiteral("CreditID"), creditID);
 }
 
 void TDataAccessFacade::DeleteDebtorCredits(int debtorID)
 {
-    ExecuteWithID({ QStringLiteral("DELETE FROM Credits"), QStringLiteral("WHERE DebtorID = :DebtorID") },
-                  QStringLiteral("DebtorID"), debtorID);
+    DeleteWithID(QStringLiteral("Credits"), QStringLiteral("CreditID"),
+                 { QStringLiteral("DELETE FROM Credits"), QStringLiteral("WHERE DebtorID = :DebtorID") },
+                 QStringLiteral("DebtorID"), debtorID);
 }

@@ -60,13 +60,15 @@ void TDataAccessFacade::InsertDebtor(TDebtor* debtor)
     TTransactionScope transaction(Connection());
     TSQLStatement statement(
         Connection(),
-        { QStringLiteral("INSERT INTO Debtors (Name, Surname, PatronymicName, Telephone, PostCode, Region, District, "
-                         "City, Street, Building, Flat, PassportSeries, PassportNumber, PassportInfo) "),
-          QStringLiteral("VALUES (:Name, :Surname, :PatronymicName, :Telephone, :PostCode, :Region, :District, :City, "
-                         ":Street, :Building, :Flat, :PassportSeries, :PassportNumber, :PassportInfo)") });
+        { QStringLiteral("INSERT INTO Debtors (DebtorID, Name, Surname, PatronymicName, Telephone, PostCode, Region, "
+                         "District, City, Street, Building, Flat, PassportSeries, PassportNumber, PassportInfo) "),
+          QStringLiteral("VALUES (:DebtorID, :Name, :Surname, :PatronymicName, :Telephone, :PostCode, :Region, "
+                         ":District, :City, :Street, :Building, :Flat, :PassportSeries, :PassportNumber, "
+                         ":PassportInfo)") });
+    const int id = int(AllocateKeys(QStringLiteral("Debtors"), QStringLiteral("DebtorID")));
+    statement.BindInteger(QStringLiteral("DebtorID"), id);
     BindDebtorFields(statement, *debtor);
     statement.Execute();
-    const int id = GetLastInsertID();
     transaction.Commit();
     // Only a stored debtor gets its key: after a failure the record stays new.
     debtor->SetID(id);
@@ -96,8 +98,9 @@ void TDataAccessFacade::UpdateDebtor(TDebtor* debtor)
 
 void TDataAccessFacade::DeleteDebtor(int debtorID)
 {
-    ExecuteWithID({ QStringLiteral("DELETE FROM Debtors"), QStringLiteral("WHERE DebtorID = :DebtorID") },
-                  QStringLiteral("DebtorID"), debtorID);
+    DeleteWithID(QStringLiteral("Debtors"), QStringLiteral("DebtorID"),
+                 { QStringLiteral("DELETE FROM Debtors"), QStringLiteral("WHERE DebtorID = :DebtorID") },
+                 QStringLiteral("DebtorID"), debtorID);
 }
 
 int TDataAccessFacade::GetMaxDebtorID()

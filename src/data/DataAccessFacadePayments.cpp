@@ -2,6 +2,7 @@
 
 #include "sqlite/SQLStatement.h"
 #include "sqlite/TransactionScope.h"
+#include "domain/Exception.h"
 #include "domain/PaymentHistoryItem.h"
 
 void TDataAccessFacade::InsertPayment(int creditID, TPaymentHistoryItem* payment)
@@ -12,14 +13,16 @@ void TDataAccessFacade::InsertPayment(int creditID, TPaymentHistoryItem* payment
     CheckCreditExists(creditID);
     TSQLStatement statement(
         Connection(),
-        { QStringLiteral("INSERT INTO PaymentHistory (CreditID, PaymentDate, PaymentSum, AheadSum) "),
-          QStringLiteral("VALUES (:CreditID, :PaymentDate, :PaymentSum, :AheadSum);") });
+        { QStringLiteral("INSERT INTO PaymentHistory (PaymentID, CreditID, PaymentDate, PaymentSum, AheadSum) "),
+          QStringLiteral("VALUES (:PaymentID, :CreditID, :PaymentDate, :PaymentSum, :AheadSum);") });
+    // The file numbers the cash order after the key, so a new key is a new order number too.
+    const int id = int(AllocateKeys(QStringLiteral("PaymentHistory"), QStringLiteral("PaymentID")));
+    statement.BindInteger(QStringLiteral("PaymentID"), id);
     statement.BindInteger(QStringLiteral("CreditID"), creditID);
     statement.BindDateTime(QStringLiteral("PaymentDate"), payment->PaymentDate);
     statement.BindMoney(QStringLiteral("PaymentSum"), payment->PaymentSum);
     statement.BindMoney(QStringLiteral("AheadSum"), payment->AheadSum);
     statement.Execute();
-    const int id = GetLastInsertID();
     transaction.Commit();
     payment->SetID(id);
 }
@@ -28,20 +31,68 @@ bool TDataAccessFacade::LoadLastPayment(int creditID, TPaymentHistoryItem* payme
 {
     if (!payment)
         return false;
-    CheckCreditExists(creditID);
-    TSQLStatement statement(Connection(),
-                            { QStringLiteral("SELECT * FROM PaymentHistory"),
-                              QStringLiteral("WHERE CreditID = :CreditID"),
-                              QStringLiteral("ORDER BY PaymentDate DESC") });
-    statement.BindInteger(QStringLiteral("CreditID"), creditID);
-    if (!statement.Step())
+    // Only the moment is wanted here; the record's ID and amounts stay as they were.
+    TPaymentHistoryItem latest;
+    if (!LoadLatestPayment(creditID, &latest, nullptr))
         return false;
-    payment->PaymentDate = statement.DateTimeValue(QStringLiteral("PaymentDate"));
+    payment->PaymentDate = latest.PaymentDate;
     return true;
 }
 
 void TDataAccessFacade::DeleteCreditPayments(int creditID)
 {
-    ExecuteWithID({ QStringLiteral("DELETE FROM PaymentHistory"), QStringLiteral("WHERE CreditID = :CreditID") },
-                  QStringLiteral("CreditID"), creditID);
+    DeleteWithID(QStringLiteral("PaymentHistory"), QStringLiteral("PaymentID"),
+                 { QStringLiteral("DELETE FROM PaymentHistory"), QStringLiteral("WHERE CreditID = :CreditID") },
+                 QStringLiteral("CreditID"), creditID);
+}
+
+bool TDataAccessFacade::LoadLatestPayment(int creditID, TPaymentHistoryItem* payment, QString* orderNumber)
+{
+    if (!payment)
+        return false;
+    CheckCreditExists(creditID);
+    TSQLStatement statement(Connection(),
+                            { QStringLiteral("SELECT * FROM PaymentHistory"),
+                              QStringLiteral("WHERE CreditID = :CreditID"),
+                              // Two payments of one moment: the one stored last.
+                              QStringLiteral("ORDER BY PaymentDate DESC, PaymentID DESC LIMIT 1") });
+    statement.BindInteger(QStringLiteral("CreditID"), creditID);
+    if (!statement.Step())
+        return false;
+    payment->SetID(int(statement.Integer(QStringLiteral("PaymentID"))));
+    payment->PaymentDate = statement.DateTimeValue(QStringLiteral("PaymentDate"));
+    payment->PaymentSum = statement.MoneyValue(QStringLiteral("PaymentSum"));
+    payment->AheadSum = statement.MoneyValue(QStringLiteral("AheadSum"));
+    if (orderNumber)
+        *orderNumber = statement.Text(QStringLiteral("OrderNumber"));
+    return true;
+}
+
+void TDataAccessFacade::CancelLatestPayment(int creditID, int paymentID)
+{
+    TTransactionScope transaction(Connection());
+    TPaymentHistoryItem latest;
+    // Decided on what the file holds now, not on what the clerk was shown.
+    if (!LoadLatestPayment(creditID, &latest, nullptr) || latest.GetID() != paymentID)
+        throw Exception(QStringLiteral("Этот платёж уже не последний по кредиту: отменить можно только "
+                                       "последний платёж. Откройте историю платежей снова."));
+    if (PaymentRebuiltSchedule(latest))
+        throw Exception(PaymentRebuiltScheduleMessage());
+    // The file's triggers take the payment off the credit's total.
+    DeleteWithID(QStringLiteral("PaymentHistory"), QStringLiteral("PaymentID"),
+                 { QStringLiteral("DELETE FROM PaymentHistory"), QStringLiteral("WHERE PaymentID = :PaymentID") },
+                 QStringLiteral("PaymentID"), paymentID);
+    transaction.Commit();
+}
+
+bool TDataAccessFacade::PaymentRebuiltSchedule(const TPaymentHistoryItem& payment)
+{
+    // Only a payment whose advance rebuilt the schedule records one.
+    return payment.AheadSum != Money();
+}
+
+QString TDataAccessFacade::PaymentRebuiltScheduleMessage()
+{
+    return QStringLiteral("Этот платёж нельзя отменить: при нём был пересчитан график выплат, "
+                          "и отмена платежа не вернёт прежний график.");
 }

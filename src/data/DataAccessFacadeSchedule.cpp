@@ -92,13 +92,18 @@ bool TDataAccessFacade::LoadScheduleFromDate(int creditID, TPaymentScheduleItem*
 
 void TDataAccessFacade::InsertScheduleRows(int creditID, const QList<const TPaymentScheduleItem*>& items)
 {
+    if (items.isEmpty())
+        return;
     TSQLStatement statement(Connection(),
-                            { QStringLiteral("INSERT INTO PaymentSchedule (CreditID, PaymentDate, Balance, "
-                                             "MustBePaymentSum, PayingOff, CreditPercents, Annua) "),
-                              QStringLiteral("VALUES (:CreditID, :PaymentDate, :Balance, :MustBePaymentSum, "
-                                             ":PayingOff, :CreditPercents, :Annua)") });
+                            { QStringLiteral("INSERT INTO PaymentSchedule (ScheduleID, CreditID, PaymentDate, "
+                                             "Balance, MustBePaymentSum, PayingOff, CreditPercents, Annua) "),
+                              QStringLiteral("VALUES (:ScheduleID, :CreditID, :PaymentDate, :Balance, "
+                                             ":MustBePaymentSum, :PayingOff, :CreditPercents, :Annua)") });
     statement.BindInteger(QStringLiteral("CreditID"), creditID);
+    // In order: the rows' keys keep the due-date order the schedule is read back in.
+    qint64 key = AllocateKeys(QStringLiteral("PaymentSchedule"), QStringLiteral("ScheduleID"), int(items.size()));
     for (const TPaymentScheduleItem* item : items) {
+        statement.BindInteger(QStringLiteral("ScheduleID"), key++);
         BindScheduleItem(statement, *item);
         statement.Execute();
         statement.Reset();
@@ -150,8 +155,9 @@ void TDataAccessFacade::UpdateScheduleItem(TPaymentScheduleItem* item)
 
 void TDataAccessFacade::DeleteScheduleItem(int scheduleID)
 {
-    ExecuteWithID({ QStringLiteral("DELETE FROM PaymentSchedule"), QStringLiteral("WHERE ScheduleID = :ScheduleID") },
-                  QStringLiteral("ScheduleID"), scheduleID);
+    DeleteWithID(QStringLiteral("PaymentSchedule"), QStringLiteral("ScheduleID"),
+                 { QStringLiteral("DELETE FROM PaymentSchedule"), QStringLiteral("WHERE ScheduleID = :ScheduleID") },
+                 QStringLiteral("ScheduleID"), scheduleID);
 }
 
 void TDataAccessFacade::SaveScheduleChanges(int creditID, TPaymentSchedule* schedule)
@@ -177,6 +183,7 @@ void TDataAccessFacade::SaveScheduleChanges(int creditID, TPaymentSchedule* sche
 
 void TDataAccessFacade::DeleteCreditSchedule(int creditID)
 {
-    ExecuteWithID({ QStringLiteral("DELETE FROM PaymentSchedule"), QStringLiteral("WHERE CreditID = :CreditID") },
-                  QStringLiteral("CreditID"), creditID);
+    DeleteWithID(QStringLiteral("PaymentSchedule"), QStringLiteral("ScheduleID"),
+                 { QStringLiteral("DELETE FROM PaymentSchedule"), QStringLiteral("WHERE CreditID = :CreditID") },
+                 QStringLiteral("CreditID"), creditID);
 }

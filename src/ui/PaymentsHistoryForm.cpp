@@ -3,6 +3,7 @@
 #include "CellMarginDelegate.h"
 #include "CreditPartiesFields.h"
 #include "FormLook.h"
+#include "PaymentCancelInterface.h"
 #include "PaymentHistoryReportInterface.h"
 #include "ResultSetGrid.h"
 #include "ResultSetTableModel.h"
@@ -10,6 +11,7 @@
 #include "RequiredArgument.h"
 
 #include "sqlite/ResultSet.h"
+#include "domain/Credit.h"
 #include "domain/Exception.h"
 
 #include <QHeaderView>
@@ -43,6 +45,8 @@ TPaymentsHistoryForm::TPaymentsHistoryForm(QWidget* parent)
 
     connect(m_ui->PrintHistoryButton, &QPushButton::clicked, this, &TPaymentsHistoryForm::PrintHistoryActionExecute);
     connect(m_ui->PrintOrderButton, &QPushButton::clicked, this, &TPaymentsHistoryForm::PrintOrderActionExecute);
+    connect(m_ui->CancelPaymentButton, &QPushButton::clicked, this,
+            &TPaymentsHistoryForm::CancelPaymentActionExecute);
     connect(m_ui->CancelButton, &QPushButton::clicked, this, &QDialog::reject);
 }
 
@@ -56,9 +60,11 @@ void TPaymentsHistoryForm::Execute(const TDebtor* debtor, const TCredit* credit,
     RequireArgument(dataSet, QStringLiteral("История платежей не задана."));
     m_reportInterface = reportInterface;
     m_ui->PrintHistoryButton->setEnabled(reportInterface != nullptr);
+    m_creditID = credit->GetID();
 
     ShowCreditParties(*m_ui, *debtor, *credit, MaxFieldWidth);
     m_payments->SetResultSet(dataSet);
+    UpdateCancelPaymentButton();
     OpenWideEnough();
     m_ui->PaymentsGrid->setFocus();
 
@@ -97,4 +103,23 @@ void TPaymentsHistoryForm::PrintOrderActionExecute()
         return;
     // The grid's selected line is the set's current row; an empty history reads 0.
     m_reportInterface->PrintPaymentOrder(int(payments->Integer(QStringLiteral("PaymentID"))));
+}
+
+void TPaymentsHistoryForm::UpdateCancelPaymentButton()
+{
+    const TResultSet* payments = m_payments->ResultSet();
+    m_ui->CancelPaymentButton->setEnabled(m_cancelInterface && payments && !payments->IsEmpty());
+}
+
+void TPaymentsHistoryForm::CancelPaymentActionExecute()
+{
+    TResultSet* payments = m_payments->ResultSet();
+    if (!m_cancelInterface || !payments || !m_cancelInterface->CancelLatestPayment(m_creditID))
+        return;
+    // The history as the book now holds it.
+    payments->Close();
+    payments->Open();
+    payments->Last();
+    UpdateCancelPaymentButton();
+    m_ui->PaymentsGrid->setFocus();
 }

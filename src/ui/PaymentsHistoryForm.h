@@ -8,6 +8,7 @@ namespace Ui {
 class PaymentsHistoryForm;
 }
 
+class IPaymentCancelInterface;
 class IPaymentHistoryReportInterface;
 class TCredit;
 class TDebtor;
@@ -29,15 +30,22 @@ public:
     // report interface nothing is printed. Nothing is owned.
     void Execute(const TDebtor* debtor, const TCredit* credit, IPaymentHistoryReportInterface* reportInterface,
                  TResultSet* dataSet);
+    // Where "Отменить платёж" takes the latest payment back; without one the
+    // button stays disabled. Borrowed.
+    void SetCancelInterface(IPaymentCancelInterface* cancelInterface) { m_cancelInterface = cancelInterface; }
 
 private slots:
     void PrintHistoryActionExecute();
     void PrintOrderActionExecute();
+    void CancelPaymentActionExecute();
 
 private:
     void OpenWideEnough();
+    void UpdateCancelPaymentButton();
 
     std::unique_ptr<Ui::PaymentsHistoryForm> m_ui;
     TResultSetTableModel* m_payments; // a child of the form
     IPaymentHistoryReportInterface* m_reportInterface = nullptr;
+    IPaymentCancelInterface* m_cancelInterface = nullptr;
+    int m_creditID = -1;
 };

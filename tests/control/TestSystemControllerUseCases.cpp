@@ -4,8 +4,10 @@
 
 #include "ui/CompanySettingsForm.h"
 #include "ui/CreditSelectForm.h"
+#include "ui/DisplayFormats.h"
 #include "ui/PaymentsHistoryForm.h"
 
+#include <QTableView>
 #include <QTest>
 
 namespace {
@@ -376,6 +378,80 @@ private slots:
         });
         controller.ShowPaymentHistory(0);
         QCOMPARE(m_printed, QStringList({QStringLiteral("print history 2")}));
+        QCOMPARE(m_book->Dump(), before);
+    }
+
+    // A mistaken payment taken back from the history: the book is as it was
+    // before that payment, counters and overdue marks included, and the
+    // history shows the payments left.
+    void LatestPaymentIsCancelled()
+    {
+        const int debtorID = m_book->AddDebtor(QStringLiteral("Алексеев"));
+        const int creditID = m_book->AddCredit(debtorID, January20);
+        m_book->Pay(creditID, "888.4879", DateTime::FromYMD(2009, 2, 15, 9, 0));
+        TSystemController& controller = Start();
+        controller.RunOverdueIndexing();
+        const QString before = m_book->Dump();
+        QVERIFY(m_book->Count(QStringLiteral("SELECT ActiveDelayCount FROM Credits")) > 0);
+        {
+            TDialogScript script;
+            script.Then<TPaymentForm>([](TPaymentForm* form) { Acts::Pay(form, QStringLiteral("2665,46")); });
+            controller.MakeCreditPayment(0);
+            QCOMPARE(script.Unexpected(), QStringList());
+        }
+        QVERIFY(m_book->Dump() != before);
+        const int paymentID = int(m_book->Count(QStringLiteral("SELECT Max(PaymentID) FROM PaymentHistory")));
+        const int shownBefore = m_view.CreditsShown;
+
+        int rowsLeft = -1;
+        TDialogScript script;
+        script.Then<TPaymentsHistoryForm>([&rowsLeft](TPaymentsHistoryForm* form) {
+                  QTest::mouseClick(Find<QPushButton>(form, "CancelPaymentButton"), Qt::LeftButton);
+                  rowsLeft = Find<QTableView>(form, "PaymentsGrid")->model()->rowCount();
+              })
+            .Answer(QMessageBox::Yes);
+        controller.ShowPaymentHistory(0);
+        QCOMPARE(script.Unexpected(), QStringList());
+        QCOMPARE(script.Events.size(), 3);
+        QCOMPARE(script.Events.at(2), QStringLiteral("TScheduleDelayUpdateForm"));
+        const TMessageBoxRequest question = script.Boxes.value(0);
+        QCOMPARE(question.Icon, QMessageBox::Question);
+        for (const QString& named : {FormatMoney(M("2665.46")), QStringLiteral("20.06.2009"),
+                                     QStringLiteral("№ %1").arg(paymentID)})
+            QVERIFY2(question.Text.contains(named), qPrintable(question.Text));
+        QCOMPARE(rowsLeft, 1);
+        QCOMPARE(m_book->Dump(), before);
+        QVERIFY(m_view.CreditsShown > shownBefore);
+
+        // Its order number is spent: the next payment gets another.
+        m_book->Pay(creditID, "1", DateTime::FromYMD(2009, 6, 20, 11, 0));
+        QCOMPARE(m_book->Count(QStringLiteral("SELECT Max(OrderNumber) FROM PaymentHistory")), paymentID + 1);
+    }
+
+    // Taking back a payment whose advance rebuilt the schedule would not bring
+    // the schedule back: refused plainly, nothing asked, nothing changed.
+    void PaymentThatRebuiltTheScheduleIsNotCancelled()
+    {
+        const int debtorID = m_book->AddDebtor(QStringLiteral("Алексеев"));
+        m_book->AddCredit(debtorID, January20);
+        TSystemController& controller = Start();
+        {
+            TDialogScript script;
+            script.Then<TPaymentForm>([](TPaymentForm* form) { Acts::Pay(form, QStringLiteral("6000")); })
+                .Then<TAheadDecisionForm>(&Acts::ChooseRecalculation);
+            controller.MakeCreditPayment(0);
+            QCOMPARE(script.Unused(), 0);
+        }
+        const QString before = m_book->Dump();
+        TDialogScript script;
+        script.Then<TPaymentsHistoryForm>([](TPaymentsHistoryForm* form) {
+            QTest::mouseClick(Find<QPushButton>(form, "CancelPaymentButton"), Qt::LeftButton);
+        });
+        controller.ShowPaymentHistory(0);
+        QCOMPARE(script.Events,
+                 QStringList({QStringLiteral("TPaymentsHistoryForm"),
+                              QStringLiteral("box ") + TDataAccessFacade::PaymentRebuiltScheduleMessage()}));
+        QCOMPARE(script.Boxes.first().Icon, QMessageBox::Warning);
         QCOMPARE(m_book->Dump(), before);
     }
 

@@ -48,6 +48,30 @@ inline QString CopyFixture(const QTemporaryDir& dir, const QString& name)
     return path;
 }
 
+// The legacy fixture as installations older still declared it: the same
+// tables, rows and triggers, the keys without AUTOINCREMENT (and so no
+// sqlite_sequence at all).
+inline QString LegacyWithoutAutoincrement(const QTemporaryDir& dir, const QString& name)
+{
+    const QString path = dir.filePath(name);
+    SQLite::Database db(path.toStdString(), SQLite::OPEN_READWRITE | SQLite::OPEN_CREATE);
+    db.exec("ATTACH DATABASE '" + FixturePath(QStringLiteral("legacy-loanbook.s3db")).toStdString() + "' AS Old");
+    // Tables and their rows first, the triggers after, so that copying fires none.
+    SQLite::Statement objects(db, "SELECT type, name, sql FROM Old.sqlite_master "
+                                  "WHERE sql IS NOT NULL AND name <> 'sqlite_sequence' ORDER BY type = 'trigger'");
+    while (objects.executeStep()) {
+        const std::string type = objects.getColumn(0).getString();
+        const std::string table = objects.getColumn(1).getString();
+        db.exec(QString::fromStdString(objects.getColumn(2).getString())
+                    .remove(QStringLiteral(" AUTOINCREMENT"))
+                    .toStdString());
+        if (type == "table")
+            db.exec("INSERT INTO main.\"" + table + "\" SELECT * FROM Old.\"" + table + "\"");
+    }
+    db.exec("DETACH DATABASE Old");
+    return path;
+}
+
 inline std::unique_ptr<TDataAccessFacade> OpenFacade(const QString& path)
 {
     auto facade = std::make_unique<TDataAccessFacade>();

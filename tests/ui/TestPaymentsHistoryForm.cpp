@@ -2,6 +2,7 @@
 
 #include "PaymentsBook.h"
 
+#include "ui/PaymentCancelInterface.h"
 #include "ui/PaymentHistoryReportInterface.h"
 #include "ui/PaymentsHistoryForm.h"
 
@@ -25,6 +26,29 @@ public:
         HistoryParams << params;
     }
     void PrintPaymentOrder(int paymentID) override { Orders << paymentID; }
+};
+
+// Takes the latest payment back as the controller would, when told to.
+class TFakeCancel : public IPaymentCancelInterface
+{
+public:
+    TFakeCancel(TPaymentsBook& book, bool answer) : m_book(book), m_answer(answer) {}
+    QList<int> Asked;
+
+    bool CancelLatestPayment(int creditID) override
+    {
+        Asked << creditID;
+        if (!m_answer)
+            return false;
+        TPaymentHistoryItem latest;
+        m_book.facade->LoadLatestPayment(creditID, &latest, nullptr);
+        m_book.facade->CancelLatestPayment(creditID, latest.GetID());
+        return true;
+    }
+
+private:
+    TPaymentsBook& m_book;
+    bool m_answer;
 };
 
 QTableView* Grid(QWidget* form)
@@ -212,6 +236,63 @@ private slots:
             QVERIFY(form->isVisible());
         });
         QVERIFY(reports.Orders.isEmpty() && reports.Histories.isEmpty());
+    }
+
+    // "Отменить платёж" asks the controller for the credit's latest payment;
+    // a cancelled one leaves the history at once.
+    void cancelPaymentAsksTheController_data()
+    {
+        QTest::addColumn<bool>("cancelled");
+        QTest::addColumn<int>("rowsAfter");
+        QTest::newRow("cancelled") << true << 1;
+        QTest::newRow("not confirmed") << false << 2;
+    }
+    void cancelPaymentAsksTheController()
+    {
+        QFETCH(bool, cancelled);
+        QFETCH(int, rowsAfter);
+        m_book->AddPayment(DateTime::FromYMD(2009, 2, 15, 14, 30), "888.4879");
+        m_book->AddPayment(DateTime::FromYMD(2009, 3, 14, 10, 0), "888.4879");
+        auto history = m_book->Payments();
+        TFakeCancel cancel(*m_book, cancelled);
+        int rows = -1;
+        bool stillEnabled = false;
+        TPaymentsHistoryForm form;
+        form.SetCancelInterface(&cancel);
+        WhenOpen<TPaymentsHistoryForm>(
+            [&](TPaymentsHistoryForm* open) {
+                Button(open, "CancelPaymentButton")->click();
+                rows = Grid(open)->model()->rowCount();
+                stillEnabled = Button(open, "CancelPaymentButton")->isEnabled();
+            },
+            &form);
+        form.Execute(&m_book->Debtor, &m_book->Credit, nullptr, history.get());
+        QCOMPARE(cancel.Asked, QList<int>({m_book->Credit.GetID()}));
+        QCOMPARE(rows, rowsAfter);
+        QVERIFY(stillEnabled);
+    }
+
+    void cancelPaymentNeedsAPaymentAndAController()
+    {
+        TFakeCancel cancel(*m_book, true);
+        auto empty = m_book->Payments();
+        TPaymentsHistoryForm form;
+        form.SetCancelInterface(&cancel);
+        bool enabledOnEmpty = true;
+        WhenOpen<TPaymentsHistoryForm>(
+            [&](TPaymentsHistoryForm* open) { enabledOnEmpty = Button(open, "CancelPaymentButton")->isEnabled(); },
+            &form);
+        form.Execute(&m_book->Debtor, &m_book->Credit, nullptr, empty.get());
+        QVERIFY(!enabledOnEmpty);
+
+        m_book->AddPayment(DateTime::FromYMD(2009, 2, 15, 14, 30), "888.4879");
+        auto history = m_book->Payments();
+        bool enabledWithout = true;
+        Show(history.get(), nullptr, [&](TPaymentsHistoryForm* open) {
+            enabledWithout = Button(open, "CancelPaymentButton")->isEnabled();
+        });
+        QVERIFY(!enabledWithout);
+        QVERIFY(cancel.Asked.isEmpty());
     }
 
     void closes_data()
