@@ -29,6 +29,12 @@ TResultSetGrid::TResultSetGrid(QTableView* grid, TResultSetTableModel* model, QO
     connect(model, &TResultSetTableModel::CurrentRowChanged, this, &TResultSetGrid::SelectCurrentRow);
     connect(grid->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             &TResultSetGrid::GridCurrentRowChanged);
+    // A Ctrl+click takes the selection away, but the set's current row stays
+    // the one commands act for: it stays shown selected.
+    connect(grid->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
+        if (m_grid && !m_grid->selectionModel()->hasSelection())
+            SelectCurrentRow();
+    });
     ModelReset();
 }
 

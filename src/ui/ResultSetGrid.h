@@ -9,7 +9,8 @@ class TResultSetTableModel;
 
 // Shows a result-set model in a grid: rows as tall as a line of text, columns
 // as wide as their display widths (never narrower than their titles), and the
-// grid's selected row and the set's current row kept in step both ways.
+// grid's selected row and the set's current row kept in step both ways: the
+// current row is always the one shown selected.
 // Neither the grid nor the model is owned.
 class TResultSetGrid : public QObject
 {

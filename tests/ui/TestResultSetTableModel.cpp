@@ -132,6 +132,11 @@ private slots:
         QTest::keyClick(&grid, Qt::Key_Up);
         QCOMPARE(payments->CurrentRow(), 0);
         QCOMPARE(payments->Integer(QStringLiteral("PaymentID")), 1);
+        // Ctrl+click on the selected row leaves it selected: it is still current.
+        QTest::mouseClick(grid.viewport(), Qt::LeftButton, Qt::ControlModifier,
+                          grid.visualRect(shown.Model.index(0, 0)).center());
+        QCOMPARE(SelectedRows(grid), QList<int>({0}));
+        QCOMPARE(payments->CurrentRow(), 0);
     }
 
     void followsClosingAndOpening()
