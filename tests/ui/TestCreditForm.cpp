@@ -260,7 +260,7 @@ private slots:
             QCOMPARE(List(&form)->topLevelItemCount(), 0);
             PressEnter(date);
             QCOMPARE(shakes->count(), 1);
-            const QString reason = QStringLiteral("Такой даты нет: 29 февраля 2025 года.");
+            const QString reason = QStringLiteral("Такой даты нет: 29 февраля 2025 года, в этом месяце 28 дней.");
             QCOMPARE(LabelText(&form, "ErrorsInfoLabel"), Invalid + " " + reason);
             QCOMPARE(FieldFaultReason(date), reason);
 

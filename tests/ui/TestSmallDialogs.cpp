@@ -10,6 +10,8 @@
 #include "ui/ScheduleDelayUpdateForm.h"
 #include "ui/SelectDateForm.h"
 #include "ui/SelectMonthForm.h"
+#include "ui/controls/DatePicker.h"
+#include "ui/controls/FieldFault.h"
 
 #include <QComboBox>
 #include <QDateEdit>
@@ -90,6 +92,49 @@ private slots:
             QVERIFY(label->font().underline());
             QTest::mouseClick(label, Qt::LeftButton);
             QTest::mouseClick(Find<QPushButton>(dialog, "OkButton"), Qt::LeftButton);
+        });
+        QVERIFY(form.Execute());
+        QCOMPARE(form.SelectedDate().Date(), date);
+    }
+
+    // OK refuses a date that does not exist and says why under the field;
+    // a link or a typed year that mends it clears both, and OK then takes it.
+    void dateDialogRefusesADateThatDoesNotExist_data()
+    {
+        QTest::addColumn<QString>("mend"); // a link, or a year typed
+        QTest::addColumn<QDate>("date");
+        QTest::newRow("leap year typed") << "2024" << QDate(2024, 2, 29);
+        QTest::newRow("today picked") << "TodayLabel" << QDate(2009, 3, 1);
+    }
+    void dateDialogRefusesADateThatDoesNotExist()
+    {
+        QFETCH(QString, mend);
+        QFETCH(QDate, date);
+        const TClockPin clock(MarchFirst);
+        TSelectDateForm form;
+        form.SetDate(MarchFirst);
+        WhenOpen<TSelectDateForm>([&](TSelectDateForm* dialog) {
+            QVERIFY(QTest::qWaitForWindowActive(dialog));
+            auto* picker = Find<TDatePicker>(dialog, "DateTimePicker");
+            auto* error = Find<QLabel>(dialog, "ErrorLabel");
+            picker->setFocus(Qt::TabFocusReason);
+            QTest::keyClicks(picker, QStringLiteral("29.02.2025"));
+            QVERIFY(!error->isVisible());
+            QTest::mouseClick(Find<QPushButton>(dialog, "OkButton"), Qt::LeftButton);
+            QVERIFY(dialog->isVisible());
+            const QString reason = QStringLiteral("Такой даты нет: 29 февраля 2025 года, в этом месяце 28 дней.");
+            QVERIFY(error->isVisible());
+            QCOMPARE(error->text(), reason);
+            QCOMPARE(FieldFaultReason(picker), reason);
+            if (mend.startsWith(QLatin1String("Today"))) {
+                QTest::mouseClick(Find<TLinkLabel>(dialog, qPrintable(mend)), Qt::LeftButton);
+            } else {
+                picker->setSelectedSection(QDateTimeEdit::YearSection);
+                QTest::keyClicks(picker, mend);
+            }
+            QVERIFY(!error->isVisible());
+            QVERIFY(!IsFieldAtFault(picker));
+            PressEnter(picker);
         });
         QVERIFY(form.Execute());
         QCOMPARE(form.SelectedDate().Date(), date);

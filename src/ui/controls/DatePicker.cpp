@@ -43,10 +43,12 @@ QString TDatePicker::ImpossibleDateMessage() const
     if (!IsImpossibleDate())
         return QString();
     // The locale's long month name is the one that follows a day ("февраля").
-    return QStringLiteral("Такой даты нет: %1 %2 %3 года.")
+    // The field itself shows the month's last day meanwhile: the message says why.
+    return QStringLiteral("Такой даты нет: %1 %2 %3 года, в этом месяце %4 дней.")
         .arg(m_typedDay)
         .arg(QLocale().monthName(date().month(), QLocale::LongFormat))
-        .arg(date().year());
+        .arg(date().year())
+        .arg(date().daysInMonth());
 }
 
 bool TDatePicker::focusNextPrevChild(bool next)

@@ -53,9 +53,9 @@ private slots:
         QTest::newRow("leap day") << december << "29.02.2024" << QDate(2024, 2, 29) << "";
         QTest::newRow("leap day, digits only") << december << "29022024" << QDate(2024, 2, 29) << "";
         QTest::newRow("no leap day") << leapYear << "29.02.2025" << QDate(2025, 2, 28)
-                                     << "Такой даты нет: 29 февраля 2025 года.";
+                                     << "Такой даты нет: 29 февраля 2025 года, в этом месяце 28 дней.";
         QTest::newRow("no 31st") << december << "31.04.2026" << QDate(2026, 4, 30)
-                                 << "Такой даты нет: 31 апреля 2026 года.";
+                                 << "Такой даты нет: 31 апреля 2026 года, в этом месяце 30 дней.";
     }
     void wholeDateIsTyped()
     {
