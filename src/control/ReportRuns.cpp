@@ -4,11 +4,13 @@
 #include "domain/Company.h"
 #include "domain/Money.h"
 #include "domain/PersonName.h"
+#include "reports/DeclensionException.h"
 #include "reports/DeclensionService.h"
 #include "reports/MoneyInWords.h"
 #include "reports/ReportManager.h"
 #include "reports/ReportVariables.h"
 #include "reports/VariablesFirstScope.h"
+#include "sqlite/ResultSet.h"
 
 #include <QLocale>
 
@@ -24,6 +26,12 @@ constexpr int DativeCase = 3;
 QString ShortDate(const DateTime& date)
 {
     return QLocale().toString(date.Date(), QLocale::ShortFormat);
+}
+
+QString DebtorFullName(const TResultSet& row)
+{
+    return FullName(row.Text(QStringLiteral("Surname")), row.Text(QStringLiteral("Name")),
+                    row.Text(QStringLiteral("PatronymicName")));
 }
 
 }
@@ -122,8 +130,7 @@ std::unique_ptr<TResultSet> TReportRuns::PrepareStatementData(int debtorID, QStr
     const QString bossNameDativ = m_declension.DeclineFullName(resultSet->Text(QStringLiteral("BossName")), DativeCase);
     if (bossNameDativ.isEmpty())
         return nullptr;
-    const QString debtorName = FullName(resultSet->Text(QStringLiteral("Surname")), resultSet->Text(QStringLiteral("Name")),
-                                        resultSet->Text(QStringLiteral("PatronymicName")));
+    const QString debtorName = DebtorFullName(*resultSet);
     AddReportVariable(variables, QStringLiteral("DebtorName"), debtorName);
     AddReportVariable(variables, QStringLiteral("DebtorNameGenetiv"), m_declension.DeclineFullName(debtorName, GenitiveCase));
     AddReportVariable(variables, QStringLiteral("BossNameDativ"), bossNameDativ);
@@ -161,9 +168,19 @@ void TReportRuns::PaymentOrder(int paymentID)
 {
     const std::unique_ptr<TResultSet> resultSet = m_facade.OpenPaymentOrderQuery(paymentID);
     QStringList variables;
-    // The exact amount, not a binary fraction of it, decides the kopecks.
+    // A receipt states all the money received, the part paid ahead of the
+    // schedule included. The exact amount, not a binary fraction of it, decides the kopecks.
     AddReportVariable(variables, QStringLiteral("PaymentInWords"),
-                      MoneyToWords(resultSet->MoneyValue(QStringLiteral("PaymentSum"))));
+                      MoneyToWords(resultSet->MoneyValue(QStringLiteral("Total"))));
+    // "Принято от" whom: the payer in the genitive. The money is in the till
+    // already, so a name the library cannot decline is printed as written.
+    const QString payer = DebtorFullName(*resultSet);
+    QString payerGenitive;
+    try {
+        payerGenitive = m_declension.DeclineFullName(payer, GenitiveCase);
+    } catch (const EDeclensionException&) {
+    }
+    AddReportVariable(variables, QStringLiteral("DebtorNameGenetiv"), payerGenitive.isEmpty() ? payer : payerGenitive);
     m_manager.ShowPaymentReport(resultSet.get(), &variables);
 }
 

@@ -65,6 +65,12 @@ bool TDataAccessFacade::CreditExists(int creditID)
                      QStringLiteral("CreditID"), creditID);
 }
 
+bool TDataAccessFacade::PaymentExists(int paymentID)
+{
+    return RowExists({ QStringLiteral("SELECT PaymentID FROM PaymentHistory"), QStringLiteral("WHERE PaymentID = :PaymentID") },
+                     QStringLiteral("PaymentID"), paymentID);
+}
+
 bool TDataAccessFacade::ScheduleItemExists(int scheduleID)
 {
     return RowExists(
@@ -88,6 +94,12 @@ void TDataAccessFacade::CheckCreditExists(int creditID)
 {
     if (!CreditExists(creditID))
         throw ECreditNotExistsException(creditID);
+}
+
+void TDataAccessFacade::CheckPaymentExists(int paymentID)
+{
+    if (!PaymentExists(paymentID))
+        throw EPaymentNotExistsException(paymentID);
 }
 
 int TDataAccessFacade::GetLastInsertID()

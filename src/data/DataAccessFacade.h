@@ -35,6 +35,7 @@ public:
     // Existence tests (DataAccessFacade.cpp)
     bool DebtorExists(int debtorID);
     bool CreditExists(int creditID);
+    bool PaymentExists(int paymentID);
     bool ScheduleItemExists(int scheduleID);
     bool CompanyExists();
 
@@ -107,6 +108,9 @@ public:
     static QString DayPrefixAfter(const DateTime& day, int days);
 
     // Overdue indexing (DataAccessFacadeDelay.cpp); today and now come from the clock.
+    // SQL true for a row of the schedule (under that name, its credit joined as
+    // Credits) that the credit's payments leave a kopeck or more short.
+    static QString UncoveredRowSQL(const QString& schedule);
     void UpdateSchedulesDelay() override;
     DateTime GetLastSchedulesDelayUpdate();
     bool DataBaseStateExists();
@@ -144,6 +148,7 @@ protected:
     // Raise the not-exists errors with the ID.
     void CheckDebtorExists(int debtorID);
     void CheckCreditExists(int creditID);
+    void CheckPaymentExists(int paymentID);
 
 private:
     bool RowExists(const QStringList& lines, const QString& name, int id);

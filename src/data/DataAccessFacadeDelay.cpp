@@ -11,7 +11,10 @@ namespace {
 // short of 0.01 and a shortfall of a kopeck would pass for covered. The credit
 // is joined rather than looked up row by row; its key is unique, so a row meets
 // the same PaymentsSum (or none, counting as 0) either way.
-const QString ShortfallUnits = QStringLiteral("Round((Sch.MustBePaymentSum - IfNull(Credits.PaymentsSum, 0)) * 10000)");
+QString ShortfallUnits(const QString& schedule)
+{
+    return QStringLiteral("Round((%1.MustBePaymentSum - IfNull(Credits.PaymentsSum, 0)) * 10000)").arg(schedule);
+}
 
 // The due date without the column's numeric affinity: compared as the stored
 // text it is, instead of being tried as a number on every comparison.
@@ -34,8 +37,8 @@ struct TDelayChanges
 // index instead would fetch nearly half the table row by row.
 TDelayChanges FindDelayChanges(TSQLiteConnection& connection, const DateTime& today)
 {
-    const QString uncovered = QStringLiteral("(%1 >= 100)").arg(ShortfallUnits);
-    const QString covered = QStringLiteral("(%1 < 100)").arg(ShortfallUnits);
+    const QString uncovered = TDataAccessFacade::UncoveredRowSQL(QStringLiteral("Sch"));
+    const QString covered = QStringLiteral("(%1 < 100)").arg(ShortfallUnits(QStringLiteral("Sch")));
     const QString beforeToday = QStringLiteral("(%1 < :Today)").arg(DueDate);
     const QString dueSoon = QStringLiteral("(%1 < :DueEnd)").arg(DueDate);
     const QString dueLater = QStringLiteral("(%1 >= :DueEnd)").arg(DueDate);
@@ -85,6 +88,11 @@ void SetFlag(TSQLiteConnection& connection, const QString& assignment, const QLi
     }
 }
 
+}
+
+QString TDataAccessFacade::UncoveredRowSQL(const QString& schedule)
+{
+    return QStringLiteral("(%1 >= 100)").arg(ShortfallUnits(schedule));
 }
 
 void TDataAccessFacade::UpdateSchedulesDelay()

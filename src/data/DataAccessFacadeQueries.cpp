@@ -50,7 +50,10 @@ void TDataAccessFacade::FillDebtorsScheduleSQL(QStringList* lines)
                              "Debtors.Street AS Street, Debtors.Building AS Building, Debtors.Flat AS Flat,")
            << QStringLiteral("PaymentSchedule.MustBePaymentSum AS MustBePaymentSum, PaymentSchedule.PayingOff AS PayingOff,")
            << QStringLiteral("PaymentSchedule.CreditPercents AS CreditPercents, PaymentSchedule.Annua, "
-                             "PaymentSchedule.PaymentDate AS PaymentDate")
+                             "PaymentSchedule.PaymentDate AS PaymentDate,")
+           // The contract tells two credits of one debtor apart on paper; the due
+           // date under a name of its own, as reports read PaymentDate as the chosen day.
+           << QStringLiteral("Credits.ContractNumber AS ContractNumber, PaymentSchedule.PaymentDate AS DueDate")
            << QStringLiteral("FROM Debtors, Credits, PaymentSchedule")
            << QStringLiteral("    WHERE (1=1)")
            << QStringLiteral("AND (Debtors.DebtorID = Credits.DebtorID)")
@@ -147,10 +150,14 @@ std::unique_ptr<TResultSet> TDataAccessFacade::OpenInsolventQuery(const DateTime
 {
     QStringList lines;
     FillDebtorsScheduleSQL(&lines);
-    lines << QStringLiteral("AND (PaymentSchedule.PaymentDate >= :AFirstDate AND PaymentSchedule.PaymentDate < :AEndDate)")
+    // The month's rows, and every row due by then that the payments do not
+    // cover, however long ago: the worst defaulters owe for months.
+    lines << QStringLiteral("AND PaymentSchedule.PaymentDate < :AEndDate AND (PaymentSchedule.PaymentDate >= :AFirstDate")
+          << QStringLiteral("  OR %1)").arg(UncoveredRowSQL(QStringLiteral("PaymentSchedule")))
           << QStringLiteral("AND IfNull(Debtors.ActiveDelayCount, 0) > 0")
           << QStringLiteral("ORDER BY Debtors.Surname COLLATE Russian, Debtors.Name COLLATE Russian, "
-                            "Debtors.PatronymicName COLLATE Russian");
+                            "Debtors.PatronymicName COLLATE Russian, Debtors.DebtorID, Credits.CreditID, "
+                            "PaymentSchedule.PaymentDate");
     // From the day after the same day a month back (the day lowered to the end of a
     // shorter month: 31 March gives 28 or 29 February) through the given day.
     return std::make_unique<TResultSet>(
@@ -189,12 +196,16 @@ Money TDataAccessFacade::GetMonthPaymentsTotal(int month, int year)
 
 std::unique_ptr<TResultSet> TDataAccessFacade::OpenPaymentOrderQuery(int paymentID)
 {
+    // An order for nothing would read as a receipt for nought roubles.
+    CheckPaymentExists(paymentID);
+    // The columns after CompanyName serve the order's basis and split; earlier ones keep their places.
     return std::make_unique<TResultSet>(
         Connection(),
         QStringList { QStringLiteral("SELECT PaymentHistory.PaymentID, PaymentHistory.CreditID, "
                                      "PaymentHistory.PaymentDate, PaymentHistory.PaymentSum, PaymentHistory.OrderNumber, "
                                      "IfNull(PaymentHistory.PaymentSum, 0) + IfNull(PaymentHistory.AheadSum, 0) as Total,"),
-                      QStringLiteral("Debtors.Surname, Debtors.Name, Debtors.PatronymicName, CompanyInfo.CompanyName"),
+                      QStringLiteral("Debtors.Surname, Debtors.Name, Debtors.PatronymicName, CompanyInfo.CompanyName,"),
+                      QStringLiteral("IfNull(PaymentHistory.AheadSum, 0) AS AheadSum, Credits.ContractNumber, Credits.ContractDate"),
                       QStringLiteral("FROM PaymentHistory, Credits, Debtors, CompanyInfo"),
                       QStringLiteral("WHERE"),
                       QStringLiteral("(PaymentHistory.CreditID = Credits.CreditID)"),

@@ -9,3 +9,8 @@ ECreditNotExistsException::ECreditNotExistsException(int creditID)
     : EDataAccessFacadeException(QStringLiteral("Кредит %1 не существует.").arg(creditID))
 {
 }
+
+EPaymentNotExistsException::EPaymentNotExistsException(int paymentID)
+    : EDataAccessFacadeException(QStringLiteral("Платёж %1 не существует.").arg(paymentID))
+{
+}

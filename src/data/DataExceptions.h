@@ -21,6 +21,12 @@ public:
     explicit ECreditNotExistsException(int creditID);
 };
 
+class EPaymentNotExistsException : public EDataAccessFacadeException
+{
+public:
+    explicit EPaymentNotExistsException(int paymentID);
+};
+
 // A text that should have been a whole number and is not one.
 class EConvertError : public Exception
 {

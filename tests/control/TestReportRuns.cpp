@@ -1,5 +1,6 @@
 #include "control/ReportRuns.h"
 #include "data/DataAccessFacade.h"
+#include "data/DataExceptions.h"
 #include "sqlite/SQLiteConnection.h"
 #include "domain/Company.h"
 #include "reports/DeclensionService.h"
@@ -60,6 +61,10 @@ private slots:
         m_facade->Connection().Open();
         // One debtor with an open overdue instalment, for the defaulters' list.
         m_facade->Connection().Execute(QStringLiteral("UPDATE Debtors SET ActiveDelayCount = 1 WHERE DebtorID = 1"));
+        // A payment that rebuilt the schedule: most of it stored as paid ahead.
+        m_facade->Connection().Execute(QStringLiteral(
+            "INSERT INTO PaymentHistory (PaymentID, CreditID, PaymentDate, PaymentSum, AheadSum) "
+            "VALUES (4, 2, '2009-04-06 10:00:00.000', '13752', '16248')"));
         m_manager.SetPreview(&m_preview);
         m_runs = std::make_unique<TReportRuns>(*m_facade, m_manager, m_declension);
     }
@@ -78,15 +83,44 @@ private slots:
         QCOMPARE(m_preview.Titles.last(), QStringLiteral("График платежей по договору К-001/09"));
     }
 
+    // The order states all the money received, from whom (in the genitive) and on which contract.
+    void PaymentOrder_data()
+    {
+        QTest::addColumn<int>("paymentID");
+        QTest::addColumn<QStringList>("texts");
+        QTest::newRow("by the schedule")
+            << 1
+            << QStringList { "ООО «Ромашка»", "ПРИХОДНЫЙ КАССОВЫЙ ОРДЕР № 1", "Принято от\nИванова Ивана Ивановича",
+                             "Платёж по кредитному договору № К-001/09 от 20.01.2009", "14.02.2009 11:20",
+                             "Сумма\n888,49 ₽", "Восемьсот восемьдесят восемь рублей 49 копеек" };
+        // 30 000 handed over, 13 752 of it by the schedule and the rest paid ahead, rebuilding the schedule.
+        QTest::newRow("schedule rebuilt")
+            << 4
+            << QStringList { "Принято от\nПетровой Марии Сергеевны", "№ К-002/09 от 05.02.2009", "Сумма\n30 000,00 ₽",
+                             "Тридцать тысяч рублей 00 копеек", "платёж по графику\n13 752,00 ₽",
+                             "сверх графика\n16 248,00 ₽" };
+    }
     void PaymentOrder()
     {
-        m_runs->PaymentOrder(1);
-        const QString text = LastText();
-        QVERIFY(text.contains(QStringLiteral("ООО «Ромашка»")));
-        QVERIFY(text.contains(QStringLiteral("ПРИХОДНЫЙ КАССОВЫЙ ОРДЕР № 1")));
-        QVERIFY(text.contains(QStringLiteral("888,49")));
-        QVERIFY(text.contains(QStringLiteral("Восемьсот восемьдесят восемь  рублей 49 копеек")));
-        QVERIFY(text.contains(QStringLiteral("14.02.2009 11:20")));
+        QFETCH(int, paymentID);
+        QFETCH(QStringList, texts);
+        m_runs->PaymentOrder(paymentID);
+        const QString text = LastText().replace(QChar(0x00A0), QLatin1Char(' '));
+        for (const QString& expected : texts)
+            QVERIFY2(text.contains(expected), qPrintable(expected + QStringLiteral(" in:\n") + text));
+    }
+
+    // An order for a payment that is not in the book is refused, as one for a missing credit.
+    void MissingPaymentIsRefused()
+    {
+        const qsizetype shown = m_preview.Texts.size();
+        try {
+            m_runs->PaymentOrder(99);
+            QFAIL("no error");
+        } catch (const EPaymentNotExistsException& error) {
+            QCOMPARE(error.Message(), QStringLiteral("Платёж 99 не существует."));
+        }
+        QCOMPARE(m_preview.Texts.size(), shown);
     }
 
     void PaymentHistory()
@@ -114,12 +148,27 @@ private slots:
         QVERIFY(!m_manager.VariablesFirst());
     }
 
+    // Every defaulter with each instalment left uncovered, however old, under its contract;
+    // covered instalments (March is paid) and other debtors are not listed.
+    void AllInsolvent_data()
+    {
+        QTest::addColumn<DateTime>("today");
+        QTest::addColumn<QStringList>("texts");
+        QTest::newRow("within the month and before")
+            << DateTime::FromYMD(2009, 5, 20)
+            << QStringList { "Все задолжники на 20.05.2009", "Иванов Иван Иванович", "К-001/09", "15.04.2009", "15.05.2009" };
+        QTest::newRow("only months-old instalments open")
+            << DateTime::FromYMD(2010, 6, 1) << QStringList { "Все задолжники на 01.06.2010", "15.04.2009", "15.01.2010" };
+    }
     void AllInsolvent()
     {
-        m_runs->AllInsolvent(DateTime::FromYMD(2009, 5, 20));
+        QFETCH(DateTime, today);
+        QFETCH(QStringList, texts);
+        m_runs->AllInsolvent(today);
         const QString text = LastText();
-        QVERIFY(text.contains(QStringLiteral("Все задолжники на 20.05.2009")));
-        QVERIFY(text.contains(QStringLiteral("Иванов Иван Иванович")));
+        for (const QString& expected : texts)
+            QVERIFY2(text.contains(expected), qPrintable(expected));
+        QVERIFY(!text.contains(QStringLiteral("15.03.2009")));
         QVERIFY(!text.contains(QStringLiteral("Петрова")));
     }
 

@@ -142,7 +142,7 @@ private slots:
         const QStringList debtorsSchedule { "DebtorID", "CreditID",         "PaymentsSum", "Name",          "Surname",
                                             "PatronymicName", "Telephone",   "Region",      "District",      "City",
                                             "Street",   "Building",         "Flat",        "MustBePaymentSum", "PayingOff",
-                                            "CreditPercents", "Annua",      "PaymentDate" };
+                                            "CreditPercents", "Annua",      "PaymentDate", "ContractNumber", "DueDate" };
         QTest::newRow("debtors for a date") << 1 << debtorsSchedule;
         QTest::newRow("defaulters") << 2 << debtorsSchedule;
         const QStringList payments { "PaymentID", "CreditID", "PaymentDate", "PaymentSum",     "AheadSum",
@@ -153,7 +153,7 @@ private slots:
         QTest::newRow("payment order") << 5
                                        << QStringList { "PaymentID", "CreditID", "PaymentDate", "PaymentSum",
                                                         "OrderNumber", "Total", "Surname", "Name", "PatronymicName",
-                                                        "CompanyName" };
+                                                        "CompanyName", "AheadSum", "ContractNumber", "ContractDate" };
         QTest::newRow("credit schedule") << 6
                                          << QStringList { "DebtorID", "Name", "Surname", "PatronymicName", "CreditID",
                                                           "ContractNumber", "ContractDate", "CreditSize",
@@ -270,12 +270,44 @@ private slots:
         QFETCH(QList<DateTime>, dues);
         QFETCH(QList<DateTime>, listed);
         AddDefaulter(QStringLiteral("Сидоров"), dues);
+        // Paid up: only the month's rows are listed.
+        Raw("UPDATE Credits SET PaymentsSum = '100000'");
         QStringList expected;
         for (const DateTime& due : listed)
             expected << DayKey(due);
         QStringList actual = Values(*Facade().OpenInsolventQuery(asOf), QStringLiteral("PaymentDate"));
         actual.sort();
         QCOMPARE(actual, expected);
+    }
+
+    // A defaulter whose open instalments are months old is listed with each
+    // of them, under the contract they belong to; covered and future rows are not.
+    void everyUncoveredDueRowOfADefaulterIsListed_data()
+    {
+        QTest::addColumn<QByteArray>("paid");
+        QTest::addColumn<QStringList>("listed");
+        QTest::newRow("nothing paid")
+            << QByteArray("0") << QStringList { DayKey(Day(2009, 1, 15)), DayKey(Day(2009, 2, 15)), DayKey(Day(2009, 3, 15)) };
+        QTest::newRow("first covered") << QByteArray("900") << QStringList { DayKey(Day(2009, 2, 15)), DayKey(Day(2009, 3, 15)) };
+        QTest::newRow("all covered") << QByteArray("5000") << QStringList {};
+    }
+    void everyUncoveredDueRowOfADefaulterIsListed()
+    {
+        QFETCH(QByteArray, paid);
+        QFETCH(QStringList, listed);
+        const int debtorID = AddDefaulter(QStringLiteral("Сидоров"), {});
+        const int creditID = AddCredit(debtorID);
+        TPaymentSchedule schedule;
+        const char* totals[] = { "888.4879", "1776.9758", "2665.4637", "3553.9516" };
+        const QList<DateTime> dues { Day(2009, 1, 15), Day(2009, 2, 15), Day(2009, 3, 15), Day(2009, 6, 15) };
+        for (int row = 0; row < dues.size(); ++row)
+            schedule.Add(DataTest::ScheduleRow(dues.at(row), totals[row], "888.4879"));
+        Facade().InsertPaymentSchedule(creditID, &schedule);
+        Raw("UPDATE Credits SET PaymentsSum = '" + paid + "' WHERE CreditID = " + QByteArray::number(creditID));
+        auto defaulters = Facade().OpenInsolventQuery(Day(2009, 5, 20));
+        QCOMPARE(Values(*defaulters, QStringLiteral("PaymentDate")), listed);
+        for (const QString& contract : Values(*defaulters, QStringLiteral("ContractNumber")))
+            QCOMPARE(contract, QStringLiteral("К-%1").arg(debtorID));
     }
 
     void onlyDebtorsWithOpenOverduesAreDefaulters_data()
