@@ -107,7 +107,8 @@ QString MoneyToWords(Money amount)
     const std::int64_t kopecks = amount.WholeKopecks();
     const QString roubles = (kopecks < 0 ? QStringLiteral("-") : QString()) + QString::number(std::llabs(kopecks) / 100);
     const QString cents = QString::number(std::llabs(kopecks) % 100).rightJustified(2, QLatin1Char('0'));
-    QString text = NumberToWords(roubles) + QStringLiteral(" рубл") + Ending(RoubleEndings, roubles) + QLatin1Char(' ')
+    // Every number word ends in a blank: one blank before the rouble word, not two.
+    QString text = NumberToWords(roubles).trimmed() + QStringLiteral(" рубл") + Ending(RoubleEndings, roubles) + QLatin1Char(' ')
         + cents + QStringLiteral(" копе") + Ending(KopeckEndings, cents);
     text[0] = text.at(0).toUpper();
     return text;

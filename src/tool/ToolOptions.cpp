@@ -7,7 +7,9 @@ TToolOptions::TToolOptions(const QStringList& arguments, const QStringList& know
 {
     for (int i = 0; i < arguments.size() && m_error.isEmpty(); ++i) {
         const QString& argument = arguments[i];
-        if (!argument.startsWith(QLatin1String("--"))) {
+        // Parameter names begin with a letter: "--5" is a (bad) value, for the command to judge.
+        const bool named = argument.startsWith(QLatin1String("--")) && argument.size() > 2 && argument.at(2).isLetter();
+        if (!named) {
             if (m_files.size() < fileCount) {
                 m_files << argument;
                 continue;
