@@ -5,7 +5,7 @@
 #include <QString>
 
 // Amounts in Russian words as payment orders state them:
-// "Одна тысяча двести тридцать четыре  рубля 50 копеек". Every word carries
+// "Одна тысяча двести тридцать четыре рубля 50 копеек". Every word carries
 // its trailing blank, so two blanks stand before the rouble word.
 
 enum class TWordGender { Masculine, Feminine };
