@@ -4,6 +4,7 @@
 #include "domain/ProgramVersion.h"
 #include "extras/ProgramIcon.h"
 #include "mainwindow/MainForm.h"
+#include "reports/ReportManager.h"
 
 #include <QTimer>
 
@@ -25,6 +26,7 @@ int main(int argc, char* argv[])
     int exitCode = 0;
     {
         TMainForm mainForm;
+        GetReportManager()->SetSavedFileNotice([&mainForm](const QString& path) { mainForm.ShowSavedFile(path); });
         // The first show, once the message loop runs, connects to the loan book.
         QTimer::singleShot(0, &mainForm, &QWidget::show);
         exitCode = TVarnelApplication::exec();

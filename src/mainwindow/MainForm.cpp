@@ -21,6 +21,7 @@
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QDir>
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QItemSelectionModel>
@@ -306,6 +307,12 @@ void TMainForm::RefreshHistoryMenu(THistoryManager&, const QStringList& entries)
     for (QAction* item : ui->HistoryMenuItem->actions())
         if (auto* dynamicItem = qobject_cast<TDynamicMenuItem*>(item))
             dynamicItem->setIcon(ImageIndexIcon(dynamicItem->ImageIndex()));
+}
+
+void TMainForm::ShowSavedFile(const QString& path)
+{
+    // Long enough to read after the preview is closed; the panels come back after it.
+    ui->StatusBar->showMessage(QStringLiteral("Сохранён файл %1").arg(QDir::toNativeSeparators(path)), 30000);
 }
 
 QString TMainForm::DatabasePanelText() const

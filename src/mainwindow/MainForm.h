@@ -57,6 +57,9 @@ public:
     QString DatabasePanelText() const;
     QString CompanyPanelText() const;
 
+    // A line in the status bar naming a file the user has just saved (a report as PDF).
+    void ShowSavedFile(const QString& path);
+
     // The commands' enabling rules, run whenever the program becomes idle.
     void UpdateActions();
 

@@ -2,11 +2,11 @@
 
 #include "ReportDocument.h"
 #include "ReportPageLayout.h"
+#include "SaveAsPdfDialog.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QDir>
-#include <QFileDialog>
 #include <QMessageBox>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
@@ -15,17 +15,21 @@
 
 namespace {
 
-void SaveAsPdf(TReportDocument& document, const QString& title, QWidget* parent)
+// True when the file was written; a failure is told at once.
+bool SaveAsPdf(TReportDocument& document, QWidget* parent, const QString& path)
 {
-    const QString suggested = QDir::home().filePath((title.isEmpty() ? QStringLiteral("Отчёт") : title) + QStringLiteral(".pdf"));
-    const QString path = QFileDialog::getSaveFileName(parent, QStringLiteral("Сохранить в PDF"), suggested,
-                                                      QStringLiteral("Документ PDF (*.pdf)"));
-    if (path.isEmpty())
-        return;
-    if (!WriteReportPdf(document, path))
-        QMessageBox::warning(parent, QStringLiteral("Varnel"), QStringLiteral("Не удалось записать файл %1.").arg(path));
+    if (WriteReportPdf(document, path))
+        return true;
+    QMessageBox::warning(parent, QStringLiteral("Varnel"),
+                         QStringLiteral("Не удалось записать файл %1.").arg(QDir::toNativeSeparators(path)));
+    return false;
 }
 
+}
+
+void TPrintPreviewReportPreview::SetSavedFileNotice(std::function<void(const QString&)> notice)
+{
+    m_savedFileNotice = std::move(notice);
 }
 
 void TPrintPreviewReportPreview::ShowReport(TReportDocument& document, const QString& title)
@@ -40,8 +44,10 @@ void TPrintPreviewReportPreview::ShowReport(TReportDocument& document, const QSt
     if (QToolBar* toolBar = dialog.findChild<QToolBar*>()) {
         QAction* save = toolBar->addAction(QStringLiteral("Сохранить в PDF"));
         save->setObjectName(QStringLiteral("SaveAsPdfAction"));
-        QObject::connect(save, &QAction::triggered, &dialog, [&document, &title, &dialog] {
-            SaveAsPdf(document, title, &dialog);
+        QObject::connect(save, &QAction::triggered, &dialog, [this, &document, &title, &dialog] {
+            const QString path = AskPdfPath(&dialog, title);
+            if (!path.isEmpty() && SaveAsPdf(document, &dialog, path) && m_savedFileNotice)
+                m_savedFileNotice(path);
         });
     }
     // A page must be readable at once: the whole screen, also where nothing

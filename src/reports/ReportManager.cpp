@@ -34,6 +34,11 @@ void TReportManager::SetPreview(IReportPreview* preview)
     m_preview = preview ? preview : m_printPreview.get();
 }
 
+void TReportManager::SetSavedFileNotice(std::function<void(const QString&)> notice)
+{
+    m_printPreview->SetSavedFileNotice(std::move(notice));
+}
+
 void TReportManager::ShowAheadStatement(TResultSet* dataSet, const QStringList* variables)
 {
     RunReport(QStringLiteral("AheadStatement"), dataSet, variables);

@@ -5,9 +5,11 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <memory>
 
 class IReportPreview;
+class TPrintPreviewReportPreview;
 class TResultSet;
 
 // Finds a report template by name in the Reports folder beside the program,
@@ -49,6 +51,8 @@ public:
 
     // Where reports are shown; none gives back the print preview.
     void SetPreview(IReportPreview* preview);
+    // Told the path of every PDF the user saves from the print preview.
+    void SetSavedFileNotice(std::function<void(const QString& path)> notice);
 
 private:
     bool FieldValue(const QString& name, QString& value) const;
@@ -58,7 +62,7 @@ private:
     bool m_variablesFirst = false;
     TResultSet* m_dataSet = nullptr;         // borrowed, during a run
     const QStringList* m_variables = nullptr; // borrowed, during a run
-    std::unique_ptr<IReportPreview> m_printPreview;
+    std::unique_ptr<TPrintPreviewReportPreview> m_printPreview;
     IReportPreview* m_preview = nullptr;
 };
 
