@@ -13,6 +13,7 @@ struct TReportDocument::TPart
     QTextTable* RepeatedTable = nullptr;
     int RepeatedFromRow = 0;
     int PrintedPages = 0;
+    qreal PrintedBottom = 0;
 };
 
 TReportDocument::TReportDocument()
@@ -46,11 +47,12 @@ void TReportDocument::StartPart()
     m_parts.push_back(std::move(part));
 }
 
-void TReportDocument::RepeatInNextPart(QTextTable* table, int firstRow, int printedPages)
+void TReportDocument::RepeatInNextPart(QTextTable* table, int firstRow, int printedPages, qreal printedBottom)
 {
     m_parts.back()->RepeatedTable = table;
     m_parts.back()->RepeatedFromRow = firstRow;
     m_parts.back()->PrintedPages = printedPages;
+    m_parts.back()->PrintedBottom = printedBottom;
 }
 
 int TReportDocument::PartCount() const
@@ -67,6 +69,12 @@ int TReportDocument::PrintedPages(int index)
 {
     const TPart& part = *m_parts.at(size_t(index));
     return part.RepeatedTable ? part.PrintedPages : part.Document->pageCount();
+}
+
+qreal TReportDocument::PrintedBottom(int index)
+{
+    const TPart& part = *m_parts.at(size_t(index));
+    return part.RepeatedTable ? part.PrintedBottom : part.Document->pageCount() * part.Document->pageSize().height();
 }
 
 void TReportDocument::LayOut(const QSizeF& body)

@@ -8,6 +8,8 @@
 #include <QPdfWriter>
 #include <QTextDocument>
 
+#include <algorithm>
+
 namespace {
 
 constexpr qreal FooterMillimetres = 8;
@@ -64,7 +66,9 @@ bool PrintReportDocument(TReportDocument& document, QPagedPaintDevice& device)
             painter.scale(scaleX, scaleY);
             painter.translate(0, -page * body.height());
             QAbstractTextDocumentLayout::PaintContext context;
-            context.clip = QRectF(QPointF(0, page * body.height()), body);
+            // A part's last page ends with its last whole row.
+            const qreal top = page * body.height();
+            context.clip = QRectF(0, top, body.width(), std::min(body.height(), document.PrintedBottom(part) - top));
             context.palette.setColor(QPalette::Text, Qt::black);
             painter.setClipRect(context.clip);
             text.documentLayout()->draw(&painter, context);

@@ -5,10 +5,12 @@
 #include "sqlite/ResultSet.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QFontMetricsF>
 #include <QTextDocument>
 #include <QTextTable>
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -17,12 +19,20 @@ constexpr qreal ParagraphIndent = 47; // 1.25 cm
 constexpr qreal CellPadding = 3;
 constexpr qreal FrameBorder = 0.7;
 
-QTextTableFormat TableFormat(const QList<TReportTemplate::TColumn>& columns, bool framed)
+QList<qreal> TemplateWidths(const QList<TReportTemplate::TColumn>& columns)
+{
+    QList<qreal> widths;
+    for (const auto& column : columns)
+        widths.append(column.WidthPercent);
+    return widths;
+}
+
+QTextTableFormat TableFormat(const QList<qreal>& percents, bool framed)
 {
     QTextTableFormat format;
     QList<QTextLength> widths;
-    for (const auto& column : columns)
-        widths.append(QTextLength(QTextLength::PercentageLength, column.WidthPercent));
+    for (const qreal percent : percents)
+        widths.append(QTextLength(QTextLength::PercentageLength, percent));
     format.setColumnWidthConstraints(widths);
     format.setWidth(QTextLength(QTextLength::PercentageLength, 100));
     format.setCellSpacing(0);
@@ -40,6 +50,43 @@ QTextTableFormat TableFormat(const QList<TReportTemplate::TColumn>& columns, boo
         format.setBorderStyle(QTextFrameFormat::BorderStyle_None);
     }
     return format;
+}
+
+// A cell of numbers, amounts or dates: one word that must never wrap.
+bool IsUnbreakable(const TReportText& text)
+{
+    if (text.IsEmpty())
+        return false;
+    return std::all_of(text.Pieces().cbegin(), text.Pieces().cend(), [](const TReportTextPiece& piece) {
+        switch (piece.Kind) {
+        case TReportTextPiece::TKind::Literal:
+            return piece.Text.trimmed().isEmpty();
+        case TReportTextPiece::TKind::Value:
+            return piece.Format != TReportValueFormat::Text;
+        case TReportTextPiece::TKind::List:
+            return false;
+        case TReportTextPiece::TKind::Sum:
+        case TReportTextPiece::TKind::Count:
+        case TReportTextPiece::TKind::LineNumber:
+            return true;
+        }
+        return false;
+    });
+}
+
+// The top of a table row: its first cell's first line.
+qreal RowTop(const QAbstractTextDocumentLayout& layout, QTextTable* table, int row)
+{
+    return layout.blockBoundingRect(table->cellAt(row, 0).firstCursorPosition().block()).top();
+}
+
+// The bottom of a table row's box: below its lowest cell's last line.
+qreal RowBottom(const QAbstractTextDocumentLayout& layout, QTextTable* table, int row)
+{
+    qreal bottom = 0;
+    for (int column = 0; column < table->columns(); ++column)
+        bottom = std::max(bottom, layout.blockBoundingRect(table->cellAt(row, column).lastCursorPosition().block()).bottom());
+    return bottom + CellPadding + 2 * FrameBorder;
 }
 
 }
@@ -61,6 +108,7 @@ TReportDocument TReportRenderer::Render()
     m_plain.setForeground(Qt::black);
     m_cursor = QTextCursor(m_document);
     m_reuseBlock = true;
+    m_afterTable = false;
     m_sums.clear();
     m_document->setMetaInformation(QTextDocument::DocumentTitle, Evaluate(m_template.DocumentName).simplified());
 
@@ -175,6 +223,7 @@ void TReportRenderer::StartBlock(const QTextBlockFormat& blockFormat, const QTex
     if (m_pageBreakPending)
         format.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
     m_pageBreakPending = false;
+    m_afterTable = false;
     m_cursor.movePosition(QTextCursor::End);
     if (m_reuseBlock) {
         m_cursor.setBlockFormat(format);
@@ -221,8 +270,15 @@ void TReportRenderer::RenderParagraph(const TBlock& block)
 
 void TReportRenderer::RenderGap(const TBlock& block)
 {
+    // The layout hides an empty line that touches a table: the one a table
+    // leaves behind stays hidden under new ones, and a gap line with a
+    // background of its own (an empty one) is not taken for the filler before a table.
+    if (m_afterTable)
+        m_reuseBlock = false;
+    QTextBlockFormat format;
+    format.setBackground(QBrush(Qt::NoBrush));
     for (int i = 0; i < block.Lines; ++i)
-        StartBlock(QTextBlockFormat(), m_plain);
+        StartBlock(format, m_plain);
 }
 
 void TReportRenderer::RenderRule()
@@ -261,44 +317,156 @@ void TReportRenderer::RenderGrid(const TBlock& block)
         return;
     // A table put at the end of a paragraph follows it without an empty line.
     m_cursor.movePosition(QTextCursor::End);
-    m_cursor.insertTable(int(block.Rows.size()), int(block.Columns.size()), TableFormat(block.Columns, block.Framed));
+    m_cursor.insertTable(int(block.Rows.size()), int(block.Columns.size()),
+                         TableFormat(TemplateWidths(block.Columns), block.Framed));
     FillFixedRows(block);
     m_reuseBlock = true;
+    m_afterTable = true;
 }
 
 void TReportRenderer::RenderTable(const TBlock& block)
 {
     const int dataRows = m_dataSet ? m_dataSet->RowCount() : 0;
     const int current = dataRows > 0 ? m_dataSet->CurrentRow() : 0;
+    const QList<qreal> widths = FittedWidths(block, dataRows);
+    // One part per page: a part is filled with somewhat more rows than its
+    // page holds and cut after the last row that ends on it, so that no row
+    // is split between pages; the cut rows open the next part.
     int first = 0;
+    int fill = m_partRows;
+    QTextTable* table = nullptr;
     for (;;) {
-        const int count = std::min(dataRows - first, std::max(1, m_partRows));
-        const bool last = first + count == dataRows;
-        QTextTable* table = InsertBandTable(block, first, count, last);
-        if (last)
+        int count = std::min(dataRows - first, std::max(1, fill));
+        table = InsertBandTable(block, widths, first, count);
+        int whole = WholeRowsOnFirstPage(table, count);
+        while (whole == count && first + count < dataRows) {
+            // The page has room for more.
+            const int more = std::min(dataRows - first - count, std::max(count, 8));
+            table->appendRows(more);
+            FillBandRows(table, block, 1 + count, first + count, more);
+            count += more;
+            whole = WholeRowsOnFirstPage(table, count);
+        }
+        if (whole == count)
             break;
-        first += count - RepeatLastPages(table, count);
+        if (whole == 0 && m_report.PartCount() == 1
+            && m_document->documentLayout()->frameBoundingRect(table).top() > 0) {
+            // The first row does not fit under what stands before the table: the table opens the next page.
+            QTextTableFormat format = table->format();
+            format.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
+            table->setFormat(format);
+            whole = WholeRowsOnFirstPage(table, count);
+        }
+        if (whole == count)
+            break;
+        // A row taller than a page goes on over the next one.
+        whole = std::max(whole, 1);
+        const qreal printedBottom = RowBottom(*m_document->documentLayout(), table, whole);
+        m_report.RepeatInNextPart(table, 1 + whole, int(std::ceil(printedBottom / m_document->pageSize().height())),
+                                  printedBottom);
+        first += whole;
+        fill = whole + whole / 2 + 1;
         StartPart();
+    }
+    if (!block.Rows.isEmpty()) {
+        const int fixedRows = int(block.Rows.size());
+        table->appendRows(fixedRows);
+        m_cursor = table->cellAt(table->rows() - fixedRows, 0).firstCursorPosition();
+        FillFixedRows(block);
     }
     m_lineNumber = 0;
     if (dataRows > 0)
         m_dataSet->SetCurrentRow(current);
     m_reuseBlock = true;
+    m_afterTable = true;
 }
 
-QTextTable* TReportRenderer::InsertBandTable(const TBlock& block, int first, int count, bool totals)
+QList<qreal> TReportRenderer::FittedWidths(const TBlock& block, int dataRows)
+{
+    QList<qreal> widths = TemplateWidths(block.Columns);
+    QFont plain(m_template.FontFamily, m_template.FontPointSize);
+    QFont bold = plain;
+    bold.setBold(true);
+    const QFontMetricsF plainMetrics(plain);
+    const QFontMetricsF boldMetrics(bold);
+    const qreal lineWidth = ReportBodySize(ReportPageLayout()).width();
+    // The narrowest each column may be: its widest value where values never
+    // wrap (numbers, amounts, dates), its widest word elsewhere.
+    QList<qreal> least(widths.size(), 0);
+    for (qsizetype column = 0; column < block.Columns.size(); ++column) {
+        const bool unbreakable = IsUnbreakable(block.Columns.at(column).Cell);
+        qreal widest = 0;
+        const auto measure = [&](const QString& text, const QFontMetricsF& metrics) {
+            if (unbreakable) {
+                widest = std::max(widest, metrics.horizontalAdvance(text));
+                return;
+            }
+            for (const QStringView word : QStringView(text).split(u' ', Qt::SkipEmptyParts))
+                widest = std::max(widest, metrics.horizontalAdvance(word.toString()));
+        };
+        for (int row = 0; row < dataRows; ++row) {
+            m_dataSet->SetCurrentRow(row);
+            m_lineNumber = row + 1;
+            measure(Evaluate(block.Columns.at(column).Cell), plainMetrics);
+        }
+        m_lineNumber = 0;
+        for (const auto& total : block.Rows) {
+            if (column < total.Cells.size())
+                measure(Evaluate(total.Cells.at(column)), boldMetrics);
+        }
+        least[column] = (widest + 2 * (CellPadding + FrameBorder) + 2) * 100 / lineWidth;
+    }
+    // Numbers never wrap: those columns get their least first. The columns of
+    // words share the rest, each at least its widest word where the rest
+    // allows, otherwise in the template's proportions (a word then breaks).
+    qreal words = 0;
+    qreal wordsLeast = 0;
+    qreal spare = 0;
+    qreal room = 100;
+    for (qsizetype column = 0; column < widths.size(); ++column) {
+        if (IsUnbreakable(block.Columns.at(column).Cell)) {
+            widths[column] = std::max(widths.at(column), least.at(column));
+            room -= widths.at(column);
+        } else {
+            words += widths.at(column);
+            wordsLeast += least.at(column);
+            spare += std::max(qreal(0), widths.at(column) - least.at(column));
+        }
+    }
+    for (qsizetype column = 0; column < widths.size(); ++column) {
+        if (IsUnbreakable(block.Columns.at(column).Cell) || words <= 0 || room <= 0)
+            continue;
+        const qreal given = widths.at(column);
+        if (wordsLeast > room) {
+            widths[column] = room * given / words;
+            continue;
+        }
+        const qreal slack = std::max(qreal(0), given - least.at(column));
+        widths[column] = least.at(column) + (room - wordsLeast) * (spare > 0 ? slack / spare : given / words);
+    }
+    return widths;
+}
+
+QTextTable* TReportRenderer::InsertBandTable(const TBlock& block, const QList<qreal>& widths, int first, int count)
 {
     m_cursor.movePosition(QTextCursor::End);
-    QTextTableFormat format = TableFormat(block.Columns, true);
+    QTextTableFormat format = TableFormat(widths, true);
     format.setHeaderRowCount(1);
-    const int fixedRows = totals ? int(block.Rows.size()) : 0;
-    QTextTable* table = m_cursor.insertTable(1 + count + fixedRows, int(block.Columns.size()), format);
+    QTextTable* table = m_cursor.insertTable(1 + count, int(block.Columns.size()), format);
 
     QTextCharFormat header = m_plain;
     header.setFontWeight(QFont::Bold);
     for (const auto& column : block.Columns)
         FillCell(Evaluate(column.Caption), Qt::AlignHCenter, header);
+    FillBandRows(table, block, 1, first, count);
+    return table;
+}
 
+void TReportRenderer::FillBandRows(QTextTable* table, const TBlock& block, int tableRow, int first, int count)
+{
+    if (count == 0)
+        return;
+    m_cursor = table->cellAt(tableRow, 0).firstCursorPosition();
     for (int row = first; row < first + count; ++row) {
         m_dataSet->SetCurrentRow(row);
         m_lineNumber = row + 1;
@@ -306,49 +474,25 @@ QTextTable* TReportRenderer::InsertBandTable(const TBlock& block, int first, int
             FillCell(Evaluate(column.Cell), column.Alignment, m_plain);
     }
     m_lineNumber = 0;
-    if (totals)
-        FillFixedRows(block);
-    return table;
 }
 
-int TReportRenderer::RepeatLastPages(QTextTable* table, int count)
+int TReportRenderer::WholeRowsOnFirstPage(QTextTable* table, int count)
 {
     SetReportPageSize(*m_document);
     const QAbstractTextDocumentLayout& layout = *m_document->documentLayout();
-    const auto cellBlock = [table](int row, int column, bool last) {
-        const QTextTableCell cell = table->cellAt(row, column);
-        return (last ? cell.lastCursorPosition() : cell.firstCursorPosition()).block();
-    };
-    const auto rowTop = [&](int row) { return layout.blockBoundingRect(cellBlock(row, 0, false)).top(); };
-    // A row that a page break split goes on over the next page: no cut there.
-    const auto crosses = [&](int row, qreal pageTop) {
-        for (int column = 0; column < table->columns(); ++column) {
-            if (layout.blockBoundingRect(cellBlock(row, column, true)).bottom() > pageTop)
-                return true;
-        }
-        return false;
-    };
-    // The table ends the part, and row 0 is its header. The cut is at the top
-    // of the last page that some row begins, whole, at.
     const qreal pageHeight = m_document->pageSize().height();
-    for (int page = m_document->pageCount() - 1; page > 0; --page) {
-        const qreal pageTop = page * pageHeight;
-        int low = 1;
-        int high = count + 1;
-        while (low < high) {
-            const int middle = (low + high) / 2;
-            if (rowTop(middle) >= pageTop)
-                high = middle;
-            else
-                low = middle + 1;
-        }
-        if (high > count || crosses(high - 1, pageTop))
-            continue;
-        // A part whose rows all lie on its last pages is kept whole.
-        if (high == 1)
-            return 0;
-        m_report.RepeatInNextPart(table, high, page);
-        return count + 1 - high;
+    // The first page the band's rows are on; the rows before the table may fill pages of their own.
+    const int page = count > 0 ? int(RowTop(layout, table, 1) / pageHeight) : 0;
+    const qreal pageBottom = (page + 1) * pageHeight;
+    // Rows lie in order: the first one that ends below the page bottom.
+    int low = 1;
+    int high = count + 1;
+    while (low < high) {
+        const int middle = (low + high) / 2;
+        if (RowBottom(layout, table, middle) > pageBottom)
+            high = middle;
+        else
+            low = middle + 1;
     }
-    return 0;
+    return low - 1;
 }

@@ -31,8 +31,9 @@ public:
 
     TReportDocument Render();
 
-    // A band table longer than this is cut into parts (see TReportDocument).
-    static constexpr int DefaultPartRows = 600;
+    // Rows filled into the first part of a band before its page is measured
+    // (each part holds the rows of one page; see TReportDocument).
+    static constexpr int DefaultPartRows = 60;
     void SetPartRows(int rows) { m_partRows = rows; }
 
 private:
@@ -47,12 +48,16 @@ private:
     void RenderRule();
     void RenderGrid(const TBlock& block);
     void RenderTable(const TBlock& block);
-    // The band table with the data rows [first, first + count) under its header,
-    // and the fixed rows under them when totals is set.
-    QTextTable* InsertBandTable(const TBlock& block, int first, int count, bool totals);
-    // Lays the part out and marks the rows on its last pages to repeat in the
-    // next part; returns how many they are.
-    int RepeatLastPages(QTextTable* table, int count);
+    // Column widths in per cent of the line, as the template sets them but
+    // never narrower than the widest value of a column of numbers, amounts or
+    // dates (of the rows and the totals), or than the widest word of another.
+    QList<qreal> FittedWidths(const TBlock& block, int dataRows);
+    // The band table with the data rows [first, first + count) under its header.
+    QTextTable* InsertBandTable(const TBlock& block, const QList<qreal>& widths, int first, int count);
+    // Fills the data rows [first, first + count) into the table's rows from tableRow on.
+    void FillBandRows(QTextTable* table, const TBlock& block, int tableRow, int first, int count);
+    // How many of the table's first count data rows end on the page its first data row is on.
+    int WholeRowsOnFirstPage(QTextTable* table, int count);
     void StartPart();
     // A new paragraph, or the empty one the document begins with or a table left behind.
     void StartBlock(const QTextBlockFormat& blockFormat, const QTextCharFormat& charFormat);
@@ -70,6 +75,7 @@ private:
     QTextCursor m_cursor;
     QTextCharFormat m_plain;
     bool m_reuseBlock = true;
+    bool m_afterTable = false; // nothing put after the last table yet
     bool m_pageBreakPending = false;
     int m_lineNumber = 0; // inside the band: the row's number from 1
     QHash<QString, Money> m_sums;

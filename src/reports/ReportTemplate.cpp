@@ -4,7 +4,10 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QStringDecoder>
 #include <QStringList>
+
+#include <algorithm>
 
 namespace {
 
@@ -52,6 +55,27 @@ TColumn ColumnSpec(const QString& spec)
     if (parts.size() > 1)
         column.Alignment = AlignmentNamed(parts.at(1));
     return column;
+}
+
+// The text of a template file. A file that is empty, or not text in UTF-8 (a
+// binary file among them), is refused by name without quoting any of it.
+QString TemplateText(const QByteArray& bytes, const QString& path)
+{
+    const auto refuse = [&path](const QString& reason) {
+        return ETemplateFormatException(QStringLiteral("Ошибка в шаблоне %1: %2").arg(path, reason));
+    };
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    // An editor's byte order mark is no part of the first command.
+    QString text = decoder.decode(bytes.startsWith("\xEF\xBB\xBF") ? bytes.mid(3) : bytes);
+    const bool control = std::any_of(text.cbegin(), text.cend(), [](QChar c) {
+        return c.category() == QChar::Other_Control && c != QLatin1Char('\n') && c != QLatin1Char('\r')
+            && c != QLatin1Char('\t');
+    });
+    if (decoder.hasError() || control)
+        throw refuse(QStringLiteral("это не текст в кодировке UTF-8"));
+    if (text.trimmed().isEmpty())
+        throw refuse(QStringLiteral("файл пуст"));
+    return text;
 }
 
 class TTemplateParser
@@ -230,5 +254,5 @@ TReportTemplate TReportTemplate::Load(const QString& path)
         throw EReportNotFoundException(path);
     if (!file.open(QIODevice::ReadOnly))
         throw ETemplateFormatException(QStringLiteral("Шаблон %1 не читается: %2").arg(path, file.errorString()));
-    return Parse(QString::fromUtf8(file.readAll()), path);
+    return Parse(TemplateText(file.readAll(), path), path);
 }
