@@ -5,8 +5,8 @@
 #include <QString>
 
 // Amounts in Russian words as payment orders state them:
-// "Одна тысяча двести тридцать четыре рубля 50 копеек". Every word carries
-// its trailing blank, so two blanks stand before the rouble word.
+// "Одна тысяча двести тридцать четыре рубля 50 копеек". Every number word
+// carries its trailing blank; the amount has one blank before the rouble word.
 
 enum class TWordGender { Masculine, Feminine };
 
