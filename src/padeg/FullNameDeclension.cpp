@@ -2,6 +2,7 @@
 
 #include "NameWord.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace {

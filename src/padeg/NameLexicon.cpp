@@ -16,8 +16,7 @@ bool IsIn(std::u32string_view lower, std::initializer_list<std::u32string_view> 
 
 bool IsStressedForeignSurname(std::u32string_view lower)
 {
-    return IsIn(lower, { U"дюма", U"тома", U"дега", U"золя", U"петипа", U"ферма", U"тальма", U"труайя", U"люка",
-                         U"дюкла", U"бурба", U"гамсахурдия", U"сапата", U"фрага" });
+    return IsIn(lower, { U"дюма", U"тома", U"дега", U"золя", U"петипа", U"ферма", U"тальма", U"труайя", U"люка" });
 }
 
 bool IsForeignSurnameInIn(std::u32string_view lower)
