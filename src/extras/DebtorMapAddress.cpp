@@ -2,7 +2,16 @@
 
 #include "domain/Debtor.h"
 
+#include <QStringList>
+
 QString DebtorMapAddress(const TDebtor& debtor)
 {
-    return debtor.City + QLatin1Char(' ') + debtor.Street + QLatin1Char(' ') + debtor.Building;
+    // The whole address: a city name alone is ambiguous across regions.
+    QStringList parts;
+    for (const QString& part : {debtor.Region, debtor.District, debtor.City, debtor.Street, debtor.Building}) {
+        const QString trimmed = part.trimmed();
+        if (!trimmed.isEmpty())
+            parts << trimmed;
+    }
+    return parts.join(QStringLiteral(", "));
 }

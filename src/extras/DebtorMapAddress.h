@@ -4,6 +4,6 @@
 
 class TDebtor;
 
-// What the map is asked for a debtor: city, street and building, each
-// followed by one blank but the last, empty parts kept.
+// What the map is asked for a debtor: region, district, city, street and
+// building, those given joined by ", ".
 QString DebtorMapAddress(const TDebtor& debtor);

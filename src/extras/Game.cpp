@@ -7,7 +7,6 @@
 
 #include <QLocale>
 #include <cmath>
-#include <cstdlib>
 #include <limits>
 
 namespace {
@@ -15,18 +14,7 @@ const QString NoCreditMessage = QStringLiteral("В базе нет ни одно
 const QString NoDeclensionMessage = QStringLiteral("Не удалось загрузить библиотеку склонения имён.");
 const QString NotEnoughPointsMessage = QStringLiteral("У вас недостаточно очков.");
 const QString ZeroAnswerMessage = QStringLiteral("Введите сумму больше нуля.");
-
-// Whole roubles, to the nearest one; a half goes to the even number.
-qint64 RoundedRoubles(Money amount)
-{
-    const std::lldiv_t parts = std::lldiv(amount.Units(), Money::UnitsPerRouble);
-    qint64 roubles = parts.quot;
-    const qint64 twiceRest = 2 * std::llabs(parts.rem);
-    const int direction = amount.Units() < 0 ? -1 : 1;
-    if (twiceRest > Money::UnitsPerRouble || (twiceRest == Money::UnitsPerRouble && roubles % 2 != 0))
-        roubles += direction;
-    return roubles;
-}
+const QString ZeroBetMessage = QStringLiteral("Поставьте хотя бы одно очко.");
 }
 
 TGame::TGame(IDebtorsGameVisitor* visitor, TNameSexFunction nameSex)
@@ -48,8 +36,10 @@ void TGame::PlaceBet(int bet)
 {
     if (m_state != TGameState::gsBetting)
         return;
-    if (bet < 0 || bet > m_score)
+    if (bet > m_score)
         throw EGameMoveRefusedException(NotEnoughPointsMessage);
+    if (bet <= 0)
+        throw EGameMoveRefusedException(ZeroBetMessage);
     if (!m_visitor || !m_visitor->PickRandomCredit(&m_debtor, &m_credit))
         throw EGameMoveRefusedException(NoCreditMessage);
     m_verb = TakeVerb(m_debtor.PatronymicName);
@@ -72,19 +62,20 @@ void TGame::CheckAnswer(Money answer)
         throw EGameMoveRefusedException(ZeroAnswerMessage);
 
     m_guess = answer;
-    // Exact in money units: |1 - CreditSize / Guess| <= 0.1.
-    const long double guess = static_cast<long double>(m_guess.Units());
-    const long double miss = std::fabs(static_cast<long double>(m_guess.Units() - m_creditSize.Units()));
-    m_won = 10 * miss <= guess;
+    // The miss is measured against the true amount, as the rules say: exact
+    // in money units, |Guess - CreditSize| <= 0.1 * CreditSize.
+    const qint64 credit = m_creditSize.Units();
+    const long double miss = std::fabs(static_cast<long double>(m_guess.Units() - credit));
+    m_won = credit > 0 ? 10 * miss <= static_cast<long double>(credit) : miss == 0;
     if (m_won) {
         // Wins beyond the largest score are kept at the largest one instead of wrapping round.
         const qint64 score = static_cast<qint64>(m_score) + 2 * static_cast<qint64>(m_bet);
         m_score = static_cast<int>(std::min<qint64>(score, std::numeric_limits<int>::max()));
     }
     m_state = TGameState::gsResult;
-    const long double error = std::fabs(1.0L - m_creditSize.ToReal() / m_guess.ToReal());
-    m_taskText = QStringLiteral("%1 %2 кредит на сумму %3 руб.\n\rВы ошиблись на %4%.")
-                     .arg(BorrowerName(), m_verb, QString::number(RoundedRoubles(m_creditSize)),
+    const long double error = credit > 0 ? miss / static_cast<long double>(credit) : 0.0L;
+    m_taskText = QStringLiteral("%1 %2 кредит на сумму %3.\n\rВы ошиблись на %4%.")
+                     .arg(BorrowerName(), m_verb, FormatMoney(m_creditSize),
                           QLocale().toString(static_cast<double>(error * 100), 'f', 1));
     Notify();
 }

@@ -16,7 +16,7 @@ using TGameChangedEvent = std::function<void(TGame* game)>;
 
 // The credit guessing game, apart from its window. The player bets points,
 // is shown the contract date and the borrower of a random credit and guesses
-// its amount; a guess off by at most 10 % (measured against the guess) pays
+// its amount; a guess off by at most 10 % of the true amount pays
 // twice the bet back. A refused move raises EGameMoveRefusedException and
 // leaves the game as it was.
 class TGame

@@ -126,8 +126,7 @@ void TGameForm::GameEditChange()
 
 void TGameForm::BetActionExecute()
 {
-    if (m_ui->GameEdit->text().isEmpty())
-        return;
+    // An empty field is refused with a line, like any other bet that cannot be placed.
     Move([this] {
         const int bet = ReadGameNumber(m_ui->GameEdit->text());
         // A bet above the score was already pointed out while typing.

@@ -8,7 +8,7 @@
 void RunGame(TGameForm& window, IDebtorsGameVisitor* visitor, TNameSexFunction nameSex)
 {
     if (!visitor)
-        throw Exception(QStringLiteral("Посетитель дли игры не задан."));
+        throw Exception(QStringLiteral("Посетитель для игры не задан."));
     window.SetGame(std::make_unique<TGame>(visitor, std::move(nameSex)));
     window.ClearInfo();
     ExecModal(window);

@@ -53,6 +53,7 @@ public:
             debtor.Surname = QStringLiteral("Должник%1").arg(number);
             debtor.SetName(QStringLiteral("Иван"));
             debtor.PatronymicName = QStringLiteral("Петрович");
+            debtor.Region = QStringLiteral("Московская обл.");
             debtor.City = QStringLiteral("Москва");
             debtor.Street = QStringLiteral("Тверская");
             debtor.Building = QString::number(number);
@@ -171,7 +172,7 @@ private slots:
         book.Controller().OpenDebtorOnMap();
         QCOMPARE(browser.Opened.size(), 1);
         QCOMPARE(QUrlQuery(browser.Opened.first()).queryItemValue(QStringLiteral("text"), QUrl::FullyDecoded),
-                 QStringLiteral("Москва Тверская 1"));
+                 QStringLiteral("Московская обл., Москва, Тверская, 1"));
     }
 
     void NoMapWithoutADebtor()

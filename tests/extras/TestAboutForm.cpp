@@ -38,7 +38,7 @@ private slots:
         QCOMPARE(shown, QStringLiteral(VARNEL_EXPECTED_VERSION));
         QCOMPARE(about.windowTitle(), QStringLiteral("О программе"));
         QCOMPARE(LabelText(&about, "ProductLabel"), QStringLiteral("Varnel"));
-        QCOMPARE(LabelText(&about, "DescriptionLabel"), QStringLiteral("- это система управления кредитами."));
+        QCOMPARE(LabelText(&about, "DescriptionLabel"), QStringLiteral("— это система управления кредитами."));
         QVERIFY(!Find<QLabel>(&about, "IconLabel")->pixmap().isNull());
     }
 

@@ -70,21 +70,19 @@ private slots:
         QTest::addColumn<bool>("won");
         QTest::addColumn<QString>("task");
         QTest::newRow("exact") << Roubles(10000) << qint64(10000) << true
-                               << "Иванов Пётр взял кредит на сумму 10000 руб.\n\rВы ошиблись на 0,0%.";
-        QTest::newRow("credit 10 % below the guess") << Roubles(9000) << qint64(10000) << true
-                                                     << "Иванов Пётр взял кредит на сумму 9000 руб.\n\rВы ошиблись на 10,0%.";
-        QTest::newRow("credit 10 % above the guess") << Roubles(11000) << qint64(10000) << true
-                                                     << "Иванов Пётр взял кредит на сумму 11000 руб.\n\rВы ошиблись на 10,0%.";
-        QTest::newRow("guess 10 % below the credit") << Roubles(10000) << qint64(9000) << false
-                                                     << "Иванов Пётр взял кредит на сумму 10000 руб.\n\rВы ошиблись на 11,1%.";
-        QTest::newRow("9.99 %") << Roubles(10999) << qint64(10000) << true
-                                << "Иванов Пётр взял кредит на сумму 10999 руб.\n\rВы ошиблись на 10,0%.";
-        QTest::newRow("just over 10 %") << Roubles(11000, 1) << qint64(10000) << false
-                                        << "Иванов Пётр взял кредит на сумму 11000 руб.\n\rВы ошиблись на 10,0%.";
-        QTest::newRow("half rouble to the even one below") << Roubles(10000, 50) << qint64(10000) << true
-                                                           << "Иванов Пётр взял кредит на сумму 10000 руб.\n\rВы ошиблись на 0,0%.";
-        QTest::newRow("half rouble to the even one above") << Roubles(10001, 50) << qint64(10000) << true
-                                                           << "Иванов Пётр взял кредит на сумму 10002 руб.\n\rВы ошиблись на 0,0%.";
+                               << "Иванов Пётр взял кредит на сумму 10 000,00 ₽.\n\rВы ошиблись на 0,0%.";
+        QTest::newRow("guess 10 % below the credit") << Roubles(10000) << qint64(9000) << true
+                                                     << "Иванов Пётр взял кредит на сумму 10 000,00 ₽.\n\rВы ошиблись на 10,0%.";
+        QTest::newRow("guess 10 % above the credit") << Roubles(10000) << qint64(11000) << true
+                                                     << "Иванов Пётр взял кредит на сумму 10 000,00 ₽.\n\rВы ошиблись на 10,0%.";
+        QTest::newRow("credit 10 % below the guess") << Roubles(9000) << qint64(10000) << false
+                                                     << "Иванов Пётр взял кредит на сумму 9 000,00 ₽.\n\rВы ошиблись на 11,1%.";
+        QTest::newRow("just over 10 %") << Roubles(10000) << qint64(11001) << false
+                                        << "Иванов Пётр взял кредит на сумму 10 000,00 ₽.\n\rВы ошиблись на 10,0%.";
+        QTest::newRow("kopecks of the credit shown") << Roubles(10000, 50) << qint64(10000) << true
+                                                     << "Иванов Пётр взял кредит на сумму 10 000,50 ₽.\n\rВы ошиблись на 0,0%.";
+        QTest::newRow("far off, against the true amount") << Roubles(183000) << qint64(1) << false
+                                                          << "Иванов Пётр взял кредит на сумму 183 000,00 ₽.\n\rВы ошиблись на 100,0%.";
     }
 
     void Answer()
@@ -106,20 +104,12 @@ private slots:
         QCOMPARE(game.TaskText(), task);
     }
 
-    void WholeScoreAndNothingMayBeBet_data()
+    void WholeScoreMayBeBet()
     {
-        QTest::addColumn<int>("bet");
-        QTest::newRow("whole score") << 1000;
-        QTest::newRow("nothing") << 0;
-    }
-
-    void WholeScoreAndNothingMayBeBet()
-    {
-        QFETCH(int, bet);
         TScriptedLoanBook book;
         TGame game(&book, SexByPatronymic);
-        game.PlaceBet(bet);
-        QCOMPARE(game.Score(), 1000 - bet);
+        game.PlaceBet(1000);
+        QCOMPARE(game.Score(), 0);
         QCOMPARE(game.State(), TGameState::gsAnswering);
     }
 
@@ -165,14 +155,18 @@ private slots:
         QTest::addColumn<bool>("hasCredit");
         QTest::addColumn<int>("declension"); // 0 works, 1 raises an error, 2 cannot be loaded
         QTest::addColumn<bool>("betPlaced");
+        QTest::addColumn<int>("bet");
         QTest::addColumn<qint64>("answer");
         QTest::addColumn<QString>("refusal");
-        QTest::newRow("no credit in the book") << false << 0 << false << qint64(0) << "В базе нет ни одного кредита.";
-        QTest::newRow("function missing") << true << 1 << false << qint64(0)
+        QTest::newRow("no credit in the book") << false << 0 << false << 100 << qint64(0)
+                                               << "В базе нет ни одного кредита.";
+        QTest::newRow("function missing") << true << 1 << false << 100 << qint64(0)
                                           << "Функция 'GetSex' в библиотеке PADEG.DLL не найдена";
-        QTest::newRow("library missing") << true << 2 << false << qint64(0)
+        QTest::newRow("library missing") << true << 2 << false << 100 << qint64(0)
                                          << "Не удалось загрузить библиотеку склонения имён.";
-        QTest::newRow("answer 0") << true << 0 << true << qint64(0) << "Введите сумму больше нуля.";
+        QTest::newRow("bet 0") << true << 0 << false << 0 << qint64(0) << "Поставьте хотя бы одно очко.";
+        QTest::newRow("bet above the score") << true << 0 << false << 1001 << qint64(0) << "У вас недостаточно очков.";
+        QTest::newRow("answer 0") << true << 0 << true << 100 << qint64(0) << "Введите сумму больше нуля.";
     }
 
     void RefusedMovesChangeNothing()
@@ -180,6 +174,7 @@ private slots:
         QFETCH(bool, hasCredit);
         QFETCH(int, declension);
         QFETCH(bool, betPlaced);
+        QFETCH(int, bet);
         QFETCH(qint64, answer);
         QFETCH(QString, refusal);
         TScriptedLoanBook book;
@@ -202,7 +197,7 @@ private slots:
                      if (betPlaced)
                          game.CheckAnswer(Roubles(answer));
                      else
-                         game.PlaceBet(100);
+                         game.PlaceBet(bet);
                  }),
                  refusal);
         QCOMPARE(game.Score(), score);

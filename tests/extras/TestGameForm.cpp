@@ -121,6 +121,8 @@ private slots:
         QTest::addColumn<bool>("hasCredit");
         QTest::addColumn<bool>("declensionMissing");
         QTest::addColumn<QString>("info");
+        QTest::newRow("empty bet") << "" << QString() << true << false << "Введите число.";
+        QTest::newRow("bet 0") << "0" << QString() << true << false << "Поставьте хотя бы одно очко.";
         QTest::newRow("bet above the score") << "1001" << QString() << true << false << "У вас недостаточно очков.";
         QTest::newRow("bet too large") << "99999999999" << QString() << true << false << "Слишком большое число.";
         QTest::newRow("no credit") << "100" << QString() << false << false << "В базе нет ни одного кредита.";
@@ -173,7 +175,7 @@ private slots:
     {
         TGameForm form;
         QCOMPARE(RaisedMessage([&] { RunGame(form, nullptr, SexByPatronymic); }),
-                 QStringLiteral("Посетитель дли игры не задан."));
+                 QStringLiteral("Посетитель для игры не задан."));
     }
 
     void EscapeAndTheBossButtonClose_data()

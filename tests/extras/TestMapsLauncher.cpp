@@ -18,24 +18,25 @@ class TestMapsLauncher : public QObject
 private slots:
     void AddressOfADebtor_data()
     {
-        QTest::addColumn<QString>("city");
-        QTest::addColumn<QString>("street");
-        QTest::addColumn<QString>("building");
+        QTest::addColumn<QStringList>("parts"); // region, district, city, street, building
         QTest::addColumn<QString>("address");
-        QTest::newRow("full") << "Москва" << "Тверская" << "7" << "Москва Тверская 7";
-        QTest::newRow("no street") << "Москва" << "" << "7" << "Москва  7";
+        QTest::newRow("whole") << QStringList{"Тверская обл.", "Калининский р-н", "Тверь", "ул. Мира", "7"}
+                               << "Тверская обл., Калининский р-н, Тверь, ул. Мира, 7";
+        QTest::newRow("city only") << QStringList{"", "", "Москва", "Тверская", "7"} << "Москва, Тверская, 7";
+        QTest::newRow("gaps left out") << QStringList{"Тверская обл.", " ", "Тверь", "", "7"}
+                                       << "Тверская обл., Тверь, 7";
     }
 
     void AddressOfADebtor()
     {
-        QFETCH(QString, city);
-        QFETCH(QString, street);
-        QFETCH(QString, building);
+        QFETCH(QStringList, parts);
         QFETCH(QString, address);
         TDebtor debtor;
-        debtor.City = city;
-        debtor.Street = street;
-        debtor.Building = building;
+        debtor.Region = parts[0];
+        debtor.District = parts[1];
+        debtor.City = parts[2];
+        debtor.Street = parts[3];
+        debtor.Building = parts[4];
         QCOMPARE(DebtorMapAddress(debtor), address);
     }
 

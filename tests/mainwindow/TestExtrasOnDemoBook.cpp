@@ -9,6 +9,7 @@
 #include "domain/Clock.h"
 #include "domain/Debtor.h"
 #include "extras/AboutForm.h"
+#include "extras/DebtorMapAddress.h"
 #include "extras/Game.h"
 #include "extras/GameForm.h"
 #include "mainwindow/MainForm.h"
@@ -117,7 +118,7 @@ private slots:
         Trigger("OpenMapAction");
         QCOMPARE(browser.Opened.size(), 1);
         QCOMPARE(QUrlQuery(browser.Opened.first()).queryItemValue(QStringLiteral("text"), QUrl::FullyDecoded),
-                 debtor.City + ' ' + debtor.Street + ' ' + debtor.Building);
+                 DebtorMapAddress(debtor));
     }
 
     void ShowsAbout()
