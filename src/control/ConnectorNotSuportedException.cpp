@@ -6,7 +6,7 @@
 
 EConnectorNotSuportedException::EConnectorNotSuportedException(const TCustomDBConnector& connector,
                                                                const TCustomDBConnectorConfigurator& configurator)
-    : Exception(QStringLiteral("Data base connector «%1» is not supperted by configurator «%2».")
+    : Exception(QStringLiteral("Способ подключения «%1» не поддерживается настройщиком «%2».")
                     .arg(ClassNameOf(connector), ClassNameOf(configurator)))
 {
 }

@@ -45,6 +45,10 @@ TDynamicMainMenu::TDynamicMainMenu(QWidget* parent)
 
 QAction* TDynamicMainMenu::FindItem(const QString& caption) const
 {
+    // A menu of the window is found by its name, which a change of wording
+    // or an added hot key leaves alone.
+    if (const QMenu* named = findChild<QMenu*>(caption); named && !caption.isEmpty())
+        return named->menuAction();
     const QString stripped = StripHotkey(caption);
     const QList<QAction*> topLevel = actions();
     for (QAction* item : topLevel)

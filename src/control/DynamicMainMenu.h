@@ -7,7 +7,8 @@
 class QMenu;
 
 // The main menu, able to take items at run time under an item found by its
-// caption (compared without hot-key markers and letter case).
+// object name or else its caption (compared without hot-key markers and
+// letter case).
 class TDynamicMainMenu : public QMenuBar
 {
     Q_OBJECT
@@ -29,8 +30,9 @@ public:
     // rebuilds the menu.
     void ClearDynamicItems(const QString& parentCaption);
 
-    // The first item with the caption: the top level first, then depth-first
-    // through the submenus. nullptr when none.
+    // The submenu of that object name; else the first item with the caption
+    // (menus made at run time have no name): the top level first, then
+    // depth-first through the submenus. nullptr when none.
     QAction* FindItem(const QString& caption) const;
 
 private:

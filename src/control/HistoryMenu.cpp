@@ -3,16 +3,16 @@
 #include "DynamicMainMenu.h"
 #include "FileChecks.h"
 
-const QString HistoryMenuCaption = QStringLiteral("Поледние подключённые базы данных");
+const QString HistoryMenuName = QStringLiteral("HistoryMenuItem");
 const int HistoryMenuImageIndex = 12;
 
 void FillHistoryMenu(TDynamicMainMenu& menu, const QStringList& entries)
 {
-    menu.ClearDynamicItems(HistoryMenuCaption);
+    menu.ClearDynamicItems(HistoryMenuName);
     for (int i = static_cast<int>(entries.size()) - 1; i >= 0; --i) {
         // A path is no caption: an ampersand in it must not become a hot key.
         QString caption = ShortPath(entries[i]);
         caption.replace(QLatin1Char('&'), QStringLiteral("&&"));
-        menu.AddDynamicItem(HistoryMenuCaption, caption, HistoryMenuImageIndex)->SetTag(i);
+        menu.AddDynamicItem(HistoryMenuName, caption, HistoryMenuImageIndex)->SetTag(i);
     }
 }

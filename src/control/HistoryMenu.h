@@ -5,8 +5,8 @@
 
 class TDynamicMainMenu;
 
-// Caption of the main menu's recent-databases submenu (its spelling is the program's own).
-extern const QString HistoryMenuCaption;
+// Object name of the main menu's recent-databases submenu.
+extern const QString HistoryMenuName;
 extern const int HistoryMenuImageIndex;
 
 // Rebuilds the recent-databases submenu: newest first, each item captioned

@@ -34,8 +34,11 @@ bool SelectDatabaseFile(const QString& connectionString, TSQLiteConnection* conn
     if (!connectionString.trimmed().isEmpty()) {
         connection->SetFileName(connectionString);
     } else {
+        const QString current = connection->FileName();
         connection->Close();
         TSQLiteConnectionBuildDialog dialog;
+        if (!current.isEmpty())
+            dialog.SetStartFolder(QFileInfo(current).absolutePath());
         if (dialog.Execute())
             connection->SetFileName(dialog.GetFileName());
     }

@@ -70,16 +70,24 @@ bool TSystemController::ChooseCreditForPayment(TDebtor* debtor, TCredit* credit,
         return false;
     TCreditsList credits;
     GetDataAccessFacade()->LoadDebtorCredits(debtor->GetID(), &credits);
-    if (credits.Count() == 0) {
+    // A credit chosen in the list, or the only open one, takes the payment
+    // without asking; repaid credits never do.
+    int open = 0;
+    int lastOpen = -1;
+    for (int i = 0; i < credits.Count(); ++i)
+        if (!credits.Items(i)->IsPaidOff()) {
+            ++open;
+            lastOpen = i;
+        }
+    if (open == 0) {
         WarnNoActiveCredits();
         return false;
     }
-    if (credits.Count() == 1) {
-        if (credits.Items(0)->IsPaidOff()) {
-            WarnNoActiveCredits();
-            return false;
-        }
-        credit->Assign(credits.Items(0));
+    const int chosen = credits.IsValidIndex(index) && !credits.Items(index)->IsPaidOff() ? index
+        : open == 1                                                                      ? lastOpen
+                                                                                         : -1;
+    if (chosen != -1) {
+        credit->Assign(credits.Items(chosen));
         return true;
     }
     TDebtor listed;

@@ -12,16 +12,18 @@
 #include "ui/AddCreditForm.h"
 #include "ui/AddDebtorForm.h"
 #include "ui/CompanySettingsForm.h"
+#include "ui/DisplayFormats.h"
 #include "ui/MessageBoxes.h"
 #include "ui/PaymentsHistoryForm.h"
 #include "ui/SafeDeleteForm.h"
 
 namespace {
 
-bool ConfirmDeletion(const QString& alert)
+// The warning names what goes, so that the code is never typed for the wrong one.
+bool ConfirmDeletion(const QString& alert, const QString& subject)
 {
     TSafeDeleteForm form;
-    form.SetAlert(alert);
+    form.SetAlert(subject.trimmed().isEmpty() ? alert : alert + QLatin1Char('\n') + subject);
     return form.Execute();
 }
 
@@ -68,7 +70,10 @@ void TSystemController::DeleteCurrentDebtor()
 {
     TUseCaseScope scope(m_gate);
     TDataAccessFacade* facade = GetDataAccessFacade();
-    if (!ConfirmDeletion(QStringLiteral("Все данные о должнике будут безвозвратно удалены.")))
+    TDebtor shown;
+    ReadCurrentDebtor(m_debtorsList.get(), &shown);
+    if (!ConfirmDeletion(QStringLiteral("Все данные о должнике будут безвозвратно удалены."),
+                         QStringLiteral("Должник: %1").arg(DebtorFullName(shown))))
         return;
     const int debtorID = CurrentDebtorID(m_debtorsList.get());
     // An empty list has no debtor to delete.
@@ -147,7 +152,13 @@ void TSystemController::DeleteCreditAt(int index)
 {
     TUseCaseScope scope(m_gate);
     TDataAccessFacade* facade = GetDataAccessFacade();
-    if (!ConfirmDeletion(QStringLiteral("Все данные о кредите будут безвозвратно удалены.")))
+    QString subject;
+    if (m_credits.IsValidIndex(index)) {
+        const TCredit* credit = m_credits.Items(index);
+        subject = QStringLiteral("Кредит № %1 от %2 на %3")
+                      .arg(credit->ContractNumber, FormatShortDate(credit->ContractDate), FormatMoney(credit->CreditSize));
+    }
+    if (!ConfirmDeletion(QStringLiteral("Все данные о кредите будут безвозвратно удалены."), subject))
         return;
     if (!m_credits.IsValidIndex(index))
         return;

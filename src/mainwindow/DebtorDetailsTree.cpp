@@ -41,8 +41,8 @@ void FillDebtorDetails(QTreeWidget* tree, const TDebtor& debtor)
                {{QStringLiteral("Серия: %1"), debtor.PassportSeries},
                 {QStringLiteral("Номер: %1"), debtor.PassportNumber},
                 {QStringLiteral("Выдан: %1"), debtor.PassportInfo}});
-    AddHeading(tree, QStringLiteral("Адресс"),
-               {{QStringLiteral("Идекс: %1"), debtor.PostCode},
+    AddHeading(tree, QStringLiteral("Адрес"),
+               {{QStringLiteral("Индекс: %1"), debtor.PostCode},
                 {QStringLiteral("Область/край: %1"), debtor.Region},
                 {QStringLiteral("Район: %1"), debtor.District},
                 {QStringLiteral("Город: %1"), debtor.City},

@@ -41,26 +41,63 @@ bool TCreditSelectForm::Execute(TCreditsList* credits, TDebtor* debtor, int inde
 {
     RequireArgument(credits, QStringLiteral("Список кредитов не задан."));
     RequireArgument(debtor, QStringLiteral("Должник не задан."));
+    m_credits = credits;
     m_ui->DebtorIDEdit->setText(FormatWholeNumber(debtor->GetID()));
     m_ui->DebtorNameEdit->setText(DebtorFullName(*debtor));
     m_ui->DebtorNameEdit->setCursorPosition(0);
     QTreeWidget* list = m_ui->CreditListView;
     FillCreditsList(credits, list);
-    if (index != -1 && credits->IsValidIndex(index))
-        list->setCurrentItem(list->topLevelItem(index));
-    else if (list->topLevelItemCount() > 0)
-        // The keyboard starts on the first line without choosing it: Space or
-        // the arrow keys choose, so Enter alone never takes a credit by chance.
-        list->selectionModel()->setCurrentIndex(list->model()->index(0, 0), QItemSelectionModel::NoUpdate);
+    PutRepaidLast();
+    // The dialog opens on a credit that can take the payment: the one asked
+    // for when it can, else the first one open; Enter then takes it.
+    QTreeWidgetItem* start = nullptr;
+    if (index != -1 && credits->IsValidIndex(index) && !credits->Items(index)->IsPaidOff())
+        start = LineOf(credits->Items(index));
+    for (int line = 0; !start && line < list->topLevelItemCount(); ++line) {
+        const TCredit* credit = CreditOfLine(list->topLevelItem(line));
+        if (credit && !credit->IsPaidOff())
+            start = list->topLevelItem(line);
+    }
+    if (start)
+        list->setCurrentItem(start);
     list->setFocus();
     m_ui->InfoLabel->clear();
     return exec() == QDialog::Accepted;
 }
 
+void TCreditSelectForm::PutRepaidLast()
+{
+    // Repaid credits cannot take a payment: they stay in view, below the open ones.
+    QTreeWidget* list = m_ui->CreditListView;
+    QList<QTreeWidgetItem*> repaid;
+    for (int line = list->topLevelItemCount() - 1; line >= 0; --line) {
+        const TCredit* credit = CreditOfLine(list->topLevelItem(line));
+        if (credit && credit->IsPaidOff())
+            repaid.prepend(list->takeTopLevelItem(line));
+    }
+    list->addTopLevelItems(repaid);
+}
+
+QTreeWidgetItem* TCreditSelectForm::LineOf(const TCredit* credit) const
+{
+    QTreeWidget* list = m_ui->CreditListView;
+    for (int line = 0; line < list->topLevelItemCount(); ++line)
+        if (CreditOfLine(list->topLevelItem(line)) == credit)
+            return list->topLevelItem(line);
+    return nullptr;
+}
+
 int TCreditSelectForm::SelectedIndex() const
 {
     const QList<QTreeWidgetItem*> selected = m_ui->CreditListView->selectedItems();
-    return selected.isEmpty() ? -1 : m_ui->CreditListView->indexOfTopLevelItem(selected.first());
+    if (selected.isEmpty() || !m_credits)
+        return -1;
+    // Lines are not in list order: the credit tells its place.
+    const TCredit* credit = CreditOfLine(selected.first());
+    for (int i = 0; i < m_credits->Count(); ++i)
+        if (m_credits->Items(i) == credit)
+            return i;
+    return -1;
 }
 
 void TCreditSelectForm::CreditListViewChange()
@@ -73,9 +110,9 @@ void TCreditSelectForm::OkActionExecute()
     // A double click arriving during a shake must not close the dialog.
     if (!m_ui->OkButton->isEnabled())
         return;
-    const int index = SelectedIndex();
-    if (index != -1) {
-        const TCredit* credit = CreditOfLine(m_ui->CreditListView->topLevelItem(index));
+    const QList<QTreeWidgetItem*> selected = m_ui->CreditListView->selectedItems();
+    if (!selected.isEmpty()) {
+        const TCredit* credit = CreditOfLine(selected.first());
         if (credit && !credit->IsPaidOff()) {
             accept();
             return;

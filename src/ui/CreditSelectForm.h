@@ -4,6 +4,8 @@
 
 #include <memory>
 
+class QTreeWidgetItem;
+class TCredit;
 class TCreditsList;
 class TDebtor;
 
@@ -11,8 +13,8 @@ namespace Ui {
 class TCreditSelectForm;
 }
 
-// Picking the credit a payment goes to, among a debtor's credits. A repaid
-// credit is refused.
+// Picking the credit a payment goes to, among a debtor's credits: the open
+// ones first, the repaid ones below them; a repaid credit is refused.
 class TCreditSelectForm : public THeadShakeForm
 {
     Q_OBJECT
@@ -21,8 +23,9 @@ public:
     explicit TCreditSelectForm(QWidget* parent = nullptr);
     ~TCreditSelectForm() override;
 
-    // Shows the debtor's credits with the line at `index` selected (-1: none)
-    // modally; true when closed with OK on a credit that is not repaid.
+    // Shows the debtor's credits modally, starting on the credit at `index`
+    // when it is open, else on the first open one; true when closed with OK
+    // on a credit that is not repaid.
     bool Execute(TCreditsList* credits, TDebtor* debtor, int index);
     // Position in the list of the selected credit, or -1.
     int SelectedIndex() const;
@@ -32,5 +35,9 @@ private slots:
     void CreditListViewChange();
 
 private:
+    void PutRepaidLast();
+    QTreeWidgetItem* LineOf(const TCredit* credit) const;
+
     std::unique_ptr<Ui::TCreditSelectForm> m_ui;
+    const TCreditsList* m_credits = nullptr;
 };

@@ -64,7 +64,7 @@ bool TPaymentForm::Execute(const TDebtor* debtor, TCredit* credit, const TPaymen
     RequireArgument(debtor, QStringLiteral("Должник не задан."));
     RequireArgument(newPayment, QStringLiteral("Платеж не задан."));
     RequireArgument(credit, QStringLiteral("Кредит не задан."));
-    RequireArgument(row, QStringLiteral("Строкак графика выплат не задана."));
+    RequireArgument(row, QStringLiteral("Строка графика выплат не задана."));
     m_credit = credit;
     m_row = row;
     m_newPayment = newPayment;

@@ -64,6 +64,7 @@ void TPaymentsHistoryForm::Execute(const TDebtor* debtor, const TCredit* credit,
 
     ShowCreditParties(*m_ui, *debtor, *credit, MaxFieldWidth);
     m_payments->SetResultSet(dataSet);
+    SelectLatestPayment(*dataSet);
     UpdateCancelPaymentButton();
     OpenWideEnough();
     m_ui->PaymentsGrid->setFocus();
@@ -72,6 +73,21 @@ void TPaymentsHistoryForm::Execute(const TDebtor* debtor, const TCredit* credit,
     // Nothing of the caller's is kept once the window is closed.
     m_payments->SetResultSet(nullptr);
     m_reportInterface = nullptr;
+}
+
+void TPaymentsHistoryForm::SelectLatestPayment(TResultSet& payments)
+{
+    // The payment a clerk comes for is mostly the last one (its order to
+    // print again): the one recorded last, whatever order the rows come in.
+    const int idColumn = payments.FindColumn(QStringLiteral("PaymentID"));
+    if (idColumn < 0)
+        return;
+    int latest = -1;
+    for (int row = 0; row < payments.RowCount(); ++row)
+        if (latest < 0 || payments.Integer(row, idColumn) > payments.Integer(latest, idColumn))
+            latest = row;
+    if (latest >= 0)
+        payments.SetCurrentRow(latest);
 }
 
 void TPaymentsHistoryForm::OpenWideEnough()

@@ -40,6 +40,7 @@ private slots:
     void CancelPaymentActionExecute();
 
 private:
+    static void SelectLatestPayment(TResultSet& payments);
     void OpenWideEnough();
     void UpdateCancelPaymentButton();
 

@@ -5,7 +5,9 @@
 #include "OpenFileDialog.h"
 #include "ui_SQLiteConnectionBuildDialog.h"
 
+#include <QDir>
 #include <QFileInfo>
+#include <QUrl>
 
 const QString TSQLiteConnectionBuildDialog::NoFileMessage = QStringLiteral("Файл БД не задан.");
 const QString TSQLiteConnectionBuildDialog::FileMissingMessage = QStringLiteral("Файл не существует.");
@@ -51,7 +53,13 @@ bool TSQLiteConnectionBuildDialog::Execute()
 
 QString TSQLiteConnectionBuildDialog::GetFileName() const
 {
-    return ui->FileNameEdit->text();
+    QString name = ui->FileNameEdit->text().trimmed();
+    // A path copied from a file manager may come quoted or as an address.
+    if (name.size() >= 2 && name.startsWith(QLatin1Char('"')) && name.endsWith(QLatin1Char('"')))
+        name = name.mid(1, name.size() - 2).trimmed();
+    if (name.startsWith(QStringLiteral("file://"), Qt::CaseInsensitive))
+        name = QUrl(name).toLocalFile();
+    return name;
 }
 
 QStringList TSQLiteConnectionBuildDialog::FileFilters()
@@ -84,7 +92,11 @@ bool TSQLiteConnectionBuildDialog::Validate()
 
 void TSQLiteConnectionBuildDialog::OpenFileActionExecute()
 {
-    const QString chosen = ChooseFileToOpen({QStringLiteral("Открыть"), GetFileName(), FileFilters()}, this);
+    // A folder with a trailing separator opens the dialog inside it.
+    const QString start = GetFileName().isEmpty() && !m_startFolder.isEmpty()
+        ? QDir(m_startFolder).absolutePath() + QLatin1Char('/')
+        : GetFileName();
+    const QString chosen = ChooseFileToOpen({QStringLiteral("Открыть"), start, FileFilters()}, this);
     if (!chosen.isEmpty())
         ui->FileNameEdit->setText(chosen);
 }

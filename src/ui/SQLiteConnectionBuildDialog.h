@@ -23,8 +23,11 @@ public:
 
     // Shows the dialog modally; true when it was closed with OK.
     bool Execute();
-    // The text of the file-name field.
+    // The file named in the field: typed, pasted (also as a file:// address
+    // or in quotes) or chosen.
     QString GetFileName() const;
+    // Where browsing starts while the field is empty: the folder of the book in use.
+    void SetStartFolder(const QString& folder) { m_startFolder = folder; }
 
     // The filters offered by the browse button, the first preselected.
     static QStringList FileFilters();
@@ -33,6 +36,8 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    QString m_startFolder;
+
     // Empties the message line, then refuses an empty name or a name under
     // which no file exists, saying why in red.
     bool Validate();

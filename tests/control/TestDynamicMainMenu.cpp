@@ -10,12 +10,13 @@ struct TMainMenu
 {
     TDynamicMainMenu menu;
     QMenu* file = menu.addMenu(QStringLiteral("&Файл"));
-    QMenu* history = file->addMenu(QStringLiteral("Поледние подключённые базы данных"));
+    QMenu* history = file->addMenu(QStringLiteral("&Последние подключённые базы данных"));
     QMenu* reports = menu.addMenu(QStringLiteral("Отчёты"));
     QMenu* statements = reports->addMenu(QStringLiteral("Заявления"));
 
     TMainMenu()
     {
+        history->setObjectName(HistoryMenuName);
         file->addSeparator();
         file->addAction(QStringLiteral("Выход"));
         reports->addAction(QStringLiteral("Все задолжники"));
@@ -44,15 +45,16 @@ class TestDynamicMainMenu : public QObject
     Q_OBJECT
 
 private slots:
-    void parentFoundByCaption_data()
+    void parentFoundByNameOrCaption_data()
     {
         QTest::addColumn<QString>("parent");
         QTest::addColumn<QString>("holder");
         QTest::newRow("top level, hot key and case ignored") << "файл" << "&Файл";
         QTest::newRow("inside a submenu") << "заявления" << "Заявления";
         QTest::newRow("deep plain item") << "Все ЗАДОЛЖНИКИ" << "Все задолжники";
+        QTest::newRow("menu by its object name") << "HistoryMenuItem" << "&Последние подключённые базы данных";
     }
-    void parentFoundByCaption()
+    void parentFoundByNameOrCaption()
     {
         QFETCH(QString, parent);
         QFETCH(QString, holder);

@@ -211,7 +211,7 @@ private slots:
         TSQLiteDBConnectorConfigurator configurator(withVisitor ? &visitor : nullptr);
         TForeignConnector connector;
         const QString text = QStringLiteral(
-            "Data base connector «TForeignConnector» is not supperted by configurator "
+            "Способ подключения «TForeignConnector» не поддерживается настройщиком "
             "«TSQLiteDBConnectorConfigurator».");
 
         for (const auto& call : {&TSQLiteDBConnectorConfigurator::LoadSettings,

@@ -162,7 +162,10 @@ private slots:
         QCOMPARE(CurrentID(), gone);
         TDialogScript script;
         script.Then<TSafeDeleteForm>([](TSafeDeleteForm* form) {
-            QCOMPARE(LabelText(form, "AlertLabel"), QStringLiteral("Все данные о должнике будут безвозвратно удалены."));
+            // The warning names the debtor that goes.
+            const QStringList alert = LabelText(form, "AlertLabel").split(QLatin1Char('\n'));
+            QCOMPARE(alert.first(), QStringLiteral("Все данные о должнике будут безвозвратно удалены."));
+            QVERIFY2(alert.last().startsWith(QStringLiteral("Должник: Алексеев ")), qPrintable(alert.last()));
             Acts::ConfirmDeletion(form);
         });
         controller.DeleteCurrentDebtor();
@@ -252,16 +255,24 @@ private slots:
     void PaymentNeedsAnActiveCredit_data()
     {
         QTest::addColumn<QStringList>("credits"); // "open" or "repaid", in order
+        QTest::addColumn<int>("selected");        // the credit selected in the main window
         QTest::addColumn<QStringList>("events");
-        QTest::newRow("none") << QStringList() << QStringList({NoActiveCredits});
-        QTest::newRow("one repaid") << QStringList({"repaid"}) << QStringList({NoActiveCredits});
-        QTest::newRow("one open") << QStringList({"open"}) << QStringList({"TPaymentForm"});
-        QTest::newRow("repaid and open") << QStringList({"repaid", "open"})
-                                         << QStringList({"TCreditSelectForm", "TPaymentForm"});
+        QTest::newRow("none") << QStringList() << -1 << QStringList({NoActiveCredits});
+        QTest::newRow("one repaid") << QStringList({"repaid"}) << -1 << QStringList({NoActiveCredits});
+        QTest::newRow("one open") << QStringList({"open"}) << -1 << QStringList({"TPaymentForm"});
+        QTest::newRow("repaid and the only open one") << QStringList({"repaid", "open"}) << -1
+                                                      << QStringList({"TPaymentForm"});
+        QTest::newRow("two open") << QStringList({"open", "repaid", "open"}) << -1
+                                  << QStringList({"TCreditSelectForm", "TPaymentForm"});
+        QTest::newRow("two open, one already selected") << QStringList({"open", "open"}) << 1
+                                                        << QStringList({"TPaymentForm"});
+        QTest::newRow("two open, a repaid one selected") << QStringList({"open", "repaid", "open"}) << 1
+                                                         << QStringList({"TCreditSelectForm", "TPaymentForm"});
     }
     void PaymentNeedsAnActiveCredit()
     {
         QFETCH(QStringList, credits);
+        QFETCH(int, selected);
         QFETCH(QStringList, events);
         const int debtorID = m_book->AddDebtor(QStringLiteral("Алексеев"));
         for (const QString& state : credits) {
@@ -281,14 +292,14 @@ private slots:
             });
         }
         script.ThenCancel<TPaymentForm>();
-        controller.MakeDebtorPayment(-1);
+        controller.MakeDebtorPayment(selected);
         QCOMPARE(script.Events, events);
         if (events.first() == NoActiveCredits) {
             QCOMPARE(script.Boxes.first().Caption, QStringLiteral("Внести платеж невозможно"));
             QCOMPARE(script.Boxes.first().Icon, QMessageBox::Warning);
         }
         if (events.contains(QStringLiteral("TCreditSelectForm")))
-            QCOMPARE(listed, 2);
+            QCOMPARE(listed, credits.size());
     }
 
     void RepaidCreditTakesNoPayment()

@@ -169,6 +169,7 @@ private slots:
         QTest::newRow("left") << "" << "OkButton" << true << int(adJustLeave);
         QTest::newRow("rebuilt") << "ReduceAnnuaRadioButton" << "OkButton" << true << int(adReduceAnnua);
         QTest::newRow("cancelled") << "ReduceAnnuaRadioButton" << "CancelButton" << false << int(adReduceAnnua);
+        QTest::newRow("Enter on the choice") << "ReduceAnnuaRadioButton" << "" << true << int(adReduceAnnua);
     }
     void closesWithTheChoice()
     {
@@ -180,7 +181,10 @@ private slots:
         WhenOpen<TAheadDecisionForm>([&](TAheadDecisionForm* form) {
             if (!radio.isEmpty())
                 ClickRadio(form, radio.toLatin1().constData());
-            QTest::mouseClick(Find<QPushButton>(form, button.toLatin1().constData()), Qt::LeftButton);
+            if (button.isEmpty())
+                QTest::keyClick(Find<QRadioButton>(form, radio.toLatin1().constData()), Qt::Key_Return);
+            else
+                QTest::mouseClick(Find<QPushButton>(form, button.toLatin1().constData()), Qt::LeftButton);
         });
         QCOMPARE(f.Execute(M("1000")), confirmed);
         QCOMPARE(int(f.form.Choice()), choice);

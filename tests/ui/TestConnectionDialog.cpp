@@ -11,6 +11,8 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QUrl>
+#include <QDir>
 #include <QToolButton>
 
 namespace {
@@ -67,7 +69,7 @@ private slots:
     {
         QCOMPARE(m_dialog->windowTitle(), QStringLiteral("Подключение к БД"));
         QCOMPARE(FileNameEdit()->text(), QString());
-        QVERIFY(FileNameEdit()->isReadOnly());
+        QVERIFY(!FileNameEdit()->isReadOnly());
         QCOMPARE(FileNameEdit()->palette().color(QPalette::Base), QColor(255, 255, 240));
         QCOMPARE(InfoLabel()->text(), QStringLiteral("Файл БД не задан."));
         QCOMPARE(InfoLabel()->palette().color(QPalette::WindowText), QColor(Qt::red));
@@ -105,6 +107,36 @@ private slots:
                  (QStringList{QStringLiteral("Базы данных SQLite (*.*db*) (*.s3db)"), QStringLiteral("Все файлы (*)")}));
         // A cancelled choice leaves the field alone.
         QCOMPARE(m_dialog->GetFileName(), m_book);
+    }
+
+    // A path typed or pasted counts as one chosen, also as a file manager copies it.
+    void typedOrPastedPath_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::newRow("typed") << "BOOK";
+        QTest::newRow("quoted") << "\"BOOK\"";
+        QTest::newRow("address") << "URL";
+    }
+    void typedOrPastedPath()
+    {
+        QFETCH(QString, typed);
+        typed.replace(QStringLiteral("BOOK"), m_book)
+            .replace(QStringLiteral("URL"), QUrl::fromLocalFile(m_book).toString());
+        FileNameEdit()->setFocus();
+        FileNameEdit()->insert(typed);
+        QCOMPARE(m_dialog->GetFileName(), m_book);
+        QCOMPARE(InfoLabel()->text(), QString());
+        QTest::mouseClick(Find<QPushButton>(m_dialog.get(), "OkButton"), Qt::LeftButton);
+        QCOMPARE(m_dialog->result(), int(QDialog::Accepted));
+    }
+
+    void browseStartsInTheFolderOfTheBookInUse()
+    {
+        m_dialog->SetStartFolder(m_dir.path());
+        TOpenFileAnswer cancelled{QString()};
+        QTest::mouseClick(Find<QToolButton>(m_dialog.get(), "OpenFileButton"), Qt::LeftButton);
+        QCOMPARE(cancelled.requests.size(), 1);
+        QCOMPARE(cancelled.requests[0].FileName, QDir(m_dir.path()).absolutePath() + QLatin1Char('/'));
     }
 
     void refusedOkShakesWithOkDisabled_data()

@@ -57,15 +57,18 @@ private slots:
         QCOMPARE(RaisedMessage([&] { form.Execute(&m_credits, nullptr, -1); }), QStringLiteral("Должник не задан."));
     }
 
-    void PreselectsAValidIndexOnly_data()
+    // The dialog opens on a credit that can take the payment; the repaid one
+    // is listed last. Lines: credit 1, credit 3, credit 2 (repaid).
+    void StartsOnAnOpenCredit_data()
     {
         QTest::addColumn<int>("index");
         QTest::addColumn<int>("selected");
-        QTest::newRow("none") << -1 << -1;
-        QTest::newRow("second") << 1 << 1;
-        QTest::newRow("beyond the list") << 3 << -1;
+        QTest::newRow("none asked") << -1 << 0;
+        QTest::newRow("an open one asked") << 2 << 2;
+        QTest::newRow("the repaid one asked") << 1 << 0;
+        QTest::newRow("beyond the list") << 3 << 0;
     }
-    void PreselectsAValidIndexOnly()
+    void StartsOnAnOpenCredit()
     {
         QFETCH(int, index);
         QFETCH(int, selected);
@@ -74,14 +77,15 @@ private slots:
             QCOMPARE(Find<QLineEdit>(&form, "DebtorIDEdit")->text(), QStringLiteral("17"));
             QCOMPARE(Find<QLineEdit>(&form, "DebtorNameEdit")->text(), QStringLiteral("Иванов Пётр Сергеевич"));
             QCOMPARE(List(&form)->topLevelItemCount(), 3);
-            QCOMPARE(List(&form)->topLevelItem(1)->text(7), QStringLiteral("Погашен"));
+            QCOMPARE(List(&form)->topLevelItem(2)->text(0), QStringLiteral("2"));
+            QCOMPARE(List(&form)->topLevelItem(2)->text(7), QStringLiteral("Погашен"));
             QCOMPARE(form.SelectedIndex(), selected);
         });
         QVERIFY(!form.Execute(&m_credits, &m_debtor, index));
     }
 
     // A clerk without a mouse: the keys go wherever the focus is when the
-    // dialog opens. Credit 2 (line 1) is repaid.
+    // dialog opens, and Enter takes the credit the dialog shows selected.
     void ChoosingByKeyboard_data()
     {
         QTest::addColumn<int>("index");
@@ -89,12 +93,11 @@ private slots:
         QTest::addColumn<QList<int>>("keys");
         QTest::addColumn<int>("chosen"); // -1: the dialog stays open
         const int enter = Qt::Key_Return;
-        QTest::newRow("preselected, Enter") << 2 << 2 << QList<int>{enter} << 2;
-        QTest::newRow("preselected, Up Up, Enter") << 2 << 2 << QList<int>{Qt::Key_Up, Qt::Key_Up, enter} << 0;
-        QTest::newRow("none, Space, Enter") << -1 << 0 << QList<int>{Qt::Key_Space, enter} << 0;
-        QTest::newRow("none, Down Down, Enter") << -1 << 0 << QList<int>{Qt::Key_Down, Qt::Key_Down, enter} << 2;
-        QTest::newRow("none, End, Enter") << -1 << 0 << QList<int>{Qt::Key_End, enter} << 2;
-        QTest::newRow("none, Enter alone") << -1 << 0 << QList<int>{enter} << -1;
+        QTest::newRow("preselected, Enter") << 2 << 1 << QList<int>{enter} << 2;
+        QTest::newRow("preselected, Up, Enter") << 2 << 1 << QList<int>{Qt::Key_Up, enter} << 0;
+        QTest::newRow("none, Enter") << -1 << 0 << QList<int>{enter} << 0;
+        QTest::newRow("none, Down, Enter") << -1 << 0 << QList<int>{Qt::Key_Down, enter} << 2;
+        QTest::newRow("none, End to the repaid one, Enter") << -1 << 0 << QList<int>{Qt::Key_End, enter} << -1;
     }
     void ChoosingByKeyboard()
     {
@@ -109,13 +112,15 @@ private slots:
             QTreeWidget* list = List(&form);
             QCOMPARE(QApplication::focusWidget(), list);
             QCOMPARE(list->indexOfTopLevelItem(list->currentItem()), startLine);
+            QVERIFY(list->currentItem()->isSelected());
             for (const int key : keys)
                 QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
             QCOMPARE(form.isVisible(), chosen == -1);
             QCOMPARE(shakes->count(), chosen == -1 ? 1 : 0);
         });
         QCOMPARE(form.Execute(&m_credits, &m_debtor, index), chosen != -1);
-        QCOMPARE(form.SelectedIndex(), chosen);
+        if (chosen != -1)
+            QCOMPARE(form.SelectedIndex(), chosen);
     }
 
     void OkWithoutSelectionOnlyShakes()
@@ -123,6 +128,7 @@ private slots:
         TCreditSelectForm form;
         const auto shakes = FastShakes(form);
         WhenOpen(&form, [&] {
+            List(&form)->clearSelection();
             PressEnter(List(&form));
             QCOMPARE(shakes->count(), 1);
             QVERIFY(form.isVisible());
@@ -137,11 +143,12 @@ private slots:
         TCreditSelectForm form;
         const auto shakes = FastShakes(form);
         WhenOpen(&form, [&] {
+            Select(&form, 2);
             PressEnter(List(&form));
             QCOMPARE(LabelText(&form, "InfoLabel"), QStringLiteral("Кредит уже погашен"));
             QCOMPARE(shakes->count(), 1);
             QVERIFY(form.isVisible());
-            Select(&form, 2);
+            Select(&form, 1);
             QCOMPARE(LabelText(&form, "InfoLabel"), QString());
             QTest::mouseClick(Find<QPushButton>(&form, "OkButton"), Qt::LeftButton);
         });
@@ -152,13 +159,15 @@ private slots:
     void DoubleClickChoosesAnActiveCredit_data()
     {
         QTest::addColumn<int>("line");
+        QTest::addColumn<int>("index");
         QTest::addColumn<bool>("chosen");
-        QTest::newRow("active") << 0 << true;
-        QTest::newRow("repaid") << 1 << false;
+        QTest::newRow("active") << 0 << 0 << true;
+        QTest::newRow("repaid") << 2 << 1 << false;
     }
     void DoubleClickChoosesAnActiveCredit()
     {
         QFETCH(int, line);
+        QFETCH(int, index);
         QFETCH(bool, chosen);
         TCreditSelectForm form;
         const auto shakes = FastShakes(form);
@@ -171,7 +180,7 @@ private slots:
             QCOMPARE(shakes->count(), chosen ? 0 : 1);
         });
         QCOMPARE(form.Execute(&m_credits, &m_debtor, -1), chosen);
-        QCOMPARE(form.SelectedIndex(), line);
+        QCOMPARE(form.SelectedIndex(), index);
     }
 };
 

@@ -113,7 +113,7 @@ private slots:
         QTest::newRow("debtor") << "debtor" << "Должник не задан.";
         QTest::newRow("payment") << "payment" << "Платеж не задан.";
         QTest::newRow("credit") << "credit" << "Кредит не задан.";
-        QTest::newRow("row") << "row" << "Строкак графика выплат не задана.";
+        QTest::newRow("row") << "row" << "Строка графика выплат не задана.";
     }
     void refusesMissingArguments()
     {

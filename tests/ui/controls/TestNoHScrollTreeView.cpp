@@ -15,7 +15,7 @@ private slots:
         tree.setHeaderHidden(true);
         // As a .ui file or a style might ask for it.
         tree.setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-        auto* top = new QTreeWidgetItem(&tree, {QStringLiteral("Адресс")});
+        auto* top = new QTreeWidgetItem(&tree, {QStringLiteral("Адрес")});
         new QTreeWidgetItem(top, {QStringLiteral("Улица: ") + QString(300, QChar(u'ш'))});
         tree.expandAll();
         tree.resize(223, 200);
