@@ -129,10 +129,11 @@ public:
     void PrintPaymentOrder(int paymentID) override;
 
     // Extras: the credit guessing game, the current debtor's address on the
-    // web map, the About box.
+    // web map, the About box, the clerk's manual.
     void PlayGame();
     void OpenDebtorOnMap();
     void ShowAbout();
+    void ShowHelp();
     // A random credit of the book and its borrower, for the game.
     bool PickRandomCredit(TDebtor* debtor, TCredit* credit) override;
     // Where the game's draws come from; none gives a generator seeded from

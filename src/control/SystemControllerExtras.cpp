@@ -1,5 +1,5 @@
 // The system controller's extras: the credit guessing game, the debtor's
-// address on the web map and the About box.
+// address on the web map, the About box and the manual.
 #include "SystemController.h"
 
 #include "data/DataAccessFacade.h"
@@ -8,8 +8,10 @@
 #include "extras/AboutForm.h"
 #include "extras/DebtorMapAddress.h"
 #include "extras/GameForm.h"
+#include "extras/HelpWindow.h"
 #include "extras/RunGame.h"
 #include "extras/YandexMapsLauncher.h"
+#include "reports/ApplicationFolder.h"
 #include "reports/DeclensionService.h"
 
 #include <QApplication>
@@ -82,4 +84,12 @@ void TSystemController::ShowAbout()
     // Centred over the main window.
     TAboutForm about(QApplication::activeWindow());
     about.Execute();
+}
+
+void TSystemController::ShowHelp()
+{
+    TUseCaseScope scope(m_gate);
+    // The manual lies beside the program, as the report templates do; its
+    // window stays open beside the main window.
+    ShowManual(ApplicationFolder() + QStringLiteral("Help/index.html"), QApplication::activeWindow());
 }
