@@ -253,6 +253,9 @@ void TSystemController::SwitchDatabase(const QString& fileName)
 void TSystemController::ShowBook()
 {
     RefreshDebtors();
+    // The same place in another book holds another person: start at the first.
+    if (m_debtorsList && m_debtorsList->IsOpen())
+        m_debtorsList->First();
     RefreshCredits(m_debtorsList.get());
     // Details of the other book's debtor must not stay when this book's list is empty.
     RefreshDebtorDetails();

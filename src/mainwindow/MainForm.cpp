@@ -22,6 +22,7 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QItemSelectionModel>
@@ -31,7 +32,13 @@
 #include <QMouseEvent>
 #include <QScreen>
 
+#include <algorithm>
+#include <array>
+
 namespace {
+
+// The credits list's columns as designed, in pixels.
+constexpr std::array<int, CreditsListColumnCount> CreditsColumnWidths{60, 80, 100, 100, 100, 100, 100, 100};
 
 // A status bar panel of a preferred width that gives way on a narrow screen.
 class TStatusPanel : public QLabel
@@ -45,9 +52,6 @@ public:
 private:
     int m_width;
 };
-
-// Room the legend leaves to the grid's edges.
-constexpr int LegendMargin = 2;
 
 }
 
@@ -83,6 +87,7 @@ void TMainForm::FormCreate()
     SetupDetailsTree();
     SetupFilters();
     SetupPopupMenus();
+    SetupKeyboard();
     SetCommandIcons(this);
     ConnectCommands();
     // Until the recent books are known.
@@ -102,16 +107,50 @@ void TMainForm::SetupDebtorsGrid()
 {
     m_debtorsModel = new TDebtorsGridModel(this);
     new TResultSetGrid(ui->DBGrid1, m_debtorsModel, this);
+    connect(m_debtorsModel, &QAbstractItemModel::modelReset, this, &TMainForm::FitDebtorsColumns);
     KeepLineColoursInSelection(ui->DBGrid1);
     ui->DBGrid1->viewport()->installEventFilter(this);
-    // The legend lies over the grid's top-left corner.
-    m_legendPanel = new TLegendPanel(ui->DBGrid1);
+    // The legend opens between the filters and the grid, so it covers no row.
+    m_legendPanel = new TLegendPanel(ui->Label2, ui->DebtorsGroupBox);
+    ui->DebtorsLayout->insertWidget(ui->DebtorsLayout->indexOf(ui->DBGrid1), m_legendPanel, 0, Qt::AlignLeft);
     connect(ui->Label2, &TLinkLabel::Clicked, this, &TMainForm::Label2Click);
+}
+
+void TMainForm::FitDebtorsColumns()
+{
+    // Every column shows at any window width: the names share the room the
+    // counters leave them.
+    QHeaderView* header = ui->DBGrid1->horizontalHeader();
+    const TResultSet* set = m_debtorsModel->ResultSet();
+    static const QStringList names{QStringLiteral("Surname"), QStringLiteral("Name"), QStringLiteral("PatronymicName")};
+    for (int section = 0; section < m_debtorsModel->columnCount(); ++section) {
+        const int column = m_debtorsModel->ResultSetColumn(section);
+        const bool isName = set && column >= 0 && names.contains(set->Column(column).Name());
+        header->setSectionResizeMode(section, isName ? QHeaderView::Stretch : QHeaderView::Interactive);
+    }
+}
+
+void TMainForm::FitCreditsColumns()
+{
+    // The designed widths, each widened for a value it would cut; where they
+    // do not all fit, every column takes only what its title and values need,
+    // so that the state at the right end stays in view.
+    QTreeWidget* list = ui->CreditsListView;
+    QList<int> needed;
+    int designedTotal = 0;
+    for (int column = 0; column < list->columnCount(); ++column) {
+        list->resizeColumnToContents(column);
+        needed << list->columnWidth(column);
+        designedTotal += std::max(needed.last(), CreditsColumnWidths.at(std::size_t(column)));
+    }
+    const bool roomy = designedTotal <= list->viewport()->width();
+    for (int column = 0; column < list->columnCount(); ++column)
+        list->setColumnWidth(column, roomy ? std::max(needed[column], CreditsColumnWidths.at(std::size_t(column))) : needed[column]);
 }
 
 void TMainForm::SetupCreditsList()
 {
-    SetupCreditsListColumns(ui->CreditsListView, {60, 80, 100, 100, 100, 100, 100, 100}, 1);
+    SetupCreditsListColumns(ui->CreditsListView, CreditsColumnWidths, 1);
     KeepLineColoursInSelection(ui->CreditsListView);
     ui->CreditsListView->viewport()->installEventFilter(this);
 }
@@ -173,6 +212,35 @@ void TMainForm::SetupPopupMenus()
     popUp(ui->DebtorsTreeView, m_treePopupMenu);
 }
 
+void TMainForm::SetupKeyboard()
+{
+    // Commands found only in pop-up menus keep their keys in the whole window.
+    addAction(ui->ShowCreditPaymentsHistoryAction);
+    // The tool bar takes part in the Tab order, before the filters, and its
+    // buttons name their keys.
+    QWidget* previous = nullptr;
+    for (QAction* command : ui->ToolBar->actions()) {
+        if (command->isSeparator())
+            continue;
+        if (QWidget* button = ui->ToolBar->widgetForAction(command)) {
+            button->setFocusPolicy(Qt::TabFocus);
+            if (previous)
+                setTabOrder(previous, button);
+            previous = button;
+        }
+        if (!command->shortcut().isEmpty() && command->toolTip() == command->iconText())
+            command->setToolTip(QStringLiteral("%1 (%2)").arg(command->iconText(),
+                                                              command->shortcut().toString(QKeySequence::NativeText)));
+    }
+    // From the filters to the grid, the credits and the details; Tab leaves the grid.
+    if (previous)
+        setTabOrder(previous, ui->NameFilterEdit);
+    setTabOrder(ui->NameFilterEdit, ui->FilterComboBox);
+    setTabOrder(ui->FilterComboBox, ui->DBGrid1);
+    setTabOrder(ui->DBGrid1, ui->CreditsListView);
+    setTabOrder(ui->CreditsListView, ui->DebtorsTreeView);
+}
+
 void TMainForm::Forward(QAction* action, void (TSystemController::*operation)())
 {
     connect(action, &QAction::triggered, this, [operation] {
@@ -224,7 +292,7 @@ void TMainForm::ConnectCommands()
     Forward(ui->OpenMapAction, &TSystemController::OpenDebtorOnMap);
     Forward(ui->PlayGameAction, &TSystemController::PlayGame);
     Forward(ui->BuildMonthForecastReportAction, &TSystemController::BuildMonthForecastReport);
-    // "Помощь" under "Помощь" has no command behind it.
+    Forward(ui->HelpAction, &TSystemController::ShowHelp);
 
     ui->MainMenu->SetOnDynamicItemClick([this](QObject* sender) { MainMenuDynamicItemClick(sender); });
 }
@@ -270,6 +338,9 @@ void TMainForm::FormShow()
 void TMainForm::ShowDatabaseInfo(const QString& fileName, const TCompany* company)
 {
     m_databasePanel->setText(QStringLiteral("База: %1").arg(fileName));
+    // Several books look alike: the title (and the task bar) names the open one.
+    const QString book = QFileInfo(fileName).fileName();
+    setWindowTitle(book.isEmpty() ? QStringLiteral("Varnel") : QStringLiteral("%1 — Varnel").arg(book));
     if (company)
         m_companyPanel->setText(QStringLiteral("Фирма: %1").arg(company->CompanyName));
 }
@@ -283,14 +354,7 @@ void TMainForm::SetDebtorsDataSet(TResultSet* dataSet)
 void TMainForm::ShowCredits(const TCreditsList* credits)
 {
     FillCreditsList(credits, ui->CreditsListView);
-    // A column only widens for a value it would cut (a long contract number).
-    QTreeWidget* list = ui->CreditsListView;
-    for (int column = 0; column < list->columnCount(); ++column) {
-        const int width = list->columnWidth(column);
-        list->resizeColumnToContents(column);
-        if (list->columnWidth(column) < width)
-            list->setColumnWidth(column, width);
-    }
+    FitCreditsColumns();
 }
 
 void TMainForm::ShowDebtorDetails(const TDebtor* debtor)
@@ -384,10 +448,6 @@ void TMainForm::ExecuteAction(QAction* action)
 
 void TMainForm::Label2Click()
 {
-    // Just below the grid's titles, whatever their height in this font.
-    const QHeaderView* titles = ui->DBGrid1->horizontalHeader();
-    m_legendPanel->move(ui->DBGrid1->frameWidth() + LegendMargin,
-                        ui->DBGrid1->frameWidth() + titles->height() + LegendMargin);
     m_legendPanel->Toggle();
 }
 
@@ -471,6 +531,8 @@ bool TMainForm::eventFilter(QObject* watched, QEvent* event)
         // The middle button is the payment's alone.
         return button == Qt::MiddleButton;
     } else if (watched == ui->CreditsListView->viewport()) {
+        if (event->type() == QEvent::Resize)
+            FitCreditsColumns();
         // The first click of the two has selected the line under the mouse.
         if (event->type() == QEvent::MouseButtonDblClick
             && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)

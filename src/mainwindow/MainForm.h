@@ -75,6 +75,9 @@ private:
     void SetupDetailsTree();
     void SetupFilters();
     void SetupPopupMenus();
+    void SetupKeyboard();
+    void FitDebtorsColumns();
+    void FitCreditsColumns();
     void ConnectCommands();
     // The command calls the controller's operation, once there is a controller.
     void Forward(QAction* action, void (TSystemController::*operation)());

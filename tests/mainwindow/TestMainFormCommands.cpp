@@ -12,6 +12,7 @@
 #include <QEventLoop>
 #include <QMenu>
 #include <QMenuBar>
+#include <QTableView>
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
@@ -20,21 +21,25 @@
 namespace {
 
 // The captions of a menu's items, "-" for a separator, "Name >" for a submenu.
+// A caption as shown: "&&" is an ampersand, a single "&" marks the hot key.
+QString Shown(QString text)
+{
+    return text.replace(QStringLiteral("&&"), QStringLiteral("\x01")).remove(QLatin1Char('&')).replace(
+        QLatin1Char('\x01'), QLatin1Char('&'));
+}
+
 QStringList Captions(const QList<QAction*>& actions)
 {
     QStringList captions;
     for (const QAction* action : actions)
         captions << (action->isSeparator() ? QStringLiteral("-")
-                                           : action->text() + (action->menu() ? QStringLiteral(" >") : QString()));
+                                           : Shown(action->text()) + (action->menu() ? QStringLiteral(" >") : QString()));
     return captions;
 }
 
-QMenu* TopMenu(TMainForm& form, const QString& caption)
+QMenu* TopMenu(TMainForm& form, const char* name)
 {
-    for (QAction* action : form.menuBar()->actions())
-        if (action->text() == caption)
-            return action->menu();
-    return nullptr;
+    return Find<QMenu>(&form, name);
 }
 
 QAction* Action(TMainForm& form, const char* name)
@@ -113,20 +118,20 @@ private slots:
         TMainForm form;
         QCOMPARE(Captions(form.menuBar()->actions()),
                  (QStringList{"Файл >", "Отчёты >", "Действия >", "Настройки >", "Развлечения >", "Помощь >"}));
-        QCOMPARE(Captions(TopMenu(form, "Файл")->actions()),
-                 (QStringList{"Подключиться к другой базе данных...", "Поледние подключённые базы данных >", "-",
+        QCOMPARE(Captions(TopMenu(form, "FileMenu")->actions()),
+                 (QStringList{"Подключиться к другой базе данных...", "Последние подключённые базы данных >", "-",
                               "Выход"}));
-        QMenu* reports = TopMenu(form, "Отчёты");
+        QMenu* reports = TopMenu(form, "ReportsMenu");
         QCOMPARE(Captions(reports->actions()),
-                 (QStringList{"Должники заданному числу...", "Все задолжники", "Платежи...", "Интересные факты",
+                 (QStringList{"Должники на заданное число...", "Все задолжники", "Платежи...", "Интересные факты",
                               "Месячный прогноз...", "-", "Заявления >"}));
         QCOMPARE(Captions(reports->actions().last()->menu()->actions()), (QStringList{"Досрочное погашение", "Отсрочка"}));
-        QCOMPARE(Captions(TopMenu(form, "Действия")->actions()),
+        QCOMPARE(Captions(TopMenu(form, "ActionsMenu")->actions()),
                  (QStringList{"Внести платёж", "Добавить кредит", "Добавить должника", "-",
                               "Проиндексировать просрочки"}));
-        QCOMPARE(Captions(TopMenu(form, "Настройки")->actions()), QStringList{"Сведения о фирме"});
-        QCOMPARE(Captions(TopMenu(form, "Развлечения")->actions()), QStringList{"Игра :)"});
-        QCOMPARE(Captions(TopMenu(form, "Помощь")->actions()), (QStringList{"Помощь", "-", "О программе"}));
+        QCOMPARE(Captions(TopMenu(form, "SettingsMenu")->actions()), QStringList{"Сведения о фирме"});
+        QCOMPARE(Captions(TopMenu(form, "FunMenu")->actions()), QStringList{"Игра :)"});
+        QCOMPARE(Captions(TopMenu(form, "HelpMenu")->actions()), (QStringList{"Помощь", "-", "О программе"}));
     }
 
     // The recent books, newest first, each under its full path with a picture.
@@ -137,7 +142,7 @@ private slots:
         form.RefreshHistoryMenu(HistoryManager(), entries);
         QMenu* history = Find<QMenu>(&form, "HistoryMenuItem");
         QCOMPARE(Captions(history->actions()),
-                 (QStringList{"/books/new.s3db", "/books/Tom && Jerry.s3db", "/books/old.s3db"}));
+                 (QStringList{"/books/new.s3db", "/books/Tom & Jerry.s3db", "/books/old.s3db"}));
         for (QAction* item : history->actions())
             QVERIFY(!item->icon().isNull());
         QVERIFY(history->menuAction()->isEnabled());
@@ -225,11 +230,11 @@ private slots:
         QTest::newRow("everything known")
             << true
             << QStringList{"+ФИО", "  Иванова Анна Петровна", "+Паспорт", "  Серия: 4509", "  Номер: 123456",
-                           "  Выдан: ОВД Тверского района г. Москвы", "+Адресс", "  Идекс: 170000",
+                           "  Выдан: ОВД Тверского района г. Москвы", "+Адрес", "  Индекс: 170000",
                            "  Область/край: Тверская обл.", "  Район: Калининский", "  Город: Тверь",
                            "  Улица: Советская", "  Дом: 12", "  Квартира: 5", "+Телефоны", "  8 (4822) 32-15-00"};
         QTest::newRow("no passport, no address")
-            << false << QStringList{"+ФИО", "  Петров Иван", "Паспорт", "Адресс", "+Телефоны", "  8 (4822) 32-15-00"};
+            << false << QStringList{"+ФИО", "  Петров Иван", "Паспорт", "Адрес", "+Телефоны", "  8 (4822) 32-15-00"};
     }
     void detailsTree()
     {
@@ -290,6 +295,34 @@ private slots:
         QCOMPARE(LabelText(legend, "ActiveDelayLegendLabel"), QStringLiteral("Должники, у которых есть активные просрочки"));
         QVERIFY(Find<QLabel>(legend, "RepeatedDelayLegendLabel")->font().bold());
         QTest::mouseClick(link, Qt::LeftButton);
+        QVERIFY(legend->isHidden());
+    }
+
+    // The legend covers no row of the grid, and steps aside on Escape or on
+    // a click anywhere else.
+    void legendCoversNothingAndStepsAside_data()
+    {
+        QTest::addColumn<bool>("escape");
+        QTest::newRow("Escape") << true;
+        QTest::newRow("click elsewhere") << false;
+    }
+    void legendCoversNothingAndStepsAside()
+    {
+        QFETCH(bool, escape);
+        TMainForm form;
+        form.QMainWindow::setVisible(true);
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        auto* legend = Find<QWidget>(&form, "LegendPanel");
+        auto* grid = Find<QTableView>(&form, "DBGrid1");
+        QTest::mouseClick(Find<QLabel>(&form, "Label2"), Qt::LeftButton);
+        QTRY_VERIFY(legend->isVisible());
+        const QRect legendArea(legend->mapTo(&form, QPoint()), legend->size());
+        const QRect gridArea(grid->mapTo(&form, QPoint()), grid->size());
+        QVERIFY(!legendArea.intersects(gridArea));
+        if (escape)
+            QTest::keyClick(grid, Qt::Key_Escape);
+        else
+            QTest::mouseClick(grid->viewport(), Qt::LeftButton);
         QVERIFY(legend->isHidden());
     }
 

@@ -11,6 +11,8 @@
 #include "ui/AddCreditForm.h"
 #include "ui/AddDebtorForm.h"
 #include "ui/CreditSelectForm.h"
+#include "ui/PaymentForm.h"
+#include "ui/PaymentsHistoryForm.h"
 #include "ui/CreditsListPresentation.h"
 #include "ui/controls/ConstraintedEdit.h"
 
@@ -228,11 +230,23 @@ private slots:
     // debtor and credit at hand (the dialogs are cancelled).
     void mouseGestures()
     {
+        // A debtor with two credits, the second one open.
+        const auto twoCreditsSecondOpen = [] {
+            const TCreditsList& credits = SystemController().Credits();
+            return credits.Count() >= 2 && !credits.Items(1)->IsPaidOff();
+        };
         int row = 0;
-        for (SelectDebtor(row); SystemController().Credits().Count() < 2; SelectDebtor(++row))
+        for (SelectDebtor(row); !twoCreditsSecondOpen(); SelectDebtor(++row))
             QVERIFY(row + 1 < m_grid->model()->rowCount());
+        // Another debtor with a credit open, so that a payment form or the choice opens.
+        const auto anOpenCredit = [] {
+            for (const auto& credit : SystemController().Credits())
+                if (!credit->IsPaidOff())
+                    return true;
+            return false;
+        };
         int other = row + 1;
-        for (SelectDebtor(other); SystemController().Credits().Count() < 2; SelectDebtor(++other))
+        for (SelectDebtor(other); !anOpenCredit(); SelectDebtor(++other))
             QVERIFY(other + 1 < m_grid->model()->rowCount());
         SelectDebtor(row);
         const QString debtor = GridName(row);
@@ -241,12 +255,12 @@ private slots:
         const QPoint thisRow = m_grid->visualRect(m_grid->model()->index(row, 1)).center();
         const QPoint otherRow = m_grid->visualRect(m_grid->model()->index(other, 1)).center();
 
-        // The middle button on the current debtor pays for him, the selected
-        // credit preselected.
-        int preselected = -1;
-        WhenOpen<TCreditSelectForm>([&](TCreditSelectForm* form) { preselected = form->SelectedIndex(); });
+        // The middle button on the current debtor pays for him with the
+        // selected credit, without asking for the credit again.
+        QString paidCredit;
+        WhenOpen<TPaymentForm>([&](TPaymentForm* form) { paidCredit = Find<QLineEdit>(form, "CreditIDEdit")->text(); });
         QTest::mouseClick(gridArea, Qt::MiddleButton, {}, thisRow);
-        QCOMPARE(preselected, 1);
+        QCOMPARE(paidCredit, m_credits->topLevelItem(1)->text(0));
         QCOMPARE(m_grid->currentIndex().row(), row);
         QCOMPARE(m_credits->currentItem(), m_credits->topLevelItem(1));
 
@@ -280,6 +294,63 @@ private slots:
         QVERIFY(GridName(m_grid->currentIndex().row()) != debtor);
     }
 
+    // A clerk without a mouse: Tab walks the parts of the window (the grid
+    // is left at once, its row kept), the everyday commands have keys.
+    void keyboard()
+    {
+        m_form->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_form));
+        int row = 0;
+        const auto openCreditLine = [this] {
+            for (int line = 0; line < m_credits->topLevelItemCount(); ++line)
+                if (!CreditOfLine(m_credits->topLevelItem(line))->IsPaidOff())
+                    return line;
+            return -1;
+        };
+        for (SelectDebtor(row); openCreditLine() < 0; SelectDebtor(++row))
+            QVERIFY(row + 1 < m_grid->model()->rowCount());
+        m_grid->setFocus();
+        QTest::keyClick(m_grid, Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), m_credits);
+        QCOMPARE(m_grid->currentIndex().row(), row);
+
+        auto* nameFilter = Find<QWidget>(m_form, "NameFilterEdit");
+        nameFilter->setFocus();
+        QTest::keyClick(nameFilter, Qt::Key_Backtab);
+        QCOMPARE(QApplication::focusWidget()->parentWidget(), Find<QWidget>(m_form, "ToolBar"));
+
+        m_credits->setCurrentItem(m_credits->topLevelItem(openCreditLine()));
+        // The commands' enabling follows once the program is idle.
+        m_form->UpdateActions();
+        bool historyShown = false;
+        WhenOpen<TPaymentsHistoryForm>([&](TPaymentsHistoryForm*) { historyShown = true; });
+        QTest::keyClick(m_form, Qt::Key_H, Qt::ControlModifier);
+        QVERIFY(historyShown);
+        m_form->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_form));
+        bool paymentShown = false;
+        WhenOpen<TPaymentForm>([&](TPaymentForm*) { paymentShown = true; });
+        QTest::keyClick(m_form, Qt::Key_P, Qt::ControlModifier);
+        QVERIFY(paymentShown);
+    }
+
+    // At 1024×768 every column of both lists is in view.
+    void columnsFitASmallScreen()
+    {
+        m_form->setWindowState(Qt::WindowNoState);
+        m_form->setGeometry(0, 0, 1024, 768);
+        SelectDebtor(0);
+        const auto fits = [](const QAbstractItemView* view, const QHeaderView* header) {
+            return header->length() <= view->viewport()->width();
+        };
+        QTRY_VERIFY(m_form->width() == 1024);
+        QTRY_VERIFY(fits(m_grid, m_grid->horizontalHeader()));
+        QTRY_VERIFY(fits(m_credits, m_credits->header()));
+        // The names share the room; none is squeezed to nothing.
+        QVERIFY(m_grid->columnWidth(1) > 100);
+        m_form->setWindowState(Qt::WindowMaximized);
+    }
+
     // A book of the recent-databases submenu opens from there; the window
     // then shows that book.
     void openingARecentBook()
@@ -292,9 +363,13 @@ private slots:
         QCOMPARE(history->actions().first()->text(), other);
         QCOMPARE(history->actions().last()->text(), m_book);
 
+        // Another book starts at its first debtor, whatever row was current.
+        SelectDebtor(3);
         history->actions().first()->trigger();
         QCOMPARE(m_form->DatabasePanelText(), QStringLiteral("База: ") + other);
+        QCOMPARE(m_form->windowTitle(), QStringLiteral("other.s3db — Varnel"));
         QCOMPARE(m_grid->model()->rowCount(), 5);
+        QCOMPARE(m_grid->currentIndex().row(), 0);
         QCOMPARE(DetailsName(), GridName(m_grid->currentIndex().row()));
 
         // And back: the first book is now the older entry.
