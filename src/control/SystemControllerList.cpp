@@ -236,6 +236,10 @@ void TSystemController::SwitchDatabase(const QString& fileName)
     if (!switched)
         return;
     try {
+        // The same debtor ID or place in another book is another person: a
+        // closed list has neither, so the new book starts at its first debtor.
+        if (m_debtorsList)
+            m_debtorsList->Close();
         ShowBook();
     } catch (const Exception& error) {
         // Half a switch would let the next payment go into the other file.
@@ -253,9 +257,6 @@ void TSystemController::SwitchDatabase(const QString& fileName)
 void TSystemController::ShowBook()
 {
     RefreshDebtors();
-    // The same place in another book holds another person: start at the first.
-    if (m_debtorsList && m_debtorsList->IsOpen())
-        m_debtorsList->First();
     RefreshCredits(m_debtorsList.get());
     // Details of the other book's debtor must not stay when this book's list is empty.
     RefreshDebtorDetails();
