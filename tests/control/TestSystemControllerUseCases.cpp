@@ -337,6 +337,34 @@ private slots:
                  600000);
     }
 
+    // Advances paid one after another with "Пересчитать график выплат" lower
+    // the debt as much as their sum paid at once.
+    void RecalculatedPaymentsLowerTheDebtOnce_data()
+    {
+        QTest::addColumn<QStringList>("payments");
+        QTest::newRow("one payment") << QStringList({"9000"});
+        QTest::newRow("two payments") << QStringList({"6000", "3000"});
+        QTest::newRow("three payments") << QStringList({"6000", "2000", "1000"});
+    }
+    void RecalculatedPaymentsLowerTheDebtOnce()
+    {
+        QFETCH(QStringList, payments);
+        const int debtorID = m_book->AddDebtor(QStringLiteral("Алексеев"));
+        m_book->AddCredit(debtorID, January20);
+        TSystemController& controller = Start();
+        for (const QString& amount : payments) {
+            TDialogScript script;
+            script.Then<TPaymentForm>([amount](TPaymentForm* form) { Acts::Pay(form, amount); })
+                .Then<TAheadDecisionForm>(&Acts::ChooseRecalculation);
+            controller.MakeCreditPayment(0);
+            QCOMPARE(script.Unused(), 0);
+        }
+        TCreditsList credits;
+        m_book->Facade().LoadDebtorCredits(debtorID, &credits);
+        const TCredit* credit = credits.Items(0);
+        QCOMPARE((credit->FullMustBePaymentSum - credit->PaymentsSum).ToFixedText(), QStringLiteral("1532.3724"));
+    }
+
     void CancelledDecisionStoresNothing()
     {
         const int debtorID = m_book->AddDebtor(QStringLiteral("Алексеев"));
