@@ -271,8 +271,13 @@ void TSystemController::CheckBookWrittenElsewhere()
     if (QApplication::activeModalWidget())
         return;
     m_gate.RunWhenIdle(QStringLiteral("book watch"), [this] {
-        if (!BookWrittenElsewhere())
+        try {
+            if (!BookWrittenElsewhere())
+                return;
+        } catch (const Exception&) {
+            // The other program is in the middle of a write: the next look sees it done.
             return;
+        }
         // The refresh keeps the debtor the clerk chose, wherever the other program's rows put him.
         ShowBook();
     });

@@ -3,6 +3,8 @@
 #include "Cp1251Codec.h"
 #include "SQLiteError.h"
 
+#include <QScopeGuard>
+
 #include <SQLiteCpp/Database.h>
 #include <SQLiteCpp/Statement.h>
 #include <sqlite3.h>
@@ -76,6 +78,10 @@ void TSQLiteConnection::Execute(const QString& sql)
 qint64 TSQLiteConnection::DataVersion()
 {
     SQLite::Database& database = Database();
+    // A look, not a wait: while another program is writing, it fails at once
+    // (as busy) and the caller looks again later.
+    sqlite3_busy_timeout(database.getHandle(), 0);
+    const auto restore = qScopeGuard([&] { sqlite3_busy_timeout(database.getHandle(), m_busyTimeoutMs); });
     return GuardSQLite([&] { return database.execAndGet("PRAGMA data_version").getInt64(); });
 }
 

@@ -46,7 +46,8 @@ public:
     // program or another, has committed a change to the file since the last
     // look; this connection's own commits leave it alone. Opens the file first
     // when the connection is closed. Meaningful only between two looks within
-    // one Generation.
+    // one Generation. Never waits for another program's lock: raises the
+    // busy error at once instead.
     qint64 DataVersion();
     // How many TTransactionScopes are open on this connection.
     int ScopeDepth() const { return m_scopeDepth; }

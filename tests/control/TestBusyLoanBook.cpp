@@ -5,6 +5,7 @@
 
 #include "control/SingleInstances.h"
 #include "control/StartUpController.h"
+#include "control/SystemController.h"
 #include "data/DataAccessFacade.h"
 #include "sqlite/SQLiteConnection.h"
 
@@ -101,6 +102,31 @@ private slots:
         StartTool(check, { QStringLiteral("check"), book });
         QVERIFY(check.waitForFinished(60000));
         QCOMPARE(check.exitCode(), 0);
+    }
+
+    // The window's look for other programs' writes neither waits for nor
+    // complains about a write in progress; it sees it once it is committed.
+    void watchLooksAgainAfterAWriteInProgress()
+    {
+        const QString book = LoanBookFiles::Good(m_sandbox->Dir());
+        m_sandbox->StoreConnectionString(book);
+        QVERIFY(StartUpController()->ConnectToDatabase(cmStoredSettings, QString()));
+        TSystemController& controller = SystemController();
+        {
+            TSQLiteConnection writer;
+            writer.SetFileName(book);
+            writer.Execute(QStringLiteral("INSERT INTO Debtors (Surname) VALUES ('Abramov')"));
+        }
+        TScriptedUser user;
+        {
+            TLockHolder other(book);
+            QVERIFY(other.Locked());
+            controller.CheckBookWrittenElsewhere();
+            QCOMPARE(controller.DebtorsList()->RowCount(), 0);
+        }
+        controller.CheckBookWrittenElsewhere();
+        QCOMPARE(controller.DebtorsList()->RowCount(), 1);
+        QCOMPARE(user.Kinds(), QStringList());
     }
 };
 
