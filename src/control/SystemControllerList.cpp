@@ -237,6 +237,7 @@ void TSystemController::SwitchDatabase(const QString& fileName)
         return;
     try {
         ShowBook();
+        StartDailyBackup();
     } catch (const Exception& error) {
         // Half a switch would let the next payment go into the other file.
         const QString refused = connection.FileName();
