@@ -3,6 +3,7 @@
 #include "HistoryManager.h"
 #include "IDBInfoViewInterface.h"
 #include "IDebtorsViewInterface.h"
+#include "DailyBackup.h"
 #include "ReportPrinterFactory.h"
 #include "SimpleSettingsManager.h"
 #include "data/DataAccessFacade.h"
@@ -20,6 +21,7 @@ TSystemController::TSystemController(IDebtorsViewInterface* debtorsView, IDBInfo
     , m_overdueTimer(new QTimer(this))
     , m_bookWatchTimer(new QTimer(this))
     , m_printer(CreateReportPrinter())
+    , m_dailyBackup(std::make_unique<TDailyBackup>(SettingsFolderFile(TLoanBookBackups::FolderName())))
 {
     LoadHistory();
     m_debtorsList = GetDataAccessFacade()->OpenDebtorsListQuery();
@@ -41,6 +43,7 @@ TSystemController::TSystemController(IDebtorsViewInterface* debtorsView, IDBInfo
     m_bookWatchTimer->setInterval(BookWatchInterval);
     connect(m_bookWatchTimer, &QTimer::timeout, this, &TSystemController::CheckBookWrittenElsewhere);
     m_bookWatchTimer->start();
+    StartDailyBackup();
 }
 
 TSystemController::~TSystemController()

@@ -19,6 +19,7 @@
 class IDBInfoViewInterface;
 class IDebtorsViewInterface;
 class IRandomGenerator;
+class TDailyBackup;
 class QTimer;
 class TCredit;
 class TDebtor;
@@ -115,6 +116,13 @@ public:
     // selected. Never under an open dialog: then the next look does it.
     void CheckBookWrittenElsewhere();
 
+    // The day's copy of the book open, at its first opening of the day.
+    void StartDailyBackup();
+    TDailyBackup& DailyBackup() const { return *m_dailyBackup; }
+    // "Восстановить из резервной копии…": one of the book's copies replaces
+    // its content, the present content saved beside the book first.
+    void RestoreFromBackup();
+
     // Reports of the main menu.
     void BuildDebtorsForDateReport();
     void BuildAllInsolventReport();
@@ -188,6 +196,7 @@ private:
 
     IRandomGenerator* m_random = nullptr;
     TNameSexFunction m_nameSex;
+    std::unique_ptr<TDailyBackup> m_dailyBackup;
 };
 
 // The program's controller, created on the first call with the main window's

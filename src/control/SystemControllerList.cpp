@@ -241,6 +241,7 @@ void TSystemController::SwitchDatabase(const QString& fileName)
         if (m_debtorsList)
             m_debtorsList->Close();
         ShowBook();
+        StartDailyBackup();
     } catch (const Exception& error) {
         // Half a switch would let the next payment go into the other file.
         const QString refused = connection.FileName();

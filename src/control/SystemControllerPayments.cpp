@@ -130,21 +130,21 @@ void TSystemController::MakePayment(TDebtor* debtor, TCredit* credit)
     m_pendingCredit.reset();
     TPaymentForm form;
     form.SetAheadVisitor(this);
-    const bool confirmed = form.Execute(debtor, credit, &dueRow, &payment, hasLastPayment ? &lastPayment : nullptr);
-    // A recalculation decided on in the dialog counts only with the payment.
-    const std::unique_ptr<TPaymentSchedule> recalculated = std::move(m_pendingSchedule);
-    const std::unique_ptr<TCredit> recalculatedCredit = std::move(m_pendingCredit);
-    if (!confirmed)
-        return;
-    {
+    form.SetStoreOnOk([&] {
+        // A recalculation decided on in the dialog counts only with the payment.
         TTransactionScope transaction(facade->Connection());
-        if (recalculated && recalculatedCredit) {
-            facade->UpdateCredit(recalculatedCredit.get());
-            facade->SaveScheduleChanges(recalculatedCredit->GetID(), recalculated.get());
+        if (m_pendingSchedule && m_pendingCredit) {
+            facade->UpdateCredit(m_pendingCredit.get());
+            facade->SaveScheduleChanges(m_pendingCredit->GetID(), m_pendingSchedule.get());
         }
         facade->InsertPayment(credit->GetID(), &payment);
         transaction.Commit();
-    }
+    });
+    const bool confirmed = form.Execute(debtor, credit, &dueRow, &payment, hasLastPayment ? &lastPayment : nullptr);
+    m_pendingSchedule.reset();
+    m_pendingCredit.reset();
+    if (!confirmed)
+        return;
     PrintPaymentOrder(payment.GetID());
     RunOverdueIndexing();
     RefreshCredits(m_debtorsList.get());

@@ -35,9 +35,10 @@ void TSystemController::AddDebtor()
     TDataAccessFacade* facade = GetDataAccessFacade();
     TAddDebtorForm form;
     TDebtor debtor;
+    // Stored as OK is pressed: a write that fails leaves the dialog open with what was typed.
+    form.SetStoreOnOk([&] { facade->InsertDebtor(&debtor); });
     if (!form.Execute(&debtor, TAddDebtorForm::NewDebtorMode))
         return;
-    facade->InsertDebtor(&debtor);
     RefreshDebtors();
     LocateDebtor(m_debtorsList.get(), debtor.GetID());
     RefreshDebtorDetails();
@@ -59,9 +60,9 @@ void TSystemController::EditDebtor()
     if (!facade->LoadDebtor(&debtor))
         throw Exception(QStringLiteral("Загрузить данные должника не удалось."));
     TAddDebtorForm form;
+    form.SetStoreOnOk([&] { facade->UpdateDebtor(&debtor); });
     if (!form.Execute(&debtor, TAddDebtorForm::EditDebtorMode))
         return;
-    facade->UpdateDebtor(&debtor);
     RefreshDebtors();
     RefreshDebtorDetails();
 }
@@ -107,16 +108,16 @@ void TSystemController::AddCredit()
     if (!facade->DebtorExists(debtor.GetID()))
         return;
     TAddCreditForm form;
-    if (!form.Execute(&debtor, &credit, nullptr, TAddCreditForm::AddMode, &schedule))
-        return;
-    credit.FullMustBePaymentSum = schedule.SumOfAnnua();
-    {
+    form.SetStoreOnOk([&] {
+        credit.FullMustBePaymentSum = schedule.SumOfAnnua();
         // A credit is never stored without its schedule.
         TTransactionScope transaction(facade->Connection());
         facade->InsertCredit(debtor.GetID(), &credit);
         facade->InsertPaymentSchedule(credit.GetID(), &schedule);
         transaction.Commit();
-    }
+    });
+    if (!form.Execute(&debtor, &credit, nullptr, TAddCreditForm::AddMode, &schedule))
+        return;
     RefreshCredits(m_debtorsList.get());
     PrintCreditSchedule(credit.GetID());
 }
@@ -136,15 +137,15 @@ void TSystemController::ShowCredit(int index)
     if (!facade->LoadPaymentSchedule(credit.GetID(), &schedule))
         throw Exception(QStringLiteral("Загрузить график выплат не удалось."));
     TAddCreditForm form;
-    if (!form.Execute(&debtor, &credit, this, TAddCreditForm::ViewMode, &schedule))
-        return;
-    credit.FullMustBePaymentSum = schedule.SumOfAnnua();
-    {
+    form.SetStoreOnOk([&] {
+        credit.FullMustBePaymentSum = schedule.SumOfAnnua();
         TTransactionScope transaction(facade->Connection());
         facade->UpdateCredit(&credit);
         facade->SaveScheduleChanges(credit.GetID(), &schedule);
         transaction.Commit();
-    }
+    });
+    if (!form.Execute(&debtor, &credit, this, TAddCreditForm::ViewMode, &schedule))
+        return;
     RunOverdueIndexing();
 }
 
@@ -198,7 +199,7 @@ void TSystemController::EditCompanyInfo()
     if (facade->CompanyExists())
         facade->LoadCompany(&company);
     TCompanySettingsForm form;
-    if (form.Execute(&company))
-        facade->SaveCompany(&company);
+    form.SetStoreOnOk([&] { facade->SaveCompany(&company); });
+    form.Execute(&company);
     RefreshDatabaseInfo();
 }

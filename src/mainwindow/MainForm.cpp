@@ -276,6 +276,7 @@ void TMainForm::ConnectCommands()
     Forward(ui->DeleteDebtorAction, &TSystemController::DeleteCurrentDebtor);
     ForwardWithSelectedCredit(ui->DeleteCreditAction, &TSystemController::DeleteCreditAt);
     Forward(ui->ShowAboutFormAction, &TSystemController::ShowAbout);
+    Forward(ui->RestoreBackupAction, &TSystemController::RestoreFromBackup);
     connect(ui->ConnectToDataBaseAction, &QAction::triggered, this, [] {
         if (SystemControllerExists())
             SystemController().SwitchDatabase(QString());

@@ -66,11 +66,23 @@ QByteArray Encode(const QString& text)
         } else if (page.encodable[c]) {
             out[i] = static_cast<char>(page.fromUnicode[c]);
         } else {
-            const bool pair = text.at(i).isHighSurrogate() && i + 1 < text.size();
-            throw ETextEncodingException(text, text.mid(i, pair ? 2 : 1));
+            throw ETextEncodingException(text, FirstUnencodable(text));
         }
     }
     return result;
+}
+
+QString FirstUnencodable(const QString& text)
+{
+    const TCodePage& page = CodePage();
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t c = text.at(i).unicode();
+        if (c >= 0x80 && !page.encodable[c]) {
+            const bool pair = text.at(i).isHighSurrogate() && i + 1 < text.size();
+            return text.mid(i, pair ? 2 : 1);
+        }
+    }
+    return QString();
 }
 
 QString Decode(const char* bytes, int size)

@@ -11,6 +11,9 @@ namespace Cp1251 {
 // Raises ETextEncodingException, naming the text and the character, when a
 // character has no Windows-1251 code: storing it as "?" would lose it silently.
 QByteArray Encode(const QString& text);
+// The first character of the text that has no Windows-1251 code (a surrogate
+// pair whole), or an empty text when the file can hold all of it.
+QString FirstUnencodable(const QString& text);
 QString Decode(const char* bytes, int size);
 inline QString Decode(const QByteArray& bytes)
 {

@@ -21,10 +21,22 @@ QString DecodeMessage(const char* message)
 
 void RaiseDatabaseError(const SQLite::Exception& error)
 {
-    // SQLITE_BUSY: another process holds the lock; SQLITE_LOCKED: another
-    // connection of this process does. Either way the file is in use.
-    const int primary = error.getErrorCode() & 0xff;
-    if (primary == SQLITE_BUSY || primary == SQLITE_LOCKED)
-        throw EDatabaseBusyException(error.getErrorCode(), error.getExtendedErrorCode());
-    throw EDatabaseException(DecodeMessage(error.what()), error.getErrorCode(), error.getExtendedErrorCode());
+    RaiseDatabaseError(error.getErrorCode(), error.getExtendedErrorCode(), error.what());
+}
+
+void RaiseDatabaseError(int errorCode, int extendedErrorCode, const char* message)
+{
+    // A write the file refuses is told in the clerk's words with what to do
+    // about it; every other failure keeps SQLite's own message.
+    switch (errorCode & 0xff) {
+    case SQLITE_BUSY:   // another process holds the lock
+    case SQLITE_LOCKED: // another connection of this process does
+        throw EDatabaseBusyException(errorCode, extendedErrorCode);
+    case SQLITE_READONLY:
+    case SQLITE_FULL:
+    case SQLITE_IOERR:
+        throw EDatabaseWriteException(errorCode, extendedErrorCode);
+    default:
+        throw EDatabaseException(DecodeMessage(message), errorCode, extendedErrorCode);
+    }
 }

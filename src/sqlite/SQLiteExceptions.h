@@ -25,6 +25,14 @@ public:
     EDatabaseBusyException(int errorCode, int extendedErrorCode);
 };
 
+// The file refused a write: it is read-only, the disk is full or the disk
+// failed. Says so, and what the clerk can do, instead of SQLite's English.
+class EDatabaseWriteException : public EDatabaseException
+{
+public:
+    EDatabaseWriteException(int errorCode, int extendedErrorCode);
+};
+
 // A text with a character that Windows-1251 has no code for: the file
 // cannot hold it, and it is refused instead of being stored as "?".
 class ETextEncodingException : public Exception

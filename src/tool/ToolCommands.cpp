@@ -1,5 +1,6 @@
 #include "ToolCommands.h"
 
+#include "BackupCommand.h"
 #include "CheckCommand.h"
 #include "CreateCommand.h"
 #include "DeclineCommand.h"
@@ -26,6 +27,7 @@ std::vector<std::unique_ptr<TToolCommand>> MakeCommands()
     commands.push_back(std::make_unique<TWordsCommand>());
     commands.push_back(std::make_unique<TDeclineCommand>());
     commands.push_back(std::make_unique<TReportCommand>());
+    commands.push_back(std::make_unique<TBackupCommand>());
     commands.push_back(std::make_unique<TVersionCommand>());
     return commands;
 }

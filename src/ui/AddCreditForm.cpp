@@ -10,6 +10,7 @@
 #include "TypedCharFilter.h"
 #include "RequiredArgument.h"
 #include "ui/controls/FieldFault.h"
+#include "StorableText.h"
 
 #include "domain/Clock.h"
 #include "domain/Credit.h"
@@ -334,7 +335,12 @@ void TAddCreditForm::OkActionExecute()
         ShakeWithDisabled(m_ui->OkButton);
         return;
     }
-    accept();
+    if (RefuseUnstorableText({ m_ui->ContractNumberEdit }, m_ui->ErrorsInfoLabel)) {
+        ShakeWithDisabled(m_ui->OkButton);
+        return;
+    }
+    if (m_storeOnOk.Run())
+        accept();
 }
 
 void TAddCreditForm::PrintActionExecute()

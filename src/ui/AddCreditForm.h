@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ui/controls/FieldFault.h"
+#include "StoreOnOk.h"
 #include "ui/controls/HeadShakeForm.h"
 
 #include <memory>
@@ -35,6 +36,8 @@ public:
     // interface (may be none) prints a viewed credit's schedule. True on OK.
     bool Execute(TDebtor* debtor, TCredit* credit, ICreditReportInterface* reportInterface, int mode,
                  TPaymentSchedule* schedule);
+    // Stored when OK is pressed, before the dialog closes (see TStoreOnOk).
+    void SetStoreOnOk(std::function<void()> store) { m_storeOnOk.Set(std::move(store)); }
 
 private slots:
     void AnyCreditEditChange();
@@ -70,6 +73,7 @@ private:
     TCredit* m_credit = nullptr;
     TPaymentSchedule* m_schedule = nullptr;
     ICreditReportInterface* m_reportInterface = nullptr;
+    TStoreOnOk m_storeOnOk;
     int m_mode = AddMode;
     bool m_respiteMade = false;
 };

@@ -6,6 +6,7 @@
 #include "FormLook.h"
 #include "RequiredArgument.h"
 #include "ui/controls/FieldFault.h"
+#include "StorableText.h"
 
 #include "domain/Debtor.h"
 #include "domain/Exception.h"
@@ -125,8 +126,16 @@ void TAddDebtorForm::OkActionExecute()
         ShakeWithDisabled(m_ui->OkButton);
         return;
     }
+    QList<QLineEdit*> fields { m_ui->NameEdit };
+    for (const TFieldBinding& binding : FieldBindings())
+        fields << binding.Edit;
+    if (RefuseUnstorableText(fields, m_ui->ErrorsInfoLabel)) {
+        ShakeWithDisabled(m_ui->OkButton);
+        return;
+    }
     m_debtor->SetName(m_ui->NameEdit->text());
     for (const TFieldBinding& binding : FieldBindings())
         m_debtor->*binding.Field = binding.Edit->text();
-    accept();
+    if (m_storeOnOk.Run())
+        accept();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "StoreOnOk.h"
 #include "ui/controls/HeadShakeForm.h"
 
 #include <QString>
@@ -30,6 +31,8 @@ public:
     // modally; true when closed with OK, the record then holding the typed texts.
     // A mode other than the two above keeps the designed title and note.
     bool Execute(TDebtor* debtor, int mode);
+    // Stored when OK is pressed, before the dialog closes (see TStoreOnOk).
+    void SetStoreOnOk(std::function<void()> store) { m_storeOnOk.Set(std::move(store)); }
 
 private slots:
     void PassportNumberEditChange();
@@ -59,4 +62,5 @@ private:
 
     std::unique_ptr<Ui::TAddDebtorForm> m_ui;
     TDebtor* m_debtor = nullptr;
+    TStoreOnOk m_storeOnOk;
 };

@@ -6,6 +6,7 @@
 #include "domain/Exception.h"
 #include "ui_CompanySettingsForm.h"
 #include "RequiredArgument.h"
+#include "StorableText.h"
 
 TCompanySettingsForm::TCompanySettingsForm(QWidget* parent)
     : QDialog(parent)
@@ -17,7 +18,7 @@ TCompanySettingsForm::TCompanySettingsForm(QWidget* parent)
     FixFormSize(this, QSize(435, 209));
 
     TEscapeGuard::Install(this, {m_ui->CompanyNameEdit, m_ui->BossNameEdit});
-    connect(m_ui->OkButton, &QPushButton::clicked, this, &QDialog::accept);
+    connect(m_ui->OkButton, &QPushButton::clicked, this, &TCompanySettingsForm::OkActionExecute);
     connect(m_ui->CancelButton, &QPushButton::clicked, this, &QDialog::reject);
 }
 
@@ -28,9 +29,16 @@ bool TCompanySettingsForm::Execute(TCompany* company)
     RequireArgument(company, QStringLiteral("Информация о компании не задана."));
     m_ui->CompanyNameEdit->setText(company->CompanyName);
     m_ui->BossNameEdit->setText(company->BossName);
-    if (exec() != QDialog::Accepted)
-        return false;
-    company->CompanyName = m_ui->CompanyNameEdit->text();
-    company->BossName = m_ui->BossNameEdit->text();
-    return true;
+    m_company = company;
+    return exec() == QDialog::Accepted;
+}
+
+void TCompanySettingsForm::OkActionExecute()
+{
+    if (RefuseUnstorableText({ m_ui->CompanyNameEdit, m_ui->BossNameEdit }))
+        return;
+    m_company->CompanyName = m_ui->CompanyNameEdit->text();
+    m_company->BossName = m_ui->BossNameEdit->text();
+    if (m_storeOnOk.Run())
+        accept();
 }

@@ -255,5 +255,6 @@ void TPaymentForm::OkActionExecute()
     m_newPayment->PaymentDate = paymentDate;
     m_newPayment->PaymentSum = std::max(sum - ahead, Money());
     m_newPayment->AheadSum = ahead;
-    accept();
+    if (m_storeOnOk.Run())
+        accept();
 }

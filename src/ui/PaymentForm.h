@@ -1,6 +1,7 @@
 #pragma once
 
 #include "domain/Money.h"
+#include "StoreOnOk.h"
 #include "ui/controls/HeadShakeForm.h"
 
 #include <memory>
@@ -37,6 +38,8 @@ public:
     // be none. The credit is handed on to the AheadVisitor.
     bool Execute(const TDebtor* debtor, TCredit* credit, const TPaymentScheduleItem* row,
                  TPaymentHistoryItem* newPayment, const TPaymentHistoryItem* lastPayment);
+    // Stored when OK is pressed, before the dialog closes (see TStoreOnOk).
+    void SetStoreOnOk(std::function<void()> store) { m_storeOnOk.Set(std::move(store)); }
 
 private:
     // The entered amount: what the field reads as a non-negative number, else 0.
@@ -73,4 +76,5 @@ private:
     TCredit* m_credit = nullptr;
     const TPaymentScheduleItem* m_row = nullptr;
     TPaymentHistoryItem* m_newPayment = nullptr;
+    TStoreOnOk m_storeOnOk;
 };

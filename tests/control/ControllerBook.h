@@ -10,6 +10,7 @@
 
 #include "control/IDBInfoViewInterface.h"
 #include "control/IDebtorsViewInterface.h"
+#include "control/DailyBackup.h"
 #include "control/IReportPrinter.h"
 #include "control/SingleInstances.h"
 #include "control/StartUpController.h"
@@ -129,6 +130,8 @@ public:
     {
         TSystemController& controller = SystemController(&view, &view);
         controller.SetReportPrinter(std::make_unique<TRecordingPrinter>(events));
+        // The day's copy of the book is done before the test goes on.
+        controller.DailyBackup().Wait();
         return controller;
     }
 

@@ -2,11 +2,13 @@
 #include "ControllerBook.h"
 #include "support/DialogScript.h"
 
+#include "ui/ApplicationErrors.h"
 #include "ui/CompanySettingsForm.h"
 #include "ui/DisplayFormats.h"
 #include "ui/LinkLabel.h"
 #include "ui/PaymentsHistoryForm.h"
 
+#include <QMap>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
@@ -93,12 +95,158 @@ private slots:
         } catch (const std::exception& failure) {
             error = QString::fromUtf8(failure.what());
         }
+        // A dialog that stores on OK shows the failure itself and stays open until cancelled.
+        for (const TMessageBoxRequest& box : script.Boxes)
+            error += box.Text;
         QCOMPARE(script.Unused(), 0);
         QVERIFY2(error.contains(QStringLiteral("injected failure")), qPrintable(error));
         QCOMPARE(m_book->Dump(), before);
         // Nothing is printed or indexed for what was not stored.
         QVERIFY(m_printed.isEmpty());
         QVERIFY(!script.Events.contains(QStringLiteral("TScheduleDelayUpdateForm")));
+    }
+
+    void WriteFailureIsToldWithTheDialogStillOpen_data()
+    {
+        QTest::addColumn<QString>("useCase");
+        QTest::addColumn<QString>("failure");
+        const char* const useCases[] = {"add debtor", "edit debtor", "add credit", "respite", "payment", "company"};
+        for (const char* failure : {"read-only", "disk full", "in use"})
+            for (const char* useCase : useCases)
+                QTest::addRow("%s: %s", useCase, failure) << useCase << failure;
+    }
+    void WriteFailureIsToldWithTheDialogStillOpen()
+    {
+        QFETCH(QString, useCase);
+        QFETCH(QString, failure);
+        m_book = std::make_unique<TControllerBook>();
+        const int debtorID = m_book->AddDebtor(QStringLiteral("Алексеев"));
+        m_book->AddCredit(debtorID, January20);
+        TSystemController& controller = Start();
+        TSQLiteConnection& connection = m_book->Facade().Connection();
+        // Filler for the full disk: its rows are what no longer fits.
+        connection.Execute(QStringLiteral("CREATE TABLE Filler (Bytes BLOB)"));
+        const QString before = m_book->Dump();
+
+        // The write the use case ends with, for the full disk.
+        const QMap<QString, QString> lastWrite {
+            {"add debtor", "INSERT ON main.Debtors"}, {"edit debtor", "UPDATE ON main.Debtors"},
+            {"add credit", "INSERT ON main.Credits"}, {"respite", "UPDATE ON main.PaymentSchedule"},
+            {"payment", "INSERT ON main.PaymentHistory"}, {"company", "UPDATE ON main.CompanyInfo"}};
+        std::unique_ptr<TSQLiteConnection> otherProgram;
+        QString message;
+        if (failure == QLatin1String("read-only")) {
+            connection.Execute(QStringLiteral("PRAGMA query_only = ON"));
+            message = QStringLiteral("Файл базы данных открыт только для чтения, записать в него ничего нельзя. "
+                                     "Разрешите запись в файл и в его папку, затем подключитесь к базе данных заново.");
+        } else if (failure == QLatin1String("disk full")) {
+            const qint64 pages = m_book->Count(QStringLiteral("PRAGMA page_count"));
+            connection.Execute(QStringLiteral("PRAGMA max_page_count = %1").arg(pages + 2));
+            connection.Execute(QStringLiteral("CREATE TEMP TRIGGER DiskFull BEFORE %1 BEGIN "
+                                              "INSERT INTO Filler VALUES (zeroblob(100000)); END")
+                                   .arg(lastWrite[useCase]));
+            message = QStringLiteral("На диске не хватает места для базы данных. "
+                                     "Освободите место на диске и повторите попытку.");
+        } else {
+            otherProgram = std::make_unique<TSQLiteConnection>();
+            otherProgram->SetFileName(m_book->Path());
+            otherProgram->Execute(QStringLiteral("BEGIN IMMEDIATE"));
+            connection.SetBusyTimeout(50);
+            message = QStringLiteral("Файл базы данных занят другой программой. "
+                                     "Закройте её или повторите попытку позже.");
+        }
+
+        // The dialog is filled and confirmed; what it shows is noted once the failure was told.
+        bool openAfterFailure = false;
+        QString keptInput;
+        int boxesAtFailure = -1;
+        TDialogScript script;
+        const auto note = [&](QDialog* form, const QString& input) {
+            openAfterFailure = form->isVisible();
+            keptInput = input;
+            boxesAtFailure = int(script.Boxes.size());
+        };
+        std::function<void()> run;
+        QString typed;
+        if (useCase == QLatin1String("add debtor") || useCase == QLatin1String("edit debtor")) {
+            typed = QStringLiteral("Ачинск");
+            script.Then<TAddDebtorForm>([&](TAddDebtorForm* form) {
+                if (useCase == QLatin1String("add debtor"))
+                    Acts::FillDebtor(form, QStringLiteral("Борисов"));
+                Find<QLineEdit>(form, "CityEdit")->setText(typed);
+                Acts::PressOk(form);
+                note(form, Find<QLineEdit>(form, "CityEdit")->text());
+            });
+            run = useCase == QLatin1String("add debtor") ? std::function<void()>([&] { controller.AddDebtor(); })
+                                                         : std::function<void()>([&] { controller.EditDebtor(); });
+        } else if (useCase == QLatin1String("add credit")) {
+            typed = QStringLiteral("К-15/2009");
+            script.Then<TAddCreditForm>([&](TAddCreditForm* form) {
+                Acts::AddCredit(form);
+                note(form, Find<QLineEdit>(form, "ContractNumberEdit")->text());
+            });
+            run = [&] { controller.AddCredit(); };
+        } else if (useCase == QLatin1String("respite")) {
+            typed = QStringLiteral("respite kept");
+            script.Then<TAddCreditForm>([&](TAddCreditForm* form) {
+                Acts::MakeRespite(form, 8);
+                note(form, Find<QPushButton>(form, "OkButton")->isEnabled() ? typed : QString());
+            });
+            run = [&] { controller.ShowCredit(0); };
+        } else if (useCase == QLatin1String("payment")) {
+            typed = QStringLiteral("500");
+            script.Then<TPaymentForm>([&](TPaymentForm* form) {
+                Acts::Pay(form, typed);
+                note(form, Find<QLineEdit>(form, "PaymentEdit")->text());
+            });
+            run = [&] { controller.MakeCreditPayment(0); };
+        } else {
+            typed = QStringLiteral("ООО «Новый заём»");
+            script.Then<TCompanySettingsForm>([&](TCompanySettingsForm* form) {
+                Find<QLineEdit>(form, "CompanyNameEdit")->setText(typed);
+                Acts::PressOk(form);
+                note(form, Find<QLineEdit>(form, "CompanyNameEdit")->text());
+            });
+            run = [&] { controller.EditCompanyInfo(); };
+        }
+        run();
+
+        QCOMPARE(script.Unused(), 0);
+        QVERIFY2(script.Unexpected().isEmpty(), qPrintable(script.Events.join(u'\n')));
+        QCOMPARE(boxesAtFailure, 1);
+        QCOMPARE(script.Boxes[0].Caption, ApplicationTitle);
+        QCOMPARE(script.Boxes[0].Text, message);
+        QVERIFY(openAfterFailure);
+        QCOMPARE(keptInput, typed);
+        // Cancelled afterwards: nothing was stored, printed or indexed.
+        otherProgram.reset();
+        connection.Execute(QStringLiteral("PRAGMA query_only = OFF"));
+        QCOMPARE(m_book->Dump(), before);
+        QVERIFY(m_printed.isEmpty());
+        QVERIFY(!script.Events.contains(QStringLiteral("TScheduleDelayUpdateForm")));
+    }
+
+    void StoringAgainAfterAFailureKeepsWhatWasTyped()
+    {
+        m_book = std::make_unique<TControllerBook>();
+        TSystemController& controller = Start();
+        TSQLiteConnection& connection = m_book->Facade().Connection();
+        connection.Execute(QStringLiteral("PRAGMA query_only = ON"));
+        TDialogScript script;
+        bool closedOnRetry = false;
+        script.Then<TAddDebtorForm>([&](TAddDebtorForm* form) {
+            Acts::FillDebtor(form, QStringLiteral("Борисов"));
+            Acts::PressOk(form);
+            // The clerk puts things right and presses OK again.
+            connection.Execute(QStringLiteral("PRAGMA query_only = OFF"));
+            Acts::PressOk(form);
+            closedOnRetry = !form->isVisible();
+        }).Answer(QMessageBox::No);
+        controller.AddDebtor();
+        QVERIFY(closedOnRetry);
+        QCOMPARE(script.Boxes.size(), 2); // the failure, then the question about a credit
+        QCOMPARE(m_book->Count(QStringLiteral("SELECT Count(*) FROM Debtors WHERE PassportNumber = '654321'")), 1);
+        QCOMPARE(m_view.DetailsSurname(), QStringLiteral("Борисов"));
     }
 
     void TickDuringACreditDialogWaitsForItsEnd()

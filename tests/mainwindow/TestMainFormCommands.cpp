@@ -119,8 +119,8 @@ private slots:
         QCOMPARE(Captions(form.menuBar()->actions()),
                  (QStringList{"Файл >", "Отчёты >", "Действия >", "Настройки >", "Развлечения >", "Помощь >"}));
         QCOMPARE(Captions(TopMenu(form, "FileMenu")->actions()),
-                 (QStringList{"Подключиться к другой базе данных...", "Последние подключённые базы данных >", "-",
-                              "Выход"}));
+                 (QStringList{"Подключиться к другой базе данных...", "Последние подключённые базы данных >",
+                              "Восстановить из резервной копии…", "-", "Выход"}));
         QMenu* reports = TopMenu(form, "ReportsMenu");
         QCOMPARE(Captions(reports->actions()),
                  (QStringList{"Должники на заданное число...", "Все задолжники", "Платежи...", "Интересные факты",

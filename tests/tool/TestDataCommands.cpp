@@ -1,6 +1,11 @@
 #include "support/DataTestSupport.h"
 
 #include "ToolRun.h"
+#include "support/StartupSandbox.h"
+
+#include "domain/Clock.h"
+
+#include <QDir>
 
 namespace {
 
@@ -145,6 +150,37 @@ private slots:
         QCOMPARE(run.ExitCode, code);
         QVERIFY(!run.Err.isEmpty());
         QCOMPARE(DataTest::DumpContent(book), before);
+    }
+
+    void backup()
+    {
+        const TStartupSandbox sandbox;
+        const QString book = DataTest::CopyFixture(m_dir, QStringLiteral("legacy-loanbook.s3db"));
+        const QString today = Clock::Today().Date().toString(Qt::ISODate);
+
+        // Into the program's own folder, beside its settings.
+        const Run made = Tool(QStringLiteral("backup"), { book });
+        QCOMPARE(made.ExitCode, 0);
+        const QString copy = sandbox.Dir().filePath(
+            QStringLiteral("AppData/Tolvik/Varnel/1.0/Резервные копии/legacy-loanbook %1.s3db").arg(today));
+        QCOMPARE(made.Out, QDir::toNativeSeparators(copy));
+        QCOMPARE(DataTest::DumpContent(copy), DataTest::DumpContent(book));
+
+        // Into a folder of the script's choice.
+        const QString folder = sandbox.Dir().filePath(QStringLiteral("nightly"));
+        const Run elsewhere = Tool(QStringLiteral("backup"), { book, QStringLiteral("--to"), folder });
+        QCOMPARE(elsewhere.ExitCode, 0);
+        QCOMPARE(elsewhere.Out, QDir::toNativeSeparators(QStringLiteral("%1/legacy-loanbook %2.s3db").arg(folder, today)));
+
+        // Only a loan book is copied.
+        const QString text = sandbox.Dir().filePath(QStringLiteral("notes.s3db"));
+        QFile notes(text);
+        QVERIFY(notes.open(QIODevice::WriteOnly));
+        notes.write("not a loan book");
+        notes.close();
+        QCOMPARE(Tool(QStringLiteral("backup"), { text, QStringLiteral("--to"), folder }).ExitCode, 1);
+        QCOMPARE(QDir(folder).entryList(QDir::Files).size(), 1);
+        QCOMPARE(Tool(QStringLiteral("backup"), {}).ExitCode, 2);
     }
 };
 

@@ -182,6 +182,50 @@ private slots:
         QVERIFY(SameDebtor(debtor, original));
     }
 
+    void TextTheBookCannotHoldIsRefusedWithItsFieldMarked_data()
+    {
+        QTest::addColumn<QString>("edit");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("character");
+        QTest::newRow("a Korean surname") << "SurnameEdit" << QStringLiteral("Ким 김") << QStringLiteral("김");
+        QTest::newRow("a tick in the city") << "CityEdit" << QStringLiteral("Ачинск ✓") << QStringLiteral("✓");
+        QTest::newRow("an emoji in the telephone") << "TelephoneEdit" << QStringLiteral("212-85-06 😀 вечером")
+                                                   << QStringLiteral("😀");
+    }
+    void TextTheBookCannotHoldIsRefusedWithItsFieldMarked()
+    {
+        QFETCH(QString, edit);
+        QFETCH(QString, text);
+        QFETCH(QString, character);
+        TDebtor debtor;
+        FillExisting(debtor);
+        TDebtor original;
+        FillExisting(original);
+        TAddDebtorForm form;
+        const auto shakes = FastShakes(form);
+        WhenOpen(&form, [&] {
+            QLineEdit* field = Find<QLineEdit>(&form, edit.toLatin1().constData());
+            field->setText(text);
+            QTest::mouseClick(Find<QPushButton>(&form, "OkButton"), Qt::LeftButton);
+            QVERIFY(form.isVisible());
+            QCOMPARE(shakes->count(), 1);
+            QCOMPARE(LabelText(&form, "ErrorsInfoLabel"),
+                     QStringLiteral("Знак «%1» не может храниться в базе данных: его нет в кодировке Windows-1251. "
+                                    "Замените или удалите его.").arg(character));
+            QCOMPARE(QApplication::focusWidget(), field);
+            QCOMPARE(field->selectedText(), character);
+            QVERIFY(IsFieldAtFault(field));
+            QCOMPARE(field->text(), text);
+            QVERIFY(SameDebtor(debtor, original));
+            // Once the character is gone the form closes as usual.
+            field->setText(QString(text).remove(character));
+            QVERIFY(!IsFieldAtFault(field));
+            QTest::mouseClick(Find<QPushButton>(&form, "OkButton"), Qt::LeftButton);
+        });
+        QVERIFY(form.Execute(&debtor, 1));
+        QCOMPARE(shakes->count(), 1);
+    }
+
     // Every field lands in its own place of the record, exactly as typed, and
     // stops taking characters at its limit; a lone blank counts as filled.
     void OkWritesEveryFieldAsTyped()
