@@ -19,7 +19,7 @@ void AddHeading(QTreeWidget* tree, const QString& caption, const TDetailLines& l
     for (const auto& [format, value] : lines)
         if (!value.isEmpty()) {
             auto* line = new QTreeWidgetItem(heading, {format.arg(value)});
-            // The narrow panel cuts long lines; the whole line shows on hovering.
+            // Long lines wrap in the narrow panel; the whole line also shows on hovering.
             line->setToolTip(0, line->text(0));
         }
     heading->setExpanded(heading->childCount() > 0);

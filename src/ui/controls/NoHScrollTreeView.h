@@ -2,8 +2,9 @@
 
 #include <QTreeWidget>
 
-// A tree that never shows a horizontal scroll bar, however wide its items:
-// long lines are cut at the right edge instead.
+// A tree that never shows a horizontal scroll bar, however wide its items.
+// With word wrap on, a long line wraps within the visible width (rows grow to
+// hold it); otherwise it is cut at the right edge.
 class TNoHScrollTreeView : public QTreeWidget
 {
     Q_OBJECT
@@ -13,4 +14,5 @@ public:
 
 protected:
     void updateGeometries() override;
+    void resizeEvent(QResizeEvent* event) override;
 };
