@@ -48,6 +48,10 @@ public:
 
     // Credits (DataAccessFacadeCredits.cpp)
     void LoadDebtorCredits(int debtorID, TCreditsList* credits);
+    // The stored credit under the key and its debtor's key; -1 (the credit untouched) when there is none.
+    int LoadCredit(int creditID, TCredit& credit);
+    // How many rows the credit's schedule has and the largest of their keys (-1 without rows).
+    void LoadScheduleShape(int creditID, int& rows, int& lastRowID);
     void InsertCredit(int debtorID, TCredit* credit);
     void UpdateCredit(TCredit* credit);
     void DeleteCredit(int creditID);

@@ -17,6 +17,32 @@ void BindCreditTerms(TSQLStatement& statement, const TCredit& credit)
     statement.BindDateTime(QStringLiteral("ContractDate"), credit.ContractDate);
 }
 
+void ReadCredit(const TSQLStatement& statement, TCredit& credit)
+{
+    credit.SetID(int(statement.Integer(QStringLiteral("CreditID"))));
+    credit.ContractNumber = statement.Text(QStringLiteral("ContractNumber"));
+    credit.ContractDate = statement.DateTimeValue(QStringLiteral("ContractDate"));
+    credit.PaymentDay = int(statement.Integer(QStringLiteral("PaymentDay")));
+    credit.CreditSize = statement.MoneyValue(QStringLiteral("CreditSize"));
+    credit.FullMustBePaymentSum = statement.MoneyValue(QStringLiteral("FullMustBePaymentSum"));
+    credit.CreditPeriod = int(statement.Integer(QStringLiteral("CreditPeriod")));
+    credit.YearPercent = int(statement.Integer(QStringLiteral("YearPercent")));
+    credit.PaymentsSum = statement.MoneyValue(QStringLiteral("PaymentsSum"));
+    credit.DelayCount = int(statement.Integer(QStringLiteral("DelayCount")));
+    credit.ActiveDelayCount = int(statement.Integer(QStringLiteral("ActiveDelayCount")));
+}
+
+}
+
+int TDataAccessFacade::LoadCredit(int creditID, TCredit& credit)
+{
+    TSQLStatement statement(Connection(),
+                            { QStringLiteral("SELECT * FROM Credits"), QStringLiteral("WHERE CreditID = :CreditID") });
+    statement.BindInteger(QStringLiteral("CreditID"), creditID);
+    if (!statement.Step())
+        return -1;
+    ReadCredit(statement, credit);
+    return int(statement.Integer(QStringLiteral("DebtorID")));
 }
 
 void TDataAccessFacade::LoadDebtorCredits(int debtorID, TCreditsList* credits)
@@ -29,21 +55,8 @@ void TDataAccessFacade::LoadDebtorCredits(int debtorID, TCreditsList* credits)
     statement.BindInteger(QStringLiteral("DebtorID"), debtorID);
     // Read everything first, so that a failing read leaves the list as it was.
     TCreditsList loaded;
-    while (statement.Step()) {
-        auto credit = std::make_unique<TCredit>();
-        credit->SetID(int(statement.Integer(QStringLiteral("CreditID"))));
-        credit->ContractNumber = statement.Text(QStringLiteral("ContractNumber"));
-        credit->ContractDate = statement.DateTimeValue(QStringLiteral("ContractDate"));
-        credit->PaymentDay = int(statement.Integer(QStringLiteral("PaymentDay")));
-        credit->CreditSize = statement.MoneyValue(QStringLiteral("CreditSize"));
-        credit->FullMustBePaymentSum = statement.MoneyValue(QStringLiteral("FullMustBePaymentSum"));
-        credit->CreditPeriod = int(statement.Integer(QStringLiteral("CreditPeriod")));
-        credit->YearPercent = int(statement.Integer(QStringLiteral("YearPercent")));
-        credit->PaymentsSum = statement.MoneyValue(QStringLiteral("PaymentsSum"));
-        credit->DelayCount = int(statement.Integer(QStringLiteral("DelayCount")));
-        credit->ActiveDelayCount = int(statement.Integer(QStringLiteral("ActiveDelayCount")));
-        loaded.Add(std::move(credit));
-    }
+    while (statement.Step())
+        ReadCredit(statement, *loaded.Add(std::make_unique<TCredit>()));
     *credits = std::move(loaded);
 }
 

@@ -72,6 +72,17 @@ bool TDataAccessFacade::LoadPaymentSchedule(int creditID, TPaymentSchedule* sche
     return true;
 }
 
+void TDataAccessFacade::LoadScheduleShape(int creditID, int& rows, int& lastRowID)
+{
+    TSQLStatement statement(Connection(),
+                            { QStringLiteral("SELECT Count(*) AS Rows, IfNull(Max(ScheduleID), -1) AS LastID"),
+                              QStringLiteral("FROM PaymentSchedule WHERE CreditID = :CreditID") });
+    statement.BindInteger(QStringLiteral("CreditID"), creditID);
+    statement.Step();
+    rows = int(statement.Integer(QStringLiteral("Rows")));
+    lastRowID = int(statement.Integer(QStringLiteral("LastID")));
+}
+
 bool TDataAccessFacade::LoadScheduleFromDate(int creditID, TPaymentScheduleItem* item, const DateTime& date)
 {
     if (!item)

@@ -1,5 +1,6 @@
 #include "DemoLoanBook.h"
 
+#include "core/LoanBook.h"
 #include "data/DataAccessFacade.h"
 #include "DemoNames.h"
 #include "data/LoanBookFile.h"
@@ -11,8 +12,7 @@
 #include "domain/Debtor.h"
 #include "domain/PaymentHistoryItem.h"
 #include "domain/PaymentSchedule.h"
-#include "domain/ScheduleCalculation.h"
-#include "domain/ScheduleRecalculation.h"
+#include "domain/ScopedClock.h"
 
 #include <QFile>
 
@@ -78,7 +78,8 @@ void TDemoLoanBook::Create(const QString& fileName)
 
 void TDemoLoanBook::Fill(TDataAccessFacade& facade)
 {
-    m_facade = &facade;
+    TLoanBook book(facade);
+    m_book = &book;
     m_now = Clock::Now();
     // One transaction for the whole book: the operations join it, and the file
     // is written once instead of once per row.
@@ -94,13 +95,13 @@ void TDemoLoanBook::Fill(TDataAccessFacade& facade)
     for (int i = 0; i < m_debtors; ++i) {
         TDebtor debtor;
         FillDebtor(debtor);
-        facade.InsertDebtor(&debtor);
+        book.AddDebtor(debtor);
         for (int credits = Uniform(1, 3); credits > 0; --credits)
             AddCredit(debtor.GetID());
     }
     facade.UpdateSchedulesDelay();
     transaction.Commit();
-    m_facade = nullptr;
+    m_book = nullptr;
 }
 
 void TDemoLoanBook::FillDebtor(TDebtor& debtor)
@@ -171,9 +172,8 @@ void TDemoLoanBook::AddCredit(int debtorID)
                                 .arg(credit.ContractDate.Date().year())
                                 .arg(++m_contracts, 5, 10, QLatin1Char('0'));
     TPaymentSchedule schedule;
-    BuildSchedule(&schedule, &credit, credit.ContractDate);
-    m_facade->InsertCredit(debtorID, &credit);
-    m_facade->InsertPaymentSchedule(credit.GetID(), &schedule);
+    m_book->AddCredit(debtorID, credit, schedule);
+    m_seen = TCreditPicture::Of(debtorID, credit, schedule);
     PayCredit(credit, schedule, PickConduct());
 }
 
@@ -197,7 +197,7 @@ void TDemoLoanBook::PayCredit(TCredit& credit, TPaymentSchedule& schedule, TCond
 
         const Money remaining = credit.FullMustBePaymentSum - m_paid;
         if (i == repayAt) {
-            Pay(credit.GetID(), moment, remaining, Money());
+            Pay(moment, remaining, false);
             break;
         }
         const Money due = row.MustBePaymentSum - m_paid;
@@ -206,8 +206,10 @@ void TDemoLoanBook::PayCredit(TCredit& credit, TPaymentSchedule& schedule, TCond
         if (i == aheadAt && i + 1 < count) {
             const Money advance = RoundDown(Money::FromUnits(row.Balance.Units() / 100 * Uniform(10, 50)), 1000);
             if (advance > Money()) {
-                RebuildAhead(credit, schedule, i, advance);
-                Pay(credit.GetID(), moment, due, advance);
+                Pay(moment, due + advance, true);
+                // The rows after this one are the rebuilt ones now.
+                m_book->Facade().LoadPaymentSchedule(credit.GetID(), &schedule);
+                m_book->Facade().LoadCredit(credit.GetID(), credit);
                 continue;
             }
         }
@@ -217,30 +219,20 @@ void TDemoLoanBook::PayCredit(TCredit& credit, TPaymentSchedule& schedule, TCond
         else if (Chance(30)) // rounded up to the next hundred; the excess stays as an advance
             amount = std::min(RoundDown(due, 100) + Roubles(100), remaining);
         if (amount > Money())
-            Pay(credit.GetID(), moment, amount, Money());
+            Pay(moment, amount, false);
     }
 }
 
-void TDemoLoanBook::Pay(int creditID, const DateTime& moment, Money paymentSum, Money aheadSum)
+void TDemoLoanBook::Pay(const DateTime& moment, Money amount, bool rebuild)
 {
-    TPaymentHistoryItem payment;
-    payment.PaymentDate = moment;
-    payment.PaymentSum = paymentSum;
-    payment.AheadSum = aheadSum;
-    m_facade->InsertPayment(creditID, &payment);
-    m_paid += paymentSum;
-}
-
-void TDemoLoanBook::RebuildAhead(TCredit& credit, TPaymentSchedule& schedule, int row, Money advance)
-{
-    // The rebuild works on the stored rows, which know their IDs.
-    TPaymentSchedule stored;
-    m_facade->LoadPaymentSchedule(credit.GetID(), &stored);
-    TPaymentSchedule rebuilt;
-    ApplyAheadPayment(&credit, stored.Items(row), &stored, advance, &rebuilt);
-    credit.FullMustBePaymentSum = rebuilt.SumOfAnnua();
-    m_facade->UpdateCredit(&credit);
-    m_facade->SaveScheduleChanges(credit.GetID(), &rebuilt);
-    rebuilt.RemoveDeleted();
-    schedule = std::move(rebuilt);
+    // Paid at that moment, as the clerk would have recorded it then.
+    const TFixedClock clock(moment);
+    const TScopedClock then(clock);
+    // A clerk types whole kopecks; the schedule's sums run to ten-thousandths.
+    const Money typed = Money::FromUnits(amount.WholeKopecks() * Money::UnitsPerKopeck);
+    const TPaymentHistoryItem payment = m_book->RecordPayment(m_seen, typed, rebuild);
+    m_paid += payment.PaymentSum;
+    m_seen.PaymentsSum += payment.PaymentSum;
+    if (payment.AheadSum != Money())
+        m_seen = m_book->SeeCredit(m_seen.CreditID);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/CreditPicture.h"
 #include "domain/DateTime.h"
 #include "domain/Money.h"
 
@@ -11,6 +12,7 @@
 
 class TCredit;
 class TDataAccessFacade;
+class TLoanBook;
 class TDebtor;
 class TPaymentSchedule;
 
@@ -19,7 +21,7 @@ class TPaymentSchedule;
 // to three credits each taken over the last two years with their schedules,
 // payments on time, late and ahead of the schedule, credits repaid early and
 // credits left unpaid, then an overdue indexing. Everything goes through the
-// facade's own operations, in one transaction. "Today" and "now" come from the
+// loan book's own operations, in one transaction. "Today" and "now" come from the
 // clock; the rest from a generator seeded with the seed, so the same seed on
 // the same day gives the same book.
 class TDemoLoanBook
@@ -62,14 +64,14 @@ private:
     // Records the payments of the credit up to now and rebuilds its schedule
     // where a payment runs ahead.
     void PayCredit(TCredit& credit, TPaymentSchedule& schedule, TConduct conduct);
-    void Pay(int creditID, const DateTime& moment, Money paymentSum, Money aheadSum);
-    // The advance at the row: the rebuilt schedule is stored and replaces the
-    // one in memory, as the program does when the user chooses to recalculate.
-    void RebuildAhead(TCredit& credit, TPaymentSchedule& schedule, int row, Money advance);
+    // A payment of the credit being paid, recorded as the clerk would at that
+    // moment; with rebuild its advance rebuilds the schedule.
+    void Pay(const DateTime& moment, Money amount, bool rebuild);
 
     int m_debtors;
     std::mt19937 m_random;
-    TDataAccessFacade* m_facade = nullptr;
+    TLoanBook* m_book = nullptr;
+    TCreditPicture m_seen; // of the credit being paid
     DateTime m_now;
     int m_contracts = 0;
     Money m_paid; // of the credit being paid
