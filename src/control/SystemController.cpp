@@ -7,7 +7,9 @@
 #include "ReportPrinterFactory.h"
 #include "SimpleSettingsManager.h"
 #include "data/DataAccessFacade.h"
+#include "domain/BookChangedException.h"
 #include "domain/PaymentSchedule.h"
+#include "ui/ApplicationErrors.h"
 
 #include <QTimer>
 
@@ -157,4 +159,39 @@ bool SystemControllerExists()
 void FreeSystemController()
 {
     g_systemController.reset();
+}
+
+TLoanBook TSystemController::LoanBook() const
+{
+    return TLoanBook(*GetDataAccessFacade());
+}
+
+void TSystemController::RunCommand(const std::function<void()>& command)
+{
+    try {
+        command();
+    } catch (const EBookChangedException&) {
+        HandleApplicationException();
+        ShowBookAfterChange();
+    } catch (...) {
+        HandleApplicationException();
+    }
+}
+
+std::function<void()> TSystemController::Storing(std::function<void()> store)
+{
+    return [this, store = std::move(store)] {
+        try {
+            store();
+        } catch (const EBookChangedException&) {
+            ShowBookAfterChange();
+            throw;
+        }
+    };
+}
+
+void TSystemController::ShowBookAfterChange()
+{
+    // After the dialog that showed the old picture has closed; the debtor chosen stays chosen.
+    m_gate.RunWhenIdle(QStringLiteral("book changed"), [this] { ShowBook(); });
 }

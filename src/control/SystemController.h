@@ -2,11 +2,11 @@
 
 #include "IReportPrinter.h"
 #include "UseCaseGate.h"
+#include "core/LoanBook.h"
 #include "sqlite/ResultSet.h"
 #include "domain/CreditsList.h"
 #include "extras/DebtorsGameVisitor.h"
 #include "extras/NameSexFunction.h"
-#include "ui/AheadVisitor.h"
 #include "ui/CreditReportInterface.h"
 #include "ui/PaymentCancelInterface.h"
 #include "ui/PaymentHistoryReportInterface.h"
@@ -14,6 +14,7 @@
 #include <QObject>
 #include <QString>
 
+#include <functional>
 #include <memory>
 
 class IDBInfoViewInterface;
@@ -37,7 +38,6 @@ class TPaymentSchedule;
 // editing from under it.
 class TSystemController : public QObject,
                           public IDebtorsGameVisitor,
-                          public IAheadVisitor,
                           public IPaymentHistoryReportInterface,
                           public IPaymentCancelInterface,
                           public ICreditReportInterface
@@ -72,11 +72,13 @@ public:
     // Steps of the payment use cases.
     void MakeDebtorPaymentFor(TDebtor* debtor, int index);
     bool ChooseCreditForPayment(TDebtor* debtor, TCredit* credit, int index);
-    void MakePayment(TDebtor* debtor, TCredit* credit);
+    // The payment dialog for the credit as listed, then the cash order.
+    void MakePayment(const TDebtor& debtor, const TCreditPicture& listed);
 
-    // Asked by the payment dialog; a recalculated schedule is kept until the
-    // payment is stored, and stored with it.
-    TAheadDecision DecideAhead(TCredit* credit, const TPaymentScheduleItem* row, Money ahead) override;
+    // Where the window hands a command over: an error of it is shown in the
+    // program's error box and goes no further; when the book no longer
+    // matched what the command decided on, the window reads it anew.
+    void RunCommand(const std::function<void()>& command);
     // Asked by the payment history dialog: takes the credit's latest payment
     // back once the user confirms it, then indexes and refreshes as after a payment.
     bool CancelLatestPayment(int creditID) override;
@@ -160,6 +162,13 @@ public:
 private:
     using TUseCaseScope = TUseCaseGate::TScope;
 
+    // The loan book's operations on the book in use.
+    TLoanBook LoanBook() const;
+    // What a dialog stores on OK; when the book changed under the decision,
+    // the window reads it anew once the use case has ended.
+    std::function<void()> Storing(std::function<void()> store);
+    void ShowBookAfterChange();
+
     void SetListCaptions();
     // Runs the list anew with this debtor current where listed, else the row
     // at the position (the last one past the end; none: the first); the
@@ -190,10 +199,6 @@ private:
 
     // Timer ticks and filters wait here while a use case runs.
     TUseCaseGate m_gate;
-    // The schedule a recalculation decided on, waiting for the payment.
-    std::unique_ptr<TPaymentSchedule> m_pendingSchedule;
-    std::unique_ptr<TCredit> m_pendingCredit;
-
     IRandomGenerator* m_random = nullptr;
     TNameSexFunction m_nameSex;
     std::unique_ptr<TDailyBackup> m_dailyBackup;

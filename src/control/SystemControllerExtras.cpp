@@ -42,29 +42,7 @@ bool TSystemController::PickRandomCredit(TDebtor* debtor, TCredit* credit)
     IRandomGenerator& random = m_random ? *m_random : clockSeeded;
     if (!debtor || !credit)
         return false;
-    TDataAccessFacade* facade = GetDataAccessFacade();
-    const int maxID = facade->GetMaxDebtorID();
-    if (maxID < 1)
-        return false;
-    const int drawn = random.Random(maxID);
-    // From the drawn ID on, the first debtor with a credit: after a gap in the
-    // IDs, or a debtor without credits, the next one is taken, past the last
-    // ID from the first on. So the turn fails only when the book holds no credit.
-    TCreditsList credits;
-    for (int step = 0; step <= maxID; ++step) {
-        const int id = (drawn + step) % (maxID + 1);
-        if (!facade->DebtorExists(id))
-            continue;
-        credits.Clear();
-        facade->LoadDebtorCredits(id, &credits);
-        if (credits.Count() == 0)
-            continue;
-        debtor->SetID(id);
-        facade->LoadDebtor(debtor);
-        credit->Assign(credits.Items(random.Random(credits.Count())));
-        return true;
-    }
-    return false;
+    return LoanBook().PickRandomCredit(random, *debtor, *credit);
 }
 
 void TSystemController::OpenDebtorOnMap()

@@ -3,13 +3,9 @@
 #include "SystemController.h"
 
 #include "data/DataAccessFacade.h"
-#include "sqlite/SQLiteConnection.h"
-#include "sqlite/TransactionScope.h"
-#include "domain/Clock.h"
+#include "core/LoanBook.h"
 #include "domain/Debtor.h"
 #include "domain/PaymentHistoryItem.h"
-#include "domain/PaymentSchedule.h"
-#include "ui/AheadDecisionForm.h"
 #include "ui/CreditSelectForm.h"
 #include "ui/DisplayFormats.h"
 #include "ui/MessageBoxes.h"
@@ -21,26 +17,6 @@ void WarnNoActiveCredits()
 {
     ShowMessageBox({ QMessageBox::Warning, QStringLiteral("Внести платеж невозможно"),
                      QStringLiteral("У этого должника нет активных кредитов."), QMessageBox::Ok });
-}
-
-// The instalment a payment made now goes against: the first one due from
-// today on, or past the schedule's end its last one, so that the arrears
-// still show as owed. Empty for a credit without a schedule.
-bool LoadDueRow(TDataAccessFacade& facade, int creditID, TPaymentScheduleItem* row)
-{
-    if (!facade.LoadScheduleFromDate(creditID, row, Clock::Now()))
-        return false;
-    if (row->GetID() != -1)
-        return true;
-    TPaymentSchedule schedule;
-    facade.LoadPaymentSchedule(creditID, &schedule);
-    for (int i = schedule.Count() - 1; i >= 0; --i) {
-        if (!schedule.Items(i)->Deleted) {
-            row->Assign(schedule.Items(i));
-            break;
-        }
-    }
-    return true;
 }
 
 }
@@ -60,7 +36,7 @@ void TSystemController::MakeDebtorPaymentFor(TDebtor* debtor, int index)
         return;
     TCredit credit;
     if (ChooseCreditForPayment(debtor, &credit, index))
-        MakePayment(debtor, &credit);
+        MakePayment(*debtor, TCreditPicture::Of(debtor->GetID(), credit));
 }
 
 bool TSystemController::ChooseCreditForPayment(TDebtor* debtor, TCredit* credit, int index)
@@ -105,73 +81,27 @@ void TSystemController::MakeCreditPayment(int index)
     TUseCaseScope scope(m_gate);
     if (!m_credits.IsValidIndex(index) || m_credits.Items(index)->IsPaidOff())
         return;
-    // A copy: the credits shown are reloaded after the payment.
-    TCredit credit;
-    credit.Assign(m_credits.Items(index));
     TDebtor debtor;
     ReadCurrentDebtor(m_debtorsList.get(), &debtor);
-    MakePayment(&debtor, &credit);
+    MakePayment(debtor, TCreditPicture::Of(debtor.GetID(), *m_credits.Items(index)));
 }
 
-void TSystemController::MakePayment(TDebtor* debtor, TCredit* credit)
+void TSystemController::MakePayment(const TDebtor& debtor, const TCreditPicture& listed)
 {
     TUseCaseScope scope(m_gate);
-    if (!debtor || !credit)
-        return;
-    TDataAccessFacade* facade = GetDataAccessFacade();
-    TPaymentHistoryItem payment;
-    TPaymentHistoryItem lastPayment;
-    TPaymentScheduleItem dueRow;
-    const bool hasLastPayment = facade->LoadLastPayment(credit->GetID(), &lastPayment);
-    if (!LoadDueRow(*facade, credit->GetID(), &dueRow))
-        return;
-
-    m_pendingSchedule.reset();
-    m_pendingCredit.reset();
+    TLoanBook book = LoanBook();
+    // Everything the payment is decided on, read once.
+    const TPaymentCase payment = book.OpenPayment(listed);
+    TPaymentDecision decision;
+    TPaymentHistoryItem stored;
     TPaymentForm form;
-    form.SetAheadVisitor(this);
-    form.SetStoreOnOk([&] {
-        // A recalculation decided on in the dialog counts only with the payment.
-        TTransactionScope transaction(facade->Connection());
-        if (m_pendingSchedule && m_pendingCredit) {
-            facade->UpdateCredit(m_pendingCredit.get());
-            facade->SaveScheduleChanges(m_pendingCredit->GetID(), m_pendingSchedule.get());
-        }
-        facade->InsertPayment(credit->GetID(), &payment);
-        transaction.Commit();
-    });
-    const bool confirmed = form.Execute(debtor, credit, &dueRow, &payment, hasLastPayment ? &lastPayment : nullptr);
-    m_pendingSchedule.reset();
-    m_pendingCredit.reset();
-    if (!confirmed)
+    form.SetStoreOnOk(Storing([&] { stored = book.RecordPayment(payment.Picture, decision.Amount, decision.Rebuild); }));
+    const TPaymentHistoryItem* last = payment.LastPayment ? &*payment.LastPayment : nullptr;
+    if (!form.Execute(debtor, payment.Credit, payment.DueRow, &payment.Schedule, decision, last))
         return;
-    PrintPaymentOrder(payment.GetID());
+    PrintPaymentOrder(stored.GetID());
     RunOverdueIndexing();
     RefreshCredits(m_debtorsList.get());
-}
-
-TAheadDecision TSystemController::DecideAhead(TCredit* credit, const TPaymentScheduleItem* row, Money ahead)
-{
-    TUseCaseScope scope(m_gate);
-    m_pendingSchedule.reset();
-    m_pendingCredit.reset();
-    if (!credit)
-        return adCancelled;
-    TPaymentSchedule schedule;
-    GetDataAccessFacade()->LoadPaymentSchedule(credit->GetID(), &schedule);
-    TAheadDecisionForm form;
-    if (!form.Execute(credit, row, &schedule, ahead))
-        return adCancelled;
-    const TAheadDecision choice = form.Choice();
-    if (choice == adReduceAnnua) {
-        // Stored by MakePayment together with the payment, once it is confirmed.
-        m_pendingSchedule = std::make_unique<TPaymentSchedule>();
-        m_pendingSchedule->AssignFrom(form.ResultSchedule());
-        m_pendingCredit = std::make_unique<TCredit>();
-        m_pendingCredit->Assign(credit);
-        m_pendingCredit->FullMustBePaymentSum = m_pendingSchedule->SumOfAnnua();
-    }
-    return choice;
 }
 
 bool TSystemController::CancelLatestPayment(int creditID)
@@ -200,7 +130,7 @@ bool TSystemController::CancelLatestPayment(int creditID)
     if (ShowMessageBox({ QMessageBox::Question, caption, question, QMessageBox::Yes | QMessageBox::No })
         != QMessageBox::Yes)
         return false;
-    facade->CancelLatestPayment(creditID, payment.GetID());
+    LoanBook().CancelLatestPayment(creditID, payment.GetID());
     RunOverdueIndexing();
     RefreshCredits(m_debtorsList.get());
     return true;

@@ -3,8 +3,7 @@
 #include "SystemController.h"
 
 #include "data/DataAccessFacade.h"
-#include "sqlite/SQLiteConnection.h"
-#include "sqlite/TransactionScope.h"
+#include "core/LoanBook.h"
 #include "domain/Company.h"
 #include "domain/Debtor.h"
 #include "domain/Exception.h"
@@ -32,11 +31,10 @@ bool ConfirmDeletion(const QString& alert, const QString& subject)
 void TSystemController::AddDebtor()
 {
     TUseCaseScope scope(m_gate);
-    TDataAccessFacade* facade = GetDataAccessFacade();
     TAddDebtorForm form;
     TDebtor debtor;
     // Stored as OK is pressed: a write that fails leaves the dialog open with what was typed.
-    form.SetStoreOnOk([&] { facade->InsertDebtor(&debtor); });
+    form.SetStoreOnOk(Storing([&] { LoanBook().AddDebtor(debtor); }));
     if (!form.Execute(&debtor, TAddDebtorForm::NewDebtorMode))
         return;
     RefreshDebtors();
@@ -59,8 +57,9 @@ void TSystemController::EditDebtor()
         return;
     if (!facade->LoadDebtor(&debtor))
         throw Exception(QStringLiteral("Загрузить данные должника не удалось."));
+    const TDebtor seen = debtor;
     TAddDebtorForm form;
-    form.SetStoreOnOk([&] { facade->UpdateDebtor(&debtor); });
+    form.SetStoreOnOk(Storing([&] { LoanBook().ChangeDebtor(seen, debtor); }));
     if (!form.Execute(&debtor, TAddDebtorForm::EditDebtorMode))
         return;
     RefreshDebtors();
@@ -70,28 +69,15 @@ void TSystemController::EditDebtor()
 void TSystemController::DeleteCurrentDebtor()
 {
     TUseCaseScope scope(m_gate);
-    TDataAccessFacade* facade = GetDataAccessFacade();
     TDebtor shown;
     ReadCurrentDebtor(m_debtorsList.get(), &shown);
     if (!ConfirmDeletion(QStringLiteral("Все данные о должнике будут безвозвратно удалены."),
                          QStringLiteral("Должник: %1").arg(DebtorFullName(shown))))
         return;
-    const int debtorID = CurrentDebtorID(m_debtorsList.get());
     // An empty list has no debtor to delete.
-    if (debtorID == -1 || !facade->DebtorExists(debtorID))
+    if (shown.GetID() <= 0)
         return;
-    {
-        TTransactionScope transaction(facade->Connection());
-        TCreditsList credits;
-        facade->LoadDebtorCredits(debtorID, &credits);
-        for (const auto& credit : credits) {
-            facade->DeleteCreditPayments(credit->GetID());
-            facade->DeleteCreditSchedule(credit->GetID());
-        }
-        facade->DeleteDebtorCredits(debtorID);
-        facade->DeleteDebtor(debtorID);
-        transaction.Commit();
-    }
+    LoanBook().DeleteDebtor(shown);
     RefreshDebtors();
     RefreshCredits(m_debtorsList.get());
     RefreshDebtorDetails();
@@ -108,14 +94,7 @@ void TSystemController::AddCredit()
     if (!facade->DebtorExists(debtor.GetID()))
         return;
     TAddCreditForm form;
-    form.SetStoreOnOk([&] {
-        credit.FullMustBePaymentSum = schedule.SumOfAnnua();
-        // A credit is never stored without its schedule.
-        TTransactionScope transaction(facade->Connection());
-        facade->InsertCredit(debtor.GetID(), &credit);
-        facade->InsertPaymentSchedule(credit.GetID(), &schedule);
-        transaction.Commit();
-    });
+    form.SetStoreOnOk(Storing([&] { LoanBook().AddCredit(debtor.GetID(), credit, schedule); }));
     if (!form.Execute(&debtor, &credit, nullptr, TAddCreditForm::AddMode, &schedule))
         return;
     RefreshCredits(m_debtorsList.get());
@@ -136,14 +115,10 @@ void TSystemController::ShowCredit(int index)
     ReadCurrentDebtor(m_debtorsList.get(), &debtor);
     if (!facade->LoadPaymentSchedule(credit.GetID(), &schedule))
         throw Exception(QStringLiteral("Загрузить график выплат не удалось."));
+    // The respite is decided on the credit and the schedule as shown now.
+    const TCreditPicture seen = TCreditPicture::Of(debtor.GetID(), credit, schedule);
     TAddCreditForm form;
-    form.SetStoreOnOk([&] {
-        credit.FullMustBePaymentSum = schedule.SumOfAnnua();
-        TTransactionScope transaction(facade->Connection());
-        facade->UpdateCredit(&credit);
-        facade->SaveScheduleChanges(credit.GetID(), &schedule);
-        transaction.Commit();
-    });
+    form.SetStoreOnOk(Storing([&] { LoanBook().GrantRespite(seen, form.RespiteRowID()); }));
     if (!form.Execute(&debtor, &credit, this, TAddCreditForm::ViewMode, &schedule))
         return;
     RunOverdueIndexing();
@@ -152,7 +127,6 @@ void TSystemController::ShowCredit(int index)
 void TSystemController::DeleteCreditAt(int index)
 {
     TUseCaseScope scope(m_gate);
-    TDataAccessFacade* facade = GetDataAccessFacade();
     QString subject;
     if (m_credits.IsValidIndex(index)) {
         const TCredit* credit = m_credits.Items(index);
@@ -163,14 +137,7 @@ void TSystemController::DeleteCreditAt(int index)
         return;
     if (!m_credits.IsValidIndex(index))
         return;
-    const int creditID = m_credits.Items(index)->GetID();
-    {
-        TTransactionScope transaction(facade->Connection());
-        facade->DeleteCreditSchedule(creditID);
-        facade->DeleteCreditPayments(creditID);
-        facade->DeleteCredit(creditID);
-        transaction.Commit();
-    }
+    LoanBook().DeleteCredit(TCreditPicture::Of(CurrentDebtorID(m_debtorsList.get()), *m_credits.Items(index)));
     RunOverdueIndexing();
     RefreshCredits(m_debtorsList.get());
 }
@@ -199,7 +166,7 @@ void TSystemController::EditCompanyInfo()
     if (facade->CompanyExists())
         facade->LoadCompany(&company);
     TCompanySettingsForm form;
-    form.SetStoreOnOk([&] { facade->SaveCompany(&company); });
+    form.SetStoreOnOk(Storing([&] { facade->SaveCompany(&company); }));
     form.Execute(&company);
     RefreshDatabaseInfo();
 }

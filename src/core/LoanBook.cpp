@@ -2,8 +2,8 @@
 
 #include "LoanBook.h"
 
-#include "BookChangedException.h"
-#include "DebtorDetails.h"
+#include "domain/BookChangedException.h"
+#include "domain/DebtorDetails.h"
 #include "data/DataAccessFacade.h"
 #include "sqlite/TransactionScope.h"
 #include "domain/CreditsList.h"
@@ -43,8 +43,7 @@ void TLoanBook::ChangeDebtor(const TDebtor& seen, const TDebtor& changed)
     m_facade.LoadDebtor(&stored);
     if (!DebtorDetails::Same(stored, seen))
         throw EBookChangedException::DebtorChanged();
-    TDebtor written;
-    static_cast<TDebtor&>(written) = changed;
+    TDebtor written = changed;
     written.SetID(seen.GetID());
     m_facade.UpdateDebtor(&written);
     transaction.Commit();

@@ -2,8 +2,8 @@
 
 #include "LoanBook.h"
 
-#include "BookChangedException.h"
-#include "CreditTerms.h"
+#include "domain/BookChangedException.h"
+#include "domain/CreditTerms.h"
 #include "data/DataAccessFacade.h"
 #include "sqlite/TransactionScope.h"
 #include "domain/Clock.h"

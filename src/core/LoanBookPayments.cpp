@@ -2,8 +2,8 @@
 
 #include "LoanBook.h"
 
-#include "BookChangedException.h"
-#include "PaymentRules.h"
+#include "domain/BookChangedException.h"
+#include "domain/PaymentRules.h"
 #include "data/DataAccessFacade.h"
 #include "sqlite/TransactionScope.h"
 #include "domain/Clock.h"

@@ -241,12 +241,18 @@ void TMainForm::SetupKeyboard()
     setTabOrder(ui->CreditsListView, ui->DebtorsTreeView);
 }
 
+void TMainForm::Command(const std::function<void(TSystemController&)>& command)
+{
+    if (!SystemControllerExists())
+        return;
+    TSystemController& controller = SystemController();
+    controller.RunCommand([&] { command(controller); });
+}
+
 void TMainForm::Forward(QAction* action, void (TSystemController::*operation)())
 {
     connect(action, &QAction::triggered, this, [operation] {
-        // Before the first show there is no loan book and no controller.
-        if (SystemControllerExists())
-            (SystemController().*operation)();
+        Command([operation](TSystemController& controller) { (controller.*operation)(); });
     });
 }
 
@@ -254,16 +260,16 @@ void TMainForm::ForwardWithSelectedCredit(QAction* action, void (TSystemControll
 {
     connect(action, &QAction::triggered, this, [this, operation] {
         const int index = SelectedCreditIndex();
-        if (index >= 0 && SystemControllerExists())
-            (SystemController().*operation)(index);
+        if (index >= 0)
+            Command([operation, index](TSystemController& controller) { (controller.*operation)(index); });
     });
 }
 
 void TMainForm::ConnectCommands()
 {
     connect(ui->MakeDebtorPaymentAction, &QAction::triggered, this, [this] {
-        if (SystemControllerExists())
-            SystemController().MakeDebtorPayment(SelectedCreditIndex());
+        const int index = SelectedCreditIndex();
+        Command([index](TSystemController& controller) { controller.MakeDebtorPayment(index); });
     });
     connect(ui->ExitAction, &QAction::triggered, this, &TMainForm::ExitActionExecute);
     Forward(ui->AddDebtorAction, &TSystemController::AddDebtor);
@@ -278,8 +284,7 @@ void TMainForm::ConnectCommands()
     Forward(ui->ShowAboutFormAction, &TSystemController::ShowAbout);
     Forward(ui->RestoreBackupAction, &TSystemController::RestoreFromBackup);
     connect(ui->ConnectToDataBaseAction, &QAction::triggered, this, [] {
-        if (SystemControllerExists())
-            SystemController().SwitchDatabase(QString());
+        Command([](TSystemController& controller) { controller.SwitchDatabase(QString()); });
     });
     Forward(ui->UpdateAction, &TSystemController::RefreshAll);
     Forward(ui->BuildDebtorsForDateReportAction, &TSystemController::BuildDebtorsForDateReport);
@@ -489,20 +494,21 @@ void TMainForm::CreditsListViewDblClick()
 
 void TMainForm::FilterComboBoxChange(int itemIndex)
 {
-    if (SystemControllerExists())
-        SystemController().ApplyListFilter(itemIndex);
+    Command([itemIndex](TSystemController& controller) { controller.ApplyListFilter(itemIndex); });
 }
 
 void TMainForm::NameFilterEditTypoStop()
 {
-    if (SystemControllerExists())
-        SystemController().ApplyNameFilter(ui->NameFilterEdit->text());
+    const QString typed = ui->NameFilterEdit->text();
+    Command([typed](TSystemController& controller) { controller.ApplyNameFilter(typed); });
 }
 
 void TMainForm::MainMenuDynamicItemClick(QObject* sender)
 {
-    if (auto* item = qobject_cast<TDynamicMenuItem*>(sender); item && SystemControllerExists())
-        SystemController().OpenRecentDatabase(item->Tag());
+    if (auto* item = qobject_cast<TDynamicMenuItem*>(sender)) {
+        const int index = item->Tag();
+        Command([index](TSystemController& controller) { controller.OpenRecentDatabase(index); });
+    }
 }
 
 void TMainForm::CopyNodeActionExecute()

@@ -5,6 +5,7 @@
 #include "control/IHistoryMenuView.h"
 
 #include <QMainWindow>
+#include <functional>
 #include <memory>
 
 class QAction;
@@ -80,6 +81,9 @@ private:
     void FitCreditsColumns();
     void ConnectCommands();
     // The command calls the controller's operation, once there is a controller.
+    // Hands a command to the controller, which shows its errors; nothing
+    // before the first show, when there is no book and no controller.
+    static void Command(const std::function<void(TSystemController&)>& command);
     void Forward(QAction* action, void (TSystemController::*operation)());
     void ForwardWithSelectedCredit(QAction* action, void (TSystemController::*operation)(int));
 

@@ -14,6 +14,7 @@
 
 #include "domain/Clock.h"
 #include "domain/Credit.h"
+#include "domain/CreditTerms.h"
 #include "domain/Debtor.h"
 #include "domain/Exception.h"
 #include "domain/PaymentSchedule.h"
@@ -24,8 +25,6 @@
 
 namespace {
 constexpr int RowIndexRole = Qt::UserRole;
-constexpr int MaxCreditPeriod = 1200;
-const Money MinCreditSize = Money::FromUnits(Money::UnitsPerRouble);
 const std::array<int, 7> ScheduleColumnWidths{100, 117, 117, 117, 117, 117, 77};
 
 std::optional<int> ParseWholeNumber(const QString& text)
@@ -157,33 +156,33 @@ QList<TFieldFault> TAddCreditForm::ReadTerms(TCredit& terms, TPaymentSchedule& p
     QList<TFieldFault> faults;
     terms.ContractNumber = m_ui->ContractNumberEdit->text();
     if (terms.ContractNumber.isEmpty())
-        faults.append({m_ui->ContractNumberEdit, QStringLiteral("Введите номер договора.")});
+        faults.append({m_ui->ContractNumberEdit, CreditTerms::ContractNumberMissingMessage()});
     TDatePicker* datePicker = m_ui->ContractDatePicker;
     terms.ContractDate = DateTime(datePicker->date());
     if (datePicker->IsImpossibleDate())
         faults.append({datePicker, datePicker->ImpossibleDateMessage()});
     else if (terms.ContractDate.IsZero())
-        faults.append({datePicker, QStringLiteral("Введите дату договора.")});
+        faults.append({datePicker, CreditTerms::ContractDateMissingMessage()});
     // A pasted "-5000" must not issue a negative credit, nor a typed 0,0001 one
     // of a fraction of a kopeck.
     const std::optional<Money> size = ParseAmount(m_ui->CreditSizeEdit->text());
     if (!size)
         faults.append({m_ui->CreditSizeEdit, QStringLiteral("Введите размер кредита в рублях.")});
-    else if (*size < MinCreditSize)
-        faults.append({m_ui->CreditSizeEdit, QStringLiteral("Кредит не может быть меньше одного рубля.")});
+    else if (*size < CreditTerms::MinSize)
+        faults.append({m_ui->CreditSizeEdit, CreditTerms::SizeTooSmallMessage()});
     else if (!IsInWholeKopecks(*size))
-        faults.append({m_ui->CreditSizeEdit, QStringLiteral("В сумме не больше двух цифр после запятой.")});
+        faults.append({m_ui->CreditSizeEdit, CreditTerms::SizeKopecksMessage()});
     // Without a month there is no schedule (the credit would count as repaid
     // at once); beyond a hundred years the dates run out.
     const std::optional<int> period = ParseWholeNumber(m_ui->CreditPeriodEdit->text());
-    if (!period || *period < 1 || *period > MaxCreditPeriod)
-        faults.append({m_ui->CreditPeriodEdit, QStringLiteral("Срок кредита: от 1 до %1 месяцев.").arg(MaxCreditPeriod)});
+    if (!period || *period < 1 || *period > CreditTerms::MaxPeriod)
+        faults.append({m_ui->CreditPeriodEdit, CreditTerms::PeriodMessage()});
     const std::optional<int> percent = ParseWholeNumber(m_ui->YearPercentEdit->text());
     if (!percent || *percent < 0)
-        faults.append({m_ui->YearPercentEdit, QStringLiteral("Введите ставку: целое число процентов в год.")});
+        faults.append({m_ui->YearPercentEdit, CreditTerms::PercentMessage()});
     const std::optional<int> day = ParseWholeNumber(m_ui->PaymentDayEdit->text());
     if (!day || *day < 1 || *day > 28)
-        faults.append({m_ui->PaymentDayEdit, QStringLiteral("Число выплаты: от 1 до 28.")});
+        faults.append({m_ui->PaymentDayEdit, CreditTerms::PaymentDayMessage()});
     if (!faults.isEmpty())
         return faults;
     terms.CreditSize = *size;
@@ -339,8 +338,7 @@ void TAddCreditForm::OkActionExecute()
         ShakeWithDisabled(m_ui->OkButton);
         return;
     }
-    if (m_storeOnOk.Run())
-        accept();
+    m_storeOnOk.Finish(*this);
 }
 
 void TAddCreditForm::PrintActionExecute()
@@ -355,7 +353,9 @@ void TAddCreditForm::RespiteActionExecute()
         return;
     TPaymentSchedule result;
     // A failure leaves the schedule and the flag as they were.
+    const int rowID = SelectedRow()->GetID();
     MakeRespite(m_credit, SelectedRow(), m_schedule, &result);
+    m_respiteRowID = rowID;
     m_schedule->AssignFrom(&result);
     m_respiteMade = true;
     FillScheduleList();

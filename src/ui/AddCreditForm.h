@@ -38,6 +38,8 @@ public:
                  TPaymentSchedule* schedule);
     // Stored when OK is pressed, before the dialog closes (see TStoreOnOk).
     void SetStoreOnOk(std::function<void()> store) { m_storeOnOk.Set(std::move(store)); }
+    // View mode: the key of the schedule row given a respite, -1 while there is none.
+    int RespiteRowID() const { return m_respiteMade ? m_respiteRowID : -1; }
 
 private slots:
     void AnyCreditEditChange();
@@ -76,4 +78,5 @@ private:
     TStoreOnOk m_storeOnOk;
     int m_mode = AddMode;
     bool m_respiteMade = false;
+    int m_respiteRowID = -1;
 };

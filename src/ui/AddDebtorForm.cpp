@@ -9,6 +9,7 @@
 #include "StorableText.h"
 
 #include "domain/Debtor.h"
+#include "domain/DebtorDetails.h"
 #include "domain/Exception.h"
 
 TAddDebtorForm::TAddDebtorForm(QWidget* parent)
@@ -82,8 +83,8 @@ void TAddDebtorForm::ApplyMode(int mode)
 std::array<TAddDebtorForm::TMandatoryField, 4> TAddDebtorForm::MandatoryFields() const
 {
     return {{
-        {m_ui->SurnameEdit, QStringLiteral("Введите фамилию.")},
-        {m_ui->NameEdit, QStringLiteral("Введите имя.")},
+        {m_ui->SurnameEdit, DebtorDetails::SurnameMissingMessage()},
+        {m_ui->NameEdit, DebtorDetails::NameMissingMessage()},
         {m_ui->PassportSeriesEdit, QStringLiteral("Введите серию паспорта.")},
         {m_ui->PassportNumberEdit, QStringLiteral("Введите номер паспорта.")},
     }};
@@ -136,6 +137,5 @@ void TAddDebtorForm::OkActionExecute()
     m_debtor->SetName(m_ui->NameEdit->text());
     for (const TFieldBinding& binding : FieldBindings())
         m_debtor->*binding.Field = binding.Edit->text();
-    if (m_storeOnOk.Run())
-        accept();
+    m_storeOnOk.Finish(*this);
 }

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "AheadVisitor.h"
 #include "domain/Money.h"
 #include "domain/PaymentSchedule.h"
 
@@ -14,6 +13,13 @@ class AheadDecisionForm;
 class QTreeWidget;
 class TCredit;
 class TPaymentScheduleItem;
+
+// What is to become of the part of a payment that runs ahead of the schedule.
+enum TAheadDecision : int
+{
+    adJustLeave = 1,   // the excess stays with the payment, nothing else changes
+    adReduceAnnua = 2, // the schedule is rebuilt with the excess
+};
 
 // The early repayment decision: shows the excess of a payment, lets the user
 // leave it against the next instalments or rebuild the schedule with it, and

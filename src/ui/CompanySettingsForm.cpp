@@ -39,6 +39,5 @@ void TCompanySettingsForm::OkActionExecute()
         return;
     m_company->CompanyName = m_ui->CompanyNameEdit->text();
     m_company->BossName = m_ui->BossNameEdit->text();
-    if (m_storeOnOk.Run())
-        accept();
+    m_storeOnOk.Finish(*this);
 }

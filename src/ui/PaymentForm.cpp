@@ -1,6 +1,7 @@
 #include "PaymentForm.h"
 
-#include "AheadVisitor.h"
+#include "AheadDecisionForm.h"
+#include "ApplicationErrors.h"
 #include "CreditPartiesFields.h"
 #include "DisplayFormats.h"
 #include "EscapeGuard.h"
@@ -13,6 +14,7 @@
 #include "domain/Exception.h"
 #include "domain/PaymentHistoryItem.h"
 #include "domain/PaymentScheduleItem.h"
+#include "domain/PaymentRules.h"
 #include "ui_PaymentForm.h"
 #include "RequiredArgument.h"
 
@@ -26,9 +28,6 @@ const QColor Green(0, 128, 0);
 const QColor Black(0, 0, 0);
 
 const QString EnterSumMessage = QStringLiteral("Введите сумму платежа.");
-const QString AboveZeroMessage = QStringLiteral("Платёж должен быть больше нуля.");
-const QString KopecksMessage = QStringLiteral("В сумме не больше двух цифр после запятой.");
-const QString AboveDebtMessage = QStringLiteral("Платёж не может быть больше оставшегося долга.");
 }
 
 TPaymentForm::TPaymentForm(QWidget* parent)
@@ -58,30 +57,29 @@ TPaymentForm::TPaymentForm(QWidget* parent)
 
 TPaymentForm::~TPaymentForm() = default;
 
-bool TPaymentForm::Execute(const TDebtor* debtor, TCredit* credit, const TPaymentScheduleItem* row,
-                           TPaymentHistoryItem* newPayment, const TPaymentHistoryItem* lastPayment)
+bool TPaymentForm::Execute(const TDebtor& debtor, const TCredit& credit, const TPaymentScheduleItem& row,
+                           const TPaymentSchedule* schedule, TPaymentDecision& decision,
+                           const TPaymentHistoryItem* lastPayment)
 {
-    RequireArgument(debtor, QStringLiteral("Должник не задан."));
-    RequireArgument(newPayment, QStringLiteral("Платеж не задан."));
-    RequireArgument(credit, QStringLiteral("Кредит не задан."));
-    RequireArgument(row, QStringLiteral("Строка графика выплат не задана."));
-    m_credit = credit;
-    m_row = row;
-    m_newPayment = newPayment;
+    m_credit = &credit;
+    m_row = &row;
+    m_schedule = schedule;
+    m_decision = &decision;
 
-    ShowParties(*debtor, *credit);
+    ShowParties(debtor, credit);
     ShowLastPayment(lastPayment);
     ShowMonthBalance(MonthBalance(Money()));
     m_ui->RemainEdit->setText(FormatMoney(RemainingDebt(EnteredSum())));
     m_ui->RemainIfRecalcEdit->setText(FormatMoney(RemainingIfRecalculated()));
-    m_ui->AnnuaEdit->setText(FormatMoney(row->Annua));
+    m_ui->AnnuaEdit->setText(FormatMoney(row.Annua));
     ValidatePayment();
     m_ui->PaymentEdit->setFocus();
 
     const bool confirmed = exec() == QDialog::Accepted;
     m_credit = nullptr;
     m_row = nullptr;
-    m_newPayment = nullptr;
+    m_schedule = nullptr;
+    m_decision = nullptr;
     return confirmed;
 }
 
@@ -164,11 +162,11 @@ TPaymentForm::TAmountFault TPaymentForm::AmountFault() const
     if (!sum)
         return {EnterSumMessage, false};
     if (*sum <= Money())
-        return {AboveZeroMessage, false};
+        return {PaymentRules::AboveZeroMessage(), false};
     if (!IsInWholeKopecks(*sum))
-        return {KopecksMessage, true};
+        return {PaymentRules::KopecksMessage(), true};
     if (RemainingDebt(*sum) <= -Money::Kopeck)
-        return {AboveDebtMessage, true};
+        return {PaymentRules::AboveDebtMessage(), true};
     return {};
 }
 
@@ -239,22 +237,27 @@ void TPaymentForm::OkActionExecute()
         return;
     }
     const Money sum = EnteredSum();
-    const DateTime paymentDate = Clock::Now();
-    Money ahead;
+    bool rebuild = false;
     const Money balance = MonthBalance(sum);
-    if (balance <= -Money::Kopeck && m_aheadVisitor) {
-        ahead = -balance;
-        // An error of the decision leaves the dialog open and the record untouched.
-        const TAheadDecision decision = m_aheadVisitor->DecideAhead(m_credit, m_row, ahead);
-        if (decision == adCancelled)
-            return;
-        if (decision == adJustLeave)
-            ahead = Money();
+    if (balance <= -Money::Kopeck && m_schedule && !DecideAhead(-balance, rebuild))
+        return;
+    m_decision->Amount = sum;
+    m_decision->Rebuild = rebuild;
+    m_storeOnOk.Finish(*this);
+}
+
+bool TPaymentForm::DecideAhead(Money ahead, bool& rebuild)
+{
+    TAheadDecisionForm decision(this);
+    // Inside the OK button's handler: a rebuild that cannot be made is shown
+    // and leaves this dialog open with the amount typed.
+    try {
+        if (!decision.Execute(m_credit, m_row, m_schedule, ahead))
+            return false;
+    } catch (...) {
+        HandleApplicationException();
+        return false;
     }
-    // The record is written only now that the dialog closes with OK.
-    m_newPayment->PaymentDate = paymentDate;
-    m_newPayment->PaymentSum = std::max(sum - ahead, Money());
-    m_newPayment->AheadSum = ahead;
-    if (m_storeOnOk.Run())
-        accept();
+    rebuild = decision.Choice() == adReduceAnnua;
+    return true;
 }

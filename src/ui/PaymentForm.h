@@ -10,15 +10,23 @@ namespace Ui {
 class PaymentForm;
 }
 
-class IAheadVisitor;
 class TCredit;
 class TDebtor;
 class TPaymentHistoryItem;
+class TPaymentSchedule;
 class TPaymentScheduleItem;
 
-// The payment dialog: shows where the credit stands this month, takes the
-// amount received and fills a new payment record on OK. A payment running
-// ahead of the schedule is referred to the AheadVisitor.
+// What the clerk decided in the payment dialog: the amount received and
+// whether its part ahead of the schedule rebuilds the schedule.
+struct TPaymentDecision
+{
+    Money Amount;
+    bool Rebuild = false;
+};
+
+// The payment dialog: shows where the credit stands this month and takes the
+// amount received. A payment running ahead of the schedule asks, in the early
+// repayment dialog, whether to keep the excess or rebuild the schedule.
 class TPaymentForm : public THeadShakeForm
 {
     Q_OBJECT
@@ -27,17 +35,12 @@ public:
     explicit TPaymentForm(QWidget* parent = nullptr);
     ~TPaymentForm() override;
 
-    // Asked when the payment runs ahead of the schedule; none means the
-    // whole amount is simply recorded. Borrowed.
-    IAheadVisitor* AheadVisitor() const { return m_aheadVisitor; }
-    void SetAheadVisitor(IAheadVisitor* visitor) { m_aheadVisitor = visitor; }
-
     // Shows the dialog for a payment against the credit at the current
-    // schedule row; true when closed with OK, and only then does the new
-    // payment hold PaymentDate, PaymentSum and AheadSum. The last payment may
-    // be none. The credit is handed on to the AheadVisitor.
-    bool Execute(const TDebtor* debtor, TCredit* credit, const TPaymentScheduleItem* row,
-                 TPaymentHistoryItem* newPayment, const TPaymentHistoryItem* lastPayment);
+    // schedule row; true when closed with OK, and only then is the decision
+    // filled. Without a schedule nothing is asked and the whole amount is
+    // kept for the next instalments. The last payment may be none.
+    bool Execute(const TDebtor& debtor, const TCredit& credit, const TPaymentScheduleItem& row,
+                 const TPaymentSchedule* schedule, TPaymentDecision& decision, const TPaymentHistoryItem* lastPayment);
     // Stored when OK is pressed, before the dialog closes (see TStoreOnOk).
     void SetStoreOnOk(std::function<void()> store) { m_storeOnOk.Set(std::move(store)); }
 
@@ -60,6 +63,8 @@ private:
         bool WhileTyping = false; // said as soon as typed, not only after a try of OK
     };
     TAmountFault AmountFault() const;
+    // Asks what becomes of the excess; false when the clerk cancelled (or the rebuild failed).
+    bool DecideAhead(Money ahead, bool& rebuild);
     // Judges the amount and shows the verdict; true when it can be paid.
     bool ValidatePayment();
     void FillPaymentEdit(Money value);
@@ -72,9 +77,9 @@ private:
     void OkActionExecute();
 
     std::unique_ptr<Ui::PaymentForm> m_ui;
-    IAheadVisitor* m_aheadVisitor = nullptr;
-    TCredit* m_credit = nullptr;
+    const TCredit* m_credit = nullptr;
     const TPaymentScheduleItem* m_row = nullptr;
-    TPaymentHistoryItem* m_newPayment = nullptr;
+    const TPaymentSchedule* m_schedule = nullptr;
+    TPaymentDecision* m_decision = nullptr;
     TStoreOnOk m_storeOnOk;
 };

@@ -1,17 +1,23 @@
 #include "StoreOnOk.h"
 
 #include "ApplicationErrors.h"
+#include "domain/BookChangedException.h"
 
-bool TStoreOnOk::Run() const
+#include <QDialog>
+
+void TStoreOnOk::Finish(QDialog& dialog) const
 {
-    if (!m_store)
-        return true;
     // Inside the OK button's handler: nothing may unwind through Qt from here.
     try {
-        m_store();
-        return true;
+        if (m_store)
+            m_store();
+    } catch (const EBookChangedException&) {
+        HandleApplicationException();
+        dialog.reject();
+        return;
     } catch (...) {
         HandleApplicationException();
-        return false;
+        return;
     }
+    dialog.accept();
 }

@@ -3,9 +3,9 @@
 // writes between the clerk's look and the operation), and nothing written
 // when it fails half-way.
 
-#include "core/BookChangedException.h"
+#include "domain/BookChangedException.h"
 #include "core/LoanBook.h"
-#include "core/PaymentRules.h"
+#include "domain/PaymentRules.h"
 #include "support/ClockPin.h"
 #include "support/DataTestSupport.h"
 #include "support/SampleRecords.h"

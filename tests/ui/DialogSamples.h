@@ -37,7 +37,6 @@ struct TDialogSamples
     std::unique_ptr<TResultSet> Payments;
     TPaymentSchedule Schedule; // the credit's schedule
     TCreditsList Credits; // three credits of the debtor, the second repaid
-    TPaymentHistoryItem NewPayment;
     TPaymentHistoryItem LastPayment;
     TCompany Company;
     TSilentHistoryReports HistoryReports;
@@ -103,7 +102,8 @@ struct TDialogSamples
         } else if (name == "payment") {
             TPaymentForm form;
             when(form);
-            form.Execute(debtor, credit, Schedule.Items(3), &NewPayment, &LastPayment);
+            TPaymentDecision decision;
+            form.Execute(*debtor, *credit, *Schedule.Items(3), &Schedule, decision, &LastPayment);
         } else if (name == "ahead decision") {
             TAheadDecisionForm form;
             when(form);

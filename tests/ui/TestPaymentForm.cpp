@@ -1,11 +1,13 @@
 #include "support/WindowTestSupport.h"
 
 #include "support/ClockPin.h"
+#include "domain/BookChangedException.h"
 #include "domain/Credit.h"
 #include "domain/Debtor.h"
 #include "domain/PaymentHistoryItem.h"
 #include "domain/PaymentScheduleItem.h"
-#include "ui/AheadVisitor.h"
+#include "ui/AheadDecisionForm.h"
+#include "support/SampleRecords.h"
 #include "ui/DisplayFormats.h"
 #include "ui/LinkLabel.h"
 #include "ui/PaymentForm.h"
@@ -16,34 +18,12 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QRegularExpression>
 #include <QSignalSpy>
 #include <optional>
 
 namespace {
-// Answers the ahead question as told and remembers what it was asked.
-class TFakeAheadVisitor : public IAheadVisitor
-{
-public:
-    int Answer = adJustLeave;
-    std::optional<QString> Failure;
-    int Calls = 0;
-    TCredit* AskedCredit = nullptr;
-    const TPaymentScheduleItem* AskedRow = nullptr;
-    Money AskedAhead;
-
-    TAheadDecision DecideAhead(TCredit* credit, const TPaymentScheduleItem* row, Money ahead) override
-    {
-        ++Calls;
-        AskedCredit = credit;
-        AskedRow = row;
-        AskedAhead = ahead;
-        if (Failure)
-            throw Exception(*Failure);
-        return static_cast<TAheadDecision>(Answer);
-    }
-};
-
 // The third month of 10 000 over 12 months at 12 %: two instalments paid.
 // Month balance 888.4879, remaining debt 8884.8790, remainder if rebuilt 8499.2907.
 struct TPaymentFixture
@@ -52,9 +32,9 @@ struct TPaymentFixture
     TDebtor debtor;
     TCredit credit;
     TPaymentScheduleItem row;
-    TPaymentHistoryItem payment;
+    Sample::TStoredCredit stored; // the row is its third, key 3
+    TPaymentDecision decision;
     TPaymentHistoryItem last;
-    TFakeAheadVisitor visitor;
     TPaymentForm form;
 
     TPaymentFixture()
@@ -63,6 +43,7 @@ struct TPaymentFixture
         debtor.Surname = QStringLiteral("Петров");
         debtor.SetName(QStringLiteral("Пётр"));
         debtor.PatronymicName = QStringLiteral("Петрович");
+        credit.Assign(&stored.Credit); // the terms a rebuild works with
         credit.SetID(42);
         credit.ContractNumber = QStringLiteral("К-117");
         credit.ContractDate = DateTime::FromYMD(2009, 1, 20);
@@ -74,20 +55,16 @@ struct TPaymentFixture
         row.Balance = M("7610.8028");
         row.MustBePaymentSum = M("2665.4637");
         last.PaymentDate = DateTime::FromYMD(2009, 3, 14, 11, 0);
-        // Marks that show whether the dialog wrote into the record.
-        payment.PaymentSum = M("-1");
-        payment.AheadSum = M("-2");
+        // A mark that shows whether the dialog wrote the decision.
+        decision.Amount = M("-1");
         form.Shaker().SetDelayTime(0);
     }
 
-    bool Execute(const TPaymentHistoryItem* lastPayment = nullptr)
+    bool Execute(const TPaymentHistoryItem* lastPayment = nullptr, bool withSchedule = true)
     {
-        return form.Execute(&debtor, &credit, &row, &payment, lastPayment);
+        return form.Execute(debtor, credit, row, withSchedule ? &stored.Schedule : nullptr, decision, lastPayment);
     }
-    bool PaymentUntouched() const
-    {
-        return payment.PaymentSum == M("-1") && payment.AheadSum == M("-2") && payment.PaymentDate.IsZero();
-    }
+    bool DecisionUntouched() const { return decision.Amount == M("-1") && !decision.Rebuild; }
 };
 
 QLineEdit* AmountField(QWidget* form)
@@ -106,29 +83,6 @@ class TestPaymentForm : public QObject
     Q_OBJECT
 
 private slots:
-    void refusesMissingArguments_data()
-    {
-        QTest::addColumn<QString>("missing");
-        QTest::addColumn<QString>("message");
-        QTest::newRow("debtor") << "debtor" << "Должник не задан.";
-        QTest::newRow("payment") << "payment" << "Платеж не задан.";
-        QTest::newRow("credit") << "credit" << "Кредит не задан.";
-        QTest::newRow("row") << "row" << "Строка графика выплат не задана.";
-    }
-    void refusesMissingArguments()
-    {
-        QFETCH(QString, missing);
-        QFETCH(QString, message);
-        TPaymentFixture f;
-        QCOMPARE(RaisedMessage([&] {
-                     f.form.Execute(missing == "debtor" ? nullptr : &f.debtor,
-                                    missing == "credit" ? nullptr : &f.credit, missing == "row" ? nullptr : &f.row,
-                                    missing == "payment" ? nullptr : &f.payment, nullptr);
-                 }),
-                 message);
-        QVERIFY(!f.form.isVisible());
-    }
-
     void showsTheCreditAsItStands()
     {
         TPaymentFixture f;
@@ -152,7 +106,7 @@ private slots:
             QVERIFY(!IsFieldAtFault(AmountField(form)));
         });
         QVERIFY(!f.Execute(&f.last));
-        QVERIFY(f.PaymentUntouched());
+        QVERIFY(f.DecisionUntouched());
     }
 
     void monthBalanceStates_data()
@@ -269,7 +223,7 @@ private slots:
             QVERIFY(!IsFieldAtFault(AmountField(form)));
         });
         f.Execute();
-        QVERIFY(f.PaymentUntouched());
+        QVERIFY(f.DecisionUntouched());
     }
 
     void amountFieldTakesDigitsAndSeparatorOnly_data()
@@ -349,88 +303,88 @@ private slots:
     {
         QTest::addColumn<Money>("paidBefore");
         QTest::addColumn<QString>("amount");
-        QTest::addColumn<bool>("withVisitor");
-        QTest::addColumn<int>("answer");
-        QTest::addColumn<Money>("asked"); // -1: not asked
-        QTest::addColumn<Money>("paymentSum");
-        QTest::addColumn<Money>("aheadSum");
+        QTest::addColumn<bool>("withSchedule");
+        QTest::addColumn<QString>("choice"); // the decision dialog's button; empty: not asked
+        QTest::addColumn<Money>("asked"); // the excess it shows
+        QTest::addColumn<bool>("rebuild");
         const Money paid = M("1776.9758");
-        const Money notAsked = M("-1");
-        QTest::newRow("within the month") << paid << "500" << true << 2 << notAsked << M("500") << M("0");
-        QTest::newRow("ahead, nobody to ask") << paid << "1000" << false << 0 << notAsked << M("1000") << M("0");
-        QTest::newRow("ahead, left") << paid << "1000" << true << 1 << M("111.5121") << M("1000") << M("0");
-        QTest::newRow("ahead, rebuilt") << paid << "1000" << true << 2 << M("111.5121") << M("888.4879")
-                                        << M("111.5121");
-        QTest::newRow("ahead, other answer") << paid << "1000" << true << 7 << M("111.5121") << M("888.4879")
-                                             << M("111.5121");
+        QTest::newRow("within the month") << paid << "500" << true << "" << Money() << false;
+        QTest::newRow("ahead, no schedule to rebuild") << paid << "1000" << false << "" << Money() << false;
+        QTest::newRow("ahead, left") << paid << "1000" << true << "JustLeaveRadioButton" << M("111.5121") << false;
+        QTest::newRow("ahead, rebuilt") << paid << "1000" << true << "ReduceAnnuaRadioButton" << M("111.5121") << true;
         // Paid ahead earlier already: the excess is more than this payment.
-        QTest::newRow("never below zero") << M("3000") << "100" << true << 2 << M("434.5363") << M("0")
-                                          << M("434.5363");
+        QTest::newRow("ahead before") << M("3000") << "100" << true << "ReduceAnnuaRadioButton" << M("434.5363")
+                                      << true;
     }
     void okRecordsThePayment()
     {
         QFETCH(Money, paidBefore);
         QFETCH(QString, amount);
-        QFETCH(bool, withVisitor);
-        QFETCH(int, answer);
+        QFETCH(bool, withSchedule);
+        QFETCH(QString, choice);
         QFETCH(Money, asked);
-        QFETCH(Money, paymentSum);
-        QFETCH(Money, aheadSum);
+        QFETCH(bool, rebuild);
         TPaymentFixture f;
         f.credit.PaymentsSum = paidBefore;
-        f.visitor.Answer = answer;
-        if (withVisitor)
-            f.form.SetAheadVisitor(&f.visitor);
+        bool decisionAsked = false;
         WhenOpen<TPaymentForm>([&](TPaymentForm* form) {
             QTest::keyClicks(AmountField(form), amount);
+            if (!choice.isEmpty())
+                WhenOpen<TAheadDecisionForm>([&](TAheadDecisionForm* decision) {
+                decisionAsked = true;
+                QCOMPARE(Find<QLineEdit>(decision, "AheadEdit")->text(), FormatMoney(asked));
+                auto* radio = Find<QRadioButton>(decision, choice.toLatin1().constData());
+                QTest::mouseClick(radio, Qt::LeftButton, {}, QPoint(8, radio->height() / 2));
+                QTest::mouseClick(Find<QPushButton>(decision, "OkButton"), Qt::LeftButton);
+            });
             QTest::keyClick(AmountField(form), Qt::Key_Return);
         });
-        QVERIFY(f.Execute());
-        if (asked < Money()) {
-            QCOMPARE(f.visitor.Calls, 0);
-        } else {
-            QCOMPARE(f.visitor.Calls, 1);
-            QCOMPARE(f.visitor.AskedCredit, &f.credit);
-            QCOMPARE(f.visitor.AskedRow, &f.row);
-            QCOMPARE(f.visitor.AskedAhead, asked);
-        }
-        QCOMPARE(f.payment.PaymentSum, paymentSum);
-        QCOMPARE(f.payment.AheadSum, aheadSum);
-        QCOMPARE(f.payment.PaymentDate, DateTime::FromYMD(2009, 4, 10, 14, 30));
+        QVERIFY(f.Execute(nullptr, withSchedule));
+        QCOMPARE(decisionAsked, !choice.isEmpty());
+        QCOMPARE(f.decision.Amount, M(amount.toLatin1().constData()));
+        QCOMPARE(f.decision.Rebuild, rebuild);
     }
 
     void cancelledDecisionKeepsTheDialogOpen()
     {
         TPaymentFixture f;
-        f.visitor.Answer = adCancelled;
-        f.form.SetAheadVisitor(&f.visitor);
         WhenOpen<TPaymentForm>([&](TPaymentForm* form) {
             QTest::keyClicks(AmountField(form), QStringLiteral("1000"));
+            WhenOpen<TAheadDecisionForm>([](TAheadDecisionForm* decision) { decision->reject(); });
             QTest::mouseClick(Find<QPushButton>(form, "OkButton"), Qt::LeftButton);
-            QCOMPARE(f.visitor.Calls, 1);
             QVERIFY(form->isVisible());
             QCOMPARE(AmountField(form)->text(), QStringLiteral("1000"));
         });
         QVERIFY(!f.Execute());
-        QVERIFY(f.PaymentUntouched());
+        QVERIFY(f.DecisionUntouched());
     }
 
-    void failedDecisionReachesErrorHandlerAndKeepsTheDialogOpen()
+    void failedStoreKeepsTheDialogOpen()
     {
         TPaymentFixture f;
-        f.visitor.Failure = QStringLiteral("Нельзя делать опережение для последнего платежа.");
-        f.form.SetAheadVisitor(&f.visitor);
         const TShownBoxes errors;
+        f.form.SetStoreOnOk([] { throw Exception(QStringLiteral("Диск переполнен.")); });
         WhenOpen<TPaymentForm>([&](TPaymentForm* form) {
-            QTest::keyClicks(AmountField(form), QStringLiteral("1000"));
-            // The click ends in the error handler, not in the button.
-            QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("not accepted by receiving widget")));
+            QTest::keyClicks(AmountField(form), QStringLiteral("500"));
             QTest::mouseClick(Find<QPushButton>(form, "OkButton"), Qt::LeftButton);
-            QCOMPARE(errors.Texts(), QStringList{*f.visitor.Failure});
+            QCOMPARE(errors.Texts(), QStringList{QStringLiteral("Диск переполнен.")});
             QVERIFY(form->isVisible());
         });
         QVERIFY(!f.Execute());
-        QVERIFY(f.PaymentUntouched());
+    }
+
+    // Another program changed the credit meanwhile: said, and the dialog closes.
+    void outdatedDecisionClosesTheDialog()
+    {
+        TPaymentFixture f;
+        const TShownBoxes errors;
+        f.form.SetStoreOnOk([] { throw EBookChangedException::CreditChanged(); });
+        WhenOpen<TPaymentForm>([&](TPaymentForm* form) {
+            QTest::keyClicks(AmountField(form), QStringLiteral("500"));
+            QTest::mouseClick(Find<QPushButton>(form, "OkButton"), Qt::LeftButton);
+        });
+        QVERIFY(!f.Execute());
+        QCOMPARE(errors.Texts(), QStringList{EBookChangedException::CreditChanged().Message()});
     }
 
     void refusedOkShakesAndWritesNothing_data()
@@ -447,7 +401,6 @@ private slots:
     {
         QFETCH(QString, amount);
         TPaymentFixture f;
-        f.form.SetAheadVisitor(&f.visitor);
         QSignalSpy shakes(&f.form.Shaker(), &THeadShaker::ShakeFinished);
         WhenOpen<TPaymentForm>([&](TPaymentForm* form) {
             AmountField(form)->setText(amount);
@@ -458,8 +411,7 @@ private slots:
             QVERIFY(form->isVisible());
         });
         QVERIFY(!f.Execute());
-        QCOMPARE(f.visitor.Calls, 0);
-        QVERIFY(f.PaymentUntouched());
+        QVERIFY(f.DecisionUntouched());
     }
 };
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "domain/Exception.h"
+#include "Exception.h"
 
 // The book no longer holds what the clerk decided on: another program on the
 // same file (or another clerk on the same book) changed or deleted it since.

@@ -1,7 +1,7 @@
 #include "PaymentRules.h"
 
-#include "domain/Credit.h"
-#include "domain/PaymentScheduleItem.h"
+#include "Credit.h"
+#include "PaymentScheduleItem.h"
 
 namespace PaymentRules {
 

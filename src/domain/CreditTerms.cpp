@@ -1,6 +1,6 @@
 #include "CreditTerms.h"
 
-#include "domain/Credit.h"
+#include "Credit.h"
 
 namespace CreditTerms {
 

@@ -1,6 +1,6 @@
 #include "DebtorDetails.h"
 
-#include "domain/Debtor.h"
+#include "Debtor.h"
 
 namespace DebtorDetails {
 
