@@ -112,7 +112,7 @@ bool TSystemController::CancelLatestPayment(int creditID)
     TPaymentHistoryItem payment;
     QString orderNumber;
     if (!facade->LoadLatestPayment(creditID, &payment, &orderNumber)) {
-        ShowMessageBox({ QMessageBox::Warning, caption, QStringLiteral("По этому кредиту нет платежей."),
+        ShowMessageBox({ QMessageBox::Warning, caption, TLoanBook::NoPaymentsMessage(),
                          QMessageBox::Ok });
         return false;
     }

@@ -56,6 +56,7 @@ public:
     // rest of the schedule; without, the whole amount is kept for the next
     // instalments. Returns the payment; its key is the cash order's number.
     TPaymentHistoryItem RecordPayment(const TCreditPicture& seen, Money amount, bool rebuild);
+    static QString NoPaymentsMessage() { return QStringLiteral("По этому кредиту нет платежей."); }
     // Takes the credit's latest payment back; refused when that is no longer
     // the payment seen, or it rebuilt the schedule.
     void CancelLatestPayment(int creditID, int paymentID);

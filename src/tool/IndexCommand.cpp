@@ -1,29 +1,10 @@
 #include "IndexCommand.h"
 
+#include "DayClock.h"
 #include "ToolOptions.h"
 
 #include "data/DataAccessFacade.h"
 #include "domain/ScopedClock.h"
-
-#include <QDateTime>
-
-namespace {
-
-// A clock that shows the given day at the real time of day.
-class TDayClock : public IClock
-{
-public:
-    explicit TDayClock(QDate day)
-        : m_day(day)
-    {
-    }
-    DateTime Now() const override { return DateTime(m_day, QTime::currentTime()); }
-
-private:
-    QDate m_day;
-};
-
-}
 
 void TIndexCommand::ReadBookOptions(TToolOptions& options)
 {

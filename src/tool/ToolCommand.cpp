@@ -6,7 +6,7 @@
 
 int TToolCommand::Run(const QStringList& arguments, QTextStream& out, QTextStream& err)
 {
-    TToolOptions options(arguments, OptionNames(), FileCount());
+    TToolOptions options(arguments, OptionNames(), FileCount(), FlagNames());
     ReadOptions(options);
     if (!options.Error().isEmpty()) {
         err << options.Error() << '\n';

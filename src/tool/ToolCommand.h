@@ -37,6 +37,8 @@ public:
 protected:
     // The names of the options, without "--".
     virtual QStringList OptionNames() const { return {}; }
+    // The names of the options given without a value.
+    virtual QStringList FlagNames() const { return {}; }
     // How many file names (arguments without "--") the command takes at most.
     virtual int FileCount() const { return 0; }
     virtual void ReadOptions(TToolOptions& options) = 0;

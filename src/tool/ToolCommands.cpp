@@ -1,12 +1,17 @@
 #include "ToolCommands.h"
 
+#include "AddCreditCommand.h"
+#include "AddDebtorCommand.h"
 #include "BackupCommand.h"
+#include "CancelPaymentCommand.h"
 #include "CheckCommand.h"
 #include "CreateCommand.h"
 #include "DeclineCommand.h"
+#include "DeleteDebtorCommand.h"
 #include "DemoCommand.h"
 #include "IndexCommand.h"
 #include "LastDatabaseCommand.h"
+#include "PayCommand.h"
 #include "ReportCommand.h"
 #include "ScheduleCommand.h"
 #include "VersionCommand.h"
@@ -28,6 +33,11 @@ std::vector<std::unique_ptr<TToolCommand>> MakeCommands()
     commands.push_back(std::make_unique<TDeclineCommand>());
     commands.push_back(std::make_unique<TReportCommand>());
     commands.push_back(std::make_unique<TBackupCommand>());
+    commands.push_back(std::make_unique<TAddDebtorCommand>());
+    commands.push_back(std::make_unique<TAddCreditCommand>());
+    commands.push_back(std::make_unique<TPayCommand>());
+    commands.push_back(std::make_unique<TCancelPaymentCommand>());
+    commands.push_back(std::make_unique<TDeleteDebtorCommand>());
     commands.push_back(std::make_unique<TVersionCommand>());
     return commands;
 }

@@ -3,7 +3,8 @@
 #include "domain/DateTime.h"
 #include "domain/Money.h"
 
-TToolOptions::TToolOptions(const QStringList& arguments, const QStringList& known, int fileCount)
+TToolOptions::TToolOptions(const QStringList& arguments, const QStringList& known, int fileCount,
+                           const QStringList& flags)
 {
     for (int i = 0; i < arguments.size() && m_error.isEmpty(); ++i) {
         const QString& argument = arguments[i];
@@ -19,7 +20,10 @@ TToolOptions::TToolOptions(const QStringList& arguments, const QStringList& know
         }
         QString name = argument.mid(2);
         QString value;
-        if (const int equals = name.indexOf(QLatin1Char('=')); equals >= 0) {
+        const bool flag = flags.contains(name);
+        if (flag) {
+            // given, without a value
+        } else if (const int equals = name.indexOf(QLatin1Char('=')); equals >= 0) {
             value = name.mid(equals + 1);
             name.truncate(equals);
         } else if (i + 1 < arguments.size()) {
@@ -28,7 +32,9 @@ TToolOptions::TToolOptions(const QStringList& arguments, const QStringList& know
             Refuse(QStringLiteral("Не задано значение параметра --%1").arg(name));
             break;
         }
-        if (!known.contains(name))
+        if (!flag && flags.contains(name))
+            Refuse(QStringLiteral("Параметр --%1 задаётся без значения").arg(name));
+        else if (!known.contains(name) && !flags.contains(name))
             Refuse(QStringLiteral("Неизвестный параметр: --%1").arg(name));
         else if (m_values.contains(name))
             Refuse(QStringLiteral("Параметр --%1 задан дважды").arg(name));

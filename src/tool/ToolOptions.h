@@ -16,10 +16,13 @@ class Money;
 class TToolOptions
 {
 public:
-    TToolOptions(const QStringList& arguments, const QStringList& known, int fileCount = 0);
+    // Flags are options without a value ("--recalculate"): given or not.
+    TToolOptions(const QStringList& arguments, const QStringList& known, int fileCount = 0,
+                 const QStringList& flags = {});
 
     const QString& Error() const { return m_error; }
     bool Has(const QString& name) const { return m_values.contains(name); }
+    bool Flag(const QString& name) const { return m_values.contains(name); }
     // Notes a mistake (the first one wins).
     void Refuse(const QString& reason);
 
