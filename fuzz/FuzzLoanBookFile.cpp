@@ -61,7 +61,7 @@ void ReadDebtor(TDataAccessFacade& facade, int debtorID)
 
 void ReadBook(TDataAccessFacade& facade)
 {
-    IDBVersionRef found;
+    std::optional<TDBVersion> found;
     if (!facade.VerifyDBVersion(RequiredDBVersion(), found))
         return;
     auto debtors = facade.OpenDebtorsListQuery();

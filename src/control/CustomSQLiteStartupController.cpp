@@ -23,7 +23,7 @@ TCustomFileNameComposer& TCustomSQLiteStartupController::FileNameComposer()
 
 bool TCustomSQLiteStartupController::ConnectSQLite(TConnectMode mode, TSQLiteConnection* connection,
                                                    IHistoryManagerInterface* history, ISimpleSettingsManager* settings,
-                                                   const IDBVersionRef& expected, IDBVersionChecker* checker)
+                                                   const TDBVersion& expected, IDBVersionChecker* checker)
 {
     m_settings = settings;
     if (m_settings)

@@ -23,7 +23,7 @@ public:
 
     // The list and the store may be absent; without a store nothing is read or kept.
     bool ConnectSQLite(TConnectMode mode, TSQLiteConnection* connection, IHistoryManagerInterface* history,
-                       ISimpleSettingsManager* settings, const IDBVersionRef& expected, IDBVersionChecker* checker);
+                       ISimpleSettingsManager* settings, const TDBVersion& expected, IDBVersionChecker* checker);
 
     void ReadConnectionString(QString& value) override;
     void WriteConnectionString(const QString& value) override;

@@ -7,7 +7,7 @@
 
 bool TCustomStartupController::Connect(TConnectMode mode, TCustomDBConnector* connector,
                                        TCustomDBConnectorConfigurator* configurator, IDBVersionChecker* checker,
-                                       const IDBVersionRef& expected)
+                                       const TDBVersion& expected)
 {
     bool result = false;
     if (!connector)
@@ -20,8 +20,8 @@ bool TCustomStartupController::Connect(TConnectMode mode, TCustomDBConnector* co
     try {
         if (connector->Connect()) {
             bool ok = true;
-            IDBVersionRef found;
-            if (checker && expected)
+            std::optional<TDBVersion> found;
+            if (checker)
                 ok = checker->VerifyDBVersion(expected, found);
             if (ok) {
                 result = AcceptConnection();

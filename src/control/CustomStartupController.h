@@ -21,7 +21,7 @@ public:
     // Errors of the system (Exception) are shown and fail the attempt,
     // unless the connection had already been accepted.
     bool Connect(TConnectMode mode, TCustomDBConnector* connector, TCustomDBConnectorConfigurator* configurator,
-                 IDBVersionChecker* checker, const IDBVersionRef& expected);
+                 IDBVersionChecker* checker, const TDBVersion& expected);
 
 protected:
     virtual void ShowConnectionError(const Exception& error) = 0;
@@ -29,5 +29,5 @@ protected:
     virtual bool AcceptConnection() = 0;
     virtual bool AskReconnectAfterFailure() = 0;
     // Found is empty when the file carries no readable version.
-    virtual bool AskReconnectAfterVersionMismatch(const IDBVersionRef& expected, const IDBVersionRef& found) = 0;
+    virtual bool AskReconnectAfterVersionMismatch(const TDBVersion& expected, const std::optional<TDBVersion>& found) = 0;
 };

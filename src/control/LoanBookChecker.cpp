@@ -3,7 +3,7 @@
 #include "data/DataAccessFacade.h"
 #include "data/LoanBookTables.h"
 
-bool TLoanBookChecker::VerifyDBVersion(const IDBVersionRef& required, IDBVersionRef& found)
+bool TLoanBookChecker::VerifyDBVersion(const TDBVersion& required, std::optional<TDBVersion>& found)
 {
     m_defect.clear();
     if (!m_facade.VerifyDBVersion(required, found))

@@ -15,7 +15,7 @@ public:
     // The facade is borrowed; the check runs on its connection.
     explicit TLoanBookChecker(TDataAccessFacade& facade) : m_facade(facade) {}
 
-    bool VerifyDBVersion(const IDBVersionRef& required, IDBVersionRef& found) override;
+    bool VerifyDBVersion(const TDBVersion& required, std::optional<TDBVersion>& found) override;
     // Why the last file with the right version was refused; empty when it was not.
     const QString& Defect() const { return m_defect; }
 

@@ -6,12 +6,12 @@
 
 const QString TSimpleStartupController::ReconnectCaption = QStringLiteral("Проблемы при подключении к базе данных.");
 
-QString TSimpleStartupController::DescribeVersion(const IDBVersionRef& version)
+QString TSimpleStartupController::DescribeVersion(const std::optional<TDBVersion>& version)
 {
-    return ::DescribeVersion(version.get());
+    return ::DescribeVersion(version);
 }
 
-QString TSimpleStartupController::VersionMismatchText(const IDBVersionRef& expected, const IDBVersionRef& found)
+QString TSimpleStartupController::VersionMismatchText(const TDBVersion& expected, const std::optional<TDBVersion>& found)
 {
     QString text;
     if (found)
@@ -37,8 +37,8 @@ bool TSimpleStartupController::AskReconnectAfterFailure()
         QStringLiteral("При подключении к базе данных возникла ошибка.\r\nНастроить подключение снова?"));
 }
 
-bool TSimpleStartupController::AskReconnectAfterVersionMismatch(const IDBVersionRef& expected,
-                                                                const IDBVersionRef& found)
+bool TSimpleStartupController::AskReconnectAfterVersionMismatch(const TDBVersion& expected,
+                                                                const std::optional<TDBVersion>& found)
 {
     return AskWarningQuestion(ReconnectCaption, VersionMismatchText(expected, found));
 }

@@ -9,12 +9,12 @@ public:
     static const QString ReconnectCaption;
 
     // "Тип: «2» Версия: «0.0.0.3»"; an unknown type is written "-".
-    static QString DescribeVersion(const IDBVersionRef& version);
+    static QString DescribeVersion(const std::optional<TDBVersion>& version);
     // The question asked after a version check failed.
-    static QString VersionMismatchText(const IDBVersionRef& expected, const IDBVersionRef& found);
+    static QString VersionMismatchText(const TDBVersion& expected, const std::optional<TDBVersion>& found);
 
 protected:
     void ShowConnectionError(const Exception& error) override;
     bool AskReconnectAfterFailure() override;
-    bool AskReconnectAfterVersionMismatch(const IDBVersionRef& expected, const IDBVersionRef& found) override;
+    bool AskReconnectAfterVersionMismatch(const TDBVersion& expected, const std::optional<TDBVersion>& found) override;
 };

@@ -116,7 +116,7 @@ QString TStartUpController::OpenTwiceText(const QString& book, const TBookLockOw
         .arg(ShortPath(book), owner.Host, owner.User.isEmpty() ? QStringLiteral("?") : owner.User, since);
 }
 
-bool TStartUpController::AskReconnectAfterVersionMismatch(const IDBVersionRef& expected, const IDBVersionRef& found)
+bool TStartUpController::AskReconnectAfterVersionMismatch(const TDBVersion& expected, const std::optional<TDBVersion>& found)
 {
     if (!m_checker || m_checker->Defect().isEmpty())
         return TCustomSQLiteStartupController::AskReconnectAfterVersionMismatch(expected, found);

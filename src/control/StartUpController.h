@@ -38,7 +38,7 @@ public:
 protected:
     // Asks before opening a book another program has open.
     bool AcceptConnection() override;
-    bool AskReconnectAfterVersionMismatch(const IDBVersionRef& expected, const IDBVersionRef& found) override;
+    bool AskReconnectAfterVersionMismatch(const TDBVersion& expected, const std::optional<TDBVersion>& found) override;
     std::unique_ptr<TCustomFileNameComposer> CreateFileNameComposer() override;
 
 private:

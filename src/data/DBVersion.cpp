@@ -4,21 +4,6 @@
 
 #include <limits>
 
-TDBVersionObject::TDBVersionObject(int dbType, int majorVersion, int minorVersion, int releaseVersion, int buildVersion)
-    : DBType(dbType)
-    , MajorVersion(majorVersion)
-    , MinorVersion(minorVersion)
-    , ReleaseVersion(releaseVersion)
-    , BuildVersion(buildVersion)
-{
-}
-
-IDBVersionRef TDBVersionObject::Create(int dbType, int majorVersion, int minorVersion, int releaseVersion,
-                                       int buildVersion)
-{
-    return std::make_shared<TDBVersionObject>(dbType, majorVersion, minorVersion, releaseVersion, buildVersion);
-}
-
 namespace {
 
 [[noreturn]] void RaiseNotInteger(const QString& text)
@@ -35,12 +20,10 @@ int DBVersionField(qint64 value)
     return int(value);
 }
 
-int DBVersionToNumber(const IDBVersion* version)
+int DBVersionToNumber(const TDBVersion& version)
 {
-    if (!version)
-        return -1;
-    const QString text = QString::number(version->GetMajorVersion()) + QString::number(version->GetMinorVersion())
-        + QString::number(version->GetReleaseVersion()) + QString::number(version->GetBuildVersion());
+    const QString text = QString::number(version.MajorVersion) + QString::number(version.MinorVersion)
+        + QString::number(version.ReleaseVersion) + QString::number(version.BuildVersion);
     bool ok = false;
     const int number = text.toInt(&ok);
     if (!ok)
@@ -48,29 +31,26 @@ int DBVersionToNumber(const IDBVersion* version)
     return number;
 }
 
-bool CompareDBVersions(const IDBVersion* required, const IDBVersion* found)
+bool CompareDBVersions(const TDBVersion& required, const TDBVersion& found)
 {
-    if (!required || !found)
-        return false;
-    if (required->GetDBType() != -1 && found->GetDBType() != required->GetDBType())
+    if (required.DBType != -1 && found.DBType != required.DBType)
         return false;
     return DBVersionToNumber(found) >= DBVersionToNumber(required);
 }
 
-QString DescribeVersion(const IDBVersion* version)
+QString DescribeVersion(const std::optional<TDBVersion>& version)
 {
     if (!version)
         return QString();
-    const int type = version->GetDBType();
     return QStringLiteral("Тип: «%1» Версия: «%2.%3.%4.%5»")
-        .arg(type == -1 ? QStringLiteral("-") : QString::number(type))
-        .arg(version->GetMajorVersion())
-        .arg(version->GetMinorVersion())
-        .arg(version->GetReleaseVersion())
-        .arg(version->GetBuildVersion());
+        .arg(version->DBType == -1 ? QStringLiteral("-") : QString::number(version->DBType))
+        .arg(version->MajorVersion)
+        .arg(version->MinorVersion)
+        .arg(version->ReleaseVersion)
+        .arg(version->BuildVersion);
 }
 
-IDBVersionRef RequiredDBVersion()
+TDBVersion RequiredDBVersion()
 {
-    return TDBVersionObject::Create(2, 0, 0, 0, 3);
+    return { 2, 0, 0, 0, 3 };
 }

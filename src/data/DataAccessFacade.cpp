@@ -2,6 +2,8 @@
 
 #include "DataExceptions.h"
 #include "sqlite/NamePrefixFunction.h"
+#include "sqlite/SQLiteExceptions.h"
+#include "sqlite/ValueForms.h"
 #include "sqlite/RussianCollation.h"
 #include "sqlite/SQLStatement.h"
 #include "sqlite/SQLiteConnection.h"
@@ -26,6 +28,7 @@ void FreeDataAccessFacade()
 }
 
 TDataAccessFacade::TDataAccessFacade()
+    : m_connection(std::make_unique<TSQLiteConnection>())
 {
     // The debtors list's name filter compares in SQL with this function, and
     // names are ordered by this collation.
@@ -34,6 +37,45 @@ TDataAccessFacade::TDataAccessFacade()
 }
 
 TDataAccessFacade::~TDataAccessFacade() = default;
+
+bool TDataAccessFacade::VerifyDBVersion(const TDBVersion& required, std::optional<TDBVersion>& found)
+{
+    found.reset();
+    try {
+        TSQLStatement statement(Connection(), { QStringLiteral("SELECT DBType, MajorVersion, MinorVersion, "
+                                                               "ReleaseVersion, BuildVersion FROM QDBVersion") });
+        if (!statement.Step())
+            return false;
+        found = TDBVersion { DBVersionField(statement.Integer(0)), DBVersionField(statement.Integer(1)),
+                             DBVersionField(statement.Integer(2)), DBVersionField(statement.Integer(3)),
+                             DBVersionField(statement.Integer(4)) };
+    } catch (const EDatabaseBusyException&) {
+        throw; // a loan book in use is still a loan book: say that it is busy
+    } catch (const EDatabaseException&) {
+        // No such table or column, not a database at all: simply not our file.
+        return false;
+    }
+    return CompareDBVersions(required, *found);
+}
+
+void TDataAccessFacade::SetParamValue(TSQLStatement& statement, const QString& name, const QVariant& value)
+{
+    statement.BindValue(name, value);
+}
+
+QString TDataAccessFacade::DateTimeToSQLText(const DateTime& value, bool dayOnly)
+{
+    return ValueForms::DateTimeToText(value, dayOnly);
+}
+
+QString TDataAccessFacade::JoinNames(const QStringList& names, const QString& prefix)
+{
+    QStringList prefixed;
+    prefixed.reserve(names.size());
+    for (const QString& name : names)
+        prefixed << prefix + name;
+    return prefixed.join(QStringLiteral(", "));
+}
 
 bool TDataAccessFacade::RowExists(const QStringList& lines, const QString& name, int id)
 {

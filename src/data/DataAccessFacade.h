@@ -1,12 +1,13 @@
 #pragma once
 
-#include "CustomTolvikSQLiteDataAccessFacade.h"
+#include "DBVersionChecker.h"
 #include "sqlite/ResultSet.h"
 #include "UpdateSchedulesDelayInterface.h"
 #include "domain/DateTime.h"
 #include "domain/Money.h"
 
 #include <QList>
+#include <QVariant>
 #include <QString>
 #include <QStringList>
 
@@ -19,6 +20,7 @@ class TDebtor;
 class TPaymentHistoryItem;
 class TPaymentSchedule;
 class TPaymentScheduleItem;
+class TSQLiteConnection;
 class TSQLStatement;
 
 // The one object through which the program reads and writes the loan book.
@@ -26,11 +28,28 @@ class TSQLStatement;
 // writing operation runs in a TTransactionScope, so it joins a transaction the
 // caller has opened and leaves the file unchanged when it fails.
 // A missing record or list argument makes an operation do nothing.
-class TDataAccessFacade : public TCustomTolvikSQLiteDataAccessFacade, public IUpdateSchedulesDelayInterface
+class TDataAccessFacade : public IDBVersionChecker, public IUpdateSchedulesDelayInterface
 {
 public:
     TDataAccessFacade();
-    ~TDataAccessFacade() override;
+    virtual ~TDataAccessFacade();
+    TDataAccessFacade(const TDataAccessFacade&) = delete;
+    TDataAccessFacade& operator=(const TDataAccessFacade&) = delete;
+
+    TSQLiteConnection& Connection() { return *m_connection; }
+
+    // Reads the version from the file's QDBVersion row and compares it with the
+    // one required. A table that cannot be read or holds no row gives false with
+    // nothing found; SQLite's error is not reported. A file locked by another
+    // program raises EDatabaseBusyException instead: it may well be a loan book.
+    bool VerifyDBVersion(const TDBVersion& required, std::optional<TDBVersion>& found) override;
+
+    // Binds the named parameter if the statement has it (see TSQLStatement::BindValue).
+    static void SetParamValue(TSQLStatement& statement, const QString& name, const QVariant& value);
+    // The day key of the value's date with dayOnly; otherwise the full date-time form.
+    static QString DateTimeToSQLText(const DateTime& value, bool dayOnly);
+    // The names in order, each preceded by the prefix, separated by ", ".
+    static QString JoinNames(const QStringList& names, const QString& prefix = QString());
 
     // Existence tests (DataAccessFacade.cpp)
     bool DebtorExists(int debtorID);
@@ -155,6 +174,8 @@ protected:
     void CheckPaymentExists(int paymentID);
 
 private:
+    std::unique_ptr<TSQLiteConnection> m_connection;
+
     bool RowExists(const QStringList& lines, const QString& name, int id);
     // Runs a deleting statement with one integer parameter in its own transaction
     // scope, the table's largest key remembered first (see AllocateKeys).

@@ -42,10 +42,10 @@ bool TLoanBookCommand::ConnectChecked(TDataAccessFacade& facade, QTextStream& er
     facade.Connection().Close();
     facade.Connection().SetFileName(fileName);
     facade.Connection().Open();
-    IDBVersionRef found;
+    std::optional<TDBVersion> found;
     if (facade.VerifyDBVersion(RequiredDBVersion(), found))
         return true;
-    err << (found ? DescribeVersion(found.get()) : QStringLiteral("Не найдена информация о типе и версии базы данных."))
+    err << (found ? DescribeVersion(found) : QStringLiteral("Не найдена информация о типе и версии базы данных."))
         << '\n';
     return false;
 }

@@ -59,7 +59,7 @@ class TFixedChecker : public IDBVersionChecker
 {
 public:
     bool answer = true;
-    bool VerifyDBVersion(const IDBVersionRef&, IDBVersionRef&) override { return answer; }
+    bool VerifyDBVersion(const TDBVersion&, std::optional<TDBVersion>&) override { return answer; }
 };
 
 // Records what the algorithm asked and answers as told.
@@ -83,7 +83,7 @@ protected:
         answerFailure = false;
         return answer;
     }
-    bool AskReconnectAfterVersionMismatch(const IDBVersionRef&, const IDBVersionRef&) override
+    bool AskReconnectAfterVersionMismatch(const TDBVersion&, const std::optional<TDBVersion>&) override
     {
         calls << QStringLiteral("mismatch?");
         return false;
@@ -104,7 +104,7 @@ class TestStartupConnect : public QObject
 {
     Q_OBJECT
 
-    const IDBVersionRef m_expected = RequiredDBVersion();
+    const TDBVersion m_expected = RequiredDBVersion();
 
 private slots:
     void withoutConnectorNothingHappens()

@@ -206,7 +206,7 @@ private slots:
                      QByteArray("0"));
         }
         m_book->facade = DataTest::OpenFacade(m_book->path);
-        IDBVersionRef found;
+        std::optional<TDBVersion> found;
         QVERIFY(m_book->facade->VerifyDBVersion(RequiredDBVersion(), found));
     }
 
@@ -275,7 +275,7 @@ private slots:
         auto facade = std::make_unique<TDataAccessFacade>();
         facade->Connection().SetFileName(m_book->path);
         attempt([&] { facade->Connection().Open(); });
-        IDBVersionRef found;
+        std::optional<TDBVersion> found;
         bool versionPasses = false;
         attempt([&] { versionPasses = facade->VerifyDBVersion(RequiredDBVersion(), found); });
         TPaymentSchedule schedule;

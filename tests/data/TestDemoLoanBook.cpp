@@ -51,7 +51,7 @@ private slots:
     {
         const QString path = Make(QStringLiteral("book.s3db"), 40, 1);
         auto facade = DataTest::OpenFacade(path);
-        IDBVersionRef found;
+        std::optional<TDBVersion> found;
         QVERIFY(facade->VerifyDBVersion(RequiredDBVersion(), found));
         QCOMPARE(DataTest::IntegrityCheck(path), QByteArray("ok"));
 

@@ -43,7 +43,7 @@ private slots:
 
     void versionPasses()
     {
-        IDBVersionRef found;
+        std::optional<TDBVersion> found;
         QVERIFY(m_facade->VerifyDBVersion(RequiredDBVersion(), found));
     }
 
