@@ -1,33 +1,15 @@
 #include "CustomSQLiteStartupController.h"
 
-#include "ISetting.h"
-#include "ISimpleSettingsManager.h"
 #include "SQLiteDBConnector.h"
 #include "SQLiteDBConnectorConfigurator.h"
+#include "settings/SimpleSettingsManager.h"
 #include "sqlite/SQLiteConnection.h"
 
-const QString TCustomSQLiteStartupController::ConnectionStringSection = QStringLiteral("DataSourceConnectionString");
-const QString TCustomSQLiteStartupController::ConnectionStringIdent = QStringLiteral("ConnectionString");
-
-TCustomSQLiteStartupController::TCustomSQLiteStartupController() = default;
-
-TCustomSQLiteStartupController::~TCustomSQLiteStartupController() = default;
-
-TCustomFileNameComposer& TCustomSQLiteStartupController::FileNameComposer()
-{
-    // Not made in the constructor: the factory belongs to the descendant.
-    if (!m_fileNameComposer)
-        m_fileNameComposer = CreateFileNameComposer();
-    return *m_fileNameComposer;
-}
-
 bool TCustomSQLiteStartupController::ConnectSQLite(TConnectMode mode, TSQLiteConnection* connection,
-                                                   IHistoryManagerInterface* history, ISimpleSettingsManager* settings,
+                                                   THistoryManager* history, TSimpleSettingsManager* settings,
                                                    const TDBVersion& expected, IDBVersionChecker* checker)
 {
     m_settings = settings;
-    if (m_settings)
-        m_settings->SetFileNameComposer(&FileNameComposer());
     TSQLiteDBConnector connector(connection, history);
     TSQLiteDBConnectorConfigurator configurator(this);
     if (mode == cmGivenFile && connection)
@@ -37,12 +19,14 @@ bool TCustomSQLiteStartupController::ConnectSQLite(TConnectMode mode, TSQLiteCon
 
 void TCustomSQLiteStartupController::ReadConnectionString(QString& value)
 {
-    value = m_settings ? m_settings->GetSetting(ConnectionStringSection, ConnectionStringIdent, QString()).Value()
+    value = m_settings ? m_settings->GetSetting(TSimpleSettingsManager::ConnectionStringSection,
+                                                TSimpleSettingsManager::ConnectionStringIdent, QString())
                        : QString();
 }
 
 void TCustomSQLiteStartupController::WriteConnectionString(const QString& value)
 {
     if (m_settings)
-        m_settings->SetSettingValue(ConnectionStringSection, ConnectionStringIdent, value);
+        m_settings->SetSettingValue(TSimpleSettingsManager::ConnectionStringSection,
+                                    TSimpleSettingsManager::ConnectionStringIdent, value);
 }

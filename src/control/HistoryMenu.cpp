@@ -1,7 +1,7 @@
 #include "HistoryMenu.h"
 
 #include "DynamicMainMenu.h"
-#include "FileChecks.h"
+#include "settings/FileChecks.h"
 
 const QString HistoryMenuName = QStringLiteral("HistoryMenuItem");
 const int HistoryMenuImageIndex = 12;

@@ -1,13 +1,13 @@
 #include "SQLiteDBConnector.h"
 
-#include "IHistoryManagerInterface.h"
+#include "settings/HistoryManager.h"
 #include "sqlite/SQLiteConnection.h"
 #include "domain/Exception.h"
 #include "ui/SQLiteConnectionBuildDialog.h"
 
 #include <QFileInfo>
 
-TSQLiteDBConnector::TSQLiteDBConnector(TSQLiteConnection* connection, IHistoryManagerInterface* history)
+TSQLiteDBConnector::TSQLiteDBConnector(TSQLiteConnection* connection, THistoryManager* history)
     : m_connection(connection)
     , m_history(history)
 {

@@ -4,7 +4,7 @@
 
 #include <QString>
 
-class IHistoryManagerInterface;
+class THistoryManager;
 class TSQLiteConnection;
 
 // Opens a SQLite loan-book file: the one named by ConnectionString, or the
@@ -14,7 +14,7 @@ class TSQLiteDBConnector : public TCustomDBConnector
 {
 public:
     // Neither the connection nor the list is owned; the list may be absent.
-    TSQLiteDBConnector(TSQLiteConnection* connection, IHistoryManagerInterface* history);
+    TSQLiteDBConnector(TSQLiteConnection* connection, THistoryManager* history);
 
     void Reset() override;
     bool Connect() override;
@@ -26,7 +26,7 @@ public:
 private:
     TSQLiteConnection* m_connection;
     QString m_connectionString;
-    IHistoryManagerInterface* m_history;
+    THistoryManager* m_history;
 };
 
 // Puts a non-blank connection string on the connection as its file name;

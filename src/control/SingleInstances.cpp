@@ -1,13 +1,34 @@
 #include "SingleInstances.h"
 
-#include "HistoryManager.h"
-#include "SimpleSettingsManager.h"
+#include "SingleInstance.h"
 #include "StartUpController.h"
 #include "SystemController.h"
 #include "data/DataAccessFacade.h"
 #include "extras/YandexMapsLauncher.h"
 #include "reports/DeclensionService.h"
 #include "reports/ReportManager.h"
+#include "settings/HistoryManager.h"
+#include "settings/SimpleSettingsManager.h"
+
+TSimpleSettingsManager& SettingsManager()
+{
+    return TSingleInstance<TSimpleSettingsManager>::Get();
+}
+
+void FreeSettingsManager()
+{
+    TSingleInstance<TSimpleSettingsManager>::Free();
+}
+
+THistoryManager& HistoryManager()
+{
+    return TSingleInstance<THistoryManager>::Get();
+}
+
+void FreeHistoryManager()
+{
+    TSingleInstance<THistoryManager>::Free();
+}
 
 void FreeSingleInstances()
 {

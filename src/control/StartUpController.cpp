@@ -1,13 +1,13 @@
 #include "StartUpController.h"
 
-#include "FileChecks.h"
-#include "HistoryManager.h"
 #include "IHistoryMenuView.h"
 #include "LoanBookChecker.h"
-#include "SettingsFileName.h"
-#include "SimpleSettingsManager.h"
 #include "SingleInstance.h"
+#include "SingleInstances.h"
 #include "data/DataAccessFacade.h"
+#include "settings/FileChecks.h"
+#include "settings/HistoryManager.h"
+#include "settings/SimpleSettingsManager.h"
 #include "sqlite/SQLiteConnection.h"
 #include "ui/MessageBoxes.h"
 
@@ -54,7 +54,6 @@ bool TStartUpController::ConnectFacade(TConnectMode mode, TDataAccessFacade& fac
 
 void TStartUpController::WarnOfUnusableSettings()
 {
-    SettingsManager().SetFileNameComposer(&FileNameComposer());
     const QString problem = SettingsManager().FileProblem();
     if (!problem.isEmpty())
         ShowMessageBox({QMessageBox::Warning, QStringLiteral("Настройки Varnel"),
@@ -124,11 +123,6 @@ bool TStartUpController::AskReconnectAfterVersionMismatch(const TDBVersion& expe
                               m_checker->Defect()
                                   + QStringLiteral("\r\nС такой базой данных система работать не может.\r\n\r\n"
                                                    "Настроить подключение снова?"));
-}
-
-std::unique_ptr<TCustomFileNameComposer> TStartUpController::CreateFileNameComposer()
-{
-    return CreateSettingsFileNameComposer();
 }
 
 TStartUpController* StartUpController()

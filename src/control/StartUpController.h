@@ -8,8 +8,7 @@ class TDataAccessFacade;
 class TLoanBookChecker;
 
 // The program's start-up: connects the data-access facade to the last used
-// loan book or to one the user chooses, with its settings under the user's
-// application-data folder (Tolvik/Varnel/1.0/Settings.ini).
+// loan book or to one the user chooses, keeping its name in the settings store.
 class TStartUpController : public TCustomSQLiteStartupController
 {
 public:
@@ -39,7 +38,6 @@ protected:
     // Asks before opening a book another program has open.
     bool AcceptConnection() override;
     bool AskReconnectAfterVersionMismatch(const TDBVersion& expected, const std::optional<TDBVersion>& found) override;
-    std::unique_ptr<TCustomFileNameComposer> CreateFileNameComposer() override;
 
 private:
     bool ConnectFacade(TConnectMode mode, TDataAccessFacade& facade);
@@ -55,5 +53,5 @@ private:
 
 // The program's start-up controller, created on first use.
 TStartUpController* StartUpController();
-// Destroys it (with its file-name composer) at the program's end.
+// Destroys it at the program's end.
 void FreeStartUpController();

@@ -1,14 +1,15 @@
 #include "SystemController.h"
 
-#include "HistoryManager.h"
 #include "IDBInfoViewInterface.h"
 #include "IDebtorsViewInterface.h"
 #include "DailyBackup.h"
 #include "ReportPrinterFactory.h"
-#include "SimpleSettingsManager.h"
+#include "SingleInstances.h"
 #include "data/DataAccessFacade.h"
 #include "domain/BookChangedException.h"
 #include "domain/PaymentSchedule.h"
+#include "settings/HistoryManager.h"
+#include "settings/SimpleSettingsManager.h"
 #include "ui/ApplicationErrors.h"
 
 #include <QTimer>

@@ -3,10 +3,11 @@
 
 #include "SystemController.h"
 
-#include "HistoryManager.h"
+#include "SingleInstances.h"
+#include "settings/HistoryManager.h"
 #include "IDBInfoViewInterface.h"
 #include "IDebtorsViewInterface.h"
-#include "FileChecks.h"
+#include "settings/FileChecks.h"
 #include "StartUpController.h"
 #include "data/DataAccessFacade.h"
 #include "sqlite/SQLiteConnection.h"

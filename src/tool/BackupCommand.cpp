@@ -2,10 +2,9 @@
 
 #include "ToolOptions.h"
 
-#include "control/SettingsFileName.h"
-#include "control/CustomFileNameComposer.h"
 #include "data/DataAccessFacade.h"
 #include "data/LoanBookBackups.h"
+#include "settings/SimpleSettingsManager.h"
 #include "sqlite/SQLiteConnection.h"
 #include "domain/Clock.h"
 
@@ -20,7 +19,7 @@ void TBackupCommand::ReadBookOptions(TToolOptions& options)
 int TBackupCommand::Work(TDataAccessFacade& facade, QTextStream& out, QTextStream& /*err*/)
 {
     const QString folder = m_folder.isEmpty()
-                               ? CreateSettingsFileNameComposer()->GetFolder() + TLoanBookBackups::FolderName()
+                               ? TSimpleSettingsManager::ProgramFolder() + TLoanBookBackups::FolderName()
                                : m_folder;
     const QString book = QFileInfo(facade.Connection().FileName()).absoluteFilePath();
     TLoanBookBackups backups(folder);

@@ -2,10 +2,7 @@
 
 #include "ToolOptions.h"
 
-#include "control/CustomSQLiteStartupController.h"
-#include "control/ISetting.h"
-#include "control/SettingsFileName.h"
-#include "control/SimpleSettingsManager.h"
+#include "settings/SimpleSettingsManager.h"
 
 #include <QFileInfo>
 
@@ -14,10 +11,8 @@ namespace {
 // Only reads: a missing entry is not written back as an empty one.
 QString StoredDatabase(TSimpleSettingsManager& settings)
 {
-    const QString value = settings
-                              .GetSetting(TCustomSQLiteStartupController::ConnectionStringSection,
-                                          TCustomSQLiteStartupController::ConnectionStringIdent, QString())
-                              .Value();
+    const QString value = settings.GetSetting(TSimpleSettingsManager::ConnectionStringSection,
+                                              TSimpleSettingsManager::ConnectionStringIdent, QString());
     settings.DiscardChanges();
     return value;
 }
@@ -31,11 +26,8 @@ void TLastDatabaseCommand::ReadOptions(TToolOptions& options)
 
 int TLastDatabaseCommand::Execute(QTextStream& out, QTextStream& err)
 {
-    // The composer outlives the store that borrows it.
-    const std::unique_ptr<TCustomFileNameComposer> composer = CreateSettingsFileNameComposer();
     {
         TSimpleSettingsManager settings;
-        settings.SetFileNameComposer(composer.get());
         if (const QString problem = settings.FileProblem(); !problem.isEmpty()) {
             err << QStringLiteral("Настройки Varnel не прочитаны: %1").arg(problem) << '\n';
             return ecFailure;
@@ -43,9 +35,8 @@ int TLastDatabaseCommand::Execute(QTextStream& out, QTextStream& err)
     }
     if (m_fileName.isEmpty()) {
         TSimpleSettingsManager settings;
-        settings.SetFileNameComposer(composer.get());
-        if (!QFileInfo::exists(settings.ComposeFileName())) {
-            err << QStringLiteral("Настроек Varnel ещё нет: %1").arg(settings.ComposeFileName()) << '\n';
+        if (!QFileInfo::exists(settings.FileName())) {
+            err << QStringLiteral("Настроек Varnel ещё нет: %1").arg(settings.FileName()) << '\n';
             return ecFailure;
         }
         out << StoredDatabase(settings) << '\n';
@@ -54,16 +45,14 @@ int TLastDatabaseCommand::Execute(QTextStream& out, QTextStream& err)
 
     {
         TSimpleSettingsManager settings;
-        settings.SetFileNameComposer(composer.get());
-        settings.SetSettingValue(TCustomSQLiteStartupController::ConnectionStringSection,
-                                 TCustomSQLiteStartupController::ConnectionStringIdent, m_fileName);
+        settings.SetSettingValue(TSimpleSettingsManager::ConnectionStringSection,
+                                 TSimpleSettingsManager::ConnectionStringIdent, m_fileName);
         settings.SaveSettings();
     }
     // The store says nothing when it cannot write: read the file again to know.
     TSimpleSettingsManager written;
-    written.SetFileNameComposer(composer.get());
     if (StoredDatabase(written) != m_fileName) {
-        err << QStringLiteral("Настройки Varnel записать не удалось: %1").arg(written.ComposeFileName()) << '\n';
+        err << QStringLiteral("Настройки Varnel записать не удалось: %1").arg(written.FileName()) << '\n';
         return ecFailure;
     }
     return ecSuccess;

@@ -4,9 +4,9 @@
 #include "support/WindowTestSupport.h"
 
 #include "control/BookLock.h"
-#include "control/HistoryManager.h"
-#include "control/IHistoryMenuView.h"
 #include "control/SingleInstances.h"
+#include "settings/HistoryManager.h"
+#include "control/IHistoryMenuView.h"
 #include "control/StartUpController.h"
 #include "data/DataAccessFacade.h"
 #include "sqlite/SQLiteConnection.h"

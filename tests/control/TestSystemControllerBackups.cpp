@@ -2,7 +2,7 @@
 #include "support/DataTestSupport.h"
 #include "support/DialogScript.h"
 
-#include "control/SimpleSettingsManager.h"
+#include "settings/SimpleSettingsManager.h"
 #include "ui/RestoreBackupForm.h"
 
 #include <QListWidget>

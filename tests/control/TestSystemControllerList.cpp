@@ -3,8 +3,9 @@
 
 #include "support/LoanBookFiles.h"
 
-#include "control/HistoryManager.h"
-#include "control/SimpleSettingsManager.h"
+#include "control/SingleInstances.h"
+#include "settings/HistoryManager.h"
+#include "settings/SimpleSettingsManager.h"
 
 #include <QTest>
 #include <QDialog>
@@ -360,8 +361,7 @@ private slots:
         QCOMPARE(m_book->Count(QStringLiteral("SELECT Count(*) FROM PaymentHistory")), 1);
         QCOMPARE(SettingsManager()
                      .GetSetting(QStringLiteral("DataSourceConnectionString"), QStringLiteral("ConnectionString"),
-                                 QString())
-                     .Value(),
+                                 QString()),
                  m_book->Path());
     }
 

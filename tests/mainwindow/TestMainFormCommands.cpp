@@ -1,6 +1,7 @@
 #include "support/WindowTestSupport.h"
 
-#include "control/HistoryManager.h"
+#include "control/SingleInstances.h"
+#include "settings/HistoryManager.h"
 #include "domain/Company.h"
 #include "domain/CreditsList.h"
 #include "domain/Debtor.h"

@@ -2,8 +2,8 @@
 #include "support/StartupSandbox.h"
 #include "support/WindowTestSupport.h"
 
-#include "control/HistoryManager.h"
 #include "control/SingleInstances.h"
+#include "settings/HistoryManager.h"
 #include "control/SystemController.h"
 #include "demo/DemoLoanBook.h"
 #include "mainwindow/DebtorsGridModel.h"

@@ -1,5 +1,4 @@
-#include "control/ApplicationDataFileNameComposer.h"
-#include "control/SimpleSettingsManager.h"
+#include "settings/SimpleSettingsManager.h"
 #include "support/TestEnvironment.h"
 #include "TestFiles.h"
 
@@ -18,26 +17,23 @@ QString ValueInFile(const QString& fileName, const QString& key)
 }
 }
 
-// Each test has its own application-data folder and its own store, composed
-// the way the start-up does it.
+// Each test has its own application-data folder and its own store on the
+// program's settings file there.
 class TestSimpleSettingsManager : public QObject
 {
     Q_OBJECT
 
     std::unique_ptr<QTemporaryDir> m_dir;
     std::unique_ptr<TTestEnvironment> m_appData;
-    std::unique_ptr<TApplicationDataFileNameComposer> m_composer;
     QString m_fileName;
 
     std::unique_ptr<TSimpleSettingsManager> NewStore()
     {
-        auto store = std::make_unique<TSimpleSettingsManager>();
-        store->SetFileNameComposer(m_composer.get());
-        return store;
+        return std::make_unique<TSimpleSettingsManager>();
     }
     QString ConnectionString(TSimpleSettingsManager& store)
     {
-        return store.GetSetting(Section, Key, QString()).Value();
+        return store.GetSetting(Section, Key, QString());
     }
     void PrepareFile(const QByteArray& content)
     {
@@ -46,20 +42,55 @@ class TestSimpleSettingsManager : public QObject
     }
 
 private slots:
+    void settingsFileUnderApplicationData_data()
+    {
+        QTest::addColumn<QByteArray>("appData");
+        QTest::addColumn<QByteArray>("configHome");
+        QTest::addColumn<QByteArray>("home");
+        QTest::addColumn<QString>("fileName");
+        const QByteArray unset;
+        QTest::newRow("APPDATA") << QByteArray("/users/x/AppData/Roaming") << QByteArray("/cfg") << QByteArray("/h")
+                                 << "/users/x/AppData/Roaming/Tolvik/Varnel/1.0/Settings.ini";
+        QTest::newRow("APPDATA with separator") << QByteArray("/users/x/AppData/Roaming/") << unset << QByteArray("/h")
+                                                << "/users/x/AppData/Roaming/Tolvik/Varnel/1.0/Settings.ini";
+        QTest::newRow("configuration folder") << unset << QByteArray("/cfg") << QByteArray("/h")
+                                              << "/cfg/Tolvik/Varnel/1.0/Settings.ini";
+        QTest::newRow("empty APPDATA") << QByteArray("") << QByteArray("/cfg/") << QByteArray("/h")
+                                       << "/cfg/Tolvik/Varnel/1.0/Settings.ini";
+        QTest::newRow("home") << unset << unset << QByteArray("/home/anna")
+                              << "/home/anna/.config/Tolvik/Varnel/1.0/Settings.ini";
+        QTest::newRow("Cyrillic") << QByteArray("/дом/Анна") << unset << QByteArray("/h")
+                                  << QStringLiteral("/дом/Анна/Tolvik/Varnel/1.0/Settings.ini");
+    }
+    void settingsFileUnderApplicationData()
+    {
+        QFETCH(QByteArray, appData);
+        QFETCH(QByteArray, configHome);
+        QFETCH(QByteArray, home);
+        QFETCH(QString, fileName);
+        TTestEnvironment a("APPDATA", appData), c("XDG_CONFIG_HOME", configHome), h("HOME", home);
+        QCOMPARE(TSimpleSettingsManager::ProgramFileName(), fileName);
+        const TSimpleSettingsManager settings;
+        QCOMPARE(settings.FileName(), fileName);
+        QCOMPARE(settings.GetSettingsFolder(), fileName.chopped(QStringLiteral("Settings.ini").size()));
+        QCOMPARE(TSimpleSettingsManager::ProgramFolder(), settings.GetSettingsFolder());
+    }
+
+    void givenFileNameIsUsed()
+    {
+        const TSimpleSettingsManager settings(QStringLiteral("/somewhere/Settings.ini"));
+        QCOMPARE(settings.FileName(), QStringLiteral("/somewhere/Settings.ini"));
+        QCOMPARE(settings.GetSettingsFolder(), QStringLiteral("/somewhere/"));
+    }
+
     void init()
     {
         m_dir = std::make_unique<QTemporaryDir>();
         m_appData = std::make_unique<TTestEnvironment>("APPDATA", m_dir->path().toUtf8());
-        m_composer = std::make_unique<TApplicationDataFileNameComposer>();
-        m_composer->SetCompanyName(QStringLiteral("Tolvik"));
-        m_composer->SetProductName(QStringLiteral("Varnel"));
-        m_composer->SetVersion(QStringLiteral("1.0"));
-        m_composer->SetJustFileName(QStringLiteral("Settings.ini"));
         m_fileName = m_dir->path() + QStringLiteral("/Tolvik/Varnel/1.0/Settings.ini");
     }
     void cleanup()
     {
-        m_composer.reset();
         m_appData.reset();
         m_dir.reset();
     }
@@ -123,7 +154,7 @@ private slots:
         QCOMPARE(ConnectionString(*store), QStringLiteral("/data/old.s3db"));
         if (!sameValueAgain.isNull())
             store->SetSettingValue(Section, Key, sameValueAgain);
-        QCOMPARE(store->GetSetting(QStringLiteral("Window"), QStringLiteral("Width"), QStringLiteral("800")).Value(),
+        QCOMPARE(store->GetSetting(QStringLiteral("Window"), QStringLiteral("Width"), QStringLiteral("800")),
                  QStringLiteral("800"));
         PrepareFile("[DataSourceConnectionString]\nConnectionString=/data/elsewhere.s3db\n\n[Window]\nState=2\n");
 
@@ -147,28 +178,18 @@ private slots:
     {
         PrepareFile("[DataSourceConnectionString]\nConnectionString=/data/a.s3db\n");
         auto store = NewStore();
-        QCOMPARE(store->GetSetting(Section, QStringLiteral("connectionstring"), QStringLiteral("d")).Value(),
+        QCOMPARE(store->GetSetting(Section, QStringLiteral("connectionstring"), QStringLiteral("d")),
                  QStringLiteral("d"));
         QCOMPARE(ConnectionString(*store), QStringLiteral("/data/a.s3db"));
     }
 
-    void notificationsOnAddAndOnChange()
+    void firstValueAskedForIsKept()
     {
         auto store = NewStore();
-        int added = 0;
-        QStringList changes;
-        store->SetOnChange([&](TSettingsList&) { ++added; });
-        store->SetOnSettingChange([&](TSettingsList&, ISetting& s) { changes << s.Ident() + "=" + s.Value(); });
-
-        ISetting& setting = store->GetSetting(Section, Key, QStringLiteral("/a"));
-        QCOMPARE(&store->GetSetting(Section, Key, QStringLiteral("/other default")), &setting);
-        QCOMPARE(setting.Value(), QStringLiteral("/a"));
-        QCOMPARE(added, 1);
-        store->SetSettingValue(Section, Key, QStringLiteral("/a"));
-        store->SetSettingValue(Section, Key, QStringLiteral("/b"));
+        QCOMPARE(store->GetSetting(Section, Key, QStringLiteral("/a")), QStringLiteral("/a"));
+        QCOMPARE(store->GetSetting(Section, Key, QStringLiteral("/other default")), QStringLiteral("/a"));
         store->SetSettingValue(Section, Key, QStringLiteral("/B"));
-        QCOMPARE(changes, (QStringList{"ConnectionString=/b", "ConnectionString=/B"}));
-        QCOMPARE(added, 1);
+        QCOMPARE(store->GetSetting(Section, Key, QStringLiteral("/b")), QStringLiteral("/B"));
     }
 
     void valueWithSeparatorsSurvivesTheRoundTrip()
@@ -200,21 +221,7 @@ private slots:
     {
         QDir().mkpath(m_fileName);
         auto store = NewStore();
-        QCOMPARE(store->GetSetting(Section, Key, QStringLiteral("/d")).Value(), QStringLiteral("/d"));
-    }
-
-    void singleInstanceWritesWhenFreed()
-    {
-        TSimpleSettingsManager& store = SettingsManager();
-        QCOMPARE(&SettingsManager(), &store);
-        store.SetFileNameComposer(m_composer.get());
-        store.SetSettingValue(Section, Key, QStringLiteral("/data/single.s3db"));
-        FreeSettingsManager();
-        QCOMPARE(ValueInFile(m_fileName, Section + "/" + Key), QStringLiteral("/data/single.s3db"));
-
-        SettingsManager().SetFileNameComposer(m_composer.get());
-        QCOMPARE(ConnectionString(SettingsManager()), QStringLiteral("/data/single.s3db"));
-        FreeSettingsManager();
+        QCOMPARE(store->GetSetting(Section, Key, QStringLiteral("/d")), QStringLiteral("/d"));
     }
 };
 

@@ -1,13 +1,11 @@
 #pragma once
 
-#include "IHistoryManagerInterface.h"
-
 #include <QStringList>
 #include <functional>
 
 // The recently connected database files, oldest first, at most eight after
 // each Add. Kept in a text file of one path a line.
-class THistoryManager : public IHistoryManagerInterface
+class THistoryManager
 {
 public:
     static constexpr int MaxCount = 8;
@@ -17,7 +15,7 @@ public:
 
     // Moves the path (compared without regard to letter case) to the newest
     // place, in the letter case given now, and drops the oldest beyond MaxCount.
-    void Add(const QString& path) override;
+    void Add(const QString& path);
     // The entry at the index, 0 being the oldest; raises outside the list.
     QString Get(int index) const;
     int Count() const { return static_cast<int>(m_entries.size()); }
@@ -41,7 +39,3 @@ private:
     QStringList m_entries;
     TChangeEvent m_onChange;
 };
-
-// The program's recent-databases list, created on first use.
-THistoryManager& HistoryManager();
-void FreeHistoryManager();

@@ -1,6 +1,5 @@
 #include "HistoryManager.h"
 
-#include "SingleInstance.h"
 #include "domain/Exception.h"
 
 #include <QDir>
@@ -68,14 +67,4 @@ void THistoryManager::Changed()
 {
     if (m_onChange)
         m_onChange(*this, m_entries);
-}
-
-THistoryManager& HistoryManager()
-{
-    return TSingleInstance<THistoryManager>::Get();
-}
-
-void FreeHistoryManager()
-{
-    TSingleInstance<THistoryManager>::Free();
 }

@@ -1,4 +1,4 @@
-#include "control/HistoryManager.h"
+#include "settings/HistoryManager.h"
 #include "domain/Exception.h"
 #include "TestFiles.h"
 
@@ -131,15 +131,6 @@ private slots:
         history.Add(QStringLiteral("/a.s3db"));
         QVERIFY_THROWS_EXCEPTION(Exception, history.Get(1));
         QVERIFY_THROWS_EXCEPTION(Exception, history.Get(-1));
-    }
-
-    void singleInstance()
-    {
-        HistoryManager().Add(QStringLiteral("/a.s3db"));
-        QCOMPARE(HistoryManager().Count(), 1);
-        FreeHistoryManager();
-        QCOMPARE(HistoryManager().Count(), 0);
-        FreeHistoryManager();
     }
 };
 
