@@ -11,13 +11,13 @@
 //    the words) against the whole document; the fixed cost is the same
 //    document filled from an empty data set.
 // Medians of R rounds, in milliseconds of processor time.
-#include "control/ReportRuns.h"
 #include "data/DataAccessFacade.h"
 #include "sqlite/ResultSet.h"
 #include "sqlite/SQLiteConnection.h"
 #include "domain/Clock.h"
 #include "reports/DeclensionService.h"
 #include "reports/MoneyInWords.h"
+#include "reports/ReportRuns.h"
 #include "reports/ReportDocument.h"
 #include "reports/ReportManager.h"
 #include "reports/ReportPreview.h"
@@ -168,6 +168,10 @@ int main(int argc, char* argv[])
         std::function<void()> Whole;
     };
     TReportRuns runs(facade, manager, declension);
+    TReportInput statementInput;
+    statementInput.DebtorID = debtorID;
+    TReportInput orderInput;
+    orderInput.PaymentID = paymentID;
     // The whole documents render through the report runs with the output kept here.
     class TNoPreview : public IReportPreview
     {
@@ -177,9 +181,9 @@ int main(int argc, char* argv[])
     manager.SetPreview(&noPreview);
     const TRun fixedSize[] = {
         { QStringLiteral("Заявление (досрочное погашение)"), QStringLiteral("AheadStatement"), statementQuery,
-          [&] { runs.AheadStatement(debtorID); } },
+          [&] { runs.Run(QStringLiteral("ahead-statement"), statementInput); } },
         { QStringLiteral("Приходный кассовый ордер"), QStringLiteral("PaymentReport"), orderQuery,
-          [&] { runs.PaymentOrder(paymentID); } },
+          [&] { runs.Run(QStringLiteral("payment-order"), orderInput); } },
     };
     for (const TRun& run : fixedSize) {
         const double query = MedianMs(rounds * 4, run.Query);

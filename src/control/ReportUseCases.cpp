@@ -1,6 +1,9 @@
 #include "ReportUseCases.h"
 
+#include "data/DataAccessFacade.h"
 #include "domain/Clock.h"
+#include "reports/DeclensionService.h"
+#include "reports/ReportManager.h"
 #include "ui/MessageBoxes.h"
 #include "ui/SelectDateForm.h"
 #include "ui/SelectMonthForm.h"
@@ -12,54 +15,76 @@ TReportUseCases::TReportUseCases(TDataAccessFacade& facade, TReportManager& mana
 
 void TReportUseCases::PrintCreditSchedule(int creditID)
 {
-    m_runs.CreditSchedule(creditID);
+    TReportInput input;
+    input.CreditID = creditID;
+    m_runs.Run(QStringLiteral("credit-schedule"), input);
 }
 
 void TReportUseCases::PrintPaymentOrder(int paymentID)
 {
-    m_runs.PaymentOrder(paymentID);
+    TReportInput input;
+    input.PaymentID = paymentID;
+    m_runs.Run(QStringLiteral("payment-order"), input);
 }
 
 void TReportUseCases::PrintPaymentHistory(TResultSet* resultSet, const QStringList* params)
 {
-    m_runs.PaymentHistory(resultSet, params);
+    TReportInput input;
+    input.Rows = resultSet;
+    input.Variables = params;
+    m_runs.Run(QStringLiteral("payment-history"), input);
+}
+
+void TReportUseCases::RunOnChosenDate(const QString& kind)
+{
+    TSelectDateForm form;
+    form.SetDate(Clock::Now());
+    if (!form.Execute())
+        return;
+    TReportInput input;
+    input.Date = form.SelectedDate();
+    m_runs.Run(kind, input);
 }
 
 void TReportUseCases::BuildDebtorsForDateReport()
 {
-    TSelectDateForm form;
-    form.SetDate(Clock::Now());
-    if (form.Execute())
-        m_runs.DebtorsForDate(form.SelectedDate());
+    RunOnChosenDate(QStringLiteral("debtors-for-date"));
 }
 
 void TReportUseCases::BuildAllInsolventReport()
 {
-    m_runs.AllInsolvent(Clock::Today());
+    TReportInput input;
+    input.Date = Clock::Today();
+    m_runs.Run(QStringLiteral("insolvent"), input);
 }
 
 void TReportUseCases::BuildPaymentsForDateReport()
 {
-    TSelectDateForm form;
-    form.SetDate(Clock::Now());
-    if (form.Execute())
-        m_runs.PaymentsForDate(form.SelectedDate());
+    RunOnChosenDate(QStringLiteral("payments-for-date"));
 }
 
 void TReportUseCases::BuildStatisticsReport()
 {
-    m_runs.Statistics();
+    m_runs.Run(QStringLiteral("statistics"), TReportInput());
 }
 
 void TReportUseCases::BuildMonthForecastReport()
 {
     TSelectMonthForm form;
-    if (form.Execute())
-        m_runs.MonthForecast(form.SelectedMonth(), form.SelectedYear());
+    if (!form.Execute())
+        return;
+    TReportInput input;
+    input.Month = form.SelectedMonth();
+    input.Year = form.SelectedYear();
+    m_runs.Run(QStringLiteral("month-forecast"), input);
 }
 
-void TReportUseCases::WarnBossNameMissing()
+void TReportUseCases::RunStatement(const QString& kind, int debtorID)
 {
+    TReportInput input;
+    input.DebtorID = debtorID;
+    if (m_runs.Run(kind, input))
+        return;
     ShowMessageBox({ QMessageBox::Warning, QStringLiteral("ФИО коммерческого директора не заполнено."),
                      QStringLiteral("Укажите ФИО коммерческого директора.\r\n\r\n"
                                     "Это можно сделать в меню Настройки - Сведения о фирме."),
@@ -68,12 +93,15 @@ void TReportUseCases::WarnBossNameMissing()
 
 void TReportUseCases::BuildAheadStatementReport(int debtorID)
 {
-    if (!m_runs.AheadStatement(debtorID))
-        WarnBossNameMissing();
+    RunStatement(QStringLiteral("ahead-statement"), debtorID);
 }
 
 void TReportUseCases::BuildRespiteStatementReport(int debtorID)
 {
-    if (!m_runs.RespiteStatement(debtorID))
-        WarnBossNameMissing();
+    RunStatement(QStringLiteral("respite-statement"), debtorID);
+}
+
+std::unique_ptr<IReportPrinter> CreateReportPrinter()
+{
+    return std::make_unique<TReportUseCases>(*GetDataAccessFacade(), *GetReportManager(), *GetDeclensionService());
 }

@@ -1,7 +1,9 @@
 #pragma once
 
 #include "IReportPrinter.h"
-#include "ReportRuns.h"
+#include "reports/ReportRuns.h"
+
+#include <memory>
 
 // The report use cases: each asks the user for its input in the date or
 // month dialog where it needs one, then runs its report in the preview.
@@ -23,7 +25,14 @@ public:
     void BuildRespiteStatementReport(int debtorID) override;
 
 private:
-    static void WarnBossNameMissing();
+    // Runs the kind on a date the user picks, starting from now.
+    void RunOnChosenDate(const QString& kind);
+    // A statement refused for want of the boss name says where to fill it in.
+    void RunStatement(const QString& kind, int debtorID);
 
     TReportRuns m_runs;
 };
+
+// The printer the system controller starts with: the program's own facade,
+// report manager and declension.
+std::unique_ptr<IReportPrinter> CreateReportPrinter();

@@ -3,7 +3,7 @@
 #include "IDBInfoViewInterface.h"
 #include "IDebtorsViewInterface.h"
 #include "DailyBackup.h"
-#include "ReportPrinterFactory.h"
+#include "ReportUseCases.h"
 #include "SingleInstances.h"
 #include "data/DataAccessFacade.h"
 #include "domain/BookChangedException.h"

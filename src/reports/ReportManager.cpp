@@ -39,51 +39,6 @@ void TReportManager::SetSavedFileNotice(std::function<void(const QString&)> noti
     m_printPreview->SetSavedFileNotice(std::move(notice));
 }
 
-void TReportManager::ShowAheadStatement(TResultSet* dataSet, const QStringList* variables)
-{
-    RunReport(QStringLiteral("AheadStatement"), dataSet, variables);
-}
-
-void TReportManager::ShowCreditPaymentGraphReport(TResultSet* dataSet, const QStringList* variables)
-{
-    RunReport(QStringLiteral("CreditPaymentGraphReport"), dataSet, variables);
-}
-
-void TReportManager::ShowDebtorsForDateReport(TResultSet* dataSet, const QStringList* variables)
-{
-    RunReport(QStringLiteral("DebtorsForDateReport"), dataSet, variables);
-}
-
-void TReportManager::ShowMonthForecastReport(TResultSet* dataSet, const QStringList* variables)
-{
-    RunReport(QStringLiteral("MonthForecastReport"), dataSet, variables);
-}
-
-void TReportManager::ShowPaymentHistoryReport(TResultSet* dataSet, const QStringList* variables)
-{
-    RunReport(QStringLiteral("PaymentHistoryReport"), dataSet, variables);
-}
-
-void TReportManager::ShowPaymentReport(TResultSet* dataSet, const QStringList* variables)
-{
-    RunReport(QStringLiteral("PaymentReport"), dataSet, variables);
-}
-
-void TReportManager::ShowPaymentsForDateReport(TResultSet* dataSet, const QStringList* variables)
-{
-    RunReport(QStringLiteral("PaymentsForDateReport"), dataSet, variables);
-}
-
-void TReportManager::ShowRespiteStatement(TResultSet* dataSet, const QStringList* variables)
-{
-    RunReport(QStringLiteral("RespiteStatement"), dataSet, variables);
-}
-
-void TReportManager::ShowStatistics(TResultSet* dataSet, const QStringList* variables)
-{
-    RunReport(QStringLiteral("Statistics"), dataSet, variables);
-}
-
 QString TReportManager::TemplatePath(const QString& templateName) const
 {
     return m_applicationFolder + QStringLiteral("Reports") + QDir::separator() + templateName + QStringLiteral(".frf");

@@ -22,16 +22,6 @@ public:
     explicit TReportManager(QString applicationFolder = QString());
     ~TReportManager();
 
-    void ShowAheadStatement(TResultSet* dataSet, const QStringList* variables);
-    void ShowCreditPaymentGraphReport(TResultSet* dataSet, const QStringList* variables);
-    void ShowDebtorsForDateReport(TResultSet* dataSet, const QStringList* variables);
-    void ShowMonthForecastReport(TResultSet* dataSet, const QStringList* variables);
-    void ShowPaymentHistoryReport(TResultSet* dataSet, const QStringList* variables);
-    void ShowPaymentReport(TResultSet* dataSet, const QStringList* variables);
-    void ShowPaymentsForDateReport(TResultSet* dataSet, const QStringList* variables);
-    void ShowRespiteStatement(TResultSet* dataSet, const QStringList* variables);
-    void ShowStatistics(TResultSet* dataSet, const QStringList* variables);
-
     // Fills the template and shows it modally; raises EReportNotFoundException
     // when the template file is missing.
     void RunReport(const QString& templateName, TResultSet* dataSet, const QStringList* variables);

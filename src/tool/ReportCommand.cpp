@@ -2,13 +2,13 @@
 
 #include "ToolOptions.h"
 
-#include "control/ReportRuns.h"
 #include "data/DataAccessFacade.h"
 #include "domain/Clock.h"
 #include "domain/ScopedClock.h"
 #include "reports/DeclensionService.h"
 #include "reports/ReportFileOutput.h"
 #include "reports/ReportManager.h"
+#include "reports/ReportRuns.h"
 #include "sqlite/ResultSet.h"
 
 #include <QDateTime>
@@ -17,16 +17,22 @@
 namespace {
 
 // The options each kind cannot do without.
-QStringList RequiredOptions(const QString& kind)
+QStringList RequiredOptions(TReportNeed need)
 {
-    if (kind == QLatin1String("credit-schedule") || kind == QLatin1String("payment-history"))
+    switch (need) {
+    case TReportNeed::Credit:
         return { QStringLiteral("credit") };
-    if (kind == QLatin1String("payment-order"))
+    case TReportNeed::Payment:
         return { QStringLiteral("payment") };
-    if (kind == QLatin1String("month-forecast"))
+    case TReportNeed::Month:
         return { QStringLiteral("month"), QStringLiteral("year") };
-    if (kind == QLatin1String("ahead-statement") || kind == QLatin1String("respite-statement"))
+    case TReportNeed::Debtor:
         return { QStringLiteral("debtor") };
+    case TReportNeed::Nothing:
+    case TReportNeed::Date:
+    case TReportNeed::Today:
+        break;
+    }
     return {};
 }
 
@@ -34,10 +40,10 @@ QStringList RequiredOptions(const QString& kind)
 
 QStringList TReportCommand::Kinds()
 {
-    return { QStringLiteral("credit-schedule"),   QStringLiteral("payment-order"),   QStringLiteral("payment-history"),
-             QStringLiteral("debtors-for-date"),  QStringLiteral("insolvent"),       QStringLiteral("payments-for-date"),
-             QStringLiteral("statistics"),        QStringLiteral("month-forecast"),  QStringLiteral("ahead-statement"),
-             QStringLiteral("respite-statement") };
+    QStringList names;
+    for (const TReportKind& kind : ReportKinds())
+        names << kind.Name;
+    return names;
 }
 
 QString TReportCommand::Synopsis() const
@@ -64,49 +70,18 @@ void TReportCommand::ReadBookOptions(TToolOptions& options)
         options.Refuse(QStringLiteral("Файл --out должен оканчиваться на .pdf или .html: %1").arg(m_out));
     m_today = DateTime(QDate::currentDate());
     options.Read(QStringLiteral("today"), m_today, false);
-    m_date = m_today;
-    options.Read(QStringLiteral("date"), m_date, false);
-    const QStringList required = RequiredOptions(m_kind);
+    m_input.Date = m_today;
+    options.Read(QStringLiteral("date"), m_input.Date, false);
+    const QStringList required = RequiredOptions(ReportKind(m_kind).Need);
     const auto read = [&](const char* name, int& value) {
         const QString option = QLatin1String(name);
         options.Read(option, value, required.contains(option));
     };
-    read("month", m_month);
-    read("year", m_year);
-    read("debtor", m_debtor);
-    read("credit", m_credit);
-    read("payment", m_payment);
-}
-
-bool TReportCommand::RunKind(TReportRuns& runs, TDataAccessFacade& facade, QTextStream& err)
-{
-    if (m_kind == QLatin1String("credit-schedule")) {
-        runs.CreditSchedule(m_credit);
-    } else if (m_kind == QLatin1String("payment-order")) {
-        runs.PaymentOrder(m_payment);
-    } else if (m_kind == QLatin1String("payment-history")) {
-        const std::unique_ptr<TResultSet> payments = facade.OpenCreditPaymentsQuery(m_credit);
-        runs.PaymentHistory(payments.get(), nullptr);
-    } else if (m_kind == QLatin1String("debtors-for-date")) {
-        runs.DebtorsForDate(m_date);
-    } else if (m_kind == QLatin1String("insolvent")) {
-        runs.AllInsolvent(m_today);
-    } else if (m_kind == QLatin1String("payments-for-date")) {
-        runs.PaymentsForDate(m_date);
-    } else if (m_kind == QLatin1String("statistics")) {
-        runs.Statistics();
-    } else if (m_kind == QLatin1String("month-forecast")) {
-        runs.MonthForecast(m_month, m_year);
-    } else {
-        const bool ahead = m_kind == QLatin1String("ahead-statement");
-        if (!(ahead ? runs.AheadStatement(m_debtor) : runs.RespiteStatement(m_debtor))) {
-            err << QStringLiteral("ФИО коммерческого директора не заполнено (или должника с кодом %1 нет).")
-                       .arg(m_debtor)
-                << '\n';
-            return false;
-        }
-    }
-    return true;
+    read("month", m_input.Month);
+    read("year", m_input.Year);
+    read("debtor", m_input.DebtorID);
+    read("credit", m_input.CreditID);
+    read("payment", m_input.PaymentID);
 }
 
 int TReportCommand::Work(TDataAccessFacade& facade, QTextStream& /*out*/, QTextStream& err)
@@ -120,7 +95,15 @@ int TReportCommand::Work(TDataAccessFacade& facade, QTextStream& /*out*/, QTextS
     TReportManager manager;
     manager.SetPreview(&output);
     TReportRuns runs(facade, manager, *GetDeclensionService());
-    if (!RunKind(runs, facade, err))
+    const TReportKind& kind = ReportKind(m_kind);
+    TReportInput input = m_input;
+    if (kind.Need == TReportNeed::Today)
+        input.Date = m_today;
+    // Only the statements refuse.
+    if (!runs.Run(kind, input)) {
+        err << QStringLiteral("ФИО коммерческого директора не заполнено (или должника с кодом %1 нет).").arg(m_input.DebtorID)
+            << '\n';
         return ecFailure;
+    }
     return output.Written() ? ecSuccess : ecFailure;
 }

@@ -3,6 +3,7 @@
 #include "LoanBookCommand.h"
 
 #include "domain/DateTime.h"
+#include "reports/ReportRuns.h"
 
 // varnel-tool report KIND FILE --out OUT.pdf|OUT.html [...]: one printed
 // document of a loan book, written into a file with the program's own
@@ -24,16 +25,9 @@ protected:
     int Work(TDataAccessFacade& facade, QTextStream& out, QTextStream& err) override;
 
 private:
-    // Runs the document; false when it was refused with a reason on err.
-    bool RunKind(class TReportRuns& runs, TDataAccessFacade& facade, QTextStream& err);
-
     QString m_kind;
     QString m_out;
     DateTime m_today;
-    DateTime m_date;
-    int m_month = 0;
-    int m_year = 0;
-    int m_debtor = 0;
-    int m_credit = 0;
-    int m_payment = 0;
+    // The date given (or today), the month, the year and the codes.
+    TReportInput m_input;
 };

@@ -343,7 +343,7 @@ private slots:
     {
         TReportManager manager(m_dir.path() + QLatin1Char('/'));
         try {
-            manager.ShowStatistics(nullptr, nullptr);
+            manager.RunReport(QStringLiteral("Statistics"), nullptr, nullptr);
             QFAIL("no error");
         } catch (const EReportNotFoundException& error) {
             QCOMPARE(error.Message(), QStringLiteral("Отчет %1/Reports/Statistics.frf не найден.").arg(m_dir.path()));

@@ -1,13 +1,14 @@
-#include "control/ReportRuns.h"
 #include "data/DataAccessFacade.h"
 #include "data/DataExceptions.h"
 #include "sqlite/SQLiteConnection.h"
 #include "domain/Company.h"
+#include "domain/Exception.h"
 #include "reports/DeclensionService.h"
 #include "reports/ReportExceptions.h"
 #include "reports/ReportManager.h"
 #include "reports/ReportPageLayout.h"
 #include "reports/ReportPreview.h"
+#include "reports/ReportRuns.h"
 
 #include "reports/ReportDocument.h"
 #include <QtTest>
@@ -49,6 +50,19 @@ private:
 
     QString LastText() const { return m_preview.Texts.isEmpty() ? QString() : m_preview.Texts.last(); }
 
+    static TReportInput OnDate(const DateTime& date)
+    {
+        TReportInput input;
+        input.Date = date;
+        return input;
+    }
+    static TReportInput ForDebtor(int debtorID)
+    {
+        TReportInput input;
+        input.DebtorID = debtorID;
+        return input;
+    }
+
 private slots:
     void initTestCase()
     {
@@ -73,7 +87,9 @@ private slots:
 
     void CreditSchedule()
     {
-        m_runs->CreditSchedule(1);
+        TReportInput input;
+        input.CreditID = 1;
+        QVERIFY(m_runs->Run(QStringLiteral("credit-schedule"), input));
         const QString text = LastText();
         QVERIFY(text.contains(QStringLiteral("по кредитному договору № К-001/09 от 20.01.2009")));
         QVERIFY(text.contains(QStringLiteral("Иванов Иван Иванович")));
@@ -104,7 +120,9 @@ private slots:
     {
         QFETCH(int, paymentID);
         QFETCH(QStringList, texts);
-        m_runs->PaymentOrder(paymentID);
+        TReportInput input;
+        input.PaymentID = paymentID;
+        QVERIFY(m_runs->Run(QStringLiteral("payment-order"), input));
         const QString text = LastText().replace(QChar(0x00A0), QLatin1Char(' '));
         for (const QString& expected : texts)
             QVERIFY2(text.contains(expected), qPrintable(expected + QStringLiteral(" in:\n") + text));
@@ -114,8 +132,10 @@ private slots:
     void MissingPaymentIsRefused()
     {
         const qsizetype shown = m_preview.Texts.size();
+        TReportInput input;
+        input.PaymentID = 99;
         try {
-            m_runs->PaymentOrder(99);
+            m_runs->Run(QStringLiteral("payment-order"), input);
             QFAIL("no error");
         } catch (const EPaymentNotExistsException& error) {
             QCOMPARE(error.Message(), QStringLiteral("Платёж 99 не существует."));
@@ -127,7 +147,9 @@ private slots:
     {
         const std::unique_ptr<TResultSet> payments = m_facade->OpenCreditPaymentsQuery(1);
         payments->SetCurrentRow(1);
-        m_runs->PaymentHistory(payments.get(), nullptr);
+        TReportInput input;
+        input.Rows = payments.get();
+        QVERIFY(m_runs->Run(QStringLiteral("payment-history"), input));
         const QString text = LastText();
         QVERIFY(text.contains(QStringLiteral("15.03.2009 16:45")));
         QVERIFY(text.contains(QStringLiteral("1 776,98")));
@@ -138,7 +160,7 @@ private slots:
 
     void DebtorsForDate()
     {
-        m_runs->DebtorsForDate(DateTime::FromYMD(2009, 4, 15, 13, 5));
+        QVERIFY(m_runs->Run(QStringLiteral("debtors-for-date"), OnDate(DateTime::FromYMD(2009, 4, 15, 13, 5))));
         const QString text = LastText();
         // The chosen date, not the rows' due dates.
         QVERIFY(text.contains(QStringLiteral("Должники к 15.04.2009")));
@@ -164,7 +186,7 @@ private slots:
     {
         QFETCH(DateTime, today);
         QFETCH(QStringList, texts);
-        m_runs->AllInsolvent(today);
+        QVERIFY(m_runs->Run(QStringLiteral("insolvent"), OnDate(today)));
         const QString text = LastText();
         for (const QString& expected : texts)
             QVERIFY2(text.contains(expected), qPrintable(expected));
@@ -174,7 +196,7 @@ private slots:
 
     void PaymentsForDate()
     {
-        m_runs->PaymentsForDate(DateTime::FromYMD(2009, 3, 15));
+        QVERIFY(m_runs->Run(QStringLiteral("payments-for-date"), OnDate(DateTime::FromYMD(2009, 3, 15))));
         const QString text = LastText();
         QVERIFY(text.contains(QStringLiteral("ПЛАТЕЖИ ЗА 15.03.2009")));
         QVERIFY(text.contains(QStringLiteral("№ К-001/09 от 20.01.2009")));
@@ -183,7 +205,7 @@ private slots:
 
     void Statistics()
     {
-        m_runs->Statistics();
+        QVERIFY(m_runs->Run(QStringLiteral("statistics"), TReportInput()));
         const QString text = LastText();
         QVERIFY(text.contains(QStringLiteral("ИНТЕРЕСНЫЕ ФАКТЫ")));
         QVERIFY(text.contains(QStringLiteral("63 000,00")));
@@ -192,7 +214,10 @@ private slots:
 
     void MonthForecast()
     {
-        m_runs->MonthForecast(5, 2009);
+        TReportInput input;
+        input.Month = 5;
+        input.Year = 2009;
+        QVERIFY(m_runs->Run(QStringLiteral("month-forecast"), input));
         const QString text = LastText();
         QVERIFY(text.contains(QStringLiteral("поступлений в мае 2009 года")));
         // 888.4879 + 8926.2906 + 1010.0166 due in May.
@@ -201,13 +226,13 @@ private slots:
 
     void Statements()
     {
-        QVERIFY(m_runs->AheadStatement(1));
+        QVERIFY(m_runs->Run(QStringLiteral("ahead-statement"), ForDebtor(1)));
         QString text = LastText();
         QVERIFY(text.contains(QStringLiteral("Кузнецову Петру Алексеевичу")));
         QVERIFY(text.contains(QStringLiteral("от Иванова Ивана Ивановича")));
         QVERIFY(text.contains(QStringLiteral("ООО «Ромашка»")));
         QVERIFY(text.contains(QStringLiteral("досрочное погашение")));
-        QVERIFY(m_runs->RespiteStatement(2));
+        QVERIFY(m_runs->Run(QStringLiteral("respite-statement"), ForDebtor(2)));
         text = LastText();
         QVERIFY(text.contains(QStringLiteral("от Петровой Марии Сергеевны")));
         QVERIFY(text.contains(QStringLiteral("отсрочку")));
@@ -216,8 +241,16 @@ private slots:
     void StatementWithoutBossNameShowsNothing()
     {
         const int shown = int(m_preview.Texts.size());
-        QVERIFY(!m_runs->AheadStatement(999));
+        QVERIFY(!m_runs->Run(QStringLiteral("ahead-statement"), ForDebtor(999)));
         QCOMPARE(int(m_preview.Texts.size()), shown);
+    }
+
+    // A row of the table without its template would fail only when a clerk prints it.
+    void EveryKindHasItsTemplate()
+    {
+        for (const TReportKind& kind : ReportKinds())
+            QVERIFY2(QFileInfo::exists(m_manager.TemplatePath(kind.TemplateName)), qPrintable(kind.Name));
+        QVERIFY_THROWS_EXCEPTION(Exception, ReportKind(QStringLiteral("no-such-document")));
     }
 
     void CompanyNameForReport_data()
@@ -257,14 +290,14 @@ private slots:
         manager.SetPreview(&m_preview);
         TReportRuns runs(*m_facade, manager, m_declension);
         try {
-            runs.DebtorsForDate(DateTime::FromYMD(2009, 4, 15));
+            runs.Run(QStringLiteral("debtors-for-date"), OnDate(DateTime::FromYMD(2009, 4, 15)));
             QFAIL("no error");
         } catch (const EReportNotFoundException& error) {
             QCOMPARE(error.Message(),
                      QStringLiteral("Отчет %1 не найден.").arg(empty.filePath(QStringLiteral("Reports/DebtorsForDateReport.frf"))));
         }
         QVERIFY(!manager.VariablesFirst());
-        QVERIFY_THROWS_EXCEPTION(EReportNotFoundException, runs.Statistics());
+        QVERIFY_THROWS_EXCEPTION(EReportNotFoundException, runs.Run(QStringLiteral("statistics"), TReportInput()));
     }
 };
 
