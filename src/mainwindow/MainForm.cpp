@@ -2,11 +2,11 @@
 
 #include "DebtorDetailsTree.h"
 #include "DebtorsGridModel.h"
+#include "HistoryMenu.h"
 #include "LegendPanel.h"
 #include "MainFormIcons.h"
 #include "SelectionLook.h"
 
-#include "control/HistoryMenu.h"
 #include "control/StartUpController.h"
 #include "control/SystemController.h"
 #include "domain/Company.h"

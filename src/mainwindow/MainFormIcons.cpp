@@ -1,6 +1,6 @@
 #include "MainFormIcons.h"
 
-#include "control/HistoryMenu.h"
+#include "HistoryMenu.h"
 
 #include <QAction>
 #include <QHash>

@@ -1,5 +1,5 @@
-#include "control/DynamicMainMenu.h"
-#include "control/HistoryMenu.h"
+#include "mainwindow/DynamicMainMenu.h"
+#include "mainwindow/HistoryMenu.h"
 
 #include <QMenu>
 #include <QTest>
