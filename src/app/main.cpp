@@ -5,6 +5,7 @@
 #include "extras/ProgramIcon.h"
 #include "mainwindow/MainForm.h"
 #include "reports/ReportManager.h"
+#include "reports/preview/PrintPreviewReportPreview.h"
 
 #include <QTimer>
 
@@ -25,8 +26,11 @@ int main(int argc, char* argv[])
     TVarnelApplication::setDesktopFileName(QStringLiteral("varnel"));
     int exitCode = 0;
     {
+        // Outlives the report manager, which is freed with the single instances.
+        TPrintPreviewReportPreview preview;
         TMainForm mainForm;
-        GetReportManager()->SetSavedFileNotice([&mainForm](const QString& path) { mainForm.ShowSavedFile(path); });
+        preview.SetSavedFileNotice([&mainForm](const QString& path) { mainForm.ShowSavedFile(path); });
+        GetReportManager()->SetPreview(&preview);
         // The first show, once the message loop runs, connects to the loan book.
         QTimer::singleShot(0, &mainForm, &QWidget::show);
         exitCode = TVarnelApplication::exec();

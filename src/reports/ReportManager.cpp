@@ -1,7 +1,8 @@
 #include "ReportManager.h"
 
 #include "ApplicationFolder.h"
-#include "PrintPreviewReportPreview.h"
+#include "ReportExceptions.h"
+#include "ReportPreview.h"
 #include "ReportRenderer.h"
 #include "ReportTemplate.h"
 #include "ReportVariables.h"
@@ -22,22 +23,10 @@ std::unique_ptr<TReportManager>& SingleManager()
 
 TReportManager::TReportManager(QString applicationFolder)
     : m_applicationFolder(applicationFolder.isEmpty() ? ApplicationFolder() : std::move(applicationFolder))
-    , m_printPreview(std::make_unique<TPrintPreviewReportPreview>())
-    , m_preview(m_printPreview.get())
 {
 }
 
 TReportManager::~TReportManager() = default;
-
-void TReportManager::SetPreview(IReportPreview* preview)
-{
-    m_preview = preview ? preview : m_printPreview.get();
-}
-
-void TReportManager::SetSavedFileNotice(std::function<void(const QString&)> notice)
-{
-    m_printPreview->SetSavedFileNotice(std::move(notice));
-}
 
 QString TReportManager::TemplatePath(const QString& templateName) const
 {
@@ -59,6 +48,8 @@ TReportDocument TReportManager::BuildReport(const QString& templateName, TResult
 void TReportManager::RunReport(const QString& templateName, TResultSet* dataSet, const QStringList* variables)
 {
     TReportDocument document = BuildReport(templateName, dataSet, variables);
+    if (!m_preview)
+        throw EReportManagerException(QStringLiteral("Отчет %1 показать негде.").arg(templateName));
     const QString title = document.Title();
     m_preview->ShowReport(document, title.isEmpty() ? templateName : title);
 }

@@ -5,11 +5,7 @@
 #include <QString>
 #include <QStringList>
 
-#include <functional>
-#include <memory>
-
 class IReportPreview;
-class TPrintPreviewReportPreview;
 class TResultSet;
 
 // Finds a report template by name in the Reports folder beside the program,
@@ -39,10 +35,9 @@ public:
     bool VariablesFirst() const { return m_variablesFirst; }
     void SetVariablesFirst(bool value) { m_variablesFirst = value; }
 
-    // Where reports are shown; none gives back the print preview.
-    void SetPreview(IReportPreview* preview);
-    // Told the path of every PDF the user saves from the print preview.
-    void SetSavedFileNotice(std::function<void(const QString& path)> notice);
+    // Where reports are shown (the program's print preview, a file, a
+    // test's record); borrowed. Without one, RunReport raises.
+    void SetPreview(IReportPreview* preview) { m_preview = preview; }
 
 private:
     bool FieldValue(const QString& name, QString& value) const;
@@ -52,7 +47,6 @@ private:
     bool m_variablesFirst = false;
     TResultSet* m_dataSet = nullptr;         // borrowed, during a run
     const QStringList* m_variables = nullptr; // borrowed, during a run
-    std::unique_ptr<TPrintPreviewReportPreview> m_printPreview;
     IReportPreview* m_preview = nullptr;
 };
 

@@ -1,6 +1,6 @@
-#include "reports/PrintPreviewReportPreview.h"
+#include "reports/preview/PrintPreviewReportPreview.h"
 #include "reports/ReportDocument.h"
-#include "reports/SaveAsPdfDialog.h"
+#include "reports/preview/SaveAsPdfDialog.h"
 
 #include <QAbstractButton>
 #include <QAction>

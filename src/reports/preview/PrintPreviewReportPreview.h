@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ReportPreview.h"
+#include "reports/ReportPreview.h"
 
 #include <functional>
 

@@ -1,8 +1,8 @@
 #include "PrintPreviewReportPreview.h"
 
-#include "ReportDocument.h"
-#include "ReportPageLayout.h"
 #include "SaveAsPdfDialog.h"
+#include "reports/ReportDocument.h"
+#include "reports/ReportPageLayout.h"
 
 #include <QAction>
 #include <QApplication>
