@@ -234,7 +234,7 @@ int main(int argc, char* argv[])
             TPaymentHistoryItem payment;
             payment.PaymentDate = Clock::Now();
             payment.PaymentSum = owing[nextOwing].second;
-            facade.InsertPayment(owing[nextOwing++].first, &payment);
+            facade.InsertPayment(owing[nextOwing++].first, payment);
         };
         const QList<QByteArray> plainIndexing = PlainIndexing::Statements(BookNow);
         const auto index = [&] {
@@ -258,7 +258,7 @@ int main(int argc, char* argv[])
                   qint64 count = 0;
                   TCreditsList credits;
                   for (const int id : debtorIDs) {
-                      facade.LoadDebtorCredits(id, &credits);
+                      facade.LoadDebtorCredits(id, credits);
                       count += credits.Count();
                   }
                   return count;
@@ -268,7 +268,7 @@ int main(int argc, char* argv[])
                   qint64 count = 0;
                   TPaymentSchedule schedule;
                   for (const int id : creditIDs) {
-                      facade.LoadPaymentSchedule(id, &schedule);
+                      facade.LoadPaymentSchedule(id, schedule);
                       count += schedule.Count();
                   }
                   return count;
@@ -279,7 +279,7 @@ int main(int argc, char* argv[])
                       TPaymentHistoryItem payment;
                       payment.PaymentDate = Clock::Now();
                       payment.PaymentSum = Money::FromUnits(1000000);
-                      facade.InsertPayment(id, &payment);
+                      facade.InsertPayment(id, payment);
                   }
                   return qint64(paidIDs.size());
               } },

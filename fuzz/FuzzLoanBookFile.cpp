@@ -43,17 +43,17 @@ void ReadDebtor(TDataAccessFacade& facade, int debtorID)
 {
     TDebtor debtor;
     debtor.SetID(debtorID);
-    facade.LoadDebtor(&debtor);
+    facade.LoadDebtor(debtor);
     TCreditsList credits;
-    facade.LoadDebtorCredits(debtorID, &credits);
+    facade.LoadDebtorCredits(debtorID, credits);
     for (int i = 0; i < credits.Count(); ++i) {
         const TCredit& credit = *credits.Items(i);
         (void)credit.RemainingDebt();
         TPaymentSchedule schedule;
-        facade.LoadPaymentSchedule(credit.GetID(), &schedule);
+        facade.LoadPaymentSchedule(credit.GetID(), schedule);
         (void)schedule.SumOfAnnua();
         TPaymentHistoryItem payment;
-        facade.LoadLastPayment(credit.GetID(), &payment);
+        facade.LoadLastPayment(credit.GetID(), payment);
         auto statement = facade.OpenCreditScheduleQuery(credit.GetID());
         ReadEveryColumn(*statement);
     }
@@ -70,7 +70,7 @@ void ReadBook(TDataAccessFacade& facade)
     for (int row = 0; idColumn >= 0 && row < debtors->RowCount() && row < MaxDebtors; ++row)
         ReadDebtor(facade, int(debtors->Integer(row, idColumn)));
     TCompany company;
-    facade.LoadCompany(&company);
+    facade.LoadCompany(company);
     (void)facade.GetLastSchedulesDelayUpdate();
 }
 

@@ -52,7 +52,7 @@ void TSystemController::OpenDebtorOnMap()
     if (!ReadCurrentDebtor(m_debtorsList.get(), &debtor))
         return;
     // An empty list gives debtor 0, which the loading refuses with its error.
-    GetDataAccessFacade()->LoadDebtor(&debtor);
+    GetDataAccessFacade()->LoadDebtor(debtor);
     GetMapsLauncher().ShowAddressOnMap(DebtorMapAddress(debtor));
 }
 

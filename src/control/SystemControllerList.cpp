@@ -128,7 +128,7 @@ void TSystemController::RefreshCredits(TResultSet* dataSet)
     TCreditsList credits;
     const int debtorID = int(dataSet->Integer(DebtorIDField));
     if (facade->DebtorExists(debtorID))
-        facade->LoadDebtorCredits(debtorID, &credits);
+        facade->LoadDebtorCredits(debtorID, credits);
     m_credits = std::move(credits);
     if (m_debtorsView)
         m_debtorsView->ShowCredits(&m_credits);
@@ -141,7 +141,7 @@ void TSystemController::RefreshDebtorDetails()
         return;
     TDataAccessFacade* facade = GetDataAccessFacade();
     if (facade->DebtorExists(debtor.GetID()))
-        facade->LoadDebtor(&debtor);
+        facade->LoadDebtor(debtor);
     if (m_debtorsView)
         m_debtorsView->ShowDebtorDetails(&debtor);
 }
@@ -150,7 +150,7 @@ void TSystemController::RefreshDatabaseInfo()
 {
     TDataAccessFacade* facade = GetDataAccessFacade();
     TCompany company;
-    facade->LoadCompany(&company);
+    facade->LoadCompany(company);
     if (m_dbInfoView)
         m_dbInfoView->ShowDatabaseInfo(facade->Connection().FileName(), &company);
 }

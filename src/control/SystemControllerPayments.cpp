@@ -45,7 +45,7 @@ bool TSystemController::ChooseCreditForPayment(TDebtor* debtor, TCredit* credit,
     if (!debtor || !credit)
         return false;
     TCreditsList credits;
-    GetDataAccessFacade()->LoadDebtorCredits(debtor->GetID(), &credits);
+    GetDataAccessFacade()->LoadDebtorCredits(debtor->GetID(), credits);
     // A credit chosen in the list, or the only open one, takes the payment
     // without asking; repaid credits never do.
     int open = 0;
@@ -111,7 +111,7 @@ bool TSystemController::CancelLatestPayment(int creditID)
     const QString caption = QStringLiteral("Отмена платежа");
     TPaymentHistoryItem payment;
     QString orderNumber;
-    if (!facade->LoadLatestPayment(creditID, &payment, &orderNumber)) {
+    if (!facade->LoadLatestPayment(creditID, payment, &orderNumber)) {
         ShowMessageBox({ QMessageBox::Warning, caption, TLoanBook::NoPaymentsMessage(),
                          QMessageBox::Ok });
         return false;

@@ -55,7 +55,7 @@ void TSystemController::EditDebtor()
     ReadCurrentDebtor(m_debtorsList.get(), &debtor);
     if (!facade->DebtorExists(debtor.GetID()))
         return;
-    if (!facade->LoadDebtor(&debtor))
+    if (!facade->LoadDebtor(debtor))
         throw Exception(QStringLiteral("Загрузить данные должника не удалось."));
     const TDebtor seen = debtor;
     TAddDebtorForm form;
@@ -113,7 +113,7 @@ void TSystemController::ShowCredit(int index)
     TDebtor debtor;
     TPaymentSchedule schedule;
     ReadCurrentDebtor(m_debtorsList.get(), &debtor);
-    if (!facade->LoadPaymentSchedule(credit.GetID(), &schedule))
+    if (!facade->LoadPaymentSchedule(credit.GetID(), schedule))
         throw Exception(QStringLiteral("Загрузить график выплат не удалось."));
     // The respite is decided on the credit and the schedule as shown now.
     const TCreditPicture seen = TCreditPicture::Of(debtor.GetID(), credit, schedule);
@@ -164,9 +164,9 @@ void TSystemController::EditCompanyInfo()
     TDataAccessFacade* facade = GetDataAccessFacade();
     TCompany company;
     if (facade->CompanyExists())
-        facade->LoadCompany(&company);
+        facade->LoadCompany(company);
     TCompanySettingsForm form;
-    form.SetStoreOnOk(Storing([&] { facade->SaveCompany(&company); }));
+    form.SetStoreOnOk(Storing([&] { facade->SaveCompany(company); }));
     form.Execute(&company);
     RefreshDatabaseInfo();
 }

@@ -29,7 +29,7 @@ TLoanBook::TLoanBook(TDataAccessFacade& facade)
 void TLoanBook::AddDebtor(TDebtor& debtor)
 {
     RefuseMissingDetails(debtor);
-    m_facade.InsertDebtor(&debtor);
+    m_facade.InsertDebtor(debtor);
 }
 
 void TLoanBook::ChangeDebtor(const TDebtor& seen, const TDebtor& changed)
@@ -40,12 +40,12 @@ void TLoanBook::ChangeDebtor(const TDebtor& seen, const TDebtor& changed)
         throw EBookChangedException::DebtorDeleted();
     TDebtor stored;
     stored.SetID(seen.GetID());
-    m_facade.LoadDebtor(&stored);
+    m_facade.LoadDebtor(stored);
     if (!DebtorDetails::Same(stored, seen))
         throw EBookChangedException::DebtorChanged();
     TDebtor written = changed;
     written.SetID(seen.GetID());
-    m_facade.UpdateDebtor(&written);
+    m_facade.UpdateDebtor(written);
     transaction.Commit();
 }
 
@@ -57,12 +57,12 @@ void TLoanBook::DeleteDebtor(const TDebtor& seen)
         throw EBookChangedException::DebtorDeleted();
     TDebtor stored;
     stored.SetID(debtorID);
-    m_facade.LoadDebtor(&stored);
+    m_facade.LoadDebtor(stored);
     // Another person under the key (one deleted, a new one given its key) is never deleted for him.
     if (!DebtorDetails::SamePerson(stored, seen))
         throw EBookChangedException::DebtorChanged();
     TCreditsList credits;
-    m_facade.LoadDebtorCredits(debtorID, &credits);
+    m_facade.LoadDebtorCredits(debtorID, credits);
     for (const auto& credit : credits) {
         m_facade.DeleteCreditPayments(credit->GetID());
         m_facade.DeleteCreditSchedule(credit->GetID());

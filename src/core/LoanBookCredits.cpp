@@ -29,12 +29,12 @@ void TLoanBook::AddCredit(int debtorID, TCredit& credit, TPaymentSchedule& sched
         throw EBookChangedException::DebtorDeleted();
     // A credit is never stored without its schedule, nor with another total.
     terms.FullMustBePaymentSum = built.SumOfAnnua();
-    m_facade.InsertCredit(debtorID, &terms);
-    m_facade.InsertPaymentSchedule(terms.GetID(), &built);
+    m_facade.InsertCredit(debtorID, terms);
+    m_facade.InsertPaymentSchedule(terms.GetID(), built);
     transaction.Commit();
     credit.Assign(&terms);
     // The rows as stored, with their keys.
-    m_facade.LoadPaymentSchedule(credit.GetID(), &schedule);
+    m_facade.LoadPaymentSchedule(credit.GetID(), schedule);
 }
 
 TCreditPicture TLoanBook::SeeCredit(int creditID)
@@ -71,7 +71,7 @@ void TLoanBook::GrantRespite(const TCreditPicture& seen, int scheduleRowID)
     TCredit credit;
     CheckedCredit(seen, credit);
     TPaymentSchedule stored;
-    m_facade.LoadPaymentSchedule(credit.GetID(), &stored);
+    m_facade.LoadPaymentSchedule(credit.GetID(), stored);
     const int pivot = stored.IndexOfID(scheduleRowID);
     // The last month has no months after it to take its principal; a month past is past.
     if (pivot == -1 || pivot == stored.Count() - 1 || stored.Items(pivot)->PaymentDate.Date() < Clock::Today().Date())
@@ -79,8 +79,8 @@ void TLoanBook::GrantRespite(const TCreditPicture& seen, int scheduleRowID)
     TPaymentSchedule rebuilt;
     MakeRespite(&credit, stored.Items(pivot), &stored, &rebuilt);
     credit.FullMustBePaymentSum = rebuilt.SumOfAnnua();
-    m_facade.UpdateCredit(&credit);
-    m_facade.SaveScheduleChanges(credit.GetID(), &rebuilt);
+    m_facade.UpdateCredit(credit);
+    m_facade.SaveScheduleChanges(credit.GetID(), rebuilt);
     transaction.Commit();
 }
 
@@ -113,11 +113,11 @@ bool TLoanBook::PickRandomCredit(IRandomGenerator& random, TDebtor& debtor, TCre
         if (!m_facade.DebtorExists(id))
             continue;
         credits.Clear();
-        m_facade.LoadDebtorCredits(id, &credits);
+        m_facade.LoadDebtorCredits(id, credits);
         if (credits.Count() == 0)
             continue;
         debtor.SetID(id);
-        m_facade.LoadDebtor(&debtor);
+        m_facade.LoadDebtor(debtor);
         credit.Assign(credits.Items(random.Random(credits.Count())));
         return true;
     }

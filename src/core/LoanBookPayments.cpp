@@ -20,7 +20,7 @@ namespace {
 TPaymentScheduleItem DueRow(TDataAccessFacade& facade, int creditID, const TPaymentSchedule& schedule)
 {
     TPaymentScheduleItem row;
-    facade.LoadScheduleFromDate(creditID, &row, Clock::Now());
+    facade.LoadScheduleFromDate(creditID, row, Clock::Now());
     if (row.GetID() == -1 && schedule.Count() > 0)
         row.Assign(schedule.Items(schedule.Count() - 1));
     return row;
@@ -35,7 +35,7 @@ TPaymentCase TLoanBook::OpenPayment(const TCreditPicture& listed)
     const int debtorID = m_facade.LoadCredit(listed.CreditID, payment.Credit);
     if (debtorID == -1)
         throw EBookChangedException::CreditDeleted();
-    m_facade.LoadPaymentSchedule(listed.CreditID, &payment.Schedule);
+    m_facade.LoadPaymentSchedule(listed.CreditID, payment.Schedule);
     payment.Picture = TCreditPicture::Of(debtorID, payment.Credit, payment.Schedule);
     // A payment taken in a list read before the credit was deleted and its key
     // given to another never lands on that other credit.
@@ -43,7 +43,7 @@ TPaymentCase TLoanBook::OpenPayment(const TCreditPicture& listed)
         throw EBookChangedException::CreditChanged();
     payment.DueRow = DueRow(m_facade, listed.CreditID, payment.Schedule);
     TPaymentHistoryItem last;
-    if (m_facade.LoadLatestPayment(listed.CreditID, &last, nullptr))
+    if (m_facade.LoadLatestPayment(listed.CreditID, last, nullptr))
         payment.LastPayment = last;
     reading.Commit();
     return payment;
@@ -68,20 +68,20 @@ TPaymentHistoryItem TLoanBook::RecordPayment(const TCreditPicture& seen, Money a
         if (!seen.SamePayments(now))
             throw EBookChangedException::CreditChanged();
         TPaymentSchedule stored;
-        m_facade.LoadPaymentSchedule(credit.GetID(), &stored);
+        m_facade.LoadPaymentSchedule(credit.GetID(), stored);
         const TPaymentScheduleItem due = DueRow(m_facade, credit.GetID(), stored);
         const Money ahead = PaymentRules::AheadPart(credit, due, amount);
         if (ahead > Money()) {
             TPaymentSchedule rebuilt;
             ApplyAheadPayment(&credit, &due, &stored, ahead, &rebuilt);
             credit.FullMustBePaymentSum = rebuilt.SumOfAnnua();
-            m_facade.UpdateCredit(&credit);
-            m_facade.SaveScheduleChanges(credit.GetID(), &rebuilt);
+            m_facade.UpdateCredit(credit);
+            m_facade.SaveScheduleChanges(credit.GetID(), rebuilt);
             payment.PaymentSum = std::max(amount - ahead, Money());
             payment.AheadSum = ahead;
         }
     }
-    m_facade.InsertPayment(credit.GetID(), &payment);
+    m_facade.InsertPayment(credit.GetID(), payment);
     transaction.Commit();
     return payment;
 }

@@ -27,7 +27,7 @@ class TSQLStatement;
 // Every operation builds its own statement, runs it and discards it; every
 // writing operation runs in a TTransactionScope, so it joins a transaction the
 // caller has opened and leaves the file unchanged when it fails.
-// A missing record or list argument makes an operation do nothing.
+// Records are handed by reference; an operation on a row that is not there raises.
 class TDataAccessFacade : public IDBVersionChecker, public IUpdateSchedulesDelayInterface
 {
 public:
@@ -59,40 +59,40 @@ public:
     bool CompanyExists();
 
     // Debtors (DataAccessFacadeDebtors.cpp)
-    bool LoadDebtor(TDebtor* debtor);
-    void InsertDebtor(TDebtor* debtor);
-    void UpdateDebtor(TDebtor* debtor);
+    bool LoadDebtor(TDebtor& debtor);
+    void InsertDebtor(TDebtor& debtor);
+    void UpdateDebtor(TDebtor& debtor);
     void DeleteDebtor(int debtorID);
     int GetMaxDebtorID();
 
     // Credits (DataAccessFacadeCredits.cpp)
-    void LoadDebtorCredits(int debtorID, TCreditsList* credits);
+    void LoadDebtorCredits(int debtorID, TCreditsList& credits);
     // The stored credit under the key and its debtor's key; -1 (the credit untouched) when there is none.
     int LoadCredit(int creditID, TCredit& credit);
     // How many rows the credit's schedule has and the largest of their keys (-1 without rows).
     void LoadScheduleShape(int creditID, int& rows, int& lastRowID);
-    void InsertCredit(int debtorID, TCredit* credit);
-    void UpdateCredit(TCredit* credit);
+    void InsertCredit(int debtorID, TCredit& credit);
+    void UpdateCredit(TCredit& credit);
     void DeleteCredit(int creditID);
     void DeleteDebtorCredits(int debtorID);
 
     // Schedule rows (DataAccessFacadeSchedule.cpp)
-    bool LoadPaymentSchedule(int creditID, TPaymentSchedule* schedule);
-    bool LoadScheduleFromDate(int creditID, TPaymentScheduleItem* item, const DateTime& date);
-    void InsertPaymentSchedule(int creditID, TPaymentSchedule* schedule);
-    void InsertScheduleItem(int creditID, TPaymentScheduleItem* item);
-    void UpdateScheduleItem(TPaymentScheduleItem* item);
+    bool LoadPaymentSchedule(int creditID, TPaymentSchedule& schedule);
+    bool LoadScheduleFromDate(int creditID, TPaymentScheduleItem& item, const DateTime& date);
+    void InsertPaymentSchedule(int creditID, TPaymentSchedule& schedule);
+    void InsertScheduleItem(int creditID, TPaymentScheduleItem& item);
+    void UpdateScheduleItem(TPaymentScheduleItem& item);
     void DeleteScheduleItem(int scheduleID);
-    void SaveScheduleChanges(int creditID, TPaymentSchedule* schedule);
+    void SaveScheduleChanges(int creditID, TPaymentSchedule& schedule);
     void DeleteCreditSchedule(int creditID);
 
     // Payments (DataAccessFacadePayments.cpp)
-    void InsertPayment(int creditID, TPaymentHistoryItem* payment);
-    bool LoadLastPayment(int creditID, TPaymentHistoryItem* payment);
+    void InsertPayment(int creditID, TPaymentHistoryItem& payment);
+    bool LoadLastPayment(int creditID, TPaymentHistoryItem& payment);
     void DeleteCreditPayments(int creditID);
     // The credit's latest payment, in full, and the number of its cash order
     // (empty when the file gave it none); false when the credit has no payment.
-    bool LoadLatestPayment(int creditID, TPaymentHistoryItem* payment, QString* orderNumber);
+    bool LoadLatestPayment(int creditID, TPaymentHistoryItem& payment, QString* orderNumber);
     // Takes the credit's latest payment back, in one transaction; raises when
     // that payment is no longer the latest or it rebuilt the schedule (which
     // taking it back would not undo). Its key, and so its order number, is
@@ -102,10 +102,10 @@ public:
     static QString PaymentRebuiltScheduleMessage();
 
     // Company (DataAccessFacadeCompany.cpp)
-    void LoadCompany(TCompany* company);
-    void SaveCompany(TCompany* company);
-    void InsertCompany(TCompany* company);
-    void UpdateCompany(TCompany* company);
+    void LoadCompany(TCompany& company);
+    void SaveCompany(TCompany& company);
+    void InsertCompany(TCompany& company);
+    void UpdateCompany(TCompany& company);
 
     // Keys and statement building (DataAccessFacade.cpp)
     int GetLastInsertID();

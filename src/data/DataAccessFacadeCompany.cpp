@@ -4,20 +4,16 @@
 #include "sqlite/TransactionScope.h"
 #include "domain/Company.h"
 
-void TDataAccessFacade::LoadCompany(TCompany* company)
+void TDataAccessFacade::LoadCompany(TCompany& company)
 {
-    if (!company)
-        return;
     TSQLStatement statement(Connection(), { QStringLiteral("SELECT * FROM CompanyInfo") });
     const bool found = statement.Step();
-    company->CompanyName = found ? statement.Text(QStringLiteral("CompanyName")) : QString();
-    company->BossName = found ? statement.Text(QStringLiteral("BossName")) : QString();
+    company.CompanyName = found ? statement.Text(QStringLiteral("CompanyName")) : QString();
+    company.BossName = found ? statement.Text(QStringLiteral("BossName")) : QString();
 }
 
-void TDataAccessFacade::SaveCompany(TCompany* company)
+void TDataAccessFacade::SaveCompany(TCompany& company)
 {
-    if (!company)
-        return;
     TTransactionScope transaction(Connection());
     if (CompanyExists())
         UpdateCompany(company);
@@ -26,30 +22,26 @@ void TDataAccessFacade::SaveCompany(TCompany* company)
     transaction.Commit();
 }
 
-void TDataAccessFacade::InsertCompany(TCompany* company)
+void TDataAccessFacade::InsertCompany(TCompany& company)
 {
-    if (!company)
-        return;
     TTransactionScope transaction(Connection());
     TSQLStatement statement(Connection(),
                             { BuildInsertSQL(QStringLiteral("CompanyInfo"),
                                              { QStringLiteral("CompanyName"), QStringLiteral("BossName") }) });
-    statement.BindText(QStringLiteral("CompanyName"), company->CompanyName);
-    statement.BindText(QStringLiteral("BossName"), company->BossName);
+    statement.BindText(QStringLiteral("CompanyName"), company.CompanyName);
+    statement.BindText(QStringLiteral("BossName"), company.BossName);
     statement.Execute();
     transaction.Commit();
 }
 
-void TDataAccessFacade::UpdateCompany(TCompany* company)
+void TDataAccessFacade::UpdateCompany(TCompany& company)
 {
-    if (!company)
-        return;
     TTransactionScope transaction(Connection());
     TSQLStatement statement(Connection(),
                             { QStringLiteral("UPDATE CompanyInfo"), QStringLiteral("SET CompanyName = :CompanyName,"),
                               QStringLiteral("BossName = :BossName") });
-    statement.BindText(QStringLiteral("CompanyName"), company->CompanyName);
-    statement.BindText(QStringLiteral("BossName"), company->BossName);
+    statement.BindText(QStringLiteral("CompanyName"), company.CompanyName);
+    statement.BindText(QStringLiteral("BossName"), company.BossName);
     statement.Execute();
     transaction.Commit();
 }

@@ -45,10 +45,8 @@ int TDataAccessFacade::LoadCredit(int creditID, TCredit& credit)
     return int(statement.Integer(QStringLiteral("DebtorID")));
 }
 
-void TDataAccessFacade::LoadDebtorCredits(int debtorID, TCreditsList* credits)
+void TDataAccessFacade::LoadDebtorCredits(int debtorID, TCreditsList& credits)
 {
-    if (!credits)
-        return;
     CheckDebtorExists(debtorID);
     TSQLStatement statement(Connection(),
                             { QStringLiteral("SELECT * FROM Credits"), QStringLiteral("WHERE DebtorID = :DebtorID") });
@@ -57,13 +55,11 @@ void TDataAccessFacade::LoadDebtorCredits(int debtorID, TCreditsList* credits)
     TCreditsList loaded;
     while (statement.Step())
         ReadCredit(statement, *loaded.Add(std::make_unique<TCredit>()));
-    *credits = std::move(loaded);
+    credits = std::move(loaded);
 }
 
-void TDataAccessFacade::InsertCredit(int debtorID, TCredit* credit)
+void TDataAccessFacade::InsertCredit(int debtorID, TCredit& credit)
 {
-    if (!credit)
-        return;
     TTransactionScope transaction(Connection());
     CheckDebtorExists(debtorID);
     TSQLStatement statement(
@@ -75,18 +71,16 @@ void TDataAccessFacade::InsertCredit(int debtorID, TCredit* credit)
     const int id = int(AllocateKeys(QStringLiteral("Credits"), QStringLiteral("CreditID")));
     statement.BindInteger(QStringLiteral("CreditID"), id);
     statement.BindInteger(QStringLiteral("DebtorID"), debtorID);
-    BindCreditTerms(statement, *credit);
+    BindCreditTerms(statement, credit);
     statement.Execute();
     transaction.Commit();
-    credit->SetID(id);
+    credit.SetID(id);
 }
 
-void TDataAccessFacade::UpdateCredit(TCredit* credit)
+void TDataAccessFacade::UpdateCredit(TCredit& credit)
 {
-    if (!credit)
-        return;
     TTransactionScope transaction(Connection());
-    CheckCreditExists(credit->GetID());
+    CheckCreditExists(credit.GetID());
     TSQLStatement statement(
         Connection(),
         { QStringLiteral("UPDATE Credits SET PaymentDay = :PaymentDay, CreditSize = :CreditSize, "
@@ -94,8 +88,8 @@ void TDataAccessFacade::UpdateCredit(TCredit* credit)
           QStringLiteral("CreditPeriod = :CreditPeriod, YearPercent = :YearPercent, ContractNumber = :ContractNumber, "
                          "ContractDate = :ContractDate"),
           QStringLiteral("WHERE CreditID = :CreditID") });
-    BindCreditTerms(statement, *credit);
-    statement.BindInteger(QStringLiteral("CreditID"), credit->GetID());
+    BindCreditTerms(statement, credit);
+    statement.BindInteger(QStringLiteral("CreditID"), credit.GetID());
     statement.Execute();
     transaction.Commit();
 }

@@ -26,37 +26,33 @@ void BindDebtorFields(TSQLStatement& statement, const TDebtor& debtor)
 
 }
 
-bool TDataAccessFacade::LoadDebtor(TDebtor* debtor)
+bool TDataAccessFacade::LoadDebtor(TDebtor& debtor)
 {
-    if (!debtor)
-        return false;
-    CheckDebtorExists(debtor->GetID());
+    CheckDebtorExists(debtor.GetID());
     TSQLStatement statement(Connection(),
                             { QStringLiteral("SELECT * FROM Debtors"), QStringLiteral("WHERE DebtorID = :DebtorID") });
-    statement.BindInteger(QStringLiteral("DebtorID"), debtor->GetID());
+    statement.BindInteger(QStringLiteral("DebtorID"), debtor.GetID());
     if (!statement.Step())
         return false;
-    debtor->SetName(statement.Text(QStringLiteral("Name")));
-    debtor->Surname = statement.Text(QStringLiteral("Surname"));
-    debtor->PatronymicName = statement.Text(QStringLiteral("PatronymicName"));
-    debtor->PassportSeries = statement.Text(QStringLiteral("PassportSeries"));
-    debtor->PassportNumber = statement.Text(QStringLiteral("PassportNumber"));
-    debtor->PassportInfo = statement.Text(QStringLiteral("PassportInfo"));
-    debtor->PostCode = statement.Text(QStringLiteral("PostCode"));
-    debtor->Region = statement.Text(QStringLiteral("Region"));
-    debtor->District = statement.Text(QStringLiteral("District"));
-    debtor->City = statement.Text(QStringLiteral("City"));
-    debtor->Street = statement.Text(QStringLiteral("Street"));
-    debtor->Building = statement.Text(QStringLiteral("Building"));
-    debtor->Flat = statement.Text(QStringLiteral("Flat"));
-    debtor->Telephone = statement.Text(QStringLiteral("Telephone"));
+    debtor.SetName(statement.Text(QStringLiteral("Name")));
+    debtor.Surname = statement.Text(QStringLiteral("Surname"));
+    debtor.PatronymicName = statement.Text(QStringLiteral("PatronymicName"));
+    debtor.PassportSeries = statement.Text(QStringLiteral("PassportSeries"));
+    debtor.PassportNumber = statement.Text(QStringLiteral("PassportNumber"));
+    debtor.PassportInfo = statement.Text(QStringLiteral("PassportInfo"));
+    debtor.PostCode = statement.Text(QStringLiteral("PostCode"));
+    debtor.Region = statement.Text(QStringLiteral("Region"));
+    debtor.District = statement.Text(QStringLiteral("District"));
+    debtor.City = statement.Text(QStringLiteral("City"));
+    debtor.Street = statement.Text(QStringLiteral("Street"));
+    debtor.Building = statement.Text(QStringLiteral("Building"));
+    debtor.Flat = statement.Text(QStringLiteral("Flat"));
+    debtor.Telephone = statement.Text(QStringLiteral("Telephone"));
     return true;
 }
 
-void TDataAccessFacade::InsertDebtor(TDebtor* debtor)
+void TDataAccessFacade::InsertDebtor(TDebtor& debtor)
 {
-    if (!debtor)
-        return;
     TTransactionScope transaction(Connection());
     TSQLStatement statement(
         Connection(),
@@ -67,20 +63,17 @@ void TDataAccessFacade::InsertDebtor(TDebtor* debtor)
                          ":PassportInfo)") });
     const int id = int(AllocateKeys(QStringLiteral("Debtors"), QStringLiteral("DebtorID")));
     statement.BindInteger(QStringLiteral("DebtorID"), id);
-    BindDebtorFields(statement, *debtor);
+    BindDebtorFields(statement, debtor);
     statement.Execute();
     transaction.Commit();
     // Only a stored debtor gets its key: after a failure the record stays new.
-    debtor->SetID(id);
+    debtor.SetID(id);
 }
 
-void TDataAccessFacade::UpdateDebtor(TDebtor* debtor)
+void TDataAccessFacade::UpdateDebtor(TDebtor& debtor)
 {
-    if (!debtor)
-        return;
     TTransactionScope transaction(Connection());
-    if (!DebtorExists(debtor->GetID()))
-        return;
+    CheckDebtorExists(debtor.GetID());
     TSQLStatement statement(Connection(),
                             { QStringLiteral("UPDATE Debtors"),
                               QStringLiteral("SET Name = :Name, Surname = :Surname, PatronymicName = :PatronymicName,"),
@@ -90,8 +83,8 @@ void TDataAccessFacade::UpdateDebtor(TDebtor* debtor)
                               QStringLiteral("PassportSeries = :PassportSeries, PassportNumber = :PassportNumber, "
                                              "PassportInfo = :PassportInfo"),
                               QStringLiteral("WHERE DebtorID = :DebtorID") });
-    BindDebtorFields(statement, *debtor);
-    statement.BindInteger(QStringLiteral("DebtorID"), debtor->GetID());
+    BindDebtorFields(statement, debtor);
+    statement.BindInteger(QStringLiteral("DebtorID"), debtor.GetID());
     statement.Execute();
     transaction.Commit();
 }

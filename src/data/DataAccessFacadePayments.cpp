@@ -5,10 +5,8 @@
 #include "domain/Exception.h"
 #include "domain/PaymentHistoryItem.h"
 
-void TDataAccessFacade::InsertPayment(int creditID, TPaymentHistoryItem* payment)
+void TDataAccessFacade::InsertPayment(int creditID, TPaymentHistoryItem& payment)
 {
-    if (!payment)
-        return;
     TTransactionScope transaction(Connection());
     CheckCreditExists(creditID);
     TSQLStatement statement(
@@ -19,23 +17,21 @@ void TDataAccessFacade::InsertPayment(int creditID, TPaymentHistoryItem* payment
     const int id = int(AllocateKeys(QStringLiteral("PaymentHistory"), QStringLiteral("PaymentID")));
     statement.BindInteger(QStringLiteral("PaymentID"), id);
     statement.BindInteger(QStringLiteral("CreditID"), creditID);
-    statement.BindDateTime(QStringLiteral("PaymentDate"), payment->PaymentDate);
-    statement.BindMoney(QStringLiteral("PaymentSum"), payment->PaymentSum);
-    statement.BindMoney(QStringLiteral("AheadSum"), payment->AheadSum);
+    statement.BindDateTime(QStringLiteral("PaymentDate"), payment.PaymentDate);
+    statement.BindMoney(QStringLiteral("PaymentSum"), payment.PaymentSum);
+    statement.BindMoney(QStringLiteral("AheadSum"), payment.AheadSum);
     statement.Execute();
     transaction.Commit();
-    payment->SetID(id);
+    payment.SetID(id);
 }
 
-bool TDataAccessFacade::LoadLastPayment(int creditID, TPaymentHistoryItem* payment)
+bool TDataAccessFacade::LoadLastPayment(int creditID, TPaymentHistoryItem& payment)
 {
-    if (!payment)
-        return false;
     // Only the moment is wanted here; the record's ID and amounts stay as they were.
     TPaymentHistoryItem latest;
-    if (!LoadLatestPayment(creditID, &latest, nullptr))
+    if (!LoadLatestPayment(creditID, latest, nullptr))
         return false;
-    payment->PaymentDate = latest.PaymentDate;
+    payment.PaymentDate = latest.PaymentDate;
     return true;
 }
 
@@ -46,10 +42,8 @@ void TDataAccessFacade::DeleteCreditPayments(int creditID)
                  QStringLiteral("CreditID"), creditID);
 }
 
-bool TDataAccessFacade::LoadLatestPayment(int creditID, TPaymentHistoryItem* payment, QString* orderNumber)
+bool TDataAccessFacade::LoadLatestPayment(int creditID, TPaymentHistoryItem& payment, QString* orderNumber)
 {
-    if (!payment)
-        return false;
     CheckCreditExists(creditID);
     TSQLStatement statement(Connection(),
                             { QStringLiteral("SELECT * FROM PaymentHistory"),
@@ -59,10 +53,10 @@ bool TDataAccessFacade::LoadLatestPayment(int creditID, TPaymentHistoryItem* pay
     statement.BindInteger(QStringLiteral("CreditID"), creditID);
     if (!statement.Step())
         return false;
-    payment->SetID(int(statement.Integer(QStringLiteral("PaymentID"))));
-    payment->PaymentDate = statement.DateTimeValue(QStringLiteral("PaymentDate"));
-    payment->PaymentSum = statement.MoneyValue(QStringLiteral("PaymentSum"));
-    payment->AheadSum = statement.MoneyValue(QStringLiteral("AheadSum"));
+    payment.SetID(int(statement.Integer(QStringLiteral("PaymentID"))));
+    payment.PaymentDate = statement.DateTimeValue(QStringLiteral("PaymentDate"));
+    payment.PaymentSum = statement.MoneyValue(QStringLiteral("PaymentSum"));
+    payment.AheadSum = statement.MoneyValue(QStringLiteral("AheadSum"));
     if (orderNumber)
         *orderNumber = statement.Text(QStringLiteral("OrderNumber"));
     return true;
@@ -73,7 +67,7 @@ void TDataAccessFacade::CancelLatestPayment(int creditID, int paymentID)
     TTransactionScope transaction(Connection());
     TPaymentHistoryItem latest;
     // Decided on what the file holds now, not on what the clerk was shown.
-    if (!LoadLatestPayment(creditID, &latest, nullptr) || latest.GetID() != paymentID)
+    if (!LoadLatestPayment(creditID, latest, nullptr) || latest.GetID() != paymentID)
         throw Exception(QStringLiteral("Этот платёж уже не последний по кредиту: отменить можно только "
                                        "последний платёж. Откройте историю платежей снова."));
     if (PaymentRebuiltSchedule(latest))

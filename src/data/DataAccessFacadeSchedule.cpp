@@ -53,10 +53,8 @@ void TDataAccessFacade::BindScheduleItem(TSQLStatement& statement, const TPaymen
     statement.BindMoney(QStringLiteral("Annua"), item.Annua);
 }
 
-bool TDataAccessFacade::LoadPaymentSchedule(int creditID, TPaymentSchedule* schedule)
+bool TDataAccessFacade::LoadPaymentSchedule(int creditID, TPaymentSchedule& schedule)
 {
-    if (!schedule)
-        return false;
     CheckCreditExists(creditID);
     // No ORDER BY: rows come in ScheduleID order, which is due-date order because
     // a schedule is inserted first row first and later rows only replace its tail.
@@ -68,7 +66,7 @@ bool TDataAccessFacade::LoadPaymentSchedule(int creditID, TPaymentSchedule* sche
     TPaymentSchedule loaded;
     while (statement.Step())
         ReadScheduleItem(statement, columns, loaded.Add(std::make_unique<TPaymentScheduleItem>()));
-    *schedule = std::move(loaded);
+    schedule = std::move(loaded);
     return true;
 }
 
@@ -83,10 +81,8 @@ void TDataAccessFacade::LoadScheduleShape(int creditID, int& rows, int& lastRowI
     lastRowID = int(statement.Integer(QStringLiteral("LastID")));
 }
 
-bool TDataAccessFacade::LoadScheduleFromDate(int creditID, TPaymentScheduleItem* item, const DateTime& date)
+bool TDataAccessFacade::LoadScheduleFromDate(int creditID, TPaymentScheduleItem& item, const DateTime& date)
 {
-    if (!item)
-        return false;
     CheckCreditExists(creditID);
     TSQLStatement statement(Connection(),
                             { QStringLiteral("SELECT * FROM PaymentSchedule"),
@@ -97,7 +93,7 @@ bool TDataAccessFacade::LoadScheduleFromDate(int creditID, TPaymentScheduleItem*
     // argument and whichever form its date is stored in.
     statement.BindText(QStringLiteral("PaymentDate"), DayPrefix(date));
     if (statement.Step())
-        ReadScheduleItem(statement, TScheduleColumns(statement), item);
+        ReadScheduleItem(statement, TScheduleColumns(statement), &item);
     return true;
 }
 
@@ -121,45 +117,39 @@ void TDataAccessFacade::InsertScheduleRows(int creditID, const QList<const TPaym
     }
 }
 
-void TDataAccessFacade::InsertScheduleItem(int creditID, TPaymentScheduleItem* item)
+void TDataAccessFacade::InsertScheduleItem(int creditID, TPaymentScheduleItem& item)
 {
-    if (!item)
-        return;
     TTransactionScope transaction(Connection());
     CheckCreditExists(creditID);
-    InsertScheduleRows(creditID, { item });
+    InsertScheduleRows(creditID, { &item });
     transaction.Commit();
 }
 
-void TDataAccessFacade::InsertPaymentSchedule(int creditID, TPaymentSchedule* schedule)
+void TDataAccessFacade::InsertPaymentSchedule(int creditID, TPaymentSchedule& schedule)
 {
-    if (!schedule)
-        return;
     TTransactionScope transaction(Connection());
     CheckCreditExists(creditID);
     // Every row whatever its flags, in order; the credit was checked once for all of them.
     QList<const TPaymentScheduleItem*> items;
-    for (const auto& item : *schedule)
+    for (const auto& item : schedule)
         items << item.get();
     InsertScheduleRows(creditID, items);
     transaction.Commit();
 }
 
-void TDataAccessFacade::UpdateScheduleItem(TPaymentScheduleItem* item)
+void TDataAccessFacade::UpdateScheduleItem(TPaymentScheduleItem& item)
 {
-    if (!item)
-        return;
     TTransactionScope transaction(Connection());
-    if (!ScheduleItemExists(item->GetID()))
-        throw Exception(QStringLiteral("Записи %1 в графике выплат не существует.").arg(item->GetID()));
+    if (!ScheduleItemExists(item.GetID()))
+        throw Exception(QStringLiteral("Записи %1 в графике выплат не существует.").arg(item.GetID()));
     TSQLStatement statement(
         Connection(),
         { QStringLiteral("UPDATE PaymentSchedule"),
           QStringLiteral("SET PaymentDate = :PaymentDate, Balance = :Balance, MustBePaymentSum = :MustBePaymentSum, "
                          "PayingOff = :PayingOff, CreditPercents = :CreditPercents, Annua = :Annua"),
           QStringLiteral("WHERE ScheduleID = :ScheduleID") });
-    BindScheduleItem(statement, *item);
-    statement.BindInteger(QStringLiteral("ScheduleID"), item->GetID());
+    BindScheduleItem(statement, item);
+    statement.BindInteger(QStringLiteral("ScheduleID"), item.GetID());
     statement.Execute();
     transaction.Commit();
 }
@@ -171,24 +161,22 @@ void TDataAccessFacade::DeleteScheduleItem(int scheduleID)
                  QStringLiteral("ScheduleID"), scheduleID);
 }
 
-void TDataAccessFacade::SaveScheduleChanges(int creditID, TPaymentSchedule* schedule)
+void TDataAccessFacade::SaveScheduleChanges(int creditID, TPaymentSchedule& schedule)
 {
-    if (!schedule)
-        return;
     CheckCreditExists(creditID);
     TTransactionScope transaction(Connection(), TTransactionScope::TKind::Deferred);
     // All deletions, then all insertions, then all updates, so that the new rows
     // get ScheduleIDs above those of the rows kept. A row flagged Deleted is
     // never written: a new row replaced again before saving must not be stored.
-    for (const auto& item : *schedule)
+    for (const auto& item : schedule)
         if (item->Deleted)
             DeleteScheduleItem(item->GetID());
-    for (const auto& item : *schedule)
+    for (const auto& item : schedule)
         if (item->GetID() == -1 && !item->Deleted)
-            InsertScheduleItem(creditID, item.get());
-    for (const auto& item : *schedule)
+            InsertScheduleItem(creditID, *item);
+    for (const auto& item : schedule)
         if (item->Modified && !item->Deleted)
-            UpdateScheduleItem(item.get());
+            UpdateScheduleItem(*item);
     transaction.Commit();
 }
 

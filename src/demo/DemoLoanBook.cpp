@@ -91,7 +91,7 @@ void TDemoLoanBook::Fill(TDataAccessFacade& facade)
     TCompany company;
     company.CompanyName = QStringLiteral("ООО «Варнель-Кредит»");
     company.BossName = QStringLiteral("Корнилов Андрей Викторович");
-    facade.SaveCompany(&company);
+    facade.SaveCompany(company);
     for (int i = 0; i < m_debtors; ++i) {
         TDebtor debtor;
         FillDebtor(debtor);
@@ -208,7 +208,7 @@ void TDemoLoanBook::PayCredit(TCredit& credit, TPaymentSchedule& schedule, TCond
             if (advance > Money()) {
                 Pay(moment, due + advance, true);
                 // The rows after this one are the rebuilt ones now.
-                m_book->Facade().LoadPaymentSchedule(credit.GetID(), &schedule);
+                m_book->Facade().LoadPaymentSchedule(credit.GetID(), schedule);
                 m_book->Facade().LoadCredit(credit.GetID(), credit);
                 continue;
             }

@@ -191,7 +191,7 @@ bool TReportRuns::Run(const TReportKind& kind, const TReportInput& input)
 QString TReportRuns::GetCompanyNameForReport()
 {
     TCompany company;
-    m_facade.LoadCompany(&company);
+    m_facade.LoadCompany(company);
     if (company.CompanyName.trimmed().isEmpty())
         return QStringLiteral("   ");
     return company.CompanyName;

@@ -17,7 +17,7 @@ int TCancelPaymentCommand::Work(TDataAccessFacade& facade, QTextStream& out, QTe
     if (!facade.CreditExists(m_creditID))
         throw ECreditNotExistsException(m_creditID);
     TPaymentHistoryItem latest;
-    if (!facade.LoadLatestPayment(m_creditID, &latest, nullptr)) {
+    if (!facade.LoadLatestPayment(m_creditID, latest, nullptr)) {
         err << TLoanBook::NoPaymentsMessage() << '\n';
         return ecFailure;
     }

@@ -18,7 +18,7 @@ int TDeleteDebtorCommand::Work(TDataAccessFacade& facade, QTextStream& /*out*/, 
         throw EDebtorNotExistsException(m_debtorID);
     TDebtor stored;
     stored.SetID(m_debtorID);
-    facade.LoadDebtor(&stored);
+    facade.LoadDebtor(stored);
     TLoanBook(facade).DeleteDebtor(stored);
     return ecSuccess;
 }

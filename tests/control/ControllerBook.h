@@ -144,7 +144,7 @@ public:
         debtor.PassportSeries = QStringLiteral("0401");
         debtor.PassportNumber = QStringLiteral("123456");
         debtor.City = QStringLiteral("Красноярск");
-        Facade().InsertDebtor(&debtor);
+        Facade().InsertDebtor(debtor);
         return debtor.GetID();
     }
 
@@ -160,8 +160,8 @@ public:
         credit.PaymentDay = 15;
         TPaymentSchedule schedule;
         BuildSchedule(&schedule, &credit, contractDate);
-        Facade().InsertCredit(debtorID, &credit);
-        Facade().InsertPaymentSchedule(credit.GetID(), &schedule);
+        Facade().InsertCredit(debtorID, credit);
+        Facade().InsertPaymentSchedule(credit.GetID(), schedule);
         return credit.GetID();
     }
 
@@ -170,7 +170,7 @@ public:
         TPaymentHistoryItem payment;
         payment.PaymentDate = date;
         payment.PaymentSum = M(sum);
-        Facade().InsertPayment(creditID, &payment);
+        Facade().InsertPayment(creditID, payment);
     }
 
     // Every row of the loan book's tables, to tell whether anything changed.

@@ -57,13 +57,13 @@ public:
             debtor.City = QStringLiteral("Москва");
             debtor.Street = QStringLiteral("Тверская");
             debtor.Building = QString::number(number);
-            facade->InsertDebtor(&debtor);
+            facade->InsertDebtor(debtor);
             for (int i = 0; i < count; ++i) {
                 TCredit credit;
                 credit.CreditSize = Money::FromUnits((number * 1000 + i) * Money::UnitsPerRouble);
                 credit.CreditPeriod = 12;
                 credit.ContractDate = DateTime::FromYMD(2009, 2, 15);
-                facade->InsertCredit(debtor.GetID(), &credit);
+                facade->InsertCredit(debtor.GetID(), credit);
             }
             if (count < 0)
                 facade->DeleteDebtor(debtor.GetID());
@@ -82,7 +82,7 @@ public:
     static int CreditID(int debtorID, int index)
     {
         TCreditsList credits;
-        GetDataAccessFacade()->LoadDebtorCredits(debtorID, &credits);
+        GetDataAccessFacade()->LoadDebtorCredits(debtorID, credits);
         return credits.Items(index)->GetID();
     }
 

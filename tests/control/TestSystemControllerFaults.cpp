@@ -294,7 +294,7 @@ private slots:
         m_book->Pay(creditID, "1000", DateTime::FromYMD(2008, 2, 15));
         TSystemController& controller = Start();
         TPaymentSchedule schedule;
-        m_book->Facade().LoadPaymentSchedule(creditID, &schedule);
+        m_book->Facade().LoadPaymentSchedule(creditID, schedule);
         const Money arrears = schedule.SumOfAnnua() - M("1000");
         TDialogScript script;
         QString caption;

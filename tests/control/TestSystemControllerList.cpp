@@ -95,12 +95,12 @@ private slots:
         List()->SetCurrentRow(row);
         TDebtor debtor;
         debtor.SetID(ids[row]);
-        m_book->Facade().LoadDebtor(&debtor);
+        m_book->Facade().LoadDebtor(debtor);
         if (change.startsWith(QStringLiteral("add"))) {
             m_book->AddDebtor(change.section(QLatin1Char(' '), 1));
         } else if (change.startsWith(QStringLiteral("rename"))) {
             debtor.Surname = change.section(QLatin1Char(' '), 1);
-            m_book->Facade().UpdateDebtor(&debtor);
+            m_book->Facade().UpdateDebtor(debtor);
         } else {
             m_book->Facade().DeleteDebtor(debtor.GetID());
         }
@@ -182,7 +182,7 @@ private slots:
             debtor.Surname = QString::fromUtf8(person[0]);
             debtor.SetName(QString::fromUtf8(person[1]));
             debtor.PatronymicName = QString::fromUtf8(person[2]);
-            m_book->Facade().InsertDebtor(&debtor);
+            m_book->Facade().InsertDebtor(debtor);
         }
         TSystemController& controller = Start();
         controller.ApplyNameFilter(typed);

@@ -75,9 +75,9 @@ private slots:
         QCOMPARE(m_view.CreditIDs, QList<int>({creditID}));
         QCOMPARE(m_book->Count(QStringLiteral("SELECT Count(*) FROM PaymentSchedule")), 12);
         TCreditsList credits;
-        m_book->Facade().LoadDebtorCredits(CurrentID(), &credits);
+        m_book->Facade().LoadDebtorCredits(CurrentID(), credits);
         TPaymentSchedule schedule;
-        m_book->Facade().LoadPaymentSchedule(creditID, &schedule);
+        m_book->Facade().LoadPaymentSchedule(creditID, schedule);
         QCOMPARE(credits.Items(0)->FullMustBePaymentSum, schedule.SumOfAnnua());
     }
 
@@ -146,7 +146,7 @@ private slots:
         QCOMPARE(m_view.Details->City, QStringLiteral("Ачинск"));
         TDebtor stored;
         stored.SetID(CurrentID());
-        m_book->Facade().LoadDebtor(&stored);
+        m_book->Facade().LoadDebtor(stored);
         QCOMPARE(stored.City, QStringLiteral("Ачинск"));
     }
 
@@ -211,7 +211,7 @@ private slots:
         QCOMPARE(events, QStringList({QStringLiteral("TPaymentForm"), QStringLiteral("print order %1").arg(paymentID),
                                       QStringLiteral("TScheduleDelayUpdateForm")}));
         TCreditsList credits;
-        m_book->Facade().LoadDebtorCredits(debtorID, &credits);
+        m_book->Facade().LoadDebtorCredits(debtorID, credits);
         QCOMPARE(credits.Items(0)->GetID(), creditID);
         QCOMPARE(credits.Items(0)->PaymentsSum, M("888.4900"));
     }
@@ -319,17 +319,17 @@ private slots:
         const int creditID = m_book->AddCredit(debtorID, January20);
         TSystemController& controller = Start();
         TPaymentSchedule before;
-        m_book->Facade().LoadPaymentSchedule(creditID, &before);
+        m_book->Facade().LoadPaymentSchedule(creditID, before);
         TDialogScript script;
         script.Then<TPaymentForm>([](TPaymentForm* form) { Acts::Pay(form, QStringLiteral("6000")); })
             .Then<TAheadDecisionForm>(&Acts::ChooseRecalculation);
         controller.MakeCreditPayment(0);
         QCOMPARE(script.Unused(), 0);
         TPaymentSchedule after;
-        m_book->Facade().LoadPaymentSchedule(creditID, &after);
+        m_book->Facade().LoadPaymentSchedule(creditID, after);
         QVERIFY(after.SumOfAnnua() < before.SumOfAnnua());
         TCreditsList credits;
-        m_book->Facade().LoadDebtorCredits(debtorID, &credits);
+        m_book->Facade().LoadDebtorCredits(debtorID, credits);
         QCOMPARE(credits.Items(0)->FullMustBePaymentSum, after.SumOfAnnua());
         QCOMPARE(m_book->Count(QStringLiteral("SELECT Count(*) FROM PaymentHistory WHERE CAST(AheadSum AS REAL) > 0")), 1);
         QCOMPARE(m_book->Count(QStringLiteral("SELECT CAST(Round((CAST(PaymentSum AS REAL) + CAST(AheadSum AS REAL)) * 100) AS INTEGER) "
@@ -360,7 +360,7 @@ private slots:
             QCOMPARE(script.Unused(), 0);
         }
         TCreditsList credits;
-        m_book->Facade().LoadDebtorCredits(debtorID, &credits);
+        m_book->Facade().LoadDebtorCredits(debtorID, credits);
         const TCredit* credit = credits.Items(0);
         QCOMPARE((credit->FullMustBePaymentSum - credit->PaymentsSum).ToFixedText(), QStringLiteral("1532.3724"));
     }
@@ -395,11 +395,11 @@ private slots:
         controller.ShowCredit(0);
         QCOMPARE(script.Events, QStringList({QStringLiteral("TAddCreditForm"), QStringLiteral("TScheduleDelayUpdateForm")}));
         TPaymentSchedule schedule;
-        m_book->Facade().LoadPaymentSchedule(creditID, &schedule);
+        m_book->Facade().LoadPaymentSchedule(creditID, schedule);
         // That month pays its interest only.
         QCOMPARE(schedule.Items(8)->Annua, schedule.Items(8)->CreditPercents);
         TCreditsList credits;
-        m_book->Facade().LoadDebtorCredits(debtorID, &credits);
+        m_book->Facade().LoadDebtorCredits(debtorID, credits);
         QCOMPARE(credits.Items(0)->FullMustBePaymentSum, schedule.SumOfAnnua());
     }
 
@@ -507,7 +507,7 @@ private slots:
         controller.EditCompanyInfo();
         QCOMPARE(m_view.CompanyName, QStringLiteral("ООО «Заём»"));
         TCompany stored;
-        m_book->Facade().LoadCompany(&stored);
+        m_book->Facade().LoadCompany(stored);
         QCOMPARE(stored.BossName, QStringLiteral("Сидоров С. С."));
     }
 

@@ -36,12 +36,12 @@ int main(int argc, char* argv[])
                 row->Annua = Money::FromUnits(12345678);
                 schedule.Add(std::move(row));
             }
-            facade.InsertPaymentSchedule(1, &schedule);
+            facade.InsertPaymentSchedule(1, schedule);
         } else {
             TPaymentHistoryItem payment;
             payment.PaymentDate = DateTime::FromYMD(2010, 1, 1, 12);
             payment.PaymentSum = Money::FromUnits(1 + round % 997);
-            facade.InsertPayment(1, &payment);
+            facade.InsertPayment(1, payment);
         }
         if (round == 20) {
             std::puts("writing");

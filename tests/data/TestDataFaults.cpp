@@ -28,15 +28,15 @@ class TestDataFaults : public QObject
     {
         TDebtor debtor;
         debtor.Surname = QStringLiteral("Иванов");
-        m_book->facade->InsertDebtor(&debtor);
+        m_book->facade->InsertDebtor(debtor);
         TCredit credit;
-        m_book->facade->InsertCredit(debtor.GetID(), &credit);
+        m_book->facade->InsertCredit(debtor.GetID(), credit);
         TPaymentSchedule schedule;
         DataTest::FillSchedule(schedule, DateTime::FromYMD(2009, 2, 15), 4);
-        m_book->facade->InsertPaymentSchedule(credit.GetID(), &schedule);
+        m_book->facade->InsertPaymentSchedule(credit.GetID(), schedule);
         TPaymentHistoryItem payment;
         payment.PaymentSum = Money::FromText(QStringLiteral("888.4879"));
-        m_book->facade->InsertPayment(credit.GetID(), &payment);
+        m_book->facade->InsertPayment(credit.GetID(), payment);
     }
     // The failure every test injects: a trigger of the test's own file.
     void InjectFault(const QByteArray& when)
@@ -76,7 +76,7 @@ private slots:
         InjectFault("BEFORE INSERT ON PaymentSchedule WHEN NEW.MustBePaymentSum > 6000");
         TPaymentSchedule schedule;
         DataTest::FillSchedule(schedule, DateTime::FromYMD(2009, 6, 15), 12); // the 7th row fails
-        ExpectFaultLeavesFileUnchanged([&] { m_book->facade->InsertPaymentSchedule(1, &schedule); });
+        ExpectFaultLeavesFileUnchanged([&] { m_book->facade->InsertPaymentSchedule(1, schedule); });
     }
 
     void saveScheduleChangesFailsHalfWay_data()
@@ -92,13 +92,13 @@ private slots:
         QFETCH(QByteArray, fault);
         InjectFault(fault);
         TPaymentSchedule working;
-        m_book->facade->LoadPaymentSchedule(1, &working);
+        m_book->facade->LoadPaymentSchedule(1, working);
         working.Items(1)->Annua = Money::FromText(QStringLiteral("92.1151"));
         working.Items(1)->Modified = true;
         working.MarkDeletedFrom(2);
         working.Add(DataTest::ScheduleRow(DateTime::FromYMD(2009, 4, 15), "2000"));
         working.Add(DataTest::ScheduleRow(DateTime::FromYMD(2009, 5, 15), "3000"));
-        ExpectFaultLeavesFileUnchanged([&] { m_book->facade->SaveScheduleChanges(1, &working); });
+        ExpectFaultLeavesFileUnchanged([&] { m_book->facade->SaveScheduleChanges(1, working); });
     }
 
     // The clearing step fails after the marking steps changed rows: all of it goes.
@@ -117,10 +117,10 @@ private slots:
         ExpectFaultLeavesFileUnchanged([&] {
             TTransactionScope useCase(m_book->facade->Connection());
             TCredit credit;
-            m_book->facade->InsertCredit(1, &credit);
+            m_book->facade->InsertCredit(1, credit);
             TPaymentSchedule schedule;
             DataTest::FillSchedule(schedule, DateTime::FromYMD(2009, 6, 15), 3);
-            m_book->facade->InsertPaymentSchedule(credit.GetID(), &schedule);
+            m_book->facade->InsertPaymentSchedule(credit.GetID(), schedule);
             useCase.Commit();
         });
     }
@@ -135,7 +135,7 @@ private slots:
         TDebtor debtor;
         debtor.Surname = QStringLiteral("Петров");
         try {
-            m_book->facade->InsertDebtor(&debtor);
+            m_book->facade->InsertDebtor(debtor);
             QFAIL("wrote into a locked file");
         } catch (const EDatabaseBusyException& error) {
             QCOMPARE(error.ErrorCode(), SQLITE_BUSY);
@@ -144,11 +144,11 @@ private slots:
         }
         QCOMPARE(debtor.GetID(), -1);
         TCreditsList credits;
-        QVERIFY_THROWS_EXCEPTION(EDatabaseException, m_book->facade->LoadDebtorCredits(1, &credits));
+        QVERIFY_THROWS_EXCEPTION(EDatabaseException, m_book->facade->LoadDebtorCredits(1, credits));
         other->exec("ROLLBACK");
 
         QCOMPARE(DataTest::DumpContent(m_book->path), before);
-        m_book->facade->InsertDebtor(&debtor);
+        m_book->facade->InsertDebtor(debtor);
         QCOMPARE(debtor.GetID(), 2);
     }
 
@@ -165,7 +165,7 @@ private slots:
         });
         locked.get_future().wait();
         TDebtor debtor;
-        m_book->facade->InsertDebtor(&debtor);
+        m_book->facade->InsertDebtor(debtor);
         holder.join();
         QCOMPARE(debtor.GetID(), 2);
     }
@@ -229,7 +229,7 @@ private slots:
             auto facade = DataTest::OpenFacade(m_book->path);
             TPaymentSchedule schedule;
             DataTest::FillSchedule(schedule, DateTime::FromYMD(2010, 1, 1), 600);
-            facade->InsertPaymentSchedule(1, &schedule);
+            facade->InsertPaymentSchedule(1, schedule);
         }
         QFile file(m_book->path);
         QVERIFY(file.open(QIODevice::ReadWrite));
@@ -279,10 +279,10 @@ private slots:
         bool versionPasses = false;
         attempt([&] { versionPasses = facade->VerifyDBVersion(RequiredDBVersion(), found); });
         TPaymentSchedule schedule;
-        attempt([&] { facade->LoadPaymentSchedule(1, &schedule); });
+        attempt([&] { facade->LoadPaymentSchedule(1, schedule); });
         attempt([&] { facade->UpdateSchedulesDelay(); });
         TDebtor debtor;
-        attempt([&] { facade->InsertDebtor(&debtor); });
+        attempt([&] { facade->InsertDebtor(debtor); });
         // None of these files passes as a loan book, and no operation pretends to work on it.
         QVERIFY(!versionPasses);
         QCOMPARE(failures, 3);

@@ -42,17 +42,17 @@ class TestKeyAllocation : public QObject
     {
         TDebtor debtor;
         debtor.Surname = QStringLiteral("Новиков");
-        m_facade->InsertDebtor(&debtor);
+        m_facade->InsertDebtor(debtor);
         TCredit credit;
         credit.ContractDate = DateTime::FromYMD(2009, 5, 12);
-        m_facade->InsertCredit(debtor.GetID(), &credit);
+        m_facade->InsertCredit(debtor.GetID(), credit);
         TPaymentSchedule schedule;
         DataTest::FillSchedule(schedule, DateTime::FromYMD(2009, 6, 12), 3);
-        m_facade->InsertPaymentSchedule(credit.GetID(), &schedule);
+        m_facade->InsertPaymentSchedule(credit.GetID(), schedule);
         TPaymentHistoryItem payment;
         payment.PaymentDate = DateTime::FromYMD(2009, 6, 12, 10, 0);
         payment.PaymentSum = Money::FromText(QStringLiteral("888.4879"));
-        m_facade->InsertPayment(credit.GetID(), &payment);
+        m_facade->InsertPayment(credit.GetID(), payment);
         const int firstSchedule = RawInt("SELECT Min(ScheduleID) FROM PaymentSchedule WHERE CreditID = "
                                          + QByteArray::number(credit.GetID()));
         return { debtor.GetID(), credit.GetID(), firstSchedule, payment.GetID() };
@@ -119,13 +119,13 @@ private slots:
 
         // The latest payment of the book taken back: its order number stays spent.
         TPaymentHistoryItem latest;
-        QVERIFY(m_facade->LoadLatestPayment(2, &latest, nullptr));
+        QVERIFY(m_facade->LoadLatestPayment(2, latest, nullptr));
         QCOMPARE(latest.GetID(), 3);
         m_facade->CancelLatestPayment(2, 3);
         TPaymentHistoryItem again;
         again.PaymentDate = DateTime::FromYMD(2009, 5, 12, 10, 0);
         again.PaymentSum = Money::FromText(QStringLiteral("100"));
-        m_facade->InsertPayment(2, &again);
+        m_facade->InsertPayment(2, again);
         expectNewPayment(again.GetID());
 
         // The debtor with the largest keys of every table deleted, twice, the
@@ -146,7 +146,7 @@ private slots:
         DataTest::RawExec(m_path, "INSERT INTO Debtors (Surname) VALUES ('Прежний')");
         const int byEarlier = RawInt("SELECT Max(DebtorID) FROM Debtors");
         TDebtor next;
-        m_facade->InsertDebtor(&next);
+        m_facade->InsertDebtor(next);
         QCOMPARE(next.GetID(), byEarlier + 1);
 
         m_facade.reset();
@@ -160,9 +160,9 @@ private slots:
     {
         DataTest::TBook book;
         TDebtor first;
-        book.facade->InsertDebtor(&first);
+        book.facade->InsertDebtor(first);
         TDebtor second;
-        book.facade->InsertDebtor(&second);
+        book.facade->InsertDebtor(second);
         QCOMPARE(first.GetID(), 1);
         QCOMPARE(second.GetID(), 2);
         book.facade->DeleteDebtor(2);
@@ -170,7 +170,7 @@ private slots:
         QCOMPARE(book.Raw("SELECT Max(DebtorID) FROM Debtors"), QByteArray("3"));
         QCOMPARE(book.Raw("SELECT Count(*) FROM sqlite_sequence WHERE name = 'Debtors'"), QByteArray("1"));
         TDebtor third;
-        book.facade->InsertDebtor(&third);
+        book.facade->InsertDebtor(third);
         QCOMPARE(third.GetID(), 4);
     }
 };

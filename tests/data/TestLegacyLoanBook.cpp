@@ -51,39 +51,39 @@ private slots:
     {
         TDebtor debtor;
         debtor.SetID(1);
-        QVERIFY(m_facade->LoadDebtor(&debtor));
+        QVERIFY(m_facade->LoadDebtor(debtor));
         QCOMPARE(debtor.GetName(), QStringLiteral("Иван"));
         QCOMPARE(debtor.Surname, QStringLiteral("Иванов"));
         QCOMPARE(debtor.PassportInfo, QStringLiteral("ОВД Тверского р-на г. Москвы, 12.03.2001"));
         debtor.SetID(2);
-        QVERIFY(m_facade->LoadDebtor(&debtor));
+        QVERIFY(m_facade->LoadDebtor(debtor));
         QCOMPARE(debtor.GetName(), QStringLiteral("Мария"));
         QCOMPARE(debtor.Telephone, QString());
 
         TCreditsList credits;
-        m_facade->LoadDebtorCredits(2, &credits);
+        m_facade->LoadDebtorCredits(2, credits);
         QCOMPARE(credits.Count(), 1);
         QCOMPARE(credits.Items(0)->ContractNumber, QStringLiteral("К-002/09"));
         QCOMPARE(credits.Items(0)->ContractDate, DateTime::FromYMD(2009, 2, 5)); // stored as "2009-02-05"
         QCOMPARE(credits.Items(0)->PaymentsSum, Money::FromText(QStringLiteral("8926.2906")));
-        m_facade->LoadDebtorCredits(3, &credits);
+        m_facade->LoadDebtorCredits(3, credits);
         QCOMPARE(credits.Items(0)->PaymentsSum, Money()); // empty
         QCOMPARE(credits.Items(0)->FullMustBePaymentSum, Money::FromText(QStringLiteral("3030.0498")));
 
         TPaymentSchedule schedule;
-        m_facade->LoadPaymentSchedule(1, &schedule);
+        m_facade->LoadPaymentSchedule(1, schedule);
         QCOMPARE(schedule.Count(), 12);
         QCOMPARE(schedule.Items(11)->Balance, Money::FromText(QStringLiteral("-0.0003")));
         QCOMPARE(schedule.SumOfAnnua(), Money::FromText(QStringLiteral("10661.8548")));
 
         TPaymentHistoryItem last;
-        QVERIFY(m_facade->LoadLastPayment(1, &last));
+        QVERIFY(m_facade->LoadLastPayment(1, last));
         QCOMPARE(last.PaymentDate, DateTime::FromYMD(2009, 3, 15, 16, 45, 0, 250));
-        QVERIFY(m_facade->LoadLastPayment(2, &last));
+        QVERIFY(m_facade->LoadLastPayment(2, last));
         QCOMPARE(last.PaymentDate, DateTime::FromYMD(2009, 3, 10));
 
         TCompany company;
-        m_facade->LoadCompany(&company);
+        m_facade->LoadCompany(company);
         QCOMPARE(company.CompanyName, QStringLiteral("ООО «Ромашка»"));
         QCOMPARE(m_facade->GetLastSchedulesDelayUpdate(), DateTime::FromYMD(2009, 5, 10, 9, 30));
         QCOMPARE(m_facade->GetMaxDebtorID(), 3);
@@ -95,12 +95,12 @@ private slots:
         const QByteArray company = Raw("SELECT CompanyName || '|' || BossName FROM CompanyInfo");
         const QByteArray debtor = Raw("SELECT PassportInfo FROM Debtors WHERE DebtorID = 1");
         TCompany loaded;
-        m_facade->LoadCompany(&loaded);
-        m_facade->SaveCompany(&loaded);
+        m_facade->LoadCompany(loaded);
+        m_facade->SaveCompany(loaded);
         TDebtor person;
         person.SetID(1);
-        m_facade->LoadDebtor(&person);
-        m_facade->UpdateDebtor(&person);
+        m_facade->LoadDebtor(person);
+        m_facade->UpdateDebtor(person);
         QCOMPARE(Raw("SELECT CompanyName || '|' || BossName FROM CompanyInfo"), company);
         QCOMPARE(Raw("SELECT PassportInfo FROM Debtors WHERE DebtorID = 1"), debtor);
         QCOMPARE(Cp1251::Decode(company), QStringLiteral("ООО «Ромашка»|Кузнецов Пётр Алексеевич"));
@@ -111,21 +111,21 @@ private slots:
         TPaymentHistoryItem payment;
         payment.PaymentDate = DateTime::FromYMD(2009, 5, 12, 10, 0);
         payment.PaymentSum = Money::FromText(QStringLiteral("1010.0166"));
-        m_facade->InsertPayment(3, &payment);
+        m_facade->InsertPayment(3, payment);
         QCOMPARE(payment.GetID(), 4);
         QCOMPARE(Raw("SELECT PaymentsSum FROM Credits WHERE CreditID = 3"), QByteArray("1010.0166"));
         QCOMPARE(Raw("SELECT OrderNumber FROM PaymentHistory WHERE PaymentID = 4"), QByteArray("4"));
 
         TDebtor debtor;
         debtor.Surname = QStringLiteral("Новиков");
-        m_facade->InsertDebtor(&debtor);
+        m_facade->InsertDebtor(debtor);
         QCOMPARE(debtor.GetID(), 4);
         TCredit credit;
         credit.ContractDate = DateTime::FromYMD(2009, 5, 12);
-        m_facade->InsertCredit(debtor.GetID(), &credit);
+        m_facade->InsertCredit(debtor.GetID(), credit);
         TPaymentSchedule schedule;
         DataTest::FillSchedule(schedule, DateTime::FromYMD(2009, 6, 12), 2);
-        m_facade->InsertPaymentSchedule(credit.GetID(), &schedule);
+        m_facade->InsertPaymentSchedule(credit.GetID(), schedule);
         QCOMPARE(Raw("SELECT Count(*) || ' ' || Max(ScheduleID) FROM PaymentSchedule"), QByteArray("23 23"));
     }
 
@@ -177,7 +177,7 @@ private slots:
         QCOMPARE(Raw("SELECT WasDelay || ActiveDelay FROM PaymentSchedule WHERE ScheduleID = 19"), QByteArray("01"));
         QCOMPARE(Raw("SELECT DelayCount || ActiveDelayCount FROM Debtors WHERE DebtorID = 3"), QByteArray("01"));
         TPaymentScheduleItem due;
-        QVERIFY(m_facade->LoadScheduleFromDate(3, &due, Clock::Now()));
+        QVERIFY(m_facade->LoadScheduleFromDate(3, due, Clock::Now()));
         QCOMPARE(due.GetID(), 19);
         QCOMPARE(m_facade->OpenDebtorsForDateQuery(Clock::Now())->RowCount(), 1);
 

@@ -57,7 +57,7 @@ private slots:
         TPaymentHistoryItem payment;
         payment.PaymentDate = DateTime::FromYMD(2026, 12, 2, 11, 0);
         payment.PaymentSum = Money::FromUnits(15000000);
-        facade->InsertPayment(1, &payment);
+        facade->InsertPayment(1, payment);
         facade->Connection().Execute(QStringLiteral("DELETE FROM PaymentSchedule WHERE CreditID = 2"));
         const QByteArray worked = DataTest::DumpContent(m_book);
         QVERIFY(worked != original);
@@ -69,7 +69,7 @@ private slots:
         QCOMPARE(DataTest::DumpContent(aside), worked);
         // The connection goes on working on the restored book.
         TPaymentHistoryItem last;
-        QVERIFY(facade->LoadLastPayment(1, &last));
+        QVERIFY(facade->LoadLastPayment(1, last));
         QVERIFY(last.PaymentDate != payment.PaymentDate);
         QCOMPARE(DataTest::IntegrityCheck(m_book), QByteArray("ok"));
     }

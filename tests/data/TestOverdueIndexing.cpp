@@ -92,16 +92,16 @@ class TestOverdueIndexing : public QObject
     {
         TDebtor debtor;
         debtor.Surname = QStringLiteral("Иванов");
-        m_book->facade->InsertDebtor(&debtor);
+        m_book->facade->InsertDebtor(debtor);
         TCredit credit;
-        m_book->facade->InsertCredit(debtor.GetID(), &credit);
+        m_book->facade->InsertCredit(debtor.GetID(), credit);
         return credit.GetID();
     }
     void Pay(int creditID, const char* sum)
     {
         TPaymentHistoryItem payment;
         payment.PaymentSum = Money::FromText(QString::fromLatin1(sum));
-        m_book->facade->InsertPayment(creditID, &payment);
+        m_book->facade->InsertPayment(creditID, payment);
     }
     QList<QByteArray> Flags()
     {
@@ -129,7 +129,7 @@ private slots:
         const int creditID = AddCredit();
         TPaymentSchedule schedule;
         DataTest::FillSchedule(schedule, DateTime::FromYMD(2009, 2, 15), 12);
-        m_book->facade->InsertPaymentSchedule(creditID, &schedule);
+        m_book->facade->InsertPaymentSchedule(creditID, schedule);
         Pay(creditID, "888.4879");
         Pay(creditID, "888.4879");
         QCOMPARE(Raw("SELECT PaymentsSum FROM Credits"), QByteArray("1776.9758"));
@@ -320,7 +320,7 @@ private slots:
         // debtor's: a payment recorded on the day.
         const int creditID = AddCredit();
         TCredit overdue;
-        m_book->facade->InsertCredit(1, &overdue);
+        m_book->facade->InsertCredit(1, overdue);
         const int payer = AddCredit();
         DataTest::RawExec(m_book->path,
                           "INSERT INTO PaymentSchedule (CreditID, PaymentDate, MustBePaymentSum, Annua) VALUES ("
@@ -336,11 +336,11 @@ private slots:
         QCOMPARE(Raw("SELECT DelayCount || ActiveDelayCount FROM Credits WHERE CreditID = 1"), flags);
 
         TPaymentScheduleItem due;
-        QVERIFY(m_book->facade->LoadScheduleFromDate(creditID, &due, DateTime(day.Date(), QTime(18, 5))));
+        QVERIFY(m_book->facade->LoadScheduleFromDate(creditID, due, DateTime(day.Date(), QTime(18, 5))));
         QCOMPARE(due.GetID(), 1);
         QCOMPARE(due.PaymentDate, day);
         TPaymentScheduleItem later;
-        m_book->facade->LoadScheduleFromDate(creditID, &later, day.AddDays(1));
+        m_book->facade->LoadScheduleFromDate(creditID, later, day.AddDays(1));
         QCOMPARE(later.GetID(), -1);
 
         const auto count = [](std::unique_ptr<TResultSet> result) { return result->RowCount(); };

@@ -55,13 +55,13 @@ class TestPersistence : public QObject
     int AddDebtor()
     {
         TDebtor debtor = FullDebtor();
-        Facade().InsertDebtor(&debtor);
+        Facade().InsertDebtor(debtor);
         return debtor.GetID();
     }
     int AddCredit(int debtorID)
     {
         TCredit credit = SampleCredit();
-        Facade().InsertCredit(debtorID, &credit);
+        Facade().InsertCredit(debtorID, credit);
         return credit.GetID();
     }
     int AddCreditWithSchedule(int rows = 4)
@@ -69,7 +69,7 @@ class TestPersistence : public QObject
         const int creditID = AddCredit(AddDebtor());
         TPaymentSchedule schedule;
         DataTest::FillSchedule(schedule, DateTime::FromYMD(2009, 2, 15), rows);
-        Facade().InsertPaymentSchedule(creditID, &schedule);
+        Facade().InsertPaymentSchedule(creditID, schedule);
         return creditID;
     }
     QByteArray Raw(const QByteArray& sql) { return m_book->Raw(sql); }
@@ -83,12 +83,12 @@ private slots:
     {
         TDebtor debtor = FullDebtor();
         debtor.PatronymicName.clear();
-        Facade().InsertDebtor(&debtor);
+        Facade().InsertDebtor(debtor);
         QCOMPARE(debtor.GetID(), 1);
 
         TDebtor loaded;
         loaded.SetID(debtor.GetID());
-        QVERIFY(Facade().LoadDebtor(&loaded));
+        QVERIFY(Facade().LoadDebtor(loaded));
         QCOMPARE(loaded.GetName(), debtor.GetName());
         QCOMPARE(loaded.Surname, debtor.Surname);
         QCOMPARE(loaded.PatronymicName, QString());
@@ -103,7 +103,7 @@ private slots:
     {
         TDebtor debtor = FullDebtor();
         debtor.Telephone.clear();
-        Facade().InsertDebtor(&debtor);
+        Facade().InsertDebtor(debtor);
         QCOMPARE(Raw("SELECT Surname FROM Debtors"), QByteArray("\xD1\xE8\xE4\xEE\xF0\xEE\xE2"));
         QCOMPARE(Raw("SELECT typeof(Telephone) FROM Debtors"), QByteArray("null"));
         QCOMPARE(Raw("SELECT typeof(PassportNumber) || PassportNumber FROM Debtors"), QByteArray("text000111"));
@@ -113,34 +113,34 @@ private slots:
     {
         TDebtor debtor = FullDebtor();
         debtor.Street = QStringLiteral("Әуезов көшесі");
-        QVERIFY_THROWS_EXCEPTION(ETextEncodingException, Facade().InsertDebtor(&debtor));
+        QVERIFY_THROWS_EXCEPTION(ETextEncodingException, Facade().InsertDebtor(debtor));
         QCOMPARE(debtor.GetID(), -1);
         QCOMPARE(Raw("SELECT Count(*) FROM Debtors"), QByteArray("0"));
 
         const int id = AddDebtor();
         const QByteArray before = DataTest::DumpContent(m_book->path);
         debtor.SetID(id);
-        QVERIFY_THROWS_EXCEPTION(ETextEncodingException, Facade().UpdateDebtor(&debtor));
+        QVERIFY_THROWS_EXCEPTION(ETextEncodingException, Facade().UpdateDebtor(debtor));
         QCOMPARE(DataTest::DumpContent(m_book->path), before);
     }
 
     void updateDebtor()
     {
         TDebtor debtor = FullDebtor();
-        Facade().InsertDebtor(&debtor);
+        Facade().InsertDebtor(debtor);
         debtor.Surname = QStringLiteral("Петров");
         debtor.Flat.clear();
-        Facade().UpdateDebtor(&debtor);
+        Facade().UpdateDebtor(debtor);
         TDebtor loaded;
         loaded.SetID(debtor.GetID());
-        Facade().LoadDebtor(&loaded);
+        Facade().LoadDebtor(loaded);
         QCOMPARE(loaded.Surname, QStringLiteral("Петров"));
         QCOMPARE(Raw("SELECT typeof(Flat) FROM Debtors"), QByteArray("null"));
 
-        // An unknown debtor is neither written nor reported.
+        // An unknown debtor is not written, and says so.
         const QByteArray before = DataTest::DumpContent(m_book->path);
         debtor.SetID(77);
-        Facade().UpdateDebtor(&debtor);
+        QVERIFY_THROWS_EXCEPTION(EDebtorNotExistsException, Facade().UpdateDebtor(debtor));
         QCOMPARE(DataTest::DumpContent(m_book->path), before);
     }
 
@@ -149,7 +149,7 @@ private slots:
         TDebtor debtor;
         debtor.SetID(5);
         try {
-            Facade().LoadDebtor(&debtor);
+            Facade().LoadDebtor(debtor);
             QFAIL("no error");
         } catch (const EDebtorNotExistsException& error) {
             QCOMPARE(error.Message(), QStringLiteral("Должник 5 не существует."));
@@ -157,7 +157,7 @@ private slots:
         TCredit credit = SampleCredit();
         credit.SetID(42);
         try {
-            Facade().UpdateCredit(&credit);
+            Facade().UpdateCredit(credit);
             QFAIL("no error");
         } catch (const ECreditNotExistsException& error) {
             QCOMPARE(error.Message(), QStringLiteral("Кредит 42 не существует."));
@@ -165,29 +165,17 @@ private slots:
         TPaymentScheduleItem row;
         row.SetID(99);
         try {
-            Facade().UpdateScheduleItem(&row);
+            Facade().UpdateScheduleItem(row);
             QFAIL("no error");
         } catch (const Exception& error) {
             QCOMPARE(error.Message(), QStringLiteral("Записи 99 в графике выплат не существует."));
         }
-        QVERIFY_THROWS_EXCEPTION(EDebtorNotExistsException, Facade().InsertCredit(3, &credit));
+        QVERIFY_THROWS_EXCEPTION(EDebtorNotExistsException, Facade().InsertCredit(3, credit));
         QCOMPARE(credit.GetID(), 42);
         TPaymentHistoryItem payment;
-        QVERIFY_THROWS_EXCEPTION(ECreditNotExistsException, Facade().InsertPayment(8, &payment));
+        QVERIFY_THROWS_EXCEPTION(ECreditNotExistsException, Facade().InsertPayment(8, payment));
         QCOMPARE(payment.GetID(), -1);
         QCOMPARE(Raw("SELECT (SELECT Count(*) FROM Credits) + (SELECT Count(*) FROM PaymentHistory)"), QByteArray("0"));
-    }
-
-    void missingArgumentsDoNothing()
-    {
-        QVERIFY(!Facade().LoadDebtor(nullptr));
-        Facade().InsertDebtor(nullptr);
-        Facade().LoadDebtorCredits(123, nullptr);
-        QVERIFY(!Facade().LoadPaymentSchedule(123, nullptr));
-        Facade().SaveScheduleChanges(123, nullptr);
-        QVERIFY(!Facade().LoadLastPayment(123, nullptr));
-        Facade().SaveCompany(nullptr);
-        QCOMPARE(Raw("SELECT Count(*) FROM Debtors"), QByteArray("0"));
     }
 
     void maxDebtorID()
@@ -202,7 +190,7 @@ private slots:
     {
         const int debtorID = AddDebtor();
         TCredit credit = SampleCredit();
-        Facade().InsertCredit(debtorID, &credit);
+        Facade().InsertCredit(debtorID, credit);
         QCOMPARE(credit.GetID(), 1);
         QCOMPARE(Raw("SELECT typeof(CreditSize) || ' ' || CreditSize FROM Credits"), QByteArray("integer 10000"));
         QCOMPARE(Raw("SELECT FullMustBePaymentSum FROM Credits"), QByteArray("10661.8548"));
@@ -210,7 +198,7 @@ private slots:
 
         TCreditsList credits;
         credits.Add(std::make_unique<TCredit>()); // replaced by the load
-        Facade().LoadDebtorCredits(debtorID, &credits);
+        Facade().LoadDebtorCredits(debtorID, credits);
         QCOMPARE(credits.Count(), 1);
         const TCredit* loaded = credits.Items(0);
         QCOMPARE(loaded->GetID(), credit.GetID());
@@ -225,7 +213,7 @@ private slots:
         QCOMPARE(loaded->DelayCount, 0);
 
         // An unknown debtor leaves the list as it was.
-        QVERIFY_THROWS_EXCEPTION(EDebtorNotExistsException, Facade().LoadDebtorCredits(99, &credits));
+        QVERIFY_THROWS_EXCEPTION(EDebtorNotExistsException, Facade().LoadDebtorCredits(99, credits));
         QCOMPARE(credits.Count(), 1);
     }
 
@@ -233,10 +221,10 @@ private slots:
     {
         const int debtorID = AddDebtor();
         TCredit credit = SampleCredit();
-        Facade().InsertCredit(debtorID, &credit);
+        Facade().InsertCredit(debtorID, credit);
         credit.CreditSize = Money::FromText(QStringLiteral("1234.5"));
         credit.ContractNumber = QStringLiteral("К-002");
-        Facade().UpdateCredit(&credit);
+        Facade().UpdateCredit(credit);
         QCOMPARE(Raw("SELECT DebtorID || ' ' || CreditSize || ' ' || ContractNumber FROM Credits"),
                  QByteArray("1 1234.5 \xCA-002"));
     }
@@ -247,7 +235,7 @@ private slots:
         const int creditID = AddCreditWithSchedule(3);
         TPaymentHistoryItem payment;
         payment.PaymentSum = Money::FromText(QStringLiteral("100"));
-        Facade().InsertPayment(creditID, &payment);
+        Facade().InsertPayment(creditID, payment);
         Facade().DeleteDebtor(1);
         QCOMPARE(Raw("SELECT Count(*) FROM Credits"), QByteArray("1"));
         Facade().DeleteCredit(creditID);
@@ -274,14 +262,14 @@ private slots:
         const int creditID = AddCredit(AddDebtor());
         TPaymentSchedule schedule;
         DataTest::FillSchedule(schedule, DateTime::FromYMD(2009, 2, 15), 3);
-        Facade().InsertPaymentSchedule(creditID, &schedule);
+        Facade().InsertPaymentSchedule(creditID, schedule);
         for (const auto& row : schedule)
             QCOMPARE(row->GetID(), -1);
         QCOMPARE(Raw("SELECT typeof(WasDelay) || WasDelay || ActiveDelay FROM PaymentSchedule"),
                  QByteArray("integer00"));
 
         TPaymentSchedule loaded;
-        QVERIFY(Facade().LoadPaymentSchedule(creditID, &loaded));
+        QVERIFY(Facade().LoadPaymentSchedule(creditID, loaded));
         QCOMPARE(loaded.Count(), 3);
         for (int i = 0; i < 3; ++i) {
             QCOMPARE(loaded.Items(i)->GetID(), i + 1);
@@ -295,9 +283,9 @@ private slots:
         }
 
         const int empty = AddCredit(1);
-        QVERIFY(Facade().LoadPaymentSchedule(empty, &loaded));
+        QVERIFY(Facade().LoadPaymentSchedule(empty, loaded));
         QCOMPARE(loaded.Count(), 0);
-        QVERIFY_THROWS_EXCEPTION(ECreditNotExistsException, Facade().LoadPaymentSchedule(77, &loaded));
+        QVERIFY_THROWS_EXCEPTION(ECreditNotExistsException, Facade().LoadPaymentSchedule(77, loaded));
     }
 
     void scheduleFromDate_data()
@@ -316,7 +304,7 @@ private slots:
         QFETCH(int, scheduleID);
         const int creditID = AddCreditWithSchedule(4);
         TPaymentScheduleItem row;
-        QVERIFY(Facade().LoadScheduleFromDate(creditID, &row, date));
+        QVERIFY(Facade().LoadScheduleFromDate(creditID, row, date));
         QCOMPARE(row.GetID(), scheduleID);
     }
 
@@ -325,7 +313,7 @@ private slots:
     {
         const int creditID = AddCreditWithSchedule(4);
         TPaymentSchedule working;
-        Facade().LoadPaymentSchedule(creditID, &working);
+        Facade().LoadPaymentSchedule(creditID, working);
         working.Items(1)->Annua = Money::FromText(QStringLiteral("92.1151"));
         working.Items(1)->Modified = true;
         working.MarkDeletedFrom(2);
@@ -334,14 +322,14 @@ private slots:
         working.Add(std::move(dropped));
         working.Add(DataTest::ScheduleRow(DateTime::FromYMD(2009, 4, 15), "2000"));
         working.Add(DataTest::ScheduleRow(DateTime::FromYMD(2009, 5, 15), "3000"));
-        Facade().SaveScheduleChanges(creditID, &working);
+        Facade().SaveScheduleChanges(creditID, working);
 
         QCOMPARE(
             DataTest::RawColumn(m_book->path,
                                 "SELECT ScheduleID || ' ' || Annua || ' ' || MustBePaymentSum "
                                 "FROM PaymentSchedule ORDER BY ScheduleID"),
             (QList<QByteArray> { "1 888.4879 888.4879", "2 92.1151 1776.9758", "5 888.4879 2000", "6 888.4879 3000" }));
-        QVERIFY_THROWS_EXCEPTION(ECreditNotExistsException, Facade().SaveScheduleChanges(55, &working));
+        QVERIFY_THROWS_EXCEPTION(ECreditNotExistsException, Facade().SaveScheduleChanges(55, working));
     }
 
     void paymentsKeepDerivedColumns()
@@ -350,12 +338,12 @@ private slots:
         TPaymentHistoryItem first;
         first.PaymentDate = DateTime::FromYMD(2009, 2, 14, 11, 20, 5);
         first.PaymentSum = Money::FromText(QStringLiteral("888.4879"));
-        Facade().InsertPayment(creditID, &first);
+        Facade().InsertPayment(creditID, first);
         TPaymentHistoryItem second;
         second.PaymentDate = DateTime::FromYMD(2009, 2, 14, 16, 45, 0, 250);
         second.PaymentSum = Money::FromText(QStringLiteral("888.4879"));
         second.AheadSum = Money::FromText(QStringLiteral("500"));
-        Facade().InsertPayment(creditID, &second);
+        Facade().InsertPayment(creditID, second);
         QCOMPARE(first.GetID(), 1);
         QCOMPARE(second.GetID(), 2);
         QCOMPARE(Raw("SELECT PaymentsSum FROM Credits"), QByteArray("1776.9758"));
@@ -366,14 +354,14 @@ private slots:
 
         // Two payments of one day are told apart by their time.
         TPaymentHistoryItem last;
-        QVERIFY(Facade().LoadLastPayment(creditID, &last));
+        QVERIFY(Facade().LoadLastPayment(creditID, last));
         QCOMPARE(last.PaymentDate, second.PaymentDate);
         QCOMPARE(last.GetID(), -1);
         QCOMPARE(last.PaymentSum, Money());
 
         Facade().DeleteCreditPayments(creditID);
         QCOMPARE(Raw("SELECT PaymentsSum FROM Credits"), QByteArray("0"));
-        QVERIFY(!Facade().LoadLastPayment(creditID, &last));
+        QVERIFY(!Facade().LoadLastPayment(creditID, last));
     }
 
     // A sum of many payments stays exact to the ten-thousandth.
@@ -383,10 +371,10 @@ private slots:
         for (int i = 0; i < 30; ++i) {
             TPaymentHistoryItem payment;
             payment.PaymentSum = Money::FromText(QStringLiteral("0.1"));
-            Facade().InsertPayment(creditID, &payment);
+            Facade().InsertPayment(creditID, payment);
         }
         TCreditsList credits;
-        Facade().LoadDebtorCredits(1, &credits);
+        Facade().LoadDebtorCredits(1, credits);
         QCOMPARE(credits.Items(0)->PaymentsSum, Money::FromText(QStringLiteral("3")));
     }
 
@@ -394,25 +382,25 @@ private slots:
     {
         TCompany company;
         company.CompanyName = QStringLiteral("x");
-        Facade().LoadCompany(&company);
+        Facade().LoadCompany(company);
         QCOMPARE(company.CompanyName, QString());
         QVERIFY(Facade().CompanyExists());
 
         company.CompanyName = QStringLiteral("ООО «Ромашка»");
         company.BossName = QStringLiteral("Кузнецов Пётр Алексеевич");
-        Facade().SaveCompany(&company);
+        Facade().SaveCompany(company);
         TCompany loaded;
-        Facade().LoadCompany(&loaded);
+        Facade().LoadCompany(loaded);
         QCOMPARE(loaded.CompanyName, company.CompanyName);
         QCOMPARE(loaded.BossName, company.BossName);
         QCOMPARE(Raw("SELECT Count(*) FROM CompanyInfo"), QByteArray("1"));
 
         DataTest::RawExec(m_book->path, "DELETE FROM CompanyInfo");
-        Facade().UpdateCompany(&company);
+        Facade().UpdateCompany(company);
         QVERIFY(!Facade().CompanyExists());
-        Facade().LoadCompany(&loaded);
+        Facade().LoadCompany(loaded);
         QCOMPARE(loaded.BossName, QString());
-        Facade().SaveCompany(&company);
+        Facade().SaveCompany(company);
         QCOMPARE(Raw("SELECT Count(*) || CompanyName FROM CompanyInfo"),
                  QByteArray("1\xCE\xCE\xCE \xAB\xD0\xEE\xEC\xE0\xF8\xEA\xE0\xBB"));
     }

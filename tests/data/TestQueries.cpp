@@ -54,7 +54,7 @@ class TestQueries : public QObject
         debtor.Surname = surname;
         debtor.SetName(name);
         debtor.PatronymicName = QStringLiteral("Петрович");
-        Facade().InsertDebtor(&debtor);
+        Facade().InsertDebtor(debtor);
         return debtor.GetID();
     }
     int AddCredit(int debtorID, const DateTime& contractDate = Day(2009, 1, 20))
@@ -63,7 +63,7 @@ class TestQueries : public QObject
         credit.ContractNumber = QStringLiteral("К-%1").arg(debtorID);
         credit.ContractDate = contractDate;
         credit.FullMustBePaymentSum = Money::FromText(QStringLiteral("10661.8548"));
-        Facade().InsertCredit(debtorID, &credit);
+        Facade().InsertCredit(debtorID, credit);
         return credit.GetID();
     }
     // Rows due on those days, each with the given instalment and running total.
@@ -73,7 +73,7 @@ class TestQueries : public QObject
         TPaymentSchedule schedule;
         for (const DateTime& due : dues)
             schedule.Add(DataTest::ScheduleRow(due, mustBePaymentSum, annua));
-        Facade().InsertPaymentSchedule(creditID, &schedule);
+        Facade().InsertPaymentSchedule(creditID, schedule);
     }
     int AddPayment(int creditID, const DateTime& moment, const char* sum, const char* ahead = "0")
     {
@@ -81,7 +81,7 @@ class TestQueries : public QObject
         payment.PaymentDate = moment;
         payment.PaymentSum = Money::FromText(QString::fromLatin1(sum));
         payment.AheadSum = Money::FromText(QString::fromLatin1(ahead));
-        Facade().InsertPayment(creditID, &payment);
+        Facade().InsertPayment(creditID, payment);
         return payment.GetID();
     }
     // A debtor with open overdue instalments, as the indexing would leave it.
@@ -302,7 +302,7 @@ private slots:
         const QList<DateTime> dues { Day(2009, 1, 15), Day(2009, 2, 15), Day(2009, 3, 15), Day(2009, 6, 15) };
         for (int row = 0; row < dues.size(); ++row)
             schedule.Add(DataTest::ScheduleRow(dues.at(row), totals[row], "888.4879"));
-        Facade().InsertPaymentSchedule(creditID, &schedule);
+        Facade().InsertPaymentSchedule(creditID, schedule);
         Raw("UPDATE Credits SET PaymentsSum = '" + paid + "' WHERE CreditID = " + QByteArray::number(creditID));
         auto defaulters = Facade().OpenInsolventQuery(Day(2009, 5, 20));
         QCOMPARE(Values(*defaulters, QStringLiteral("PaymentDate")), listed);

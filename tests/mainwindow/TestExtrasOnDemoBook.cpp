@@ -113,7 +113,7 @@ private slots:
         const int debtorID = SystemController().CurrentDebtorID(SystemController().DebtorsList());
         TDebtor debtor;
         debtor.SetID(debtorID);
-        GetDataAccessFacade()->LoadDebtor(&debtor);
+        GetDataAccessFacade()->LoadDebtor(debtor);
         TUrlCatcher browser;
         Trigger("OpenMapAction");
         QCOMPARE(browser.Opened.size(), 1);

@@ -266,12 +266,12 @@ private slots:
         QFETCH(QString, stored);
         QFETCH(QString, reported);
         TCompany company;
-        m_facade->LoadCompany(&company);
+        m_facade->LoadCompany(company);
         TCompany changed = company;
         changed.CompanyName = stored;
-        m_facade->SaveCompany(&changed);
+        m_facade->SaveCompany(changed);
         QCOMPARE(m_runs->GetCompanyNameForReport(), reported);
-        m_facade->SaveCompany(&company);
+        m_facade->SaveCompany(company);
     }
 
     void MonthNames()

@@ -146,7 +146,7 @@ private slots:
     {
         TDebtor debtor;
         debtor.Surname = QStringLiteral("Щёголев-Ъ «№»");
-        m_book->facade->InsertDebtor(&debtor);
+        m_book->facade->InsertDebtor(debtor);
         auto result = Open({ QStringLiteral("SELECT Surname FROM Debtors WHERE DebtorID = :ID") },
                            { { QStringLiteral("ID"), debtor.GetID() } });
         QCOMPARE(result->Text(QStringLiteral("Surname")), debtor.Surname);

@@ -61,7 +61,7 @@ private slots:
     {
         TDebtor debtor;
         debtor.Surname = QStringLiteral("Первый");
-        m_book->facade->InsertDebtor(&debtor);
+        m_book->facade->InsertDebtor(debtor);
         QVERIFY(m_book->facade->DebtorExists(debtor.GetID()));
         QTemporaryDir dir;
         const QString second = DataTest::NewLoanBook(dir);

@@ -16,7 +16,7 @@ class TestTransactionScope : public QObject
     {
         TDebtor debtor;
         debtor.Surname = surname;
-        m_book->facade->InsertDebtor(&debtor);
+        m_book->facade->InsertDebtor(debtor);
         return debtor.GetID();
     }
     QList<QByteArray> Surnames()
@@ -45,7 +45,7 @@ private slots:
             QVERIFY(!useCase.IsNested());
             const int debtorID = AddDebtor(QStringLiteral("A"));
             TCredit credit;
-            m_book->facade->InsertCredit(debtorID, &credit);
+            m_book->facade->InsertCredit(debtorID, credit);
             AddDebtor(QStringLiteral("B"));
             QCOMPARE(Surnames(), QList<QByteArray> {}); // another connection sees nothing yet
             if (commit)
@@ -61,7 +61,7 @@ private slots:
         TTransactionScope useCase(Connection());
         AddDebtor(QStringLiteral("A"));
         TCredit credit;
-        QVERIFY_THROWS_EXCEPTION(EDebtorNotExistsException, m_book->facade->InsertCredit(99, &credit));
+        QVERIFY_THROWS_EXCEPTION(EDebtorNotExistsException, m_book->facade->InsertCredit(99, credit));
         {
             TTransactionScope inner(Connection());
             QVERIFY(inner.IsNested());

@@ -22,12 +22,12 @@ struct TPaymentsBook : DataTest::TBook
         Debtor.Surname = QStringLiteral("Иванов");
         Debtor.SetName(QStringLiteral("Пётр"));
         Debtor.PatronymicName = QStringLiteral("Сергеевич");
-        facade->InsertDebtor(&Debtor);
+        facade->InsertDebtor(Debtor);
         Credit = Sample::WorkedExampleCredit();
         Credit.ContractNumber = QStringLiteral("К-2009/17");
         Credit.ContractDate = DateTime::FromYMD(2009, 1, 15);
         Credit.FullMustBePaymentSum = Money::FromText(QStringLiteral("10661.8548"));
-        facade->InsertCredit(Debtor.GetID(), &Credit);
+        facade->InsertCredit(Debtor.GetID(), Credit);
     }
 
     // Records a payment; the amounts are written as in a loan book ("888.4879").
@@ -37,7 +37,7 @@ struct TPaymentsBook : DataTest::TBook
         payment.PaymentDate = date;
         payment.PaymentSum = Money::FromText(QString::fromLatin1(sum));
         payment.AheadSum = Money::FromText(QString::fromLatin1(ahead));
-        facade->InsertPayment(Credit.GetID(), &payment);
+        facade->InsertPayment(Credit.GetID(), payment);
         return payment.GetID();
     }
 

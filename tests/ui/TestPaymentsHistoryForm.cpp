@@ -41,7 +41,7 @@ public:
         if (!m_answer)
             return false;
         TPaymentHistoryItem latest;
-        m_book.facade->LoadLatestPayment(creditID, &latest, nullptr);
+        m_book.facade->LoadLatestPayment(creditID, latest, nullptr);
         m_book.facade->CancelLatestPayment(creditID, latest.GetID());
         return true;
     }
