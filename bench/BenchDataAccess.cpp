@@ -117,9 +117,9 @@ TResult Measure(TDataAccessFacade& facade, sqlite3* bare, const TOperation& oper
 qint64 ReadAll(TResultSet& result)
 {
     qint64 characters = 0;
-    for (result.First(); !result.Eof(); result.Next())
+    for (int row = 0; row < result.RowCount(); ++row)
         for (int column = 0; column < result.ColumnCount(); ++column)
-            characters += result.Text(result.CurrentRow(), column).size();
+            characters += result.Text(row, column).size();
     return characters;
 }
 

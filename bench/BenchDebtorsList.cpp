@@ -5,6 +5,7 @@
 
 std::vector<TOperation> DebtorsListOperations(TSystemController& controller, const std::vector<int>& rows)
 {
+    // The list is read anew by every filter, but stays the same object.
     TResultSet& list = *controller.DebtorsList();
     return {
         { QStringLiteral("Главное окно: список должников (F5)"), 1,
@@ -26,8 +27,10 @@ std::vector<TOperation> DebtorsListOperations(TSystemController& controller, con
           [&controller, &list, rows] {
               controller.ApplyListFilter(0);
               qint64 credits = 0;
+              const int idColumn = list.ColumnIndex(QStringLiteral("DebtorID"));
               for (const int row : rows) {
-                  list.SetCurrentRow(row);
+                  // As the window's grid tells it a row the user selected.
+                  controller.SelectDebtor(int(list.Integer(row, idColumn)));
                   credits += controller.Credits().Count();
               }
               return credits;

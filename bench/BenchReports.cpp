@@ -150,15 +150,15 @@ int main(int argc, char* argv[])
     const int paymentID = 4321;
     const auto statementQuery = [&] {
         auto rows = facade.OpenDebtorStatementQuery(debtorID);
-        const QString name = QStringLiteral("%1 %2 %3").arg(rows->Text(QStringLiteral("Surname")),
-                                                            rows->Text(QStringLiteral("Name")),
-                                                            rows->Text(QStringLiteral("PatronymicName")));
-        declension.DeclineFullName(rows->Text(QStringLiteral("BossName")), 3);
+        const QString name = QStringLiteral("%1 %2 %3").arg(rows->Text(0, QStringLiteral("Surname")),
+                                                            rows->Text(0, QStringLiteral("Name")),
+                                                            rows->Text(0, QStringLiteral("PatronymicName")));
+        declension.DeclineFullName(rows->Text(0, QStringLiteral("BossName")), 3);
         declension.DeclineFullName(name, 2);
     };
     const auto orderQuery = [&] {
         auto rows = facade.OpenPaymentOrderQuery(paymentID);
-        MoneyToWords(rows->MoneyValue(QStringLiteral("PaymentSum")));
+        MoneyToWords(rows->MoneyValue(0, QStringLiteral("PaymentSum")));
     };
     struct TRun
     {

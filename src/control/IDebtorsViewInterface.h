@@ -9,9 +9,14 @@ class TResultSet;
 class IDebtorsViewInterface
 {
 public:
-    // The grid shows this list (owned by the controller, open for the whole
-    // run); an absent one is ignored.
+    // The grid shows this list (owned by the controller), read anew: it is
+    // handed over again whenever its rows were read again; an absent one is
+    // ignored.
     virtual void SetDebtorsDataSet(TResultSet* dataSet) = 0;
+    // The grid shows the debtor of this ID selected; one not listed (0 on an
+    // empty list) leaves no row selected. The window tells the controller of
+    // the rows the user selects (TSystemController::SelectDebtor), not of this one.
+    virtual void SelectDebtor(int debtorID) = 0;
     // The credits of the current debtor, in list order: a row of the credits
     // list is an index into this list. The list stays the controller's and
     // lives until the next ShowCredits.

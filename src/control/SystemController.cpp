@@ -28,13 +28,6 @@ TSystemController::TSystemController(IDebtorsViewInterface* debtorsView, IDBInfo
 {
     LoadHistory();
     m_debtorsList = GetDataAccessFacade()->OpenDebtorsListQuery();
-    connect(m_debtorsList.get(), &TResultSet::AfterScroll, this,
-            [this](TResultSet* dataSet) {
-                if (m_followList)
-                    OnDebtorsListScroll(dataSet);
-            });
-    if (m_debtorsView)
-        m_debtorsView->SetDebtorsDataSet(m_debtorsList.get());
     ShowBook();
 
     m_overdueTimer->setObjectName(QStringLiteral("OverdueTimer"));
@@ -118,13 +111,13 @@ void TSystemController::BuildMonthForecastReport()
 void TSystemController::BuildAheadStatementReport()
 {
     TUseCaseScope scope(m_gate);
-    m_printer->BuildAheadStatementReport(CurrentDebtorID(m_debtorsList.get()));
+    m_printer->BuildAheadStatementReport(CurrentDebtorID());
 }
 
 void TSystemController::BuildRespiteStatementReport()
 {
     TUseCaseScope scope(m_gate);
-    m_printer->BuildRespiteStatementReport(CurrentDebtorID(m_debtorsList.get()));
+    m_printer->BuildRespiteStatementReport(CurrentDebtorID());
 }
 
 void TSystemController::PrintCreditSchedule(int creditID)

@@ -29,8 +29,8 @@ class TPaymentSchedule;
 // The use cases of the program: the main window turns every command into one
 // call here; the controller runs the dialogs, reads and writes the loan book
 // and drives the window back through its two view interfaces. It holds the
-// debtors list (the only notion of a current debtor) and the current debtor's
-// credits, whose order is that of the window's credits list.
+// debtors list, the current debtor (the one selected in the window's grid) and
+// his credits, whose order is that of the window's credits list.
 //
 // One use case runs at a time. While one runs (its modal dialog open), the
 // overdue check and the list filters only note that they are due and run
@@ -83,21 +83,28 @@ public:
     // back once the user confirms it, then indexes and refreshes as after a payment.
     bool CancelLatestPayment(int creditID) override;
 
-    // The debtors list and what follows its current row.
+    // The debtors list as last read, and the current debtor: the one the
+    // window's grid shows selected, kept by his ID.
     TResultSet* DebtorsList() const { return m_debtorsList.get(); }
     // The current debtor's credits as last shown.
     const TCreditsList& Credits() const { return m_credits; }
-    bool ReadCurrentDebtor(TResultSet* dataSet, TDebtor* debtor);
-    // -1 without a data set, 0 on an empty list.
-    int CurrentDebtorID(TResultSet* dataSet);
-    void LocateDebtor(TResultSet* dataSet, int debtorID);
+    // The current debtor's ID, name, surname and patronymic as listed (ID 0
+    // and empty names on an empty list); false without a debtor to fill.
+    bool ReadCurrentDebtor(TDebtor* debtor) const;
+    // 0 on an empty list.
+    int CurrentDebtorID() const { return m_currentDebtorID; }
+    // The user selected this debtor in the grid: his credits and details follow.
+    void SelectDebtor(int debtorID);
+    // Makes the debtor current where listed, else the first one, and has the
+    // window select him.
+    void LocateDebtor(int debtorID);
+    // Reads the list anew, keeping the current debtor (see ReopenDebtors).
     void RefreshDebtors();
-    void RefreshCredits(TResultSet* dataSet);
+    void RefreshCredits();
     void RefreshDebtorDetails();
     void RefreshDatabaseInfo();
     // "Обновить" (F5).
     void RefreshAll();
-    void OnDebtorsListScroll(TResultSet* dataSet);
 
     // Filters: the list shows the debtors both let through. A refresh or a
     // filter keeps the current debtor current while the list still shows him.
@@ -169,11 +176,16 @@ private:
     std::function<void()> Storing(std::function<void()> store);
     void ShowBookAfterChange();
 
-    void SetListCaptions();
-    // Runs the list anew with this debtor current where listed, else the row
-    // at the position (the last one past the end; none: the first); the
-    // credits and details follow whenever another debtor, or none, is current.
-    void ReopenDebtors(int debtorID, int position);
+    // Runs the list anew with the current debtor kept where still listed,
+    // else the one now at his place (the last one past the end; position -1:
+    // the first); the credits and details follow whenever another debtor, or
+    // none, is current.
+    void ReopenDebtors(int position);
+    // Makes the debtor at the row current and has the window select him (none: -1).
+    void MakeCurrent(int row);
+    // His row in the list as last read, -1 when not listed.
+    int RowOfDebtor(int debtorID) const;
+    void ShowCurrentDebtor();
     void ApplyFilters();
     QString SettingsFolderFile(const QString& fileName) const;
     void LoadHistory();
@@ -183,13 +195,14 @@ private:
     bool BookWrittenElsewhere();
 
     std::unique_ptr<TResultSet> m_debtorsList;
+    // The current debtor and his row in the list as last read (-1: none).
+    int m_currentDebtorID = 0;
+    int m_currentDebtorRow = -1;
     IDebtorsViewInterface* m_debtorsView;
     IDBInfoViewInterface* m_dbInfoView;
     TCreditsList m_credits;
     TFilterCondition m_nameFilter;
     TFilterCondition m_stateFilter;
-    // Off while the list is reopened: the credits and details follow it once it settled.
-    bool m_followList = true;
     QTimer* m_overdueTimer;
     QTimer* m_bookWatchTimer;
     // What the book's connection said at the last look (see TSQLiteConnection::DataVersion).

@@ -49,7 +49,7 @@ void TSystemController::OpenDebtorOnMap()
 {
     TUseCaseScope scope(m_gate);
     TDebtor debtor;
-    if (!ReadCurrentDebtor(m_debtorsList.get(), &debtor))
+    if (!ReadCurrentDebtor(&debtor))
         return;
     // An empty list gives debtor 0, which the loading refuses with its error.
     GetDataAccessFacade()->LoadDebtor(debtor);

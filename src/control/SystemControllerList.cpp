@@ -19,7 +19,7 @@
 #include "ui/ScheduleDelayUpdateForm.h"
 
 #include <QApplication>
-#include <QScopedValueRollback>
+#include <QScopeGuard>
 
 #include <algorithm>
 #include <cstdlib>
@@ -35,100 +35,101 @@ QString StaysText()
 
 const QString DebtorIDField = QStringLiteral("DebtorID");
 
-struct TListColumn
-{
-    const char* Name;
-    const char* Caption;
-    int Width; // characters; 0 leaves the default
-};
-
-const TListColumn ListColumns[] = {
-    { "DebtorID", "Код", 0 },
-    { "Surname", "Фамилия", 25 },
-    { "Name", "Имя", 25 },
-    { "PatronymicName", "Отчество", 25 },
-    { "DelayCount", "Просрочек всего", 20 },
-    { "ActiveDelayCount", "Активных просрочек", 20 },
-};
-
 }
 
-bool TSystemController::ReadCurrentDebtor(TResultSet* dataSet, TDebtor* debtor)
+bool TSystemController::ReadCurrentDebtor(TDebtor* debtor) const
 {
-    if (!dataSet || !debtor)
+    if (!debtor || !m_debtorsList)
         return false;
-    debtor->SetID(int(dataSet->Integer(DebtorIDField)));
-    debtor->SetName(dataSet->Text(QStringLiteral("Name")));
-    debtor->Surname = dataSet->Text(QStringLiteral("Surname"));
-    debtor->PatronymicName = dataSet->Text(QStringLiteral("PatronymicName"));
+    // With no row current (an empty list) the names read empty.
+    const TResultSet& list = *m_debtorsList;
+    const int row = m_currentDebtorRow;
+    debtor->SetID(m_currentDebtorID);
+    debtor->SetName(list.Text(row, QStringLiteral("Name")));
+    debtor->Surname = list.Text(row, QStringLiteral("Surname"));
+    debtor->PatronymicName = list.Text(row, QStringLiteral("PatronymicName"));
     return true;
 }
 
-int TSystemController::CurrentDebtorID(TResultSet* dataSet)
+void TSystemController::MakeCurrent(int row)
 {
-    if (!dataSet)
-        return -1;
-    return int(dataSet->Integer(DebtorIDField));
+    const TResultSet* list = m_debtorsList.get();
+    m_currentDebtorRow = list && row >= 0 && row < list->RowCount() ? row : -1;
+    m_currentDebtorID = m_currentDebtorRow < 0 ? 0 : int(list->Integer(m_currentDebtorRow, DebtorIDField));
+    if (m_debtorsView)
+        m_debtorsView->SelectDebtor(m_currentDebtorID);
 }
 
-void TSystemController::LocateDebtor(TResultSet* dataSet, int debtorID)
+int TSystemController::RowOfDebtor(int debtorID) const
 {
-    if (!dataSet)
+    return debtorID > 0 ? m_debtorsList->FindRow(m_debtorsList->ColumnIndex(DebtorIDField), debtorID) : -1;
+}
+
+void TSystemController::ShowCurrentDebtor()
+{
+    RefreshCredits();
+    RefreshDebtorDetails();
+}
+
+void TSystemController::SelectDebtor(int debtorID)
+{
+    if (debtorID == m_currentDebtorID || !m_debtorsList)
         return;
-    if (!dataSet->Locate(DebtorIDField, debtorID))
-        dataSet->First();
+    const int row = RowOfDebtor(debtorID);
+    if (row < 0)
+        return;
+    m_currentDebtorRow = row;
+    m_currentDebtorID = debtorID;
+    ShowCurrentDebtor();
+}
+
+void TSystemController::LocateDebtor(int debtorID)
+{
+    if (!m_debtorsList)
+        return;
+    const int previous = m_currentDebtorID;
+    const int row = RowOfDebtor(debtorID);
+    MakeCurrent(row >= 0 ? row : 0);
+    if (m_currentDebtorID != previous)
+        ShowCurrentDebtor();
 }
 
 void TSystemController::RefreshDebtors()
 {
-    TResultSet* list = m_debtorsList.get();
-    if (!list)
-        return;
-    const int debtorID = list->IsEmpty() ? -1 : CurrentDebtorID(list);
-    ReopenDebtors(debtorID, list->CurrentRow());
+    if (m_debtorsList)
+        ReopenDebtors(m_currentDebtorRow);
 }
 
-void TSystemController::ReopenDebtors(int debtorID, int position)
+void TSystemController::ReopenDebtors(int position)
 {
     TResultSet* list = m_debtorsList.get();
+    const int debtorID = m_currentDebtorID;
     {
-        const QScopedValueRollback following(m_followList, false);
+        // The grid is shown anew whether or not the list could be read.
+        const auto shown = qScopeGuard([this, list] {
+            if (m_debtorsView)
+                m_debtorsView->SetDebtorsDataSet(list);
+        });
+        m_currentDebtorRow = -1;
         list->Close();
         list->Open();
-        // A debtor gone from the list leaves his place to the next one.
-        if ((debtorID <= 0 || !list->Locate(DebtorIDField, debtorID)) && position > 0)
-            list->SetCurrentRow(std::min(position, list->RowCount() - 1));
-        SetListCaptions();
     }
-    if (list->IsEmpty() || CurrentDebtorID(list) != debtorID)
-        OnDebtorsListScroll(list);
+    // A debtor gone from the list leaves his place to the next one.
+    int row = RowOfDebtor(debtorID);
+    if (row < 0)
+        row = position > 0 ? std::min(position, list->RowCount() - 1) : 0;
+    MakeCurrent(row);
+    if (list->IsEmpty() || m_currentDebtorID != debtorID)
+        ShowCurrentDebtor();
 }
 
-void TSystemController::SetListCaptions()
+void TSystemController::RefreshCredits()
 {
-    for (const TListColumn& column : ListColumns) {
-        const int index = m_debtorsList->FindColumn(QString::fromLatin1(column.Name));
-        if (index < 0)
-            continue;
-        TResultSetColumn& field = m_debtorsList->Column(index);
-        const QString caption = QString::fromUtf8(column.Caption);
-        if (field.Caption() != caption)
-            field.SetCaption(caption);
-        if (column.Width > 0 && field.DisplayWidth() != column.Width)
-            field.SetDisplayWidth(column.Width);
-    }
-}
-
-void TSystemController::RefreshCredits(TResultSet* dataSet)
-{
-    if (!dataSet)
-        return;
     TDataAccessFacade* facade = GetDataAccessFacade();
     // Loaded apart, so that a failure leaves the credits the window shows alive.
     TCreditsList credits;
-    const int debtorID = int(dataSet->Integer(DebtorIDField));
-    if (facade->DebtorExists(debtorID))
-        facade->LoadDebtorCredits(debtorID, credits);
+    if (facade->DebtorExists(m_currentDebtorID))
+        facade->LoadDebtorCredits(m_currentDebtorID, credits);
     m_credits = std::move(credits);
     if (m_debtorsView)
         m_debtorsView->ShowCredits(&m_credits);
@@ -137,7 +138,7 @@ void TSystemController::RefreshCredits(TResultSet* dataSet)
 void TSystemController::RefreshDebtorDetails()
 {
     TDebtor debtor;
-    if (!ReadCurrentDebtor(m_debtorsList.get(), &debtor))
+    if (!ReadCurrentDebtor(&debtor))
         return;
     TDataAccessFacade* facade = GetDataAccessFacade();
     if (facade->DebtorExists(debtor.GetID()))
@@ -158,14 +159,7 @@ void TSystemController::RefreshDatabaseInfo()
 void TSystemController::RefreshAll()
 {
     RefreshDebtors();
-    RefreshCredits(m_debtorsList.get());
-    RefreshDebtorDetails();
-}
-
-void TSystemController::OnDebtorsListScroll(TResultSet* dataSet)
-{
-    RefreshCredits(dataSet);
-    RefreshDebtorDetails();
+    ShowCurrentDebtor();
 }
 
 void TSystemController::ApplyNameFilter(const QString& text)
@@ -190,15 +184,13 @@ void TSystemController::ApplyListFilter(int index)
 void TSystemController::ApplyFilters()
 {
     TResultSet* list = m_debtorsList.get();
-    // Read before the new condition closes the list.
-    const int debtorID = list->IsEmpty() ? -1 : CurrentDebtorID(list);
     QStringList conditions;
     for (const TFilterCondition* filter : { &m_nameFilter, &m_stateFilter })
         if (!filter->Text.isEmpty())
             conditions << QLatin1Char('(') + filter->Text + QLatin1Char(')');
     list->SetFilter(conditions.join(QStringLiteral(" AND ")), m_nameFilter.Params + m_stateFilter.Params);
     list->SetFiltered(true);
-    ReopenDebtors(debtorID, -1);
+    ReopenDebtors(-1);
 }
 
 void TSystemController::RunOverdueIndexing()
@@ -207,7 +199,7 @@ void TSystemController::RunOverdueIndexing()
     TScheduleDelayUpdateForm form;
     form.Execute(GetDataAccessFacade());
     RefreshDebtors();
-    RefreshCredits(m_debtorsList.get());
+    RefreshCredits();
 }
 
 void TSystemController::CheckOverdueIndexing()
@@ -237,10 +229,10 @@ void TSystemController::SwitchDatabase(const QString& fileName)
     if (!switched)
         return;
     try {
-        // The same debtor ID or place in another book is another person: a
-        // closed list has neither, so the new book starts at its first debtor.
-        if (m_debtorsList)
-            m_debtorsList->Close();
+        // The same debtor ID or place in another book is another person: the
+        // new book starts at its first debtor.
+        m_currentDebtorID = 0;
+        m_currentDebtorRow = -1;
         ShowBook();
         StartDailyBackup();
     } catch (const Exception& error) {
@@ -259,9 +251,8 @@ void TSystemController::SwitchDatabase(const QString& fileName)
 void TSystemController::ShowBook()
 {
     RefreshDebtors();
-    RefreshCredits(m_debtorsList.get());
     // Details of the other book's debtor must not stay when this book's list is empty.
-    RefreshDebtorDetails();
+    ShowCurrentDebtor();
     RefreshDatabaseInfo();
     // What another program wrote before is part of what was just read.
     BookWrittenElsewhere();

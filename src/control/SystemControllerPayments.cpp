@@ -25,7 +25,7 @@ void TSystemController::MakeDebtorPayment(int index)
 {
     TUseCaseScope scope(m_gate);
     TDebtor debtor;
-    ReadCurrentDebtor(m_debtorsList.get(), &debtor);
+    ReadCurrentDebtor(&debtor);
     MakeDebtorPaymentFor(&debtor, index);
 }
 
@@ -67,7 +67,7 @@ bool TSystemController::ChooseCreditForPayment(TDebtor* debtor, TCredit* credit,
         return true;
     }
     TDebtor listed;
-    if (!ReadCurrentDebtor(m_debtorsList.get(), &listed))
+    if (!ReadCurrentDebtor(&listed))
         return false;
     TCreditSelectForm form;
     if (!form.Execute(&credits, &listed, index) || !credits.IsValidIndex(form.SelectedIndex()))
@@ -82,7 +82,7 @@ void TSystemController::MakeCreditPayment(int index)
     if (!m_credits.IsValidIndex(index) || m_credits.Items(index)->IsPaidOff())
         return;
     TDebtor debtor;
-    ReadCurrentDebtor(m_debtorsList.get(), &debtor);
+    ReadCurrentDebtor(&debtor);
     MakePayment(debtor, TCreditPicture::Of(debtor.GetID(), *m_credits.Items(index)));
 }
 
@@ -101,7 +101,7 @@ void TSystemController::MakePayment(const TDebtor& debtor, const TCreditPicture&
         return;
     PrintPaymentOrder(stored.GetID());
     RunOverdueIndexing();
-    RefreshCredits(m_debtorsList.get());
+    RefreshCredits();
 }
 
 bool TSystemController::CancelLatestPayment(int creditID)
@@ -132,6 +132,6 @@ bool TSystemController::CancelLatestPayment(int creditID)
         return false;
     LoanBook().CancelLatestPayment(creditID, payment.GetID());
     RunOverdueIndexing();
-    RefreshCredits(m_debtorsList.get());
+    RefreshCredits();
     return true;
 }

@@ -38,7 +38,7 @@ void TSystemController::AddDebtor()
     if (!form.Execute(&debtor, TAddDebtorForm::NewDebtorMode))
         return;
     RefreshDebtors();
-    LocateDebtor(m_debtorsList.get(), debtor.GetID());
+    LocateDebtor(debtor.GetID());
     RefreshDebtorDetails();
     const TMessageBoxRequest question { QMessageBox::Question, QStringLiteral("Добавление кредита"),
                                         QStringLiteral("Добавить кредит этому должнику?"),
@@ -52,7 +52,7 @@ void TSystemController::EditDebtor()
     TUseCaseScope scope(m_gate);
     TDataAccessFacade* facade = GetDataAccessFacade();
     TDebtor debtor;
-    ReadCurrentDebtor(m_debtorsList.get(), &debtor);
+    ReadCurrentDebtor(&debtor);
     if (!facade->DebtorExists(debtor.GetID()))
         return;
     if (!facade->LoadDebtor(debtor))
@@ -70,7 +70,7 @@ void TSystemController::DeleteCurrentDebtor()
 {
     TUseCaseScope scope(m_gate);
     TDebtor shown;
-    ReadCurrentDebtor(m_debtorsList.get(), &shown);
+    ReadCurrentDebtor(&shown);
     if (!ConfirmDeletion(QStringLiteral("Все данные о должнике будут безвозвратно удалены."),
                          QStringLiteral("Должник: %1").arg(DebtorFullName(shown))))
         return;
@@ -79,7 +79,7 @@ void TSystemController::DeleteCurrentDebtor()
         return;
     LoanBook().DeleteDebtor(shown);
     RefreshDebtors();
-    RefreshCredits(m_debtorsList.get());
+    RefreshCredits();
     RefreshDebtorDetails();
 }
 
@@ -90,14 +90,14 @@ void TSystemController::AddCredit()
     TDebtor debtor;
     TPaymentSchedule schedule;
     TCredit credit;
-    ReadCurrentDebtor(m_debtorsList.get(), &debtor);
+    ReadCurrentDebtor(&debtor);
     if (!facade->DebtorExists(debtor.GetID()))
         return;
     TAddCreditForm form;
     form.SetStoreOnOk(Storing([&] { LoanBook().AddCredit(debtor.GetID(), credit, schedule); }));
     if (!form.Execute(&debtor, &credit, nullptr, TAddCreditForm::AddMode, &schedule))
         return;
-    RefreshCredits(m_debtorsList.get());
+    RefreshCredits();
     PrintCreditSchedule(credit.GetID());
 }
 
@@ -112,7 +112,7 @@ void TSystemController::ShowCredit(int index)
     credit.Assign(m_credits.Items(index));
     TDebtor debtor;
     TPaymentSchedule schedule;
-    ReadCurrentDebtor(m_debtorsList.get(), &debtor);
+    ReadCurrentDebtor(&debtor);
     if (!facade->LoadPaymentSchedule(credit.GetID(), schedule))
         throw Exception(QStringLiteral("Загрузить график выплат не удалось."));
     // The respite is decided on the credit and the schedule as shown now.
@@ -137,9 +137,9 @@ void TSystemController::DeleteCreditAt(int index)
         return;
     if (!m_credits.IsValidIndex(index))
         return;
-    LoanBook().DeleteCredit(TCreditPicture::Of(CurrentDebtorID(m_debtorsList.get()), *m_credits.Items(index)));
+    LoanBook().DeleteCredit(TCreditPicture::Of(CurrentDebtorID(), *m_credits.Items(index)));
     RunOverdueIndexing();
-    RefreshCredits(m_debtorsList.get());
+    RefreshCredits();
 }
 
 void TSystemController::ShowPaymentHistory(int index)
@@ -151,7 +151,7 @@ void TSystemController::ShowPaymentHistory(int index)
     credit.Assign(m_credits.Items(index));
     TDebtor debtor;
     const std::unique_ptr<TResultSet> payments = GetDataAccessFacade()->OpenCreditPaymentsQuery(credit.GetID());
-    if (!ReadCurrentDebtor(m_debtorsList.get(), &debtor))
+    if (!ReadCurrentDebtor(&debtor))
         return;
     TPaymentsHistoryForm form;
     form.SetCancelInterface(this);

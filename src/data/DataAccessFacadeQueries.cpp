@@ -103,7 +103,7 @@ std::unique_ptr<TResultSet> TDataAccessFacade::OpenStatisticsQuery()
 std::unique_ptr<TResultSet> TDataAccessFacade::OpenCreditScheduleQuery(int creditID)
 {
     CheckCreditExists(creditID);
-    auto result = std::make_unique<TResultSet>(
+    return std::make_unique<TResultSet>(
         Connection(),
         QStringList {
             QStringLiteral("SELECT  Debtors.DebtorID, Debtors.Name, Debtors.Surname, Debtors.PatronymicName,"),
@@ -119,10 +119,6 @@ std::unique_ptr<TResultSet> TDataAccessFacade::OpenCreditScheduleQuery(int credi
             QStringLiteral(" AND (Debtors.DebtorID = Credits.DebtorID)"),
             QStringLiteral(" AND (PaymentSchedule.CreditID = Credits.CreditID)") },
         TQueryParams { { QStringLiteral("CreditID"), creditID } });
-    for (const char* name : { "CreditSize", "FullMustBePaymentSum", "Balance", "PayingOff", "CreditPercents", "Annua",
-                              "MustBePaymentSum" })
-        result->Column(QLatin1String(name)).SetMoneyMark(true);
-    return result;
 }
 
 std::unique_ptr<TResultSet> TDataAccessFacade::OpenDebtorsListQuery()
@@ -220,29 +216,7 @@ std::unique_ptr<TResultSet> TDataAccessFacade::OpenCreditPaymentsQuery(int credi
     QStringList lines;
     FillPaymentsSQL(&lines);
     lines << QStringLiteral(" AND (PaymentHistory.CreditID = :CreditID)");
-    auto result = std::make_unique<TResultSet>(Connection(), lines,
-                                               TQueryParams { { QStringLiteral("CreditID"), creditID } });
-    // Dressed for the payment history grid: only these, in result order.
-    result->HideAllColumns();
-    const struct
-    {
-        const char* Name;
-        QString Caption;
-        int Width;
-    } shown[] = {
-        { "PaymentID", QStringLiteral("Код платежа"), 12 },
-        { "PaymentDate", QStringLiteral("Дата платежа"), 20 },
-        { "PaymentSum", QStringLiteral("Платёж, руб"), 15 },
-        { "AheadSum", QStringLiteral("Опережение, руб"), 15 },
-        { "Total", QStringLiteral("Итого, руб"), 15 },
-    };
-    for (const auto& column : shown) {
-        TResultSetColumn& field = result->Column(QLatin1String(column.Name));
-        field.SetVisible(true);
-        field.SetCaption(column.Caption);
-        field.SetDisplayWidth(column.Width);
-    }
-    return result;
+    return std::make_unique<TResultSet>(Connection(), lines, TQueryParams { { QStringLiteral("CreditID"), creditID } });
 }
 
 std::unique_ptr<TResultSet> TDataAccessFacade::OpenPaymentsForDateQuery(const DateTime& date)

@@ -3,12 +3,42 @@
 #include <QColor>
 #include <QFont>
 
+namespace {
+const QString DebtorIDField = QStringLiteral("DebtorID");
+}
+
 TDebtorRowLook DebtorRowLook(qint64 delayCount, std::optional<qint64> activeDelayCount)
 {
     TDebtorRowLook look;
     look.Bold = delayCount > 1;
     look.Red = activeDelayCount && *activeDelayCount > 0;
     return look;
+}
+
+TDebtorsGridModel::TDebtorsGridModel(QObject* parent)
+    : TResultSetTableModel(parent)
+{
+    // Widths in characters; the code takes what its values need.
+    ShowColumns({{DebtorIDField, QStringLiteral("Код"), 0},
+                 {QStringLiteral("Surname"), QStringLiteral("Фамилия"), 25},
+                 {QStringLiteral("Name"), QStringLiteral("Имя"), 25},
+                 {QStringLiteral("PatronymicName"), QStringLiteral("Отчество"), 25},
+                 {QStringLiteral("DelayCount"), QStringLiteral("Просрочек всего"), 20},
+                 {QStringLiteral("ActiveDelayCount"), QStringLiteral("Активных просрочек"), 20}});
+}
+
+int TDebtorsGridModel::DebtorID(int row) const
+{
+    const TResultSet* list = ResultSet();
+    if (!list || row < 0 || row >= rowCount())
+        return 0;
+    const int column = list->FindColumn(DebtorIDField);
+    return column < 0 ? 0 : int(list->Integer(row, column));
+}
+
+int TDebtorsGridModel::RowOfDebtor(int debtorID) const
+{
+    return debtorID > 0 ? FindRow(DebtorIDField, debtorID) : -1;
 }
 
 TDebtorRowLook TDebtorsGridModel::RowLook(int row) const

@@ -19,16 +19,20 @@ struct TDebtorRowLook
 TDebtorRowLook DebtorRowLook(qint64 delayCount, std::optional<qint64> activeDelayCount);
 
 // The debtors list as the main window's grid shows it: the list's columns
-// under their captions, every cell of a row (the selected one too) in the
-// row's look.
+// under their captions and widths, every cell of a row (the selected one too)
+// in the row's look.
 class TDebtorsGridModel : public TResultSetTableModel
 {
     Q_OBJECT
 
 public:
-    using TResultSetTableModel::TResultSetTableModel;
+    explicit TDebtorsGridModel(QObject* parent = nullptr);
 
     TDebtorRowLook RowLook(int row) const;
+    // The ID of the debtor listed at the row; 0 for none.
+    int DebtorID(int row) const;
+    // The row listing the debtor, -1 when he is not listed.
+    int RowOfDebtor(int debtorID) const;
 
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
 };

@@ -30,6 +30,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QScopedValueRollback>
 #include <QScreen>
 
 #include <algorithm>
@@ -106,8 +107,10 @@ void TMainForm::FormCreate()
 void TMainForm::SetupDebtorsGrid()
 {
     m_debtorsModel = new TDebtorsGridModel(this);
-    new TResultSetGrid(ui->DBGrid1, m_debtorsModel, this);
+    m_debtorsGrid = new TResultSetGrid(ui->DBGrid1, m_debtorsModel, this);
     connect(m_debtorsModel, &QAbstractItemModel::modelReset, this, &TMainForm::FitDebtorsColumns);
+    connect(ui->DBGrid1->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this](const QModelIndex& current) { DBGrid1SelectionChange(current.row()); });
     KeepLineColoursInSelection(ui->DBGrid1);
     ui->DBGrid1->viewport()->installEventFilter(this);
     // The legend opens between the filters and the grid, so it covers no row.
@@ -125,7 +128,7 @@ void TMainForm::FitDebtorsColumns()
     static const QStringList names{QStringLiteral("Surname"), QStringLiteral("Name"), QStringLiteral("PatronymicName")};
     for (int section = 0; section < m_debtorsModel->columnCount(); ++section) {
         const int column = m_debtorsModel->ResultSetColumn(section);
-        const bool isName = set && column >= 0 && names.contains(set->Column(column).Name());
+        const bool isName = set && column >= 0 && names.contains(set->ColumnName(column));
         header->setSectionResizeMode(section, isName ? QHeaderView::Stretch : QHeaderView::Interactive);
     }
 }
@@ -353,8 +356,26 @@ void TMainForm::ShowDatabaseInfo(const QString& fileName, const TCompany* compan
 
 void TMainForm::SetDebtorsDataSet(TResultSet* dataSet)
 {
-    if (dataSet)
-        m_debtorsModel->SetResultSet(dataSet);
+    if (!dataSet)
+        return;
+    // Emptied by the new rows, the grid's selection is the controller's to give again.
+    const QScopedValueRollback showing(m_showingSelection, true);
+    m_debtorsModel->SetResultSet(dataSet);
+}
+
+void TMainForm::SelectDebtor(int debtorID)
+{
+    const QScopedValueRollback showing(m_showingSelection, true);
+    m_debtorsGrid->SelectRow(m_debtorsModel->RowOfDebtor(debtorID));
+}
+
+void TMainForm::DBGrid1SelectionChange(int row)
+{
+    // A grid emptied by new rows has no current row; the controller keeps its debtor.
+    if (m_showingSelection || row < 0)
+        return;
+    const int debtorID = m_debtorsModel->DebtorID(row);
+    Command([debtorID](TSystemController& controller) { controller.SelectDebtor(debtorID); });
 }
 
 void TMainForm::ShowCredits(const TCreditsList* credits)
@@ -423,7 +444,7 @@ void TMainForm::UpdateActions()
 void TMainForm::DebtorActionUpdate(QAction* action)
 {
     // An empty list has no debtor to act for.
-    action->setEnabled(m_debtorsModel->CurrentRow() >= 0);
+    action->setEnabled(m_debtorsModel->rowCount() > 0);
 }
 
 void TMainForm::ConcreateCreditActionUpdate(QAction* action)
@@ -471,7 +492,7 @@ void TMainForm::DBGrid1MouseUp(Qt::MouseButton button, const QPoint& position)
     const QModelIndex index = ui->DBGrid1->indexAt(position);
     if (!index.isValid())
         return;
-    if (index.row() != m_debtorsModel->CurrentRow())
+    if (index.row() != m_debtorsGrid->SelectedRow())
         ui->DBGrid1->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect
                                                                   | QItemSelectionModel::Rows);
     ExecuteAction(ui->MakeDebtorPaymentAction);

@@ -14,6 +14,7 @@ class QMenu;
 class TCredit;
 class TDebtorsGridModel;
 class TLegendPanel;
+class TResultSetGrid;
 class TSystemController;
 
 namespace Ui {
@@ -50,6 +51,7 @@ public:
 
     void ShowDatabaseInfo(const QString& fileName, const TCompany* company) override;
     void SetDebtorsDataSet(TResultSet* dataSet) override;
+    void SelectDebtor(int debtorID) override;
     void ShowCredits(const TCreditsList* credits) override;
     void ShowDebtorDetails(const TDebtor* debtor) override;
     void RefreshHistoryMenu(THistoryManager& manager, const QStringList& entries) override;
@@ -101,6 +103,8 @@ private:
     void Label2Click();
     void DBGrid1DblClick();
     void DBGrid1MouseUp(Qt::MouseButton button, const QPoint& position);
+    // The user moved the grid's selection: the controller makes that debtor current.
+    void DBGrid1SelectionChange(int row);
     bool DebtorsTreeViewKeyDown(const QKeyEvent& key);
     void CreditsListViewDblClick();
     void FilterComboBoxChange(int itemIndex);
@@ -113,6 +117,9 @@ private:
 
     std::unique_ptr<Ui::TMainForm> ui;
     TDebtorsGridModel* m_debtorsModel;
+    TResultSetGrid* m_debtorsGrid;
+    // While the controller's choice is being shown, which it need not be told of.
+    bool m_showingSelection = false;
     TLegendPanel* m_legendPanel;
     QMenu* m_creditsPopupMenu;
     QMenu* m_debtorsPopupMenu;

@@ -41,7 +41,7 @@ TReportDocument TReportManager::BuildReport(const QString& templateName, TResult
     m_variables = variables;
     const TReportTemplate reportTemplate = TReportTemplate::Load(TemplatePath(templateName));
     TReportRenderer renderer(reportTemplate, dataSet,
-                             [this](const QString& name, QString& value) { GetReportValue(name, value); });
+                             [this](int row, const QString& name, QString& value) { GetReportValue(name, value, row); });
     return renderer.Render();
 }
 
@@ -54,7 +54,7 @@ void TReportManager::RunReport(const QString& templateName, TResultSet* dataSet,
     m_preview->ShowReport(document, title.isEmpty() ? templateName : title);
 }
 
-bool TReportManager::FieldValue(const QString& name, QString& value) const
+bool TReportManager::FieldValue(int row, const QString& name, QString& value) const
 {
     if (!m_dataSet)
         return false;
@@ -62,7 +62,7 @@ bool TReportManager::FieldValue(const QString& name, QString& value) const
     if (column < 0)
         return false;
     // A null counts as found: the column is there, its value is empty.
-    value = m_dataSet->Text(m_dataSet->CurrentRow(), column);
+    value = m_dataSet->Text(row, column);
     return true;
 }
 
@@ -77,11 +77,11 @@ bool TReportManager::VariableValue(const QString& name, QString& value) const
     return true;
 }
 
-bool TReportManager::GetReportValue(const QString& name, QString& value) const
+bool TReportManager::GetReportValue(const QString& name, QString& value, int row) const
 {
     if (m_variablesFirst)
-        return VariableValue(name, value) || FieldValue(name, value);
-    return FieldValue(name, value) || VariableValue(name, value);
+        return VariableValue(name, value) || FieldValue(row, name, value);
+    return FieldValue(row, name, value) || VariableValue(name, value);
 }
 
 TReportManager* GetReportManager()

@@ -25,9 +25,9 @@ public:
     TReportDocument BuildReport(const QString& templateName, TResultSet* dataSet, const QStringList* variables);
 
     // The value of a name used in a template: a column of the current data
-    // set's current row, or a variable, tried in the order VariablesFirst
-    // sets. Value is left untouched when neither has it.
-    bool GetReportValue(const QString& name, QString& value) const;
+    // set at the row, or a variable, tried in the order VariablesFirst sets.
+    // Value is left untouched when neither has it.
+    bool GetReportValue(const QString& name, QString& value, int row = 0) const;
 
     QString GetApplicationFolder() const { return m_applicationFolder; }
     QString TemplatePath(const QString& templateName) const;
@@ -40,7 +40,7 @@ public:
     void SetPreview(IReportPreview* preview) { m_preview = preview; }
 
 private:
-    bool FieldValue(const QString& name, QString& value) const;
+    bool FieldValue(int row, const QString& name, QString& value) const;
     bool VariableValue(const QString& name, QString& value) const;
 
     QString m_applicationFolder;

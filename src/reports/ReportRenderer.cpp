@@ -152,7 +152,7 @@ QString TReportRenderer::Value(const QString& name)
 {
     QString value;
     if (m_valueCallback)
-        m_valueCallback(name, value);
+        m_valueCallback(m_row, name, value);
     return value;
 }
 
@@ -163,12 +163,10 @@ Money TReportRenderer::Sum(const QString& name)
         return *found;
     Money sum;
     if (m_dataSet && m_dataSet->RowCount() > 0) {
-        const int current = m_dataSet->CurrentRow();
-        for (int row = 0; row < m_dataSet->RowCount(); ++row) {
-            m_dataSet->SetCurrentRow(row);
+        const int current = m_row;
+        for (m_row = 0; m_row < m_dataSet->RowCount(); ++m_row)
             sum += ReadReportMoney(Value(name)).value_or(Money());
-        }
-        m_dataSet->SetCurrentRow(current);
+        m_row = current;
     } else {
         sum = ReadReportMoney(Value(name)).value_or(Money());
     }
@@ -327,7 +325,6 @@ void TReportRenderer::RenderGrid(const TBlock& block)
 void TReportRenderer::RenderTable(const TBlock& block)
 {
     const int dataRows = m_dataSet ? m_dataSet->RowCount() : 0;
-    const int current = dataRows > 0 ? m_dataSet->CurrentRow() : 0;
     const QList<qreal> widths = FittedWidths(block, dataRows);
     // One part per page: a part is filled with somewhat more rows than its
     // page holds and cut after the last row that ends on it, so that no row
@@ -375,8 +372,7 @@ void TReportRenderer::RenderTable(const TBlock& block)
         FillFixedRows(block);
     }
     m_lineNumber = 0;
-    if (dataRows > 0)
-        m_dataSet->SetCurrentRow(current);
+    m_row = 0;
     m_reuseBlock = true;
     m_afterTable = true;
 }
@@ -405,10 +401,11 @@ QList<qreal> TReportRenderer::FittedWidths(const TBlock& block, int dataRows)
                 widest = std::max(widest, metrics.horizontalAdvance(word.toString()));
         };
         for (int row = 0; row < dataRows; ++row) {
-            m_dataSet->SetCurrentRow(row);
+            m_row = row;
             m_lineNumber = row + 1;
             measure(Evaluate(block.Columns.at(column).Cell), plainMetrics);
         }
+        m_row = 0;
         m_lineNumber = 0;
         for (const auto& total : block.Rows) {
             if (column < total.Cells.size())
@@ -468,11 +465,12 @@ void TReportRenderer::FillBandRows(QTextTable* table, const TBlock& block, int t
         return;
     m_cursor = table->cellAt(tableRow, 0).firstCursorPosition();
     for (int row = first; row < first + count; ++row) {
-        m_dataSet->SetCurrentRow(row);
+        m_row = row;
         m_lineNumber = row + 1;
         for (const auto& column : block.Columns)
             FillCell(Evaluate(column.Cell), column.Alignment, m_plain);
     }
+    m_row = 0;
     m_lineNumber = 0;
 }
 

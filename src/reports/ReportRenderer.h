@@ -16,14 +16,14 @@ class QTextDocument;
 class QTextTable;
 class TResultSet;
 
-// Asks for the value of a name used in a template; leaves value untouched
-// when the name is unknown (it then prints empty).
-using TReportValueCallback = std::function<void(const QString& name, QString& value)>;
+// Asks for the value of a name used in a template, at a row of the main data
+// set; leaves value untouched when the name is unknown (it then prints empty).
+using TReportValueCallback = std::function<void(int row, const QString& name, QString& value)>;
 
 // Fills a template into a document: static text as written, every [..] value
 // inserted as plain text (never read as markup), the band table repeated for
 // each row of the main data set. Outside the band the data set's values are
-// those of its current row; the current row is the same after rendering.
+// those of its first row.
 class TReportRenderer
 {
 public:
@@ -77,6 +77,7 @@ private:
     bool m_reuseBlock = true;
     bool m_afterTable = false; // nothing put after the last table yet
     bool m_pageBreakPending = false;
+    int m_row = 0;        // of the data set, whose values are read
     int m_lineNumber = 0; // inside the band: the row's number from 1
     QHash<QString, Money> m_sums;
 };

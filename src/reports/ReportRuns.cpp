@@ -28,10 +28,11 @@ QString ShortDate(const DateTime& date)
     return QLocale().toString(date.Date(), QLocale::ShortFormat);
 }
 
-QString DebtorFullName(const TResultSet& row)
+// Of the set's first row.
+QString DebtorFullName(const TResultSet& rows)
 {
-    return FullName(row.Text(QStringLiteral("Surname")), row.Text(QStringLiteral("Name")),
-                    row.Text(QStringLiteral("PatronymicName")));
+    return FullName(rows.Text(0, QStringLiteral("Surname")), rows.Text(0, QStringLiteral("Name")),
+                    rows.Text(0, QStringLiteral("PatronymicName")));
 }
 
 void AddDebtorsForDateVariables(TReportRuns& runs, const QString& title, const TReportInput& input,
@@ -51,7 +52,7 @@ bool CompanyNameOnly(TReportRuns& runs, const TReportInput&, TResultSet*, QStrin
 // The statements' values; none when the boss name declines to nothing.
 bool StatementVariables(TReportRuns& runs, const TReportInput&, TResultSet* rows, QStringList& variables)
 {
-    const QString bossNameDativ = runs.Declension().DeclineFullName(rows->Text(QStringLiteral("BossName")), DativeCase);
+    const QString bossNameDativ = runs.Declension().DeclineFullName(rows->Text(0, QStringLiteral("BossName")), DativeCase);
     if (bossNameDativ.isEmpty())
         return false;
     const QString debtorName = DebtorFullName(*rows);
@@ -59,7 +60,7 @@ bool StatementVariables(TReportRuns& runs, const TReportInput&, TResultSet* rows
     AddReportVariable(variables, QStringLiteral("DebtorNameGenetiv"),
                       runs.Declension().DeclineFullName(debtorName, GenitiveCase));
     AddReportVariable(variables, QStringLiteral("BossNameDativ"), bossNameDativ);
-    AddReportVariable(variables, QStringLiteral("CompanyName"), rows->Text(QStringLiteral("CompanyName")));
+    AddReportVariable(variables, QStringLiteral("CompanyName"), rows->Text(0, QStringLiteral("CompanyName")));
     return true;
 }
 
@@ -73,7 +74,7 @@ bool PaymentOrderVariables(TReportRuns& runs, const TReportInput&, TResultSet* r
     // A receipt states all the money received, the part paid ahead of the
     // schedule included. The exact amount, not a binary fraction of it, decides the kopecks.
     AddReportVariable(variables, QStringLiteral("PaymentInWords"),
-                      MoneyToWords(rows->MoneyValue(QStringLiteral("Total"))));
+                      MoneyToWords(rows->MoneyValue(0, QStringLiteral("Total"))));
     // "Принято от" whom: the payer in the genitive. The money is in the till
     // already, so a name the library cannot decline is printed as written.
     const QString payer = DebtorFullName(*rows);

@@ -49,29 +49,17 @@ void TResultSet::Open()
 {
     if (m_open)
         return;
-    emit BeforeOpen(this);
     Fetch();
     m_open = true;
-    m_current = m_rowCount > 0 ? 0 : -1;
-    m_bof = true;
-    m_eof = m_rowCount == 0;
-    emit AfterOpen(this);
-    if (m_rowCount > 0)
-        emit AfterScroll(this);
 }
 
 void TResultSet::Close()
 {
     if (!m_open)
         return;
-    emit BeforeClose(this);
     ReleaseStorage();
     m_rowCount = 0;
-    m_current = -1;
-    m_bof = true;
-    m_eof = true;
     m_open = false;
-    emit AfterClose(this);
 }
 
 void TResultSet::Fetch()
@@ -84,15 +72,10 @@ void TResultSet::Fetch()
             statement.BindValue(name, value);
 
     const int columnCount = statement.ColumnCount();
-    std::vector<std::unique_ptr<TResultSetColumn>> columns;
+    std::vector<TColumn> columns;
     columns.reserve(std::size_t(columnCount));
-    for (int i = 0; i < columnCount; ++i) {
-        columns.push_back(
-            std::make_unique<TResultSetColumn>(*this, statement.ColumnName(i), statement.ColumnDeclaredType(i)));
-        // A column seen in the earlier opening keeps what the caller set on it.
-        if (std::size_t(i) < m_columns.size() && m_columns[std::size_t(i)]->Name() == columns.back()->Name())
-            columns.back()->AssignPresentation(*m_columns[std::size_t(i)]);
-    }
+    for (int i = 0; i < columnCount; ++i)
+        columns.push_back({ statement.ColumnName(i), statement.ColumnDeclaredType(i) });
 
     // The values stay as SQLite gives them until they are read: one block of
     // bytes for the whole set instead of a string per value.
@@ -149,7 +132,7 @@ void TResultSet::SetFiltered(bool value)
 int TResultSet::FindColumn(const QString& name) const
 {
     for (int i = 0; i < ColumnCount(); ++i)
-        if (m_columns[std::size_t(i)]->Name().compare(name, Qt::CaseInsensitive) == 0)
+        if (m_columns[std::size_t(i)].Name.compare(name, Qt::CaseInsensitive) == 0)
             return i;
     return -1;
 }
@@ -162,82 +145,12 @@ int TResultSet::ColumnIndex(const QString& name) const
     return index;
 }
 
-void TResultSet::HideAllColumns()
+int TResultSet::FindRow(int column, qint64 value) const
 {
-    for (const auto& column : m_columns)
-        column->SetVisible(false);
-}
-
-void TResultSet::MoveTo(int row)
-{
-    if (row == m_current)
-        return;
-    m_current = row;
-    emit AfterScroll(this);
-}
-
-bool TResultSet::SetCurrentRow(int row)
-{
-    if (row < 0 || row >= m_rowCount)
-        return false;
-    m_bof = false;
-    m_eof = false;
-    MoveTo(row);
-    return true;
-}
-
-void TResultSet::First()
-{
-    if (m_rowCount == 0)
-        return;
-    m_bof = true;
-    m_eof = false;
-    MoveTo(0);
-}
-
-void TResultSet::Last()
-{
-    if (m_rowCount == 0)
-        return;
-    m_bof = false;
-    m_eof = true;
-    MoveTo(m_rowCount - 1);
-}
-
-void TResultSet::Next()
-{
-    if (m_current + 1 >= m_rowCount) {
-        m_eof = true;
-        return;
-    }
-    m_bof = false;
-    m_eof = false;
-    MoveTo(m_current + 1);
-}
-
-void TResultSet::Prior()
-{
-    if (m_current <= 0) {
-        m_bof = true;
-        return;
-    }
-    m_bof = false;
-    m_eof = false;
-    MoveTo(m_current - 1);
-}
-
-bool TResultSet::Locate(const QString& column, const QVariant& value)
-{
-    const int index = ColumnIndex(column);
-    const bool integer = value.typeId() == QMetaType::Int || value.typeId() == QMetaType::LongLong
-        || value.typeId() == QMetaType::UInt || value.typeId() == QMetaType::ULongLong;
-    for (int row = 0; row < m_rowCount; ++row) {
-        const bool match = integer ? !IsNull(row, index) && Integer(row, index) == value.toLongLong()
-                                   : Text(row, index) == value.toString();
-        if (match)
-            return SetCurrentRow(row);
-    }
-    return false;
+    for (int row = 0; row < m_rowCount; ++row)
+        if (!IsNull(row, column) && Integer(row, column) == value)
+            return row;
+    return -1;
 }
 
 const TResultSet::TCell* TResultSet::Cell(int row, int column) const

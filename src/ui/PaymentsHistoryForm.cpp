@@ -21,6 +21,7 @@
 namespace {
 const QSize DesignedSize(529, 369);
 const int MaxFieldWidth = 600;
+const QString PaymentIDField = QStringLiteral("PaymentID");
 }
 
 TPaymentsHistoryForm::TPaymentsHistoryForm(QWidget* parent)
@@ -39,9 +40,14 @@ TPaymentsHistoryForm::TPaymentsHistoryForm(QWidget* parent)
     // The selected payment stays marked while a button has the focus.
     KeepSelectionVisible(m_ui->PaymentsGrid);
     TCellMarginDelegate::Install(m_ui->PaymentsGrid);
-    // The amounts of the payments set read as money here, like every amount on screen.
+    // Of the payments set only these, in this order; the amounts read as money, like every amount on screen.
+    m_payments->ShowColumns({{PaymentIDField, QStringLiteral("Код платежа"), 12},
+                             {QStringLiteral("PaymentDate"), QStringLiteral("Дата платежа"), 20},
+                             {QStringLiteral("PaymentSum"), QStringLiteral("Платёж, руб"), 15},
+                             {QStringLiteral("AheadSum"), QStringLiteral("Опережение, руб"), 15},
+                             {QStringLiteral("Total"), QStringLiteral("Итого, руб"), 15}});
     m_payments->ShowAsMoney({QStringLiteral("PaymentSum"), QStringLiteral("AheadSum"), QStringLiteral("Total")});
-    new TResultSetGrid(m_ui->PaymentsGrid, m_payments, this);
+    m_paymentsGrid = new TResultSetGrid(m_ui->PaymentsGrid, m_payments, this);
 
     connect(m_ui->PrintHistoryButton, &QPushButton::clicked, this, &TPaymentsHistoryForm::PrintHistoryActionExecute);
     connect(m_ui->PrintOrderButton, &QPushButton::clicked, this, &TPaymentsHistoryForm::PrintOrderActionExecute);
@@ -64,7 +70,7 @@ void TPaymentsHistoryForm::Execute(const TDebtor* debtor, const TCredit* credit,
 
     ShowCreditParties(*m_ui, *debtor, *credit, MaxFieldWidth);
     m_payments->SetResultSet(dataSet);
-    SelectLatestPayment(*dataSet);
+    m_paymentsGrid->SelectRow(LatestPaymentRow(*dataSet));
     UpdateCancelPaymentButton();
     OpenWideEnough();
     m_ui->PaymentsGrid->setFocus();
@@ -75,19 +81,18 @@ void TPaymentsHistoryForm::Execute(const TDebtor* debtor, const TCredit* credit,
     m_reportInterface = nullptr;
 }
 
-void TPaymentsHistoryForm::SelectLatestPayment(TResultSet& payments)
+int TPaymentsHistoryForm::LatestPaymentRow(const TResultSet& payments)
 {
     // The payment a clerk comes for is mostly the last one (its order to
     // print again): the one recorded last, whatever order the rows come in.
-    const int idColumn = payments.FindColumn(QStringLiteral("PaymentID"));
+    const int idColumn = payments.FindColumn(PaymentIDField);
     if (idColumn < 0)
-        return;
+        return -1;
     int latest = -1;
     for (int row = 0; row < payments.RowCount(); ++row)
         if (latest < 0 || payments.Integer(row, idColumn) > payments.Integer(latest, idColumn))
             latest = row;
-    if (latest >= 0)
-        payments.SetCurrentRow(latest);
+    return latest;
 }
 
 void TPaymentsHistoryForm::OpenWideEnough()
@@ -117,8 +122,8 @@ void TPaymentsHistoryForm::PrintOrderActionExecute()
     TResultSet* payments = m_payments->ResultSet();
     if (!m_reportInterface || !payments)
         return;
-    // The grid's selected line is the set's current row; an empty history reads 0.
-    m_reportInterface->PrintPaymentOrder(int(payments->Integer(QStringLiteral("PaymentID"))));
+    // The payment of the grid's selected line; an empty history reads 0.
+    m_reportInterface->PrintPaymentOrder(int(payments->Integer(m_paymentsGrid->SelectedRow(), PaymentIDField)));
 }
 
 void TPaymentsHistoryForm::UpdateCancelPaymentButton()
@@ -135,7 +140,8 @@ void TPaymentsHistoryForm::CancelPaymentActionExecute()
     // The history as the book now holds it.
     payments->Close();
     payments->Open();
-    payments->Last();
+    m_payments->SetResultSet(payments);
+    m_paymentsGrid->SelectRow(payments->RowCount() - 1);
     UpdateCancelPaymentButton();
     m_ui->PaymentsGrid->setFocus();
 }

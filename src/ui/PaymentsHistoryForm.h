@@ -13,11 +13,12 @@ class IPaymentHistoryReportInterface;
 class TCredit;
 class TDebtor;
 class TResultSet;
+class TResultSetGrid;
 class TResultSetTableModel;
 
 // The payments of one credit, from which the whole history or the order of
-// one payment is printed. The payments come as the caller's result set; the
-// dialog leaves it open where the user left its current row.
+// one payment is printed. The payments come as the caller's result set,
+// shown with the latest payment selected.
 class TPaymentsHistoryForm : public QDialog
 {
     Q_OBJECT
@@ -40,12 +41,14 @@ private slots:
     void CancelPaymentActionExecute();
 
 private:
-    static void SelectLatestPayment(TResultSet& payments);
+    // The row of the payment recorded last, -1 when there is none.
+    static int LatestPaymentRow(const TResultSet& payments);
     void OpenWideEnough();
     void UpdateCancelPaymentButton();
 
     std::unique_ptr<Ui::PaymentsHistoryForm> m_ui;
     TResultSetTableModel* m_payments; // a child of the form
+    TResultSetGrid* m_paymentsGrid;   // a child of the form
     IPaymentHistoryReportInterface* m_reportInterface = nullptr;
     IPaymentCancelInterface* m_cancelInterface = nullptr;
     int m_creditID = -1;

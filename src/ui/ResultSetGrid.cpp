@@ -25,30 +25,14 @@ TResultSetGrid::TResultSetGrid(QTableView* grid, TResultSetTableModel* model, QO
     // Rows as tall as a line of text, as in a list.
     grid->verticalHeader()->setDefaultSectionSize(grid->fontMetrics().height() + RowPadding);
     // After the grid's own handling of the reset, so that the columns are there to size.
-    connect(model, &QAbstractItemModel::modelReset, this, &TResultSetGrid::ModelReset);
-    connect(model, &TResultSetTableModel::CurrentRowChanged, this, &TResultSetGrid::SelectCurrentRow);
-    connect(grid->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
-            &TResultSetGrid::GridCurrentRowChanged);
-    // A Ctrl+click takes the selection away, but the set's current row stays
-    // the one commands act for: it stays shown selected.
+    connect(model, &QAbstractItemModel::modelReset, this, &TResultSetGrid::SizeColumns);
+    // A Ctrl+click takes the selection away, but the current row stays the
+    // one commands act for: it stays shown selected.
     connect(grid->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
         if (m_grid && !m_grid->selectionModel()->hasSelection())
-            SelectCurrentRow();
+            SelectRow(SelectedRow());
     });
-    ModelReset();
-}
-
-void TResultSetGrid::ModelReset()
-{
     SizeColumns();
-    SelectCurrentRow();
-}
-
-void TResultSetGrid::GridCurrentRowChanged(const QModelIndex& current)
-{
-    // A grid emptied by a reset has no current row; the set keeps its own.
-    if (current.isValid() && m_model)
-        m_model->SetCurrentRow(current.row());
 }
 
 void TResultSetGrid::SizeColumns()
@@ -69,14 +53,23 @@ void TResultSetGrid::SizeColumns()
     }
 }
 
-void TResultSetGrid::SelectCurrentRow()
+int TResultSetGrid::SelectedRow() const
+{
+    if (!m_grid || !m_model || m_grid->model() != m_model)
+        return -1;
+    const QModelIndex current = m_grid->selectionModel()->currentIndex();
+    return current.isValid() ? current.row() : -1;
+}
+
+void TResultSetGrid::SelectRow(int row)
 {
     if (!m_grid || !m_model || m_grid->model() != m_model)
         return;
     QItemSelectionModel* selection = m_grid->selectionModel();
-    const int row = m_model->CurrentRow();
-    if (row < 0 || m_model->columnCount() == 0) {
-        selection->clear();
+    if (row < 0 || row >= m_model->rowCount() || m_model->columnCount() == 0) {
+        // The current row first, so that no selection is given back to it.
+        selection->clearCurrentIndex();
+        selection->clearSelection();
         return;
     }
     const int column = selection->currentIndex().isValid() ? selection->currentIndex().column() : 0;

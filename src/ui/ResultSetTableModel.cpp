@@ -7,13 +7,12 @@
 
 #include <QLocale>
 
-#include <algorithm>
 
 namespace {
 
-bool IsDateColumn(const TResultSetColumn& column)
+bool IsDateColumn(const TResultSet& set, int column)
 {
-    const QString type = column.DeclaredType().toUpper();
+    const QString type = set.ColumnDeclaredType(column).toUpper();
     return type.contains(QLatin1String("DATE")) || type.contains(QLatin1String("TIME"));
 }
 
@@ -57,19 +56,20 @@ TResultSetTableModel::~TResultSetTableModel() = default;
 
 void TResultSetTableModel::SetResultSet(TResultSet* resultSet)
 {
-    if (m_resultSet == resultSet)
-        return;
-    if (m_resultSet)
-        m_resultSet->disconnect(this);
-    m_resultSet = resultSet;
-    if (resultSet) {
-        connect(resultSet, &TResultSet::AfterOpen, this, &TResultSetTableModel::ResultSetChanged);
-        connect(resultSet, &TResultSet::AfterClose, this, &TResultSetTableModel::ResultSetChanged);
-        connect(resultSet, &TResultSet::ColumnsChanged, this, &TResultSetTableModel::ResultSetChanged);
-        connect(resultSet, &TResultSet::AfterScroll, this, &TResultSetTableModel::CurrentRowChanged);
+    if (m_resultSet != resultSet) {
+        if (m_resultSet)
+            m_resultSet->disconnect(this);
+        m_resultSet = resultSet;
         // A set freed while still shown leaves an empty table, never a dangling one.
-        connect(resultSet, &QObject::destroyed, this, &TResultSetTableModel::ResultSetChanged);
+        if (resultSet)
+            connect(resultSet, &QObject::destroyed, this, &TResultSetTableModel::ResultSetChanged);
     }
+    ResultSetChanged();
+}
+
+void TResultSetTableModel::ShowColumns(const std::vector<TGridColumn>& columns)
+{
+    m_looks = columns;
     ResultSetChanged();
 }
 
@@ -82,15 +82,22 @@ void TResultSetTableModel::ShowAsMoney(const QStringList& columnNames)
 
 bool TResultSetTableModel::IsMoney(int column) const
 {
-    const TResultSetColumn& field = m_resultSet->Column(column);
-    return field.MoneyMark() || m_moneyColumns.contains(field.Name(), Qt::CaseInsensitive);
+    return m_moneyColumns.contains(m_resultSet->ColumnName(column), Qt::CaseInsensitive);
 }
 
 int TResultSetTableModel::ResultSetColumn(int section) const
 {
     if (section < 0 || std::size_t(section) >= m_columns.size())
         return -1;
-    return m_columns[std::size_t(section)];
+    return m_columns[std::size_t(section)].Index;
+}
+
+int TResultSetTableModel::FindRow(const QString& column, qint64 value) const
+{
+    if (!m_resultSet || !m_resultSet->IsOpen())
+        return -1;
+    const int index = m_resultSet->FindColumn(column);
+    return index < 0 ? -1 : m_resultSet->FindRow(index, value);
 }
 
 int TResultSetTableModel::rowCount(const QModelIndex& parent) const
@@ -128,7 +135,7 @@ QVariant TResultSetTableModel::headerData(int section, Qt::Orientation orientati
         return QVariant();
     switch (role) {
     case Qt::DisplayRole:
-        return m_resultSet->Column(column).Caption();
+        return m_columns[std::size_t(section)].Look.Caption;
     case Qt::TextAlignmentRole: {
         // Over amounts and numbers the caption stands right, like the values.
         const bool right = IsMoney(column) || (rowCount() > 0 && AlignedRight(0, column));
@@ -143,10 +150,9 @@ QString TResultSetTableModel::DisplayText(int row, int column) const
 {
     if (m_resultSet->IsNull(row, column))
         return QString();
-    const TResultSetColumn& field = m_resultSet->Column(column);
     if (IsMoney(column))
         return FormatMoney(m_resultSet->MoneyValue(row, column));
-    if (IsDateColumn(field))
+    if (IsDateColumn(*m_resultSet, column))
         return DateText(m_resultSet->Text(row, column));
     const QVariant value = m_resultSet->Value(row, column);
     return IsNumber(value) ? NumberText(value) : value.toString();
@@ -156,35 +162,26 @@ bool TResultSetTableModel::AlignedRight(int row, int column) const
 {
     if (IsMoney(column))
         return true;
-    const TResultSetColumn& field = m_resultSet->Column(column);
-    return !IsDateColumn(field) && IsNumber(m_resultSet->Value(row, column));
+    return !IsDateColumn(*m_resultSet, column) && IsNumber(m_resultSet->Value(row, column));
 }
 
 void TResultSetTableModel::ResultSetChanged()
 {
-    // The set has already changed by the time it tells: the grid is shown anew.
+    // The set has already changed by the time it is handed over: the grid is shown anew.
     beginResetModel();
     m_columns.clear();
-    if (m_resultSet)
+    if (m_resultSet && m_looks.empty())
         for (int i = 0; i < m_resultSet->ColumnCount(); ++i)
-            if (m_resultSet->Column(i).Visible())
-                m_columns.push_back(i);
+            m_columns.push_back({i, {m_resultSet->ColumnName(i), m_resultSet->ColumnName(i), 0}});
+    else if (m_resultSet)
+        for (const TGridColumn& look : m_looks)
+            if (const int index = m_resultSet->FindColumn(look.Name); index >= 0)
+                m_columns.push_back({index, look});
     endResetModel();
 }
 
 int TResultSetTableModel::DisplayWidth(int section) const
 {
     const int column = ResultSetColumn(section);
-    return column < 0 ? 0 : m_resultSet->Column(column).DisplayWidth();
-}
-
-int TResultSetTableModel::CurrentRow() const
-{
-    return m_resultSet && m_resultSet->IsOpen() ? m_resultSet->CurrentRow() : -1;
-}
-
-void TResultSetTableModel::SetCurrentRow(int row)
-{
-    if (m_resultSet)
-        m_resultSet->SetCurrentRow(row);
+    return column < 0 ? 0 : m_columns[std::size_t(section)].Look.Width;
 }

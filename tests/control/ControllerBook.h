@@ -36,6 +36,7 @@ class TRecordingView : public IDebtorsViewInterface, public IDBInfoViewInterface
 {
 public:
     TResultSet* DataSet = nullptr;
+    int SelectedDebtorID = -1; // none told yet
     QList<int> CreditIDs;
     int CreditsShown = 0;
     std::optional<TDebtor> Details;
@@ -43,6 +44,7 @@ public:
     QString CompanyName;
 
     void SetDebtorsDataSet(TResultSet* dataSet) override { DataSet = dataSet; }
+    void SelectDebtor(int debtorID) override { SelectedDebtorID = debtorID; }
     void ShowCredits(const TCreditsList* credits) override
     {
         ++CreditsShown;

@@ -48,6 +48,14 @@ class TestSystemControllerList : public QObject
 
     TSystemController& Start() { return m_book->Start(m_view, m_printed); }
     TResultSet* List() { return m_view.DataSet; }
+    int RowOf(int debtorID) { return List()->FindRow(List()->ColumnIndex(QStringLiteral("DebtorID")), debtorID); }
+    // The row the window was told to select; the controller acts for its debtor.
+    int SelectedRow()
+    {
+        if (m_view.SelectedDebtorID != SystemController().CurrentDebtorID())
+            return -2;
+        return RowOf(m_view.SelectedDebtorID);
+    }
 
 private slots:
     void init()
@@ -57,20 +65,6 @@ private slots:
         m_printed.clear();
     }
     void cleanup() { m_book.reset(); }
-
-    void ListShowsItsColumnsUnderTheirCaptions()
-    {
-        m_book->AddDebtor(QStringLiteral("Алексеев"));
-        Start();
-        QStringList captions;
-        QList<int> widths;
-        for (int i = 0; i < List()->ColumnCount(); ++i) {
-            captions << List()->Column(i).Caption();
-            widths << List()->Column(i).DisplayWidth();
-        }
-        QCOMPARE(captions, QStringList({"Код", "Фамилия", "Имя", "Отчество", "Просрочек всего", "Активных просрочек"}));
-        QCOMPARE(widths.mid(1), QList<int>({25, 25, 25, 20, 20}));
-    }
 
     // A refresh keeps the debtor at hand current wherever the list now puts
     // him; one that is gone leaves his place to his neighbour.
@@ -92,7 +86,7 @@ private slots:
             ids << m_book->AddDebtor(QString::fromUtf8(surname));
         TSystemController& controller = Start();
         const int row = change == QStringLiteral("delete last") ? 5 : 4;
-        List()->SetCurrentRow(row);
+        controller.SelectDebtor(ids[row]);
         TDebtor debtor;
         debtor.SetID(ids[row]);
         m_book->Facade().LoadDebtor(debtor);
@@ -105,19 +99,20 @@ private slots:
             m_book->Facade().DeleteDebtor(debtor.GetID());
         }
         controller.RefreshAll();
-        QCOMPARE(List()->Text(List()->CurrentRow(), List()->ColumnIndex(QStringLiteral("Surname"))), current);
+        QCOMPARE(List()->Text(SelectedRow(), QStringLiteral("Surname")), current);
         QCOMPARE(m_view.DetailsSurname(), current);
     }
 
-    void CreditsAndDetailsFollowTheCurrentRow()
+    void CreditsAndDetailsFollowTheSelectedDebtor()
     {
         const int first = m_book->AddDebtor(QStringLiteral("Алексеев"));
         const int second = m_book->AddDebtor(QStringLiteral("Борисов"));
         const int firstCredit = m_book->AddCredit(first, January20);
         const int secondCredit = m_book->AddCredit(second, January20);
-        Start();
+        TSystemController& controller = Start();
         QCOMPARE(m_view.CreditIDs, QList<int>({firstCredit}));
-        List()->SetCurrentRow(1);
+        QCOMPARE(SelectedRow(), 0);
+        controller.SelectDebtor(second);
         QCOMPARE(m_view.CreditIDs, QList<int>({secondCredit}));
         QCOMPARE(m_view.DetailsSurname(), QStringLiteral("Борисов"));
         QCOMPARE(m_view.Details->City, QStringLiteral("Красноярск"));
@@ -224,7 +219,7 @@ private slots:
         controller.ApplyNameFilter(QStringLiteral("вас"));
         QCOMPARE(m_view.DetailsSurname(), QStringLiteral("Васильев"));
         controller.ApplyNameFilter(QString());
-        QCOMPARE(List()->CurrentRow(), 2);
+        QCOMPARE(SelectedRow(), 2);
         QCOMPARE(m_view.DetailsSurname(), QStringLiteral("Васильев"));
     }
 
@@ -247,6 +242,8 @@ private slots:
         else
             controller.ApplyListFilter(1);
         QVERIFY(List()->IsEmpty());
+        QCOMPARE(m_view.SelectedDebtorID, 0);
+        QCOMPARE(controller.CurrentDebtorID(), 0);
         QCOMPARE(m_view.DetailsSurname(), QString());
         QVERIFY(m_view.CreditIDs.isEmpty());
         QVERIFY(controller.Credits().Count() == 0);
@@ -373,7 +370,7 @@ private slots:
         m_book->AddDebtor(QStringLiteral("Борисов"));
         const int chosen = m_book->AddDebtor(QStringLiteral("Васильев"));
         TSystemController& controller = Start();
-        QVERIFY(List()->Locate(QStringLiteral("DebtorID"), chosen));
+        controller.SelectDebtor(chosen);
         QCOMPARE(m_view.DetailsSurname(), QStringLiteral("Васильев"));
         controller.CheckBookWrittenElsewhere();
         QCOMPARE(List()->RowCount(), 2);
@@ -391,7 +388,7 @@ private slots:
 
         controller.CheckBookWrittenElsewhere();
         QCOMPARE(List()->RowCount(), 3);
-        QCOMPARE(List()->CurrentRow(), 2);
+        QCOMPARE(SelectedRow(), 2);
         QCOMPARE(m_view.DetailsSurname(), QStringLiteral("Васильев"));
         QCOMPARE(m_view.CreditIDs, QList<int>({credit}));
         const int shownBefore = m_view.CreditsShown;

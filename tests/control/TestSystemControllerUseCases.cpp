@@ -29,7 +29,9 @@ class TestSystemControllerUseCases : public QObject
     {
         return m_book->Start(m_view, m_printed);
     }
-    int CurrentID() { return int(m_view.DataSet->Integer(QStringLiteral("DebtorID"))); }
+    // The debtor the window was told to select.
+    int CurrentID() { return m_view.SelectedDebtorID; }
+    int CurrentRow() { return m_view.DataSet->FindRow(m_view.DataSet->ColumnIndex(QStringLiteral("DebtorID")), CurrentID()); }
 
 private slots:
     void init()
@@ -53,8 +55,9 @@ private slots:
                                              QStringLiteral("box Добавить кредит этому должнику?")}));
         QCOMPARE(script.Boxes.first().Caption, QStringLiteral("Добавление кредита"));
         QCOMPARE(script.Boxes.first().Icon, QMessageBox::Question);
-        QCOMPARE(m_view.DataSet->CurrentRow(), 1);
-        QCOMPARE(m_view.DataSet->Text(QStringLiteral("Surname")), QStringLiteral("Борисов"));
+        QCOMPARE(CurrentRow(), 1);
+        QCOMPARE(controller.CurrentDebtorID(), CurrentID());
+        QCOMPARE(m_view.DataSet->Text(1, QStringLiteral("Surname")), QStringLiteral("Борисов"));
         QCOMPARE(m_view.DetailsSurname(), QStringLiteral("Борисов"));
         QCOMPARE(m_view.Details->PassportNumber, QStringLiteral("654321"));
         QCOMPARE(m_book->Count(QStringLiteral("SELECT Count(*) FROM Credits")), 0);
@@ -141,7 +144,7 @@ private slots:
         });
         controller.EditDebtor();
         QCOMPARE(CurrentID(), edited);
-        QCOMPARE(controller.DebtorsList()->CurrentRow(), 1);
+        QCOMPARE(CurrentRow(), 1);
         QCOMPARE(m_view.DetailsSurname(), QStringLiteral("Яковлев"));
         QCOMPARE(m_view.Details->City, QStringLiteral("Ачинск"));
         TDebtor stored;
@@ -516,7 +519,7 @@ private slots:
         m_book->AddDebtor(QStringLiteral("Алексеев"));
         const int second = m_book->AddDebtor(QStringLiteral("Борисов"));
         TSystemController& controller = Start();
-        m_view.DataSet->SetCurrentRow(1);
+        controller.SelectDebtor(second);
         controller.BuildAheadStatementReport();
         controller.BuildRespiteStatementReport();
         controller.BuildMonthForecastReport();

@@ -72,6 +72,26 @@ private slots:
             }
         // The texts are those of the plain result-set grid.
         QCOMPARE(model.index(1, 1).data().toString(), QStringLiteral("Петров"));
+        QCOMPARE(model.DebtorID(2), 3);
+        QCOMPARE(model.RowOfDebtor(3), 2);
+        QCOMPARE(model.RowOfDebtor(9), -1);
+    }
+
+    // The list's columns in the list's order, under the window's captions and widths.
+    void theListsColumnsUnderTheirCaptions()
+    {
+        TResultSet list(*m_connection, {QStringLiteral("SELECT DebtorID, Surname, Name, PatronymicName, DelayCount, "
+                                                       "ActiveDelayCount FROM Debtors")});
+        TDebtorsGridModel model;
+        model.SetResultSet(&list);
+        QStringList captions;
+        QList<int> widths;
+        for (int section = 0; section < model.columnCount(); ++section) {
+            captions << model.headerData(section, Qt::Horizontal).toString();
+            widths << model.DisplayWidth(section);
+        }
+        QCOMPARE(captions, QStringList({"Код", "Фамилия", "Имя", "Отчество", "Просрочек всего", "Активных просрочек"}));
+        QCOMPARE(widths, QList<int>({0, 25, 25, 25, 20, 20}));
     }
 };
 

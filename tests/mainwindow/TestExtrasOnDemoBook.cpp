@@ -110,7 +110,7 @@ private slots:
     {
         auto* grid = Find<QTableView>(m_form, "DBGrid1");
         grid->setCurrentIndex(grid->model()->index(3, 1));
-        const int debtorID = SystemController().CurrentDebtorID(SystemController().DebtorsList());
+        const int debtorID = SystemController().CurrentDebtorID();
         TDebtor debtor;
         debtor.SetID(debtorID);
         GetDataAccessFacade()->LoadDebtor(debtor);

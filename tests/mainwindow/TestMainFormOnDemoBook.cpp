@@ -162,6 +162,35 @@ private slots:
         }
     }
 
+    // The grid shows selected the debtor commands act for: moved to with the
+    // keyboard, he stays selected over F5 and over a filter that still lists him.
+    void theSelectedDebtorStaysSelected()
+    {
+        const int all = m_grid->model()->rowCount();
+        SelectDebtor(2);
+        m_grid->setFocus();
+        QTest::keyClick(m_grid, Qt::Key_Down);
+        QCOMPARE(m_grid->currentIndex().row(), 3);
+        const QString chosen = GridName(3);
+        QCOMPARE(DetailsName(), chosen);
+        const auto selectedName = [this] {
+            const QModelIndexList rows = m_grid->selectionModel()->selectedRows();
+            return rows.size() == 1 ? GridName(rows.first().row()) : QString();
+        };
+        Find<QAction>(m_form, "UpdateAction")->trigger();
+        QCOMPARE(selectedName(), chosen);
+        const int chosenID = SystemController().CurrentDebtorID();
+        auto* nameFilter = Find<TConstraintedEdit>(m_form, "NameFilterEdit");
+        TypeText(nameFilter, chosen.left(3).toLower());
+        QTRY_VERIFY(m_grid->model()->rowCount() < all);
+        QCOMPARE(selectedName(), chosen);
+        nameFilter->clear();
+        QTRY_COMPARE(m_grid->model()->rowCount(), all);
+        QCOMPARE(selectedName(), chosen);
+        QCOMPARE(SystemController().CurrentDebtorID(), chosenID);
+        QCOMPARE(DetailsName(), chosen);
+    }
+
     // Two letters of a surname, typed in small letters: after the typing
     // pause only the debtors whose surname begins so are listed.
     void nameFilter()

@@ -5,8 +5,6 @@
 #include "sqlite/SQLiteExceptions.h"
 #include "domain/Debtor.h"
 
-#include <QSignalSpy>
-
 #include <limits>
 
 Q_DECLARE_METATYPE(TQueryParams)
@@ -70,7 +68,7 @@ private slots:
         auto result = Open({ select });
         QStringList actual;
         for (int i = 0; i < result->ColumnCount(); ++i)
-            actual << result->Column(i).Name();
+            actual << result->ColumnName(i);
         QCOMPARE(actual, names);
     }
 
@@ -86,7 +84,7 @@ private slots:
         auto result = Open({ QStringLiteral("SELECT 'first' AS Marker, 'second' AS marker") });
         QCOMPARE(result->ColumnCount(), 2);
         QCOMPARE(result->ColumnIndex(asked), 0);
-        QCOMPARE(result->Text(asked), QStringLiteral("first"));
+        QCOMPARE(result->Text(0, asked), QStringLiteral("first"));
     }
 
     void aMissingColumnIsAnErrorNamingIt()
@@ -94,7 +92,7 @@ private slots:
         auto result = Open(NamesInOrder);
         QCOMPARE(result->FindColumn(QStringLiteral("Nothing")), -1);
         try {
-            result->Text(QStringLiteral("Nothing"));
+            result->Text(0, QStringLiteral("Nothing"));
             QFAIL("no error");
         } catch (const EFieldNotFoundException& error) {
             QCOMPARE(error.Message(), QStringLiteral("Поле «Nothing» не найдено."));
@@ -106,24 +104,24 @@ private slots:
         DataTest::RawExec(m_book->path, "INSERT INTO PaymentHistory (CreditID, PaymentDate, PaymentSum, AheadSum) "
                                         "VALUES (1, '2009-05-14 13:45:07.250', '1234.5', NULL)");
         auto result = Open({ QStringLiteral("SELECT CreditID, PaymentDate, PaymentSum, AheadSum FROM PaymentHistory") });
-        QCOMPARE(result->Integer(QStringLiteral("CreditID")), 1);
-        QCOMPARE(result->DateTimeValue(QStringLiteral("PaymentDate")), DateTime::FromYMD(2009, 5, 14, 13, 45, 7, 250));
-        QCOMPARE(result->MoneyValue(QStringLiteral("PaymentSum")), Money::FromUnits(12345000));
-        QCOMPARE(result->Value(QStringLiteral("PaymentSum")), QVariant(1234.5)); // stored as a real by CURRENCY
-        QVERIFY(result->IsNull(QStringLiteral("AheadSum")));
-        QCOMPARE(result->Text(QStringLiteral("AheadSum")), QString());
-        QCOMPARE(result->MoneyValue(QStringLiteral("AheadSum")), Money());
-        QVERIFY(!result->Value(QStringLiteral("AheadSum")).isValid());
+        QCOMPARE(result->Integer(0, QStringLiteral("CreditID")), 1);
+        QCOMPARE(result->DateTimeValue(0, QStringLiteral("PaymentDate")), DateTime::FromYMD(2009, 5, 14, 13, 45, 7, 250));
+        QCOMPARE(result->MoneyValue(0, QStringLiteral("PaymentSum")), Money::FromUnits(12345000));
+        QCOMPARE(result->Value(0, QStringLiteral("PaymentSum")), QVariant(1234.5)); // stored as a real by CURRENCY
+        QVERIFY(result->IsNull(0, QStringLiteral("AheadSum")));
+        QCOMPARE(result->Text(0, QStringLiteral("AheadSum")), QString());
+        QCOMPARE(result->MoneyValue(0, QStringLiteral("AheadSum")), Money());
+        QVERIFY(!result->Value(0, QStringLiteral("AheadSum")).isValid());
     }
 
     void integersReadAsSQLiteWritesThem()
     {
         auto result = Open({ QStringLiteral("SELECT -42 AS Negative, 9223372036854775807 AS Largest, '007' AS Code") });
-        QCOMPARE(result->Text(QStringLiteral("Negative")), QStringLiteral("-42"));
-        QCOMPARE(result->Integer(QStringLiteral("Largest")), std::numeric_limits<qint64>::max());
-        QCOMPARE(result->Text(QStringLiteral("Largest")), QStringLiteral("9223372036854775807"));
-        QCOMPARE(result->Value(QStringLiteral("Negative")), QVariant(qlonglong(-42)));
-        QCOMPARE(result->Text(QStringLiteral("Code")), QStringLiteral("007")); // text stays text
+        QCOMPARE(result->Text(0, QStringLiteral("Negative")), QStringLiteral("-42"));
+        QCOMPARE(result->Integer(0, QStringLiteral("Largest")), std::numeric_limits<qint64>::max());
+        QCOMPARE(result->Text(0, QStringLiteral("Largest")), QStringLiteral("9223372036854775807"));
+        QCOMPARE(result->Value(0, QStringLiteral("Negative")), QVariant(qlonglong(-42)));
+        QCOMPARE(result->Text(0, QStringLiteral("Code")), QStringLiteral("007")); // text stays text
     }
 
     void aSetOpenedAfterABiggerOneReadsOnlyItsOwnRows()
@@ -149,89 +147,38 @@ private slots:
         m_book->facade->InsertDebtor(debtor);
         auto result = Open({ QStringLiteral("SELECT Surname FROM Debtors WHERE DebtorID = :ID") },
                            { { QStringLiteral("ID"), debtor.GetID() } });
-        QCOMPARE(result->Text(QStringLiteral("Surname")), debtor.Surname);
+        QCOMPARE(result->Text(0, QStringLiteral("Surname")), debtor.Surname);
     }
 
-    void itWalksBothWays()
-    {
-        auto result = Open(NamesInOrder);
-        QCOMPARE(result->RowCount(), 5);
-        QCOMPARE(result->CurrentRow(), 0);
-        QVERIFY(result->Bof());
-        QVERIFY(!result->Eof());
-        QStringList forward;
-        for (; !result->Eof(); result->Next())
-            forward << result->Text(QStringLiteral("Surname"));
-        QCOMPARE(forward, QStringList({ "Alekseev", "Borisov", "Kuznetsov", "Petrov", "Smirnov" }));
-        QCOMPARE(result->CurrentRow(), 4); // Next at the last row moves nothing
-        QStringList backward;
-        for (result->Last(); !result->Bof(); result->Prior())
-            backward << result->Text(QStringLiteral("Surname"));
-        QCOMPARE(backward.size(), 5);
-        QCOMPARE(backward.first(), QStringLiteral("Smirnov"));
-        QCOMPARE(result->CurrentRow(), 0);
-        QVERIFY(result->SetCurrentRow(3));
-        QCOMPARE(result->Text(QStringLiteral("Surname")), QStringLiteral("Petrov"));
-        QVERIFY(!result->SetCurrentRow(5));
-        QCOMPARE(result->CurrentRow(), 3);
-    }
-
-    void locateFindsTheFirstMatchingRow_data()
+    void findRowGivesTheFirstMatchingRow_data()
     {
         QTest::addColumn<QString>("column");
-        QTest::addColumn<QVariant>("value");
-        QTest::addColumn<int>("row"); // -1: not found, nothing moves
-        QTest::newRow("integer") << "DebtorID" << QVariant(4) << 1;
-        QTest::newRow("text") << "Surname" << QVariant(QStringLiteral("Petrov")) << 3;
-        QTest::newRow("first of several") << "ActiveDelayCount" << QVariant(0) << 0;
-        QTest::newRow("a null is no number") << "ActiveDelayCount" << QVariant(5) << -1;
-        QTest::newRow("none") << "DebtorID" << QVariant(99) << -1;
+        QTest::addColumn<qint64>("value");
+        QTest::addColumn<int>("row"); // -1: not found
+        QTest::newRow("an ID") << "DebtorID" << qint64(4) << 1;
+        QTest::newRow("first of several") << "ActiveDelayCount" << qint64(0) << 0;
+        QTest::newRow("a null is no number") << "ActiveDelayCount" << qint64(5) << -1;
+        QTest::newRow("none") << "DebtorID" << qint64(99) << -1;
     }
-    void locateFindsTheFirstMatchingRow()
+    void findRowGivesTheFirstMatchingRow()
     {
         QFETCH(QString, column);
-        QFETCH(QVariant, value);
+        QFETCH(qint64, value);
         QFETCH(int, row);
         auto result = Open(NamesInOrder);
-        result->SetCurrentRow(2);
-        QCOMPARE(result->Locate(column, value), row >= 0);
-        QCOMPARE(result->CurrentRow(), row >= 0 ? row : 2);
+        QCOMPARE(result->FindRow(result->ColumnIndex(column), value), row);
     }
 
-    void theRowChangeIsNotified()
-    {
-        auto result = Open(NamesInOrder);
-        QSignalSpy scrolled(result.get(), &TResultSet::AfterScroll);
-        result->Next();
-        result->Next();
-        result->Prior();
-        QCOMPARE(scrolled.count(), 3);
-        QCOMPARE(scrolled.last().at(0).value<TResultSet*>(), result.get());
-        result->SetCurrentRow(1); // already there
-        result->Last();
-        result->Next(); // at the end: no move
-        QCOMPARE(scrolled.count(), 4);
-        result->Close();
-        result->Open();
-        QCOMPARE(scrolled.count(), 5); // reopened with rows
-    }
-
-    void anEmptySetReadsEmptyAndNeverScrolls()
+    void anEmptySetReadsEmpty()
     {
         auto result = Open({ QStringLiteral("SELECT DebtorID, Surname FROM Debtors WHERE DebtorID < 0") });
-        QSignalSpy scrolled(result.get(), &TResultSet::AfterScroll);
         result->Close();
         result->Open();
-        result->First();
-        result->Next();
-        result->Last();
-        QCOMPARE(scrolled.count(), 0);
         QVERIFY(result->IsEmpty());
-        QCOMPARE(result->CurrentRow(), -1);
-        QVERIFY(result->Bof() && result->Eof());
-        QCOMPARE(result->Integer(QStringLiteral("DebtorID")), 0);
-        QCOMPARE(result->Text(QStringLiteral("Surname")), QString());
-        QCOMPARE(result->DateTimeValue(QStringLiteral("Surname")), DateTime());
+        QCOMPARE(result->Integer(0, QStringLiteral("DebtorID")), 0);
+        QCOMPARE(result->Text(0, QStringLiteral("Surname")), QString());
+        QCOMPARE(result->DateTimeValue(0, QStringLiteral("Surname")), DateTime());
+        QCOMPARE(result->FindRow(0, 1), -1);
     }
 
     void itIsASnapshotUntilReopened()
@@ -285,10 +232,9 @@ private slots:
         result->SetFiltered(true);
         result->SetFilter(QStringLiteral("ActiveDelayCount > 0"));
         result->Open();
-        result->SetCurrentRow(1);
         result->SetFilter(QStringLiteral("ActiveDelayCount > 0"));
         QVERIFY(result->IsOpen());
-        QCOMPARE(result->CurrentRow(), 1);
+        QCOMPARE(result->RowCount(), 2);
     }
 
     void aFailingFilterLeavesTheSetClosedAndUsable()
@@ -302,53 +248,6 @@ private slots:
         result->SetFilter(QString());
         result->Open();
         QCOMPARE(result->RowCount(), 5);
-    }
-
-    void columnsCarryTheirPresentation()
-    {
-        auto result = Open({ QStringLiteral("SELECT Surname, CreditSize FROM Debtors, Credits") });
-        TResultSetColumn& surname = result->Column(QStringLiteral("Surname"));
-        QVERIFY(surname.Visible());
-        QCOMPARE(surname.Caption(), QStringLiteral("Surname"));
-        QCOMPARE(surname.DisplayWidth(), 0);
-        QVERIFY(!surname.MoneyMark());
-
-        QSignalSpy changed(result.get(), &TResultSet::ColumnsChanged);
-        surname.SetCaption(QStringLiteral("Фамилия"));
-        surname.SetDisplayWidth(25);
-        result->HideAllColumns();
-        result->Column(QStringLiteral("CreditSize")).SetMoneyMark(true);
-        QCOMPARE(changed.count(), 5);
-        // Kept over a reopen, which gives the same columns.
-        result->Close();
-        result->Open();
-        QCOMPARE(result->Column(0).Caption(), QStringLiteral("Фамилия"));
-        QCOMPARE(result->Column(0).DisplayWidth(), 25);
-        QVERIFY(!result->Column(0).Visible());
-        QVERIFY(result->Column(1).MoneyMark());
-    }
-
-    void onlyAMoneyColumnTakesTheMoneyMark_data()
-    {
-        QTest::addColumn<QString>("column");
-        QTest::addColumn<bool>("takes");
-        QTest::newRow("CURRENCY column") << "Credits.CreditSize" << true;
-        QTest::newRow("aliased CURRENCY column") << "Credits.PaymentsSum AS Paid" << true;
-        QTest::newRow("text column") << "Credits.ContractNumber" << false;
-        QTest::newRow("expression") << "CAST(Credits.CreditSize AS CURRENCY) AS Converted" << false;
-    }
-    void onlyAMoneyColumnTakesTheMoneyMark()
-    {
-        QFETCH(QString, column);
-        QFETCH(bool, takes);
-        auto result = Open({ QStringLiteral("SELECT ") + column + QStringLiteral(" FROM Credits") });
-        if (takes) {
-            result->Column(0).SetMoneyMark(true);
-            QVERIFY(result->Column(0).MoneyMark());
-        } else {
-            QVERIFY_THROWS_EXCEPTION(EInvalidFieldTypeException, result->Column(0).SetMoneyMark(true));
-            QVERIFY(!result->Column(0).MoneyMark());
-        }
     }
 };
 

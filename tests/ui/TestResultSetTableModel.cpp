@@ -10,6 +10,11 @@
 
 namespace {
 const QStringList PaymentTitles = {"Код платежа", "Дата платежа", "Платёж, руб", "Опережение, руб", "Итого, руб"};
+const std::vector<TGridColumn> PaymentColumns = {{"PaymentID", PaymentTitles[0], 12},
+                                                 {"PaymentDate", PaymentTitles[1], 20},
+                                                 {"PaymentSum", PaymentTitles[2], 15},
+                                                 {"AheadSum", PaymentTitles[3], 15},
+                                                 {"Total", PaymentTitles[4], 15}};
 
 QStringList Titles(const QAbstractItemModel& model)
 {
@@ -42,6 +47,7 @@ struct TShownPayments
         : Payments(book.Payments())
     {
         Grid.setSelectionBehavior(QAbstractItemView::SelectRows);
+        Model.ShowColumns(PaymentColumns);
         Model.SetResultSet(Payments.get());
     }
 
@@ -74,7 +80,7 @@ private slots:
     void init() { m_book = std::make_unique<TPaymentsBook>(); }
     void cleanup() { m_book.reset(); }
 
-    void showsTheVisibleColumnsInOrderUnderTheirCaptions()
+    void showsTheGivenColumnsInOrderUnderTheirCaptions()
     {
         TShownPayments shown(*m_book);
         TResultSet* payments = shown.Payments.get();
@@ -83,6 +89,11 @@ private slots:
         QCOMPARE(model.rowCount(), 0);
         QCOMPARE(model.ResultSetColumn(1), payments->ColumnIndex(QStringLiteral("PaymentDate")));
         QCOMPARE(model.ResultSetColumn(5), -1);
+        // None given: every column of the set under its name.
+        TResultSetTableModel plain;
+        plain.SetResultSet(payments);
+        QCOMPARE(plain.columnCount(), payments->ColumnCount());
+        QCOMPARE(Titles(plain).first(), QStringLiteral("PaymentID"));
     }
 
     void showsValuesAsTheLocaleWritesThem()
@@ -107,55 +118,53 @@ private slots:
     {
         RecordThreePayments();
         TShownPayments shown(*m_book);
-        TResultSet* payments = shown.Payments.get();
-        const TResultSetTableModel& model = shown.Model;
-        payments->Column(QStringLiteral("PaymentSum")).SetMoneyMark(true);
+        TResultSetTableModel& model = shown.Model;
+        model.ShowAsMoney({QStringLiteral("PaymentSum")});
         QCOMPARE(model.index(0, 2).data().toString(), QStringLiteral("888,49\u00a0₽"));
-        payments->Column(QStringLiteral("PaymentDate")).SetVisible(false);
-        payments->Column(QStringLiteral("Total")).SetCaption(QStringLiteral("Всего"));
+        model.ShowColumns({{"PaymentID", PaymentTitles[0], 12}, {"PaymentSum", PaymentTitles[2], 15},
+                           {"AheadSum", PaymentTitles[3], 15}, {"Total", QStringLiteral("Всего"), 15},
+                           {"NoSuchColumn", QStringLiteral("Нет"), 5}});
         QCOMPARE(Titles(model), QStringList({"Код платежа", "Платёж, руб", "Опережение, руб", "Всего"}));
     }
 
-    void keepsTheSelectedRowAndTheCurrentRowInStep()
+    // The row the user moves to is the one selected; one that would leave
+    // none selected keeps it.
+    void theCurrentRowStaysSelected()
     {
         RecordThreePayments();
         TShownPayments shown(*m_book);
         QTableView& grid = shown.Grid;
-        TResultSet* payments = shown.Payments.get();
-        QCOMPARE(SelectedRows(grid), QList<int>({0}));
+        QVERIFY(SelectedRows(grid).isEmpty());
+        QCOMPARE(shown.Shown.SelectedRow(), -1);
 
-        grid.selectRow(2);
-        QCOMPARE(payments->CurrentRow(), 2);
-        payments->Prior();
-        QCOMPARE(SelectedRows(grid), QList<int>({1}));
-        QCOMPARE(grid.currentIndex().row(), 1);
+        shown.Shown.SelectRow(2);
+        QCOMPARE(SelectedRows(grid), QList<int>({2}));
         QTest::keyClick(&grid, Qt::Key_Up);
-        QCOMPARE(payments->CurrentRow(), 0);
-        QCOMPARE(payments->Integer(QStringLiteral("PaymentID")), 1);
+        QCOMPARE(shown.Shown.SelectedRow(), 1);
+        QCOMPARE(SelectedRows(grid), QList<int>({1}));
         // Ctrl+click on the selected row leaves it selected: it is still current.
         QTest::mouseClick(grid.viewport(), Qt::LeftButton, Qt::ControlModifier,
-                          grid.visualRect(shown.Model.index(0, 0)).center());
-        QCOMPARE(SelectedRows(grid), QList<int>({0}));
-        QCOMPARE(payments->CurrentRow(), 0);
+                          grid.visualRect(shown.Model.index(1, 0)).center());
+        QCOMPARE(SelectedRows(grid), QList<int>({1}));
+        shown.Shown.SelectRow(3); // not there
+        QVERIFY(SelectedRows(grid).isEmpty());
     }
 
-    void followsClosingAndOpening()
+    void showsTheSetAnewWhenHandedOverAgain()
     {
         RecordThreePayments();
         TShownPayments shown(*m_book);
         const TResultSetTableModel& model = shown.Model;
-        shown.Grid.selectRow(2);
-
-        shown.Payments->Close();
-        QCOMPARE(model.rowCount(), 0);
-        QCOMPARE(Titles(model), PaymentTitles);
-        QVERIFY(SelectedRows(shown.Grid).isEmpty());
+        shown.Shown.SelectRow(2);
 
         m_book->AddPayment(DateTime::FromYMD(2009, 5, 15), "100");
+        shown.Payments->Close();
         shown.Payments->Open();
+        shown.Model.SetResultSet(shown.Payments.get());
         QCOMPARE(model.rowCount(), 4);
+        QCOMPARE(Titles(model), PaymentTitles);
         QCOMPARE(RowTexts(model, 3).first(), QStringLiteral("4"));
-        QCOMPARE(SelectedRows(shown.Grid), QList<int>({0}));
+        QVERIFY(SelectedRows(shown.Grid).isEmpty());
     }
 
     void aFreedSetLeavesAnEmptyTable()
@@ -174,7 +183,8 @@ private slots:
         const int digit = shown.Grid.fontMetrics().horizontalAdvance(QLatin1Char('0'));
         QHeaderView* header = shown.Grid.horizontalHeader();
         for (int section = 0; section < shown.Model.columnCount(); ++section) {
-            const int characters = shown.Payments->Column(shown.Model.ResultSetColumn(section)).DisplayWidth();
+            const int characters = shown.Model.DisplayWidth(section);
+            QCOMPARE(characters, PaymentColumns.at(std::size_t(section)).Width);
             QVERIFY(header->sectionSize(section) >= characters * digit);
             QVERIFY(header->sectionSize(section) >= header->sectionSizeHint(section));
         }
