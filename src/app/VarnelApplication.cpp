@@ -31,6 +31,9 @@ TVarnelApplication::TVarnelApplication(int& argc, char** argv)
 
 bool TVarnelApplication::notify(QObject* receiver, QEvent* event)
 {
+    // The last resort only: commands and background work catch their own
+    // errors where the window hands them over; what still arrives here is shown
+    // rather than ending the program.
     try {
         return QApplication::notify(receiver, event);
     } catch (...) {

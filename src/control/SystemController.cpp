@@ -32,12 +32,12 @@ TSystemController::TSystemController(IDebtorsViewInterface* debtorsView, IDBInfo
 
     m_overdueTimer->setObjectName(QStringLiteral("OverdueTimer"));
     m_overdueTimer->setInterval(OverdueCheckInterval);
-    connect(m_overdueTimer, &QTimer::timeout, this, &TSystemController::CheckOverdueIndexing);
+    connect(m_overdueTimer, &QTimer::timeout, this, [this] { RunCommand([this] { CheckOverdueIndexing(); }); });
     m_overdueTimer->start();
 
     m_bookWatchTimer->setObjectName(QStringLiteral("BookWatchTimer"));
     m_bookWatchTimer->setInterval(BookWatchInterval);
-    connect(m_bookWatchTimer, &QTimer::timeout, this, &TSystemController::CheckBookWrittenElsewhere);
+    connect(m_bookWatchTimer, &QTimer::timeout, this, [this] { RunCommand([this] { CheckBookWrittenElsewhere(); }); });
     m_bookWatchTimer->start();
     StartDailyBackup();
 }

@@ -1,5 +1,7 @@
 #include "UseCaseGate.h"
 
+#include "ui/ApplicationErrors.h"
+
 #include <QTimer>
 
 TUseCaseGate::TScope::TScope(TUseCaseGate& gate) : m_gate(gate)
@@ -44,5 +46,10 @@ void TUseCaseGate::RunNoted()
                 Gate->ScheduleNoted();
         }
     } rest { this };
-    noted.mapped()();
+    // From the message loop: an error is shown here and goes no further.
+    try {
+        noted.mapped()();
+    } catch (...) {
+        HandleApplicationException();
+    }
 }

@@ -27,7 +27,7 @@ void TDeclineCommand::ReadOptions(TToolOptions& options)
 
 int TDeclineCommand::Execute(QTextStream& out, QTextStream& /*err*/)
 {
-    TDeclensionService& service = *GetDeclensionService();
+    TDeclensionService service(TDeclensionService::DefaultLibraryPath());
     if (m_case == 0)
         out << service.GetNameSex(m_text) << '\n';
     else

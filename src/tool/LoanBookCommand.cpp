@@ -19,17 +19,11 @@ void TLoanBookCommand::ReadOptions(TToolOptions& options)
 
 int TLoanBookCommand::Execute(QTextStream& out, QTextStream& err)
 {
-    TDataAccessFacade& facade = *GetDataAccessFacade();
-    int code = ecFailure;
-    try {
-        if (ConnectChecked(facade, err))
-            code = Work(facade, out, err);
-    } catch (...) {
-        facade.Connection().Close();
-        throw;
-    }
-    facade.Connection().Close();
-    return code;
+    // The book is closed with its facade, whatever happens.
+    TDataAccessFacade facade;
+    if (!ConnectChecked(facade, err))
+        return ecFailure;
+    return Work(facade, out, err);
 }
 
 bool TLoanBookCommand::ConnectChecked(TDataAccessFacade& facade, QTextStream& err) const

@@ -94,7 +94,8 @@ int TReportCommand::Work(TDataAccessFacade& facade, QTextStream& /*out*/, QTextS
     TReportFileOutput output(m_out);
     TReportManager manager;
     manager.SetPreview(&output);
-    TReportRuns runs(facade, manager, *GetDeclensionService());
+    TDeclensionService declension(TDeclensionService::DefaultLibraryPath());
+    TReportRuns runs(facade, manager, declension);
     const TReportKind& kind = ReportKind(m_kind);
     TReportInput input = m_input;
     if (kind.Need == TReportNeed::Today)
