@@ -225,6 +225,10 @@ int main(int argc, char* argv[])
         const std::vector<int> debtorIDs = SomeIDs(Scalar(bare, "SELECT Max(DebtorID) FROM Debtors"), 500, 11);
         const std::vector<int> creditIDs = SomeIDs(Scalar(bare, "SELECT Max(CreditID) FROM Credits"), 500, 12);
         const std::vector<int> paidIDs = SomeIDs(Scalar(bare, "SELECT Max(CreditID) FROM Credits"), 20, 13);
+        // The payments the insertion rows add are taken out again before every run, so that the
+        // recorded statements, keys and all, can be run bare again; new keys stay above every key given.
+        const QByteArray takeInsertedPaymentsOut = "DELETE FROM PaymentHistory WHERE PaymentID > "
+            + QByteArray::number(Scalar(bare, "SELECT Max(PaymentID) FROM PaymentHistory"));
         // One for every run of the one-payment row on either side: each pays off another credit.
         const std::vector<std::pair<int, Money>> owing = OwingCredits(bare, 8 * rounds);
         std::size_t nextOwing = 0;
@@ -282,7 +286,8 @@ int main(int argc, char* argv[])
                       facade.InsertPayment(id, payment);
                   }
                   return qint64(paidIDs.size());
-              } },
+              },
+              {}, [&] { RunBare(bare, { takeInsertedPaymentsOut }); } },
             { QStringLiteral("OpenInsolventQuery: открыть и прочитать"), 1,
               [&] { return ReadAll(*facade.OpenInsolventQuery(Clock::Today())); } },
             { QStringLiteral("GetMonthPaymentForecast"), 12,
