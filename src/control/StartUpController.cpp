@@ -1,19 +1,65 @@
 #include "StartUpController.h"
 
+#include "ClassName.h"
 #include "IHistoryMenuView.h"
 #include "LoanBookChecker.h"
 #include "SingleInstance.h"
 #include "SingleInstances.h"
 #include "data/DataAccessFacade.h"
+#include "domain/Exception.h"
 #include "settings/FileChecks.h"
 #include "settings/HistoryManager.h"
 #include "settings/SimpleSettingsManager.h"
 #include "sqlite/SQLiteConnection.h"
 #include "ui/MessageBoxes.h"
+#include "ui/SQLiteConnectionBuildDialog.h"
 
-#include <QScopeGuard>
+#include <QFileInfo>
 
+const QString TStartUpController::ReconnectCaption = QStringLiteral("Проблемы при подключении к базе данных.");
 const QString TStartUpController::OpenTwiceCaption = QStringLiteral("Книга займов уже открыта");
+
+namespace {
+
+const QString ReconnectQuestion = QStringLiteral("Настроить подключение снова?");
+
+// True when a file exists under the connection's file name and opens; the
+// connection is left closed. A failure is not reported.
+bool TestOpenDatabase(TSQLiteConnection& connection)
+{
+    if (!QFileInfo(connection.FileName()).isFile())
+        return false;
+    try {
+        // Closed first: the connection may still hold the previous file open.
+        connection.Close();
+        connection.Open();
+        connection.Close();
+        return true;
+    } catch (const Exception&) {
+        connection.Close();
+        return false;
+    }
+}
+
+}
+
+TStartUpQuestions TStartUpController::UserQuestions()
+{
+    return {[](const QString& caption, const QString& text) { return AskWarningQuestion(caption, text); },
+            [](const QString& startFolder) -> std::optional<QString> {
+                TSQLiteConnectionBuildDialog dialog;
+                if (!startFolder.isEmpty())
+                    dialog.SetStartFolder(startFolder);
+                if (!dialog.Execute())
+                    return std::nullopt;
+                return dialog.GetFileName();
+            }};
+}
+
+TStartUpController::TStartUpController(TStartUpQuestions questions)
+    : m_questions(std::move(questions))
+{
+}
 
 bool TStartUpController::ConnectToDatabase(TConnectMode mode, const QString& fileName)
 {
@@ -42,14 +88,88 @@ bool TStartUpController::ConnectToDatabase(TConnectMode mode, const QString& fil
 bool TStartUpController::ConnectFacade(TConnectMode mode, TDataAccessFacade& facade)
 {
     TLoanBookChecker checker(facade);
-    m_connecting = &facade;
-    m_checker = &checker;
-    const auto forget = qScopeGuard([this] {
-        m_connecting = nullptr;
-        m_checker = nullptr;
-    });
-    return ConnectSQLite(mode, &facade.Connection(), &HistoryManager(), &SettingsManager(), RequiredDBVersion(),
-                         &checker);
+    const QString given = mode == cmGivenFile ? facade.Connection().FileName() : QString();
+    return Connect(mode, facade, given, checker);
+}
+
+bool TStartUpController::Connect(TConnectMode mode, TDataAccessFacade& facade, QString connectionString,
+                                 TLoanBookChecker& checker)
+{
+    // Only a given file is taken as it is; otherwise the settings or the user say which.
+    if (mode != cmGivenFile)
+        connectionString.clear();
+    if (mode == cmStoredSettings)
+        connectionString = ReadConnectionString();
+    bool result = false;
+    try {
+        if (OpenDatabase(connectionString, facade.Connection())) {
+            std::optional<TDBVersion> found;
+            if (checker.VerifyDBVersion(RequiredDBVersion(), found)) {
+                result = AcceptConnection(facade);
+                if (result)
+                    WriteConnectionString(facade.Connection().FileName());
+            } else if (AskReconnectAfterVersionMismatch(checker, found)) {
+                result = Connect(cmReconfigure, facade, QString(), checker);
+            }
+        } else if (mode != cmGivenFile) {
+            if (m_questions.AskReconnect(
+                    ReconnectCaption,
+                    QStringLiteral("При подключении к базе данных возникла ошибка.\r\n") + ReconnectQuestion))
+                result = Connect(cmReconfigure, facade, QString(), checker);
+        }
+    } catch (const Exception& error) {
+        // An accepted connection stands even when storing it failed.
+        ShowConnectionError(error);
+    }
+    return result;
+}
+
+bool TStartUpController::OpenDatabase(const QString& connectionString, TSQLiteConnection& connection)
+{
+    if (!connectionString.trimmed().isEmpty()) {
+        connection.SetFileName(connectionString);
+    } else {
+        const QString current = connection.FileName();
+        connection.Close();
+        const std::optional<QString> chosen =
+            m_questions.ChooseDatabaseFile(current.isEmpty() ? QString() : QFileInfo(current).absolutePath());
+        if (chosen)
+            connection.SetFileName(*chosen);
+    }
+    const bool opened = TestOpenDatabase(connection);
+    if (opened)
+        HistoryManager().Add(connection.FileName());
+    return opened;
+}
+
+QString TStartUpController::VersionMismatchText(const TDBVersion& expected, const std::optional<TDBVersion>& found)
+{
+    QString text;
+    if (found)
+        text = QStringLiteral("Найдена база данных:\r\n  %1.\r\nА для корректной работы системы необходима база "
+                              "данных:\r\n  %2.")
+                   .arg(DescribeVersion(found), DescribeVersion(expected));
+    else
+        text = QStringLiteral("Не найдена информация о типе и версии базы данных.");
+    return text + QStringLiteral("\r\n\r\n") + ReconnectQuestion;
+}
+
+bool TStartUpController::AskReconnectAfterVersionMismatch(const TLoanBookChecker& checker,
+                                                          const std::optional<TDBVersion>& found)
+{
+    if (checker.Defect().isEmpty())
+        return m_questions.AskReconnect(ReconnectCaption, VersionMismatchText(RequiredDBVersion(), found));
+    return m_questions.AskReconnect(ReconnectCaption,
+                                    checker.Defect()
+                                        + QStringLiteral("\r\nС такой базой данных система работать не может.\r\n\r\n")
+                                        + ReconnectQuestion);
+}
+
+void TStartUpController::ShowConnectionError(const Exception& error)
+{
+    ShowErrorBox(QStringLiteral("Ошибка"), QStringLiteral("Возникла ошибка: \r\n«") + error.Message()
+                                                   + QStringLiteral("»") + QStringLiteral(" (")
+                                                   + ClassNameOf(error) + QStringLiteral(")"));
 }
 
 void TStartUpController::WarnOfUnusableSettings()
@@ -61,6 +181,18 @@ void TStartUpController::WarnOfUnusableSettings()
                                        "последнюю книгу займов и не сохраняет настройки.")
                             .arg(problem),
                         QMessageBox::Ok});
+}
+
+QString TStartUpController::ReadConnectionString()
+{
+    return SettingsManager().GetSetting(TSimpleSettingsManager::ConnectionStringSection,
+                                        TSimpleSettingsManager::ConnectionStringIdent, QString());
+}
+
+void TStartUpController::WriteConnectionString(const QString& value)
+{
+    SettingsManager().SetSettingValue(TSimpleSettingsManager::ConnectionStringSection,
+                                      TSimpleSettingsManager::ConnectionStringIdent, value);
 }
 
 void TStartUpController::UseBook(const QString& fileName)
@@ -89,11 +221,9 @@ QString TStartUpController::ConnectedFileName() const
     return GetDataAccessFacade()->Connection().FileName();
 }
 
-bool TStartUpController::AcceptConnection()
+bool TStartUpController::AcceptConnection(TDataAccessFacade& facade)
 {
-    if (!m_connecting)
-        return true;
-    const QString book = m_connecting->Connection().FileName();
+    const QString book = facade.Connection().FileName();
     const std::optional<TBookLockOwner> owner = TBookLock::OtherHolder(book);
     if (!owner)
         return true;
@@ -113,16 +243,6 @@ QString TStartUpController::OpenTwiceText(const QString& book, const TBookLockOw
                           "\r\n\r\nДве программы на одной книге видят изменения друг друга лишь через несколько "
                           "секунд. Открыть её здесь всё равно?")
         .arg(ShortPath(book), owner.Host, owner.User.isEmpty() ? QStringLiteral("?") : owner.User, since);
-}
-
-bool TStartUpController::AskReconnectAfterVersionMismatch(const TDBVersion& expected, const std::optional<TDBVersion>& found)
-{
-    if (!m_checker || m_checker->Defect().isEmpty())
-        return TCustomSQLiteStartupController::AskReconnectAfterVersionMismatch(expected, found);
-    return AskWarningQuestion(ReconnectCaption,
-                              m_checker->Defect()
-                                  + QStringLiteral("\r\nС такой базой данных система работать не может.\r\n\r\n"
-                                                   "Настроить подключение снова?"));
 }
 
 TStartUpController* StartUpController()

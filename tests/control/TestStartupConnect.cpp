@@ -1,228 +1,101 @@
-#include "control/ConnectorNotSuportedException.h"
-#include "control/CustomStartupController.h"
-#include "control/IStartupSettingsVisitor.h"
-#include "control/SQLiteDBConnector.h"
-#include "control/SQLiteDBConnectorConfigurator.h"
-#include "data/DBVersionChecker.h"
-#include "domain/Exception.h"
+#include "support/LoanBookFiles.h"
+#include "support/StartupSandbox.h"
+
+#include "control/SingleInstances.h"
+#include "control/StartUpController.h"
 
 #include <QTest>
-#include <functional>
 
-// Outside the anonymous namespace: its name appears in a message.
-class TForeignConnector : public TCustomDBConnector
-{
-public:
-    void Reset() override {}
-    bool Connect() override { return true; }
-};
-
-namespace {
-class EDiskFullException : public Exception
-{
-public:
-    using Exception::Exception;
-};
-
-// Opens or fails as told; counts its calls.
-class TScriptedConnector : public TCustomDBConnector
-{
-public:
-    std::function<bool()> onConnect = [] { return true; };
-    int resets = 0;
-    int connects = 0;
-
-    void Reset() override { ++resets; }
-    bool Connect() override
-    {
-        ++connects;
-        return onConnect();
-    }
-};
-
-class TScriptedConfigurator : public TCustomDBConnectorConfigurator
-{
-public:
-    TScriptedConfigurator() : TCustomDBConnectorConfigurator(nullptr) {}
-    std::function<void()> onSave = [] {};
-    QStringList calls;
-
-    void LoadSettings(TCustomDBConnector&) override { calls << QStringLiteral("load"); }
-    void SaveSettings(TCustomDBConnector&) override
-    {
-        calls << QStringLiteral("save");
-        onSave();
-    }
-};
-
-class TFixedChecker : public IDBVersionChecker
-{
-public:
-    bool answer = true;
-    bool VerifyDBVersion(const TDBVersion&, std::optional<TDBVersion>&) override { return answer; }
-};
-
-// Records what the algorithm asked and answers as told.
-class TRecordingController : public TCustomStartupController
-{
-public:
-    QStringList calls;
-    bool answerFailure = false;
-
-protected:
-    void ShowConnectionError(const Exception& error) override { calls << QStringLiteral("error: ") + error.Message(); }
-    bool AcceptConnection() override
-    {
-        calls << QStringLiteral("accept");
-        return true;
-    }
-    bool AskReconnectAfterFailure() override
-    {
-        calls << QStringLiteral("failure?");
-        const bool answer = answerFailure;
-        answerFailure = false;
-        return answer;
-    }
-    bool AskReconnectAfterVersionMismatch(const TDBVersion&, const std::optional<TDBVersion>&) override
-    {
-        calls << QStringLiteral("mismatch?");
-        return false;
-    }
-};
-
-class TRecordingVisitor : public IStartupSettingsVisitor
-{
-public:
-    QString stored = QStringLiteral("/books/stored.s3db");
-    void ReadConnectionString(QString& value) override { value = stored; }
-    void WriteConnectionString(const QString& value) override { stored = value; }
-};
-}
-
-// The connect-and-ask algorithm and the configurator, apart from files and dialogs.
+// The start-up with its two questions answered by a script instead of the
+// user: which it asks, in which order, and where it opens the dialog.
 class TestStartupConnect : public QObject
 {
     Q_OBJECT
 
-    const TDBVersion m_expected = RequiredDBVersion();
+    std::unique_ptr<TStartupSandbox> m_sandbox;
+    QStringList m_asked;
+    // "yes"/"no" for the question; a file or "cancel" for the dialog.
+    QStringList m_answers;
+
+    TStartUpQuestions Scripted()
+    {
+        return {[this](const QString& caption, const QString& text) {
+                    m_asked << caption + QStringLiteral(" | ") + text;
+                    return !m_answers.isEmpty() && m_answers.takeFirst() == QLatin1String("yes");
+                },
+                [this](const QString& startFolder) -> std::optional<QString> {
+                    m_asked << QStringLiteral("dialog in ") + startFolder;
+                    const QString answer = m_answers.isEmpty() ? QStringLiteral("cancel") : m_answers.takeFirst();
+                    if (answer == QLatin1String("cancel"))
+                        return std::nullopt;
+                    return answer;
+                }};
+    }
 
 private slots:
-    void withoutConnectorNothingHappens()
+    void init()
     {
-        TRecordingController controller;
-        QVERIFY(!controller.Connect(cmStoredSettings, nullptr, nullptr, nullptr, m_expected));
-        QCOMPARE(controller.calls, QStringList());
+        m_sandbox = std::make_unique<TStartupSandbox>();
+        m_asked.clear();
+        m_answers.clear();
+    }
+    void cleanup()
+    {
+        FreeSingleInstances();
+        m_sandbox.reset();
     }
 
-    void storedSettingsAreLoadedOnlyAtStart_data()
+    void questionsAsked_data()
     {
         QTest::addColumn<int>("mode");
-        QTest::addColumn<QStringList>("configuratorCalls");
-        QTest::addColumn<int>("resets");
-        QTest::newRow("stored settings") << int(cmStoredSettings) << QStringList{"load", "save"} << 1;
-        QTest::newRow("reconfigure") << int(cmReconfigure) << QStringList{"save"} << 1;
-        QTest::newRow("given file") << int(cmGivenFile) << QStringList{"save"} << 0;
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QStringList>("answers");
+        QTest::addColumn<QStringList>("asked");
+        QTest::addColumn<bool>("connected");
+        const QString failure = QStringLiteral("Проблемы при подключении к базе данных. | При подключении к базе "
+                                               "данных возникла ошибка.\r\nНастроить подключение снова?");
+        const QString inDir = QStringLiteral("dialog in DIR");
+        QTest::newRow("stored book opens") << int(cmStoredSettings) << "GOOD" << QStringList() << QStringList() << true;
+        QTest::newRow("stored book gone, no") << int(cmStoredSettings) << "GONE" << QStringList{"no"}
+                                              << QStringList{failure} << false;
+        QTest::newRow("stored book gone, yes, another book")
+            << int(cmStoredSettings) << "GONE" << QStringList{"yes", "GOOD"} << QStringList{failure, inDir} << true;
+        QTest::newRow("stored book gone, yes, cancel, no")
+            << int(cmStoredSettings) << "GONE" << QStringList{"yes", "cancel", "no"}
+            << QStringList{failure, inDir, failure} << false;
+        QTest::newRow("nothing stored: the dialog first")
+            << int(cmStoredSettings) << "" << QStringList{"GOOD"} << QStringList{"dialog in "} << true;
+        QTest::newRow("given book gone asks nothing") << int(cmGivenFile) << "GONE" << QStringList() << QStringList()
+                                                      << false;
+        QTest::newRow("no book given: the dialog, cancelled") << int(cmGivenFile) << "" << QStringList{"cancel"}
+                                                              << QStringList{"dialog in "} << false;
+        QTest::newRow("reconfigure asks for the book") << int(cmReconfigure) << "" << QStringList{"GOOD"}
+                                                       << QStringList{"dialog in "} << true;
     }
-    void storedSettingsAreLoadedOnlyAtStart()
+    void questionsAsked()
     {
         QFETCH(int, mode);
-        QFETCH(QStringList, configuratorCalls);
-        QFETCH(int, resets);
-        TRecordingController controller;
-        TScriptedConnector connector;
-        TScriptedConfigurator configurator;
-        TFixedChecker checker;
+        QFETCH(QString, file);
+        QFETCH(QStringList, answers);
+        QFETCH(QStringList, asked);
+        QFETCH(bool, connected);
+        const QDir dir = m_sandbox->Dir();
+        const QString good = LoanBookFiles::Good(dir);
+        const QString gone = dir.filePath(QStringLiteral("gone.s3db"));
+        file.replace(QStringLiteral("GOOD"), good).replace(QStringLiteral("GONE"), gone);
+        answers.replaceInStrings(QStringLiteral("GOOD"), good);
+        asked.replaceInStrings(QStringLiteral("DIR"), dir.absolutePath());
+        m_answers = answers;
+        const bool given = mode == cmGivenFile;
+        if (!given)
+            m_sandbox->StoreConnectionString(file);
 
-        QVERIFY(controller.Connect(TConnectMode(mode), &connector, &configurator, &checker, m_expected));
-        QCOMPARE(configurator.calls, configuratorCalls);
-        QCOMPARE(connector.resets, resets);
-        QCOMPARE(controller.calls, QStringList{"accept"});
-    }
-
-    void failedOpenOfAGivenFileAsksNothing()
-    {
-        TRecordingController controller;
-        TScriptedConnector connector;
-        connector.onConnect = [] { return false; };
-
-        QVERIFY(!controller.Connect(cmGivenFile, &connector, nullptr, nullptr, m_expected));
-        QCOMPARE(controller.calls, QStringList());
-    }
-
-    void yesAfterAFailureStartsOverAsReconfigure()
-    {
-        TRecordingController controller;
-        controller.answerFailure = true;
-        TScriptedConnector connector;
-        connector.onConnect = [&connector] { return connector.connects > 1; };
-        TScriptedConfigurator configurator;
-
-        QVERIFY(controller.Connect(cmStoredSettings, &connector, &configurator, nullptr, m_expected));
-        QCOMPARE(controller.calls, (QStringList{"failure?", "accept"}));
-        QCOMPARE(configurator.calls, (QStringList{"load", "save"}));
-        QCOMPARE(connector.resets, 2);
-    }
-
-    void errorWhileConnectingFailsWithoutAQuestion()
-    {
-        TRecordingController controller;
-        TScriptedConnector connector;
-        connector.onConnect = []() -> bool { throw EDiskFullException(QStringLiteral("Диск переполнен")); };
-
-        QVERIFY(!controller.Connect(cmStoredSettings, &connector, nullptr, nullptr, m_expected));
-        QCOMPARE(controller.calls, QStringList{"error: Диск переполнен"});
-    }
-
-    void errorWhileStoringKeepsTheAcceptedConnection()
-    {
-        TRecordingController controller;
-        TScriptedConnector connector;
-        TScriptedConfigurator configurator;
-        configurator.onSave = [] { throw EDiskFullException(QStringLiteral("Диск переполнен")); };
-
-        QVERIFY(controller.Connect(cmReconfigure, &connector, &configurator, nullptr, m_expected));
-        QCOMPARE(controller.calls, (QStringList{"accept", "error: Диск переполнен"}));
-    }
-
-    void configuratorKeepsTheConnectionsFileName()
-    {
-        TSQLiteConnection* noConnection = nullptr;
-        TSQLiteDBConnector connector(noConnection, nullptr);
-        TRecordingVisitor visitor;
-        TSQLiteDBConnectorConfigurator configurator(&visitor);
-
-        configurator.LoadSettings(connector);
-        QCOMPARE(connector.ConnectionString(), visitor.stored);
-        // Without a connection there is no file name to keep.
-        configurator.SaveSettings(connector);
-        QCOMPARE(visitor.stored, QStringLiteral("/books/stored.s3db"));
-    }
-
-    void configuratorRefusesForeignConnectors_data()
-    {
-        QTest::addColumn<bool>("withVisitor");
-        QTest::newRow("with settings") << true;
-        QTest::newRow("without settings") << false;
-    }
-    void configuratorRefusesForeignConnectors()
-    {
-        QFETCH(bool, withVisitor);
-        TRecordingVisitor visitor;
-        TSQLiteDBConnectorConfigurator configurator(withVisitor ? &visitor : nullptr);
-        TForeignConnector connector;
-        const QString text = QStringLiteral(
-            "Способ подключения «TForeignConnector» не поддерживается настройщиком "
-            "«TSQLiteDBConnectorConfigurator».");
-
-        for (const auto& call : {&TSQLiteDBConnectorConfigurator::LoadSettings,
-                                 &TSQLiteDBConnectorConfigurator::SaveSettings}) {
-            try {
-                (configurator.*call)(connector);
-                QFAIL("a foreign connector was taken");
-            } catch (const EConnectorNotSuportedException& error) {
-                QCOMPARE(error.Message(), text);
-            }
-        }
+        TStartUpController controller(Scripted());
+        QCOMPARE(controller.ConnectToDatabase(TConnectMode(mode), given ? file : QString()), connected);
+        QCOMPARE(m_asked, asked);
+        QVERIFY(m_answers.isEmpty());
+        if (connected)
+            QCOMPARE(controller.ConnectedFileName(), good);
     }
 };
 
