@@ -4,6 +4,8 @@
 #include "ToolOptions.h"
 
 #include "data/LoanBookFile.h"
+#include "postgres/PgConnection.h"
+#include "postgres/ServerSchema.h"
 
 void TCreateCommand::ReadOptions(TToolOptions& options)
 {
@@ -12,6 +14,11 @@ void TCreateCommand::ReadOptions(TToolOptions& options)
 
 int TCreateCommand::Execute(QTextStream& /*out*/, QTextStream& /*err*/)
 {
-    CreateLoanBookFile(m_fileName);
+    if (TPgConnection::IsServerAddress(m_fileName)) {
+        TPgConnection connection(m_fileName);
+        CreateServerBook(connection);
+    } else {
+        CreateLoanBookFile(m_fileName);
+    }
     return ecSuccess;
 }

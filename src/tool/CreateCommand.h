@@ -3,6 +3,8 @@
 #include "ToolCommand.h"
 
 // varnel-tool create FILE: a new, empty loan book; an existing file is refused.
+// varnel-tool create postgresql://...: the same in a server database; one that
+// already has the book's tables is refused.
 class TCreateCommand : public TToolCommand
 {
 public:

@@ -5,6 +5,7 @@
 #include "BackupCommand.h"
 #include "CancelPaymentCommand.h"
 #include "CheckCommand.h"
+#include "CopyCommand.h"
 #include "CreateCommand.h"
 #include "DeclineCommand.h"
 #include "DeleteDebtorCommand.h"
@@ -26,6 +27,7 @@ std::vector<std::unique_ptr<TToolCommand>> MakeCommands()
     commands.push_back(std::make_unique<TScheduleCommand>());
     commands.push_back(std::make_unique<TCreateCommand>());
     commands.push_back(std::make_unique<TCheckCommand>());
+    commands.push_back(std::make_unique<TCopyCommand>());
     commands.push_back(std::make_unique<TIndexCommand>());
     commands.push_back(std::make_unique<TDemoCommand>());
     commands.push_back(std::make_unique<TLastDatabaseCommand>());

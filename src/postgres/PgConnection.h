@@ -1,0 +1,49 @@
+#pragma once
+
+#include "PgResult.h"
+
+#include <QString>
+
+#include <optional>
+#include <vector>
+
+struct pg_conn;
+
+// The values of a statement's $1, $2, ... in their text forms; nothing is NULL.
+// Values are always bound, never pasted into the SQL text.
+using TPgParams = std::vector<std::optional<QString>>;
+
+// One connection to a PostgreSQL server, open for the object's lifetime.
+// The address is a libpq connection string or URI
+// (postgresql:///BOOK?host=/run/postgresql&user=clerk); a password is never
+// part of what the program keeps: libpq reads ~/.pgpass itself.
+// Every failure surfaces as EServerException (EServerConnectionException for
+// the connection itself).
+class TPgConnection
+{
+public:
+    explicit TPgConnection(const QString& address);
+    ~TPgConnection();
+    TPgConnection(const TPgConnection&) = delete;
+    TPgConnection& operator=(const TPgConnection&) = delete;
+
+    // One statement with bound parameters; its rows.
+    TPgResult Execute(const QString& sql, const TPgParams& params = {});
+    // Several statements without parameters, as one piece of text (a schema).
+    void ExecuteScript(const QString& sql);
+
+    bool InTransaction() const;
+    // How many TPgTransactionScopes are open on this connection.
+    int ScopeDepth() const { return m_scopeDepth; }
+    void EnterScope() { ++m_scopeDepth; }
+    void LeaveScope() { --m_scopeDepth; }
+
+    // Whether the address names a server book rather than a file.
+    static bool IsServerAddress(const QString& address);
+
+private:
+    TPgResult Checked(pg_result* result);
+
+    pg_conn* m_connection = nullptr;
+    int m_scopeDepth = 0;
+};

@@ -1,0 +1,33 @@
+#include "PgExceptions.h"
+
+QString ServerConnectFailureText(const QString& libpqMessage)
+{
+    const QString detail = libpqMessage.trimmed();
+    QString what;
+    if (detail.contains(QLatin1String("authentication")) || detail.contains(QLatin1String("password")))
+        what = QStringLiteral("Сервер PostgreSQL не принял имя пользователя или пароль.");
+    else if (detail.contains(QLatin1String("database")) && detail.contains(QLatin1String("does not exist")))
+        what = QStringLiteral("На сервере PostgreSQL нет такой базы данных.");
+    else if (detail.contains(QLatin1String("Connection refused")) || detail.contains(QLatin1String("No such file")))
+        what = QStringLiteral("Сервер PostgreSQL не отвечает: он не запущен или адрес указан неверно.");
+    else
+        what = QStringLiteral("Не удалось подключиться к серверу PostgreSQL.");
+    return detail.isEmpty() ? what : what + QLatin1Char(' ') + detail;
+}
+
+QString ServerStatementFailureText(const QString& sqlState, const QString& libpqMessage)
+{
+    const QString detail = libpqMessage.trimmed();
+    QString what;
+    if (sqlState.startsWith(QLatin1String("08")) || sqlState.isEmpty())
+        what = QStringLiteral("Связь с сервером PostgreSQL потеряна.");
+    else if (sqlState.startsWith(QLatin1String("23")))
+        what = QStringLiteral("Сервер PostgreSQL отказался записать данные: они нарушают целостность книги.");
+    else if (sqlState.startsWith(QLatin1String("42501")) || sqlState.startsWith(QLatin1String("28")))
+        what = QStringLiteral("У пользователя нет прав на это действие на сервере PostgreSQL.");
+    else if (sqlState == QLatin1String("40001") || sqlState == QLatin1String("40P01"))
+        what = QStringLiteral("Запись на сервере PostgreSQL столкнулась с работой другого пользователя; повторите действие.");
+    else
+        what = QStringLiteral("Ошибка сервера PostgreSQL.");
+    return detail.isEmpty() ? what : what + QLatin1Char(' ') + detail;
+}

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "domain/Exception.h"
+
+// A failure of the PostgreSQL server or of the way to it, with a Russian
+// message that starts with what went wrong and ends with the server's own words.
+class EServerException : public Exception
+{
+public:
+    using Exception::Exception;
+};
+
+// The server could not be reached, refused the user, or the connection broke.
+class EServerConnectionException : public EServerException
+{
+public:
+    using EServerException::EServerException;
+};
+
+// The message for a connection that could not be made (libpq's text after it).
+QString ServerConnectFailureText(const QString& libpqMessage);
+// The message for a failed statement: its SQLSTATE and libpq's text.
+QString ServerStatementFailureText(const QString& sqlState, const QString& libpqMessage);
