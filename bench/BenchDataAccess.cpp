@@ -23,6 +23,8 @@
 #include "support/PlainIndexing.h"
 
 #include "control/SystemController.h"
+#include "reports/DeclensionService.h"
+#include "reports/ReportManager.h"
 #include "data/DataAccessFacade.h"
 #include "demo/DemoLoanBook.h"
 #include "sqlite/SQLiteConnection.h"
@@ -247,7 +249,10 @@ int main(int argc, char* argv[])
         };
 
         // The list as the main window has it, without a window to show it in.
-        TSystemController& controller = SystemController();
+        TReportManager reports;
+        TDeclensionService declension(TDeclensionService::DefaultLibraryPath());
+        TProgramParts parts { facade, reports, declension };
+        TSystemController controller(parts, nullptr, nullptr);
         std::vector<int> rows = SomeIDs(controller.DebtorsList()->RowCount() - 1, 500, 14);
 
         std::vector<TOperation> operations {
@@ -324,7 +329,6 @@ int main(int argc, char* argv[])
                 << Qt::endl;
         }
         sqlite3_close(bare);
-        FreeSystemController();
         facade.Connection().Close();
         QFile::remove(work);
     } catch (const Exception& error) {

@@ -1,6 +1,9 @@
 // varnel: the loan book of a small lending company.
 #include "VarnelApplication.h"
+#include "control/ProgramParts.h"
 #include "control/SingleInstances.h"
+#include "data/DataAccessFacade.h"
+#include "reports/DeclensionService.h"
 #include "domain/ProgramVersion.h"
 #include "extras/ProgramIcon.h"
 #include "mainwindow/MainForm.h"
@@ -26,15 +29,19 @@ int main(int argc, char* argv[])
     TVarnelApplication::setDesktopFileName(QStringLiteral("varnel"));
     int exitCode = 0;
     {
-        // Outlives the report manager, which is freed with the single instances.
+        // Built in the order they need each other, freed in the reverse one.
+        TDeclensionService declension(TDeclensionService::DefaultLibraryPath());
         TPrintPreviewReportPreview preview;
-        TMainForm mainForm;
+        TReportManager reports;
+        reports.SetPreview(&preview);
+        TProgramParts parts { *GetDataAccessFacade(), reports, declension };
+        TMainForm mainForm(parts);
         preview.SetSavedFileNotice([&mainForm](const QString& path) { mainForm.ShowSavedFile(path); });
-        GetReportManager()->SetPreview(&preview);
         // The first show, once the message loop runs, connects to the loan book.
         QTimer::singleShot(0, &mainForm, &QWidget::show);
         exitCode = TVarnelApplication::exec();
-        // The settings file is written here, before the main window goes.
+        // The settings file is written here, after the controller noted the recent books.
+        mainForm.CloseBook();
         FreeSingleInstances();
     }
     return exitCode;

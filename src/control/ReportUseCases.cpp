@@ -1,5 +1,7 @@
 #include "ReportUseCases.h"
 
+#include "ProgramParts.h"
+
 #include "data/DataAccessFacade.h"
 #include "domain/Clock.h"
 #include "reports/DeclensionService.h"
@@ -101,7 +103,7 @@ void TReportUseCases::BuildRespiteStatementReport(int debtorID)
     RunStatement(QStringLiteral("respite-statement"), debtorID);
 }
 
-std::unique_ptr<IReportPrinter> CreateReportPrinter()
+std::unique_ptr<IReportPrinter> CreateReportPrinter(TProgramParts& parts)
 {
-    return std::make_unique<TReportUseCases>(*GetDataAccessFacade(), *GetReportManager(), *GetDeclensionService());
+    return std::make_unique<TReportUseCases>(parts.Facade, parts.Reports, parts.Declension);
 }

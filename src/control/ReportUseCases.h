@@ -33,6 +33,8 @@ private:
     TReportRuns m_runs;
 };
 
+struct TProgramParts;
+
 // The printer the system controller starts with: the program's own facade,
 // report manager and declension.
-std::unique_ptr<IReportPrinter> CreateReportPrinter();
+std::unique_ptr<IReportPrinter> CreateReportPrinter(TProgramParts& parts);

@@ -2,11 +2,7 @@
 
 #include "SingleInstance.h"
 #include "StartUpController.h"
-#include "SystemController.h"
 #include "data/DataAccessFacade.h"
-#include "extras/YandexMapsLauncher.h"
-#include "reports/DeclensionService.h"
-#include "reports/ReportManager.h"
 #include "settings/HistoryManager.h"
 #include "settings/SimpleSettingsManager.h"
 
@@ -32,13 +28,8 @@ void FreeHistoryManager()
 
 void FreeSingleInstances()
 {
-    FreeSystemController();
-    FreeReportManager();
     FreeStartUpController();
     FreeHistoryManager();
     FreeSettingsManager();
-    FreeMapsLauncher();
     FreeDataAccessFacade();
-    // The declension library is released last, at program end.
-    FreeDeclensionService();
 }

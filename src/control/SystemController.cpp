@@ -14,20 +14,18 @@
 
 #include <QTimer>
 
-namespace {
-std::unique_ptr<TSystemController> g_systemController;
-}
-
-TSystemController::TSystemController(IDebtorsViewInterface* debtorsView, IDBInfoViewInterface* dbInfoView)
-    : m_debtorsView(debtorsView)
+TSystemController::TSystemController(TProgramParts& parts, IDebtorsViewInterface* debtorsView,
+                                     IDBInfoViewInterface* dbInfoView)
+    : m_parts(parts)
+    , m_debtorsView(debtorsView)
     , m_dbInfoView(dbInfoView)
     , m_overdueTimer(new QTimer(this))
     , m_bookWatchTimer(new QTimer(this))
-    , m_printer(CreateReportPrinter())
+    , m_printer(CreateReportPrinter(parts))
     , m_dailyBackup(std::make_unique<TDailyBackup>(SettingsFolderFile(TLoanBookBackups::FolderName())))
 {
     LoadHistory();
-    m_debtorsList = GetDataAccessFacade()->OpenDebtorsListQuery();
+    m_debtorsList = m_parts.Facade.OpenDebtorsListQuery();
     ShowBook();
 
     m_overdueTimer->setObjectName(QStringLiteral("OverdueTimer"));
@@ -138,26 +136,9 @@ void TSystemController::PrintPaymentOrder(int paymentID)
     m_printer->PrintPaymentOrder(paymentID);
 }
 
-TSystemController& SystemController(IDebtorsViewInterface* debtorsView, IDBInfoViewInterface* dbInfoView)
-{
-    if (!g_systemController)
-        g_systemController = std::make_unique<TSystemController>(debtorsView, dbInfoView);
-    return *g_systemController;
-}
-
-bool SystemControllerExists()
-{
-    return g_systemController != nullptr;
-}
-
-void FreeSystemController()
-{
-    g_systemController.reset();
-}
-
 TLoanBook TSystemController::LoanBook() const
 {
-    return TLoanBook(*GetDataAccessFacade());
+    return TLoanBook(m_parts.Facade);
 }
 
 void TSystemController::RunCommand(const std::function<void()>& command)

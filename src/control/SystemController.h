@@ -1,6 +1,7 @@
 #pragma once
 
 #include "IReportPrinter.h"
+#include "ProgramParts.h"
 #include "UseCaseGate.h"
 #include "core/LoanBook.h"
 #include "sqlite/ResultSet.h"
@@ -53,7 +54,7 @@ public:
     // Opens the debtors list and shows it, the credits, the details and the
     // database information; loads the recent-databases list; starts the
     // overdue timer. Either view may be absent.
-    TSystemController(IDebtorsViewInterface* debtorsView, IDBInfoViewInterface* dbInfoView);
+    TSystemController(TProgramParts& parts, IDebtorsViewInterface* debtorsView, IDBInfoViewInterface* dbInfoView);
     ~TSystemController() override;
 
     // Debtors, credits and payments: each is one user command.
@@ -194,6 +195,7 @@ private:
     void ShowBook();
     bool BookWrittenElsewhere();
 
+    TProgramParts& m_parts;
     std::unique_ptr<TResultSet> m_debtorsList;
     // The current debtor and his row in the list as last read (-1: none).
     int m_currentDebtorID = 0;
@@ -216,11 +218,3 @@ private:
     TNameSexFunction m_nameSex;
     std::unique_ptr<TDailyBackup> m_dailyBackup;
 };
-
-// The program's controller, created on the first call with the main window's
-// two views; later calls ignore the arguments.
-TSystemController& SystemController(IDebtorsViewInterface* debtorsView = nullptr,
-                                    IDBInfoViewInterface* dbInfoView = nullptr);
-bool SystemControllerExists();
-// Destroys it at the program's end (before the other single instances).
-void FreeSystemController();

@@ -30,13 +30,13 @@ void TSystemController::StartDailyBackup()
                              QMessageBox::Ok });
         });
     });
-    m_dailyBackup->Start(GetDataAccessFacade()->Connection().FileName(), Clock::Today().Date());
+    m_dailyBackup->Start(m_parts.Facade.Connection().FileName(), Clock::Today().Date());
 }
 
 void TSystemController::RestoreFromBackup()
 {
     TUseCaseScope scope(m_gate);
-    TSQLiteConnection& connection = GetDataAccessFacade()->Connection();
+    TSQLiteConnection& connection = m_parts.Facade.Connection();
     const QString book = connection.FileName();
     const TLoanBookBackups& backups = m_dailyBackup->Backups();
     const QList<TLoanBookBackup> copies = backups.List(book);

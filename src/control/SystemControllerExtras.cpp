@@ -16,19 +16,17 @@
 
 #include <QApplication>
 
-namespace {
-// The declension library beside the program tells the borrower's sex.
-int DeclensionLibraryNameSex(const QString& patronymic)
-{
-    return GetDeclensionService()->GetNameSex(patronymic);
-}
-}
-
 void TSystemController::PlayGame()
 {
     TUseCaseScope scope(m_gate);
     TGameForm window;
-    RunGame(window, this, m_nameSex ? m_nameSex : TNameSexFunction(DeclensionLibraryNameSex));
+    // Without a function of its own, the declension library tells the borrower's sex.
+    TDeclensionService& declension = m_parts.Declension;
+    RunGame(window, this,
+            m_nameSex ? m_nameSex
+                      : TNameSexFunction([&declension](const QString& patronymic) {
+                            return declension.GetNameSex(patronymic);
+                        }));
 }
 
 void TSystemController::SetNameSexFunction(TNameSexFunction nameSex)
@@ -52,8 +50,8 @@ void TSystemController::OpenDebtorOnMap()
     if (!ReadCurrentDebtor(&debtor))
         return;
     // An empty list gives debtor 0, which the loading refuses with its error.
-    GetDataAccessFacade()->LoadDebtor(debtor);
-    GetMapsLauncher().ShowAddressOnMap(DebtorMapAddress(debtor));
+    m_parts.Facade.LoadDebtor(debtor);
+    TYandexMapsLauncher::ShowAddressOnMap(DebtorMapAddress(debtor));
 }
 
 void TSystemController::ShowAbout()

@@ -125,7 +125,7 @@ void TSystemController::ReopenDebtors(int position)
 
 void TSystemController::RefreshCredits()
 {
-    TDataAccessFacade* facade = GetDataAccessFacade();
+    TDataAccessFacade* facade = &m_parts.Facade;
     // Loaded apart, so that a failure leaves the credits the window shows alive.
     TCreditsList credits;
     if (facade->DebtorExists(m_currentDebtorID))
@@ -140,7 +140,7 @@ void TSystemController::RefreshDebtorDetails()
     TDebtor debtor;
     if (!ReadCurrentDebtor(&debtor))
         return;
-    TDataAccessFacade* facade = GetDataAccessFacade();
+    TDataAccessFacade* facade = &m_parts.Facade;
     if (facade->DebtorExists(debtor.GetID()))
         facade->LoadDebtor(debtor);
     if (m_debtorsView)
@@ -149,7 +149,7 @@ void TSystemController::RefreshDebtorDetails()
 
 void TSystemController::RefreshDatabaseInfo()
 {
-    TDataAccessFacade* facade = GetDataAccessFacade();
+    TDataAccessFacade* facade = &m_parts.Facade;
     TCompany company;
     facade->LoadCompany(company);
     if (m_dbInfoView)
@@ -197,7 +197,7 @@ void TSystemController::RunOverdueIndexing()
 {
     TUseCaseScope scope(m_gate);
     TScheduleDelayUpdateForm form;
-    form.Execute(GetDataAccessFacade());
+    form.Execute(&m_parts.Facade);
     RefreshDebtors();
     RefreshCredits();
 }
@@ -205,7 +205,7 @@ void TSystemController::RunOverdueIndexing()
 void TSystemController::CheckOverdueIndexing()
 {
     m_gate.RunWhenIdle(QStringLiteral("overdue"), [this] {
-        const DateTime last = GetDataAccessFacade()->GetLastSchedulesDelayUpdate();
+        const DateTime last = m_parts.Facade.GetLastSchedulesDelayUpdate();
         // Whole hours either way: a last indexing far in the future is as stale.
         const qint64 hours = std::llabs(last.MSecsTo(Clock::Now())) / (3600 * 1000);
         if (hours > OverdueIndexingHours)
@@ -221,7 +221,7 @@ void TSystemController::SwitchDatabase(const QString& fileName)
         ShowMessageBox({QMessageBox::Warning, SwitchCaption, unreadable + StaysText(), QMessageBox::Ok});
         return;
     }
-    TSQLiteConnection& connection = GetDataAccessFacade()->Connection();
+    TSQLiteConnection& connection = m_parts.Facade.Connection();
     const QString previous = connection.FileName();
     // A refused or cancelled switch never touched the book in use.
     const bool switched = StartUpController()->ConnectToDatabase(cmGivenFile, fileName);
@@ -278,7 +278,7 @@ void TSystemController::CheckBookWrittenElsewhere()
 
 bool TSystemController::BookWrittenElsewhere()
 {
-    TSQLiteConnection& connection = GetDataAccessFacade()->Connection();
+    TSQLiteConnection& connection = m_parts.Facade.Connection();
     const qint64 version = connection.DataVersion();
     const bool written = connection.Generation() == m_watchedGeneration && version != m_watchedDataVersion;
     m_watchedGeneration = connection.Generation();

@@ -32,7 +32,7 @@ void TSystemController::MakeDebtorPayment(int index)
 void TSystemController::MakeDebtorPaymentFor(TDebtor* debtor, int index)
 {
     TUseCaseScope scope(m_gate);
-    if (!debtor || !GetDataAccessFacade()->DebtorExists(debtor->GetID()))
+    if (!debtor || !m_parts.Facade.DebtorExists(debtor->GetID()))
         return;
     TCredit credit;
     if (ChooseCreditForPayment(debtor, &credit, index))
@@ -45,7 +45,7 @@ bool TSystemController::ChooseCreditForPayment(TDebtor* debtor, TCredit* credit,
     if (!debtor || !credit)
         return false;
     TCreditsList credits;
-    GetDataAccessFacade()->LoadDebtorCredits(debtor->GetID(), credits);
+    m_parts.Facade.LoadDebtorCredits(debtor->GetID(), credits);
     // A credit chosen in the list, or the only open one, takes the payment
     // without asking; repaid credits never do.
     int open = 0;
@@ -107,7 +107,7 @@ void TSystemController::MakePayment(const TDebtor& debtor, const TCreditPicture&
 bool TSystemController::CancelLatestPayment(int creditID)
 {
     TUseCaseScope scope(m_gate);
-    TDataAccessFacade* facade = GetDataAccessFacade();
+    TDataAccessFacade* facade = &m_parts.Facade;
     const QString caption = QStringLiteral("Отмена платежа");
     TPaymentHistoryItem payment;
     QString orderNumber;

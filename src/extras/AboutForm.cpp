@@ -77,13 +77,13 @@ void TAboutForm::FormShow()
 
 void TAboutForm::Label4Click()
 {
-    GetMapsLauncher().OpenUrl(QStringLiteral("mailto:") + m_details.SupportAddress
+    TYandexMapsLauncher::OpenUrl(QStringLiteral("mailto:") + m_details.SupportAddress
                               + QStringLiteral("?subject=Вопросы%20и%20предложения%20") + m_details.Title);
 }
 
 void TAboutForm::Label2Click()
 {
-    GetMapsLauncher().OpenUrl(m_details.WebSite);
+    TYandexMapsLauncher::OpenUrl(m_details.WebSite);
 }
 
 void TAboutForm::Label2MouseEnter()

@@ -2,17 +2,10 @@
 
 #include <QDesktopServices>
 #include <QUrl>
-#include <memory>
 
 namespace {
 const QString SearchPage = QStringLiteral("https://maps.yandex.ru/search.xml");
 const QString SearchTail = QStringLiteral("&map=12&g=1.objects.20.10.&g=1.streets.20.200.&how=houses&asc=1");
-
-std::unique_ptr<TYandexMapsLauncher>& Instance()
-{
-    static std::unique_ptr<TYandexMapsLauncher> instance;
-    return instance;
-}
 }
 
 QString TYandexMapsLauncher::SearchAddress(const QString& address)
@@ -28,16 +21,4 @@ void TYandexMapsLauncher::ShowAddressOnMap(const QString& address)
 void TYandexMapsLauncher::OpenUrl(const QString& url)
 {
     QDesktopServices::openUrl(QUrl(url, QUrl::TolerantMode));
-}
-
-TYandexMapsLauncher& GetMapsLauncher()
-{
-    if (!Instance())
-        Instance() = std::make_unique<TYandexMapsLauncher>();
-    return *Instance();
-}
-
-void FreeMapsLauncher()
-{
-    Instance().reset();
 }

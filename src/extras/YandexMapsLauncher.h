@@ -3,7 +3,7 @@
 #include <QString>
 
 // Shows places on the web map and opens links with the system's default
-// handler (browser, mail program). One per program run: GetMapsLauncher.
+// handler (browser, mail program). Nothing to hold: plain functions of the class.
 class TYandexMapsLauncher
 {
 public:
@@ -11,11 +11,7 @@ public:
     // percent-encoded, so "&", "#", "?" or "%" in it stay part of the address.
     static QString SearchAddress(const QString& address);
 
-    void ShowAddressOnMap(const QString& address);
+    static void ShowAddressOnMap(const QString& address);
     // What the system does with the link (no browser, no network) is not reported.
-    void OpenUrl(const QString& url);
+    static void OpenUrl(const QString& url);
 };
-
-TYandexMapsLauncher& GetMapsLauncher();
-// At program end.
-void FreeMapsLauncher();

@@ -56,15 +56,21 @@ private:
 
 }
 
-TMainForm::TMainForm(QWidget* parent)
+TMainForm::TMainForm(TProgramParts& parts, QWidget* parent)
     : QMainWindow(parent)
     , ui(std::make_unique<Ui::TMainForm>())
+    , m_parts(parts)
 {
     ui->setupUi(this);
     FormCreate();
 }
 
 TMainForm::~TMainForm() = default;
+
+void TMainForm::CloseBook()
+{
+    m_controller.reset();
+}
 
 void TMainForm::FormCreate()
 {
@@ -246,15 +252,15 @@ void TMainForm::SetupKeyboard()
 
 void TMainForm::Command(const std::function<void(TSystemController&)>& command)
 {
-    if (!SystemControllerExists())
+    if (!m_controller)
         return;
-    TSystemController& controller = SystemController();
+    TSystemController& controller = *m_controller;
     controller.RunCommand([&] { command(controller); });
 }
 
 void TMainForm::Forward(QAction* action, void (TSystemController::*operation)())
 {
-    connect(action, &QAction::triggered, this, [operation] {
+    connect(action, &QAction::triggered, this, [this, operation] {
         Command([operation](TSystemController& controller) { (controller.*operation)(); });
     });
 }
@@ -286,7 +292,7 @@ void TMainForm::ConnectCommands()
     ForwardWithSelectedCredit(ui->DeleteCreditAction, &TSystemController::DeleteCreditAt);
     Forward(ui->ShowAboutFormAction, &TSystemController::ShowAbout);
     Forward(ui->RestoreBackupAction, &TSystemController::RestoreFromBackup);
-    connect(ui->ConnectToDataBaseAction, &QAction::triggered, this, [] {
+    connect(ui->ConnectToDataBaseAction, &QAction::triggered, this, [this] {
         Command([](TSystemController& controller) { controller.SwitchDatabase(QString()); });
     });
     Forward(ui->UpdateAction, &TSystemController::RefreshAll);
@@ -337,7 +343,8 @@ void TMainForm::FormShow()
     setWindowState(windowState() | Qt::WindowMaximized);
     QMainWindow::setVisible(true);
     try {
-        SystemController(this, this).CheckOverdueIndexing();
+        m_controller = std::make_unique<TSystemController>(m_parts, this, this);
+        m_controller->CheckOverdueIndexing();
     } catch (...) {
         // The loan book is open; the window stays and the user may try again (F5).
         HandleApplicationException();

@@ -16,6 +16,7 @@ class TDebtorsGridModel;
 class TLegendPanel;
 class TResultSetGrid;
 class TSystemController;
+struct TProgramParts;
 
 namespace Ui {
 class TMainForm;
@@ -43,7 +44,13 @@ public:
     static const int CreditsPanelHeight = 179;
     static const int NameFilterPauseMs = 500;
 
-    explicit TMainForm(QWidget* parent = nullptr);
+    // The parts are borrowed; the controller, made at the first show once a
+    // loan book is open, is the window's own.
+    explicit TMainForm(TProgramParts& parts, QWidget* parent = nullptr);
+    // Nothing before the first show.
+    TSystemController* Controller() const { return m_controller.get(); }
+    // Ends the work on the book: the controller goes, noting the recent books first.
+    void CloseBook();
     ~TMainForm() override;
 
     // The first show runs the start-up first and becomes a show only on success.
@@ -85,7 +92,7 @@ private:
     // The command calls the controller's operation, once there is a controller.
     // Hands a command to the controller, which shows its errors; nothing
     // before the first show, when there is no book and no controller.
-    static void Command(const std::function<void(TSystemController&)>& command);
+    void Command(const std::function<void(TSystemController&)>& command);
     void Forward(QAction* action, void (TSystemController::*operation)());
     void ForwardWithSelectedCredit(QAction* action, void (TSystemController::*operation)(int));
 
@@ -116,6 +123,8 @@ private:
     void ExecuteAction(QAction* action);
 
     std::unique_ptr<Ui::TMainForm> ui;
+    TProgramParts& m_parts;
+    std::unique_ptr<TSystemController> m_controller;
     TDebtorsGridModel* m_debtorsModel;
     TResultSetGrid* m_debtorsGrid;
     // While the controller's choice is being shown, which it need not be told of.

@@ -31,12 +31,6 @@ QString ResultCodeMessage(int code)
     }
 }
 
-std::unique_ptr<TDeclensionService>& SingleService()
-{
-    static std::unique_ptr<TDeclensionService> service;
-    return service;
-}
-
 }
 
 TDeclensionService::TDeclensionService(QString libraryPath)
@@ -86,16 +80,4 @@ int TDeclensionService::GetNameSex(const QString& name)
 {
     const auto getSex = reinterpret_cast<TGetSex>(Function("GetSex"));
     return getSex(Cp1251::Encode(name).constData());
-}
-
-TDeclensionService* GetDeclensionService()
-{
-    if (!SingleService())
-        SingleService() = std::make_unique<TDeclensionService>(TDeclensionService::DefaultLibraryPath());
-    return SingleService().get();
-}
-
-void FreeDeclensionService()
-{
-    SingleService().reset();
 }

@@ -26,7 +26,3 @@ private:
 
     QLibrary m_library;
 };
-
-// The single service of the program, created on first use with the library beside the program.
-TDeclensionService* GetDeclensionService();
-void FreeDeclensionService();

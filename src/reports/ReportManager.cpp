@@ -11,16 +11,6 @@
 #include <QDir>
 #include <QTextDocument>
 
-namespace {
-
-std::unique_ptr<TReportManager>& SingleManager()
-{
-    static std::unique_ptr<TReportManager> manager;
-    return manager;
-}
-
-}
-
 TReportManager::TReportManager(QString applicationFolder)
     : m_applicationFolder(applicationFolder.isEmpty() ? ApplicationFolder() : std::move(applicationFolder))
 {
@@ -82,16 +72,4 @@ bool TReportManager::GetReportValue(const QString& name, QString& value, int row
     if (m_variablesFirst)
         return VariableValue(name, value) || FieldValue(row, name, value);
     return FieldValue(row, name, value) || VariableValue(name, value);
-}
-
-TReportManager* GetReportManager()
-{
-    if (!SingleManager())
-        SingleManager() = std::make_unique<TReportManager>();
-    return SingleManager().get();
-}
-
-void FreeReportManager()
-{
-    SingleManager().reset();
 }

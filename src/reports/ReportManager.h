@@ -49,8 +49,3 @@ private:
     const QStringList* m_variables = nullptr; // borrowed, during a run
     IReportPreview* m_preview = nullptr;
 };
-
-// The single manager of the program, created on first use.
-TReportManager* GetReportManager();
-// Destroys the single manager at program end.
-void FreeReportManager();

@@ -15,6 +15,7 @@
 #include "control/SingleInstances.h"
 #include "control/StartUpController.h"
 #include "control/SystemController.h"
+#include "support/TestProgram.h"
 #include "data/DataAccessFacade.h"
 #include "data/LoanBookFile.h"
 #include "sqlite/SQLStatement.h"
@@ -119,18 +120,27 @@ public:
         if (!StartUpController()->ConnectToDatabase(cmStoredSettings, QString()))
             qFatal("the test loan book did not connect");
     }
-    ~TControllerBook() { FreeSingleInstances(); }
+    ~TControllerBook()
+    {
+        m_controller.reset();
+        FreeSingleInstances();
+    }
     TControllerBook(const TControllerBook&) = delete;
     TControllerBook& operator=(const TControllerBook&) = delete;
 
     const QString& Path() const { return m_path; }
+    // The controller Start made.
+    TSystemController& Controller() { return *m_controller; }
     QDir Dir() const { return m_sandbox.Dir(); }
     TDataAccessFacade& Facade() { return *GetDataAccessFacade(); }
 
     // The controller over the view, printing into the events.
     TSystemController& Start(TRecordingView& view, QStringList& events)
     {
-        TSystemController& controller = SystemController(&view, &view);
+        // A second start is the program started again: the first controller goes first.
+        m_controller.reset();
+        m_controller = std::make_unique<TSystemController>(m_program.Parts, &view, &view);
+        TSystemController& controller = *m_controller;
         controller.SetReportPrinter(std::make_unique<TRecordingPrinter>(events));
         // The day's copy of the book is done before the test goes on.
         controller.DailyBackup().Wait();
@@ -209,4 +219,6 @@ private:
     TStartupSandbox m_sandbox;
     TClockPin m_clock;
     QString m_path;
+    TTestProgram m_program;
+    std::unique_ptr<TSystemController> m_controller;
 };

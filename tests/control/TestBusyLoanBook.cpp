@@ -6,6 +6,7 @@
 #include "control/SingleInstances.h"
 #include "control/StartUpController.h"
 #include "control/SystemController.h"
+#include "support/TestProgram.h"
 #include "data/DataAccessFacade.h"
 #include "sqlite/SQLiteConnection.h"
 
@@ -111,7 +112,8 @@ private slots:
         const QString book = LoanBookFiles::Good(m_sandbox->Dir());
         m_sandbox->StoreConnectionString(book);
         QVERIFY(StartUpController()->ConnectToDatabase(cmStoredSettings, QString()));
-        TSystemController& controller = SystemController();
+        TTestProgram program;
+        TSystemController controller(program.Parts, nullptr, nullptr);
         {
             TSQLiteConnection writer;
             writer.SetFileName(book);

@@ -58,7 +58,6 @@ private slots:
 
         // Opened again the same day: the copy of the day stays as it was.
         m_book->AddDebtor(QStringLiteral("Борисов"));
-        FreeSystemController();
         Start();
         QCOMPARE(DataTest::DumpContent(copy), opened);
         QCOMPARE(QDir(BackupFolder()).entryList(QDir::Files).size(), 1);

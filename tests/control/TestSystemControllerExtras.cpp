@@ -3,6 +3,7 @@
 #include "support/WindowTestSupport.h"
 
 #include "control/SystemController.h"
+#include "support/TestProgram.h"
 #include "data/DataAccessFacade.h"
 #include "data/LoanBookFile.h"
 #include "sqlite/SQLiteConnection.h"
@@ -68,7 +69,8 @@ public:
             if (count < 0)
                 facade->DeleteDebtor(debtor.GetID());
         }
-        m_controller = std::make_unique<TSystemController>(nullptr, nullptr);
+        m_program = std::make_unique<TTestProgram>();
+        m_controller = std::make_unique<TSystemController>(m_program->Parts, nullptr, nullptr);
     }
     ~TBookWithController()
     {
@@ -88,6 +90,7 @@ public:
 
 private:
     TStartupSandbox m_sandbox;
+    std::unique_ptr<TTestProgram> m_program;
     std::unique_ptr<TSystemController> m_controller;
 };
 

@@ -52,7 +52,7 @@ class TestSystemControllerList : public QObject
     // The row the window was told to select; the controller acts for its debtor.
     int SelectedRow()
     {
-        if (m_view.SelectedDebtorID != SystemController().CurrentDebtorID())
+        if (m_view.SelectedDebtorID != m_book->Controller().CurrentDebtorID())
             return -2;
         return RowOf(m_view.SelectedDebtorID);
     }

@@ -56,7 +56,7 @@ private slots:
     {
         QFETCH(QString, address);
         TUrlCatcher browser;
-        GetMapsLauncher().ShowAddressOnMap(address);
+        TYandexMapsLauncher::ShowAddressOnMap(address);
         QCOMPARE(browser.Opened.size(), 1);
         const QUrl url = browser.Opened.first();
         QCOMPARE(url.scheme(), QStringLiteral("https"));

@@ -13,6 +13,7 @@
 #include "extras/Game.h"
 #include "extras/GameForm.h"
 #include "mainwindow/MainForm.h"
+#include "support/TestProgram.h"
 
 #include <QDir>
 #include <QLineEdit>
@@ -51,6 +52,7 @@ class TestExtrasOnDemoBook : public QObject
 
     std::unique_ptr<TStartupSandbox> m_sandbox;
     TFixedClock m_clock{DateTime::FromYMD(2026, 12, 10, 10, 30)};
+    std::unique_ptr<TTestProgram> m_program;
     TMainForm* m_form = nullptr;
 
     void Trigger(const char* action) { Find<QAction>(m_form, action)->trigger(); }
@@ -63,14 +65,17 @@ private slots:
         const QString book = m_sandbox->Dir().filePath(QStringLiteral("demo.s3db"));
         TDemoLoanBook(TDemoLoanBook::DefaultDebtors, 20091).Create(book);
         m_sandbox->StoreConnectionString(book);
-        m_form = new TMainForm;
+        m_program = std::make_unique<TTestProgram>();
+        m_form = new TMainForm(m_program->Parts);
         m_form->show();
-        QVERIFY(SystemControllerExists());
+        QVERIFY(m_form->Controller());
     }
     void cleanupTestCase()
     {
+        m_form->CloseBook();
         FreeSingleInstances();
         delete m_form;
+        m_program.reset();
         m_sandbox.reset();
         Clock::SetClock(nullptr);
     }
@@ -110,7 +115,7 @@ private slots:
     {
         auto* grid = Find<QTableView>(m_form, "DBGrid1");
         grid->setCurrentIndex(grid->model()->index(3, 1));
-        const int debtorID = SystemController().CurrentDebtorID();
+        const int debtorID = m_form->Controller()->CurrentDebtorID();
         TDebtor debtor;
         debtor.SetID(debtorID);
         GetDataAccessFacade()->LoadDebtor(debtor);

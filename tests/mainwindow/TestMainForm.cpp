@@ -5,6 +5,7 @@
 
 #include "control/SingleInstances.h"
 #include "mainwindow/MainForm.h"
+#include "support/TestProgram.h"
 
 #include <QMenu>
 #include <QMenuBar>
@@ -78,7 +79,8 @@ private slots:
 
     void createdHiddenAndMaximised()
     {
-        TMainForm form;
+        TTestProgram program;
+        TMainForm form(program.Parts);
         QCOMPARE(form.windowTitle(), QStringLiteral("Varnel"));
         QVERIFY(!form.isVisible());
         QVERIFY(form.windowState().testFlag(Qt::WindowMaximized));
@@ -109,7 +111,8 @@ private slots:
         TScriptedUser user;
         user.Play(steps);
         TQuitSpy quit;
-        TMainForm form;
+        TTestProgram program;
+        TMainForm form(program.Parts);
 
         const TStartOutcome outcome = Start(form);
         QCOMPARE(outcome.shown, shown);
@@ -121,6 +124,7 @@ private slots:
             QVERIFY(outcome.maximised);
             QCOMPARE(outcome.databasePanel, QStringLiteral("База: ") + book);
         }
+        form.CloseBook();
         FreeSingleInstances();
         QCOMPARE(m_sandbox->StoredConnectionString().toString(), shown ? book : stored);
     }
@@ -130,7 +134,8 @@ private slots:
         const QString book = LoanBookFiles::Good(Dir());
         m_sandbox->StoreConnectionString(book);
         TScriptedUser user;
-        TMainForm form;
+        TTestProgram program;
+        TMainForm form(program.Parts);
         form.show();
         QVERIFY(form.isVisible());
         // Were the start-up run again, the vanished book would be questioned.

@@ -6,6 +6,7 @@
 #include "domain/CreditsList.h"
 #include "domain/Debtor.h"
 #include "mainwindow/MainForm.h"
+#include "support/TestProgram.h"
 #include "ui/controls/ConstraintedEdit.h"
 
 #include <QClipboard>
@@ -116,7 +117,8 @@ class TestMainFormCommands : public QObject
 private slots:
     void mainMenu()
     {
-        TMainForm form;
+        TTestProgram program;
+        TMainForm form(program.Parts);
         QCOMPARE(Captions(form.menuBar()->actions()),
                  (QStringList{"Файл >", "Отчёты >", "Действия >", "Настройки >", "Развлечения >", "Помощь >"}));
         QCOMPARE(Captions(TopMenu(form, "FileMenu")->actions()),
@@ -138,7 +140,8 @@ private slots:
     // The recent books, newest first, each under its full path with a picture.
     void recentDatabasesSubmenu()
     {
-        TMainForm form;
+        TTestProgram program;
+        TMainForm form(program.Parts);
         const QStringList entries{"/books/old.s3db", "/books/Tom & Jerry.s3db", "/books/new.s3db"};
         form.RefreshHistoryMenu(HistoryManager(), entries);
         QMenu* history = Find<QMenu>(&form, "HistoryMenuItem");
@@ -154,7 +157,8 @@ private slots:
 
     void popupMenusWithTheirDefaultItems()
     {
-        TMainForm form;
+        TTestProgram program;
+        TMainForm form(program.Parts);
         const auto* credits = Find<QMenu>(&form, "CreditsPopupMenu");
         QCOMPARE(Captions(credits->actions()),
                  (QStringList{"График выплат", "История платежей", "-", "Внести платёж", "-", "Удалить"}));
@@ -169,7 +173,8 @@ private slots:
 
     void toolBarOfLargePicturesWithCaptions()
     {
-        TMainForm form;
+        TTestProgram program;
+        TMainForm form(program.Parts);
         auto* toolBar = Find<QToolBar>(&form, "ToolBar");
         QCOMPARE(Captions(toolBar->actions()),
                  (QStringList{"Внести платёж", "-", "Добавить кредит", "-", "Добавить должника", "-", "Обновить"}));
@@ -198,7 +203,8 @@ private slots:
         QFETCH(QString, selected);
         QFETCH(bool, creditCommands);
         QFETCH(bool, payment);
-        TMainForm form;
+        TTestProgram program;
+        TMainForm form(program.Parts);
         TCreditsList credits;
         credits.Add(Credit(1, false));
         credits.Add(Credit(2, true));
@@ -241,7 +247,8 @@ private slots:
     {
         QFETCH(bool, full);
         QFETCH(QStringList, texts);
-        TMainForm form;
+        TTestProgram program;
+        TMainForm form(program.Parts);
         TDebtor debtor = FullDebtor();
         if (!full) {
             TDebtor bare;
@@ -271,7 +278,8 @@ private slots:
         QFETCH(bool, select);
         QFETCH(int, modifiers);
         QFETCH(QString, copied);
-        TMainForm form;
+        TTestProgram program;
+        TMainForm form(program.Parts);
         const TDebtor debtor = FullDebtor();
         form.ShowDebtorDetails(&debtor);
         auto* tree = Find<QTreeWidget>(&form, "DebtorsTreeView");
@@ -286,7 +294,8 @@ private slots:
 
     void legendTogglesOnEachClick()
     {
-        TMainForm form;
+        TTestProgram program;
+        TMainForm form(program.Parts);
         auto* legend = Find<QWidget>(&form, "LegendPanel");
         auto* link = Find<QLabel>(&form, "Label2");
         QCOMPARE(link->text(), QStringLiteral("Легенда"));
@@ -310,7 +319,8 @@ private slots:
     void legendCoversNothingAndStepsAside()
     {
         QFETCH(bool, escape);
-        TMainForm form;
+        TTestProgram program;
+        TMainForm form(program.Parts);
         form.QMainWindow::setVisible(true);
         QVERIFY(QTest::qWaitForWindowExposed(&form));
         auto* legend = Find<QWidget>(&form, "LegendPanel");
@@ -329,7 +339,8 @@ private slots:
 
     void filters()
     {
-        TMainForm form;
+        TTestProgram program;
+        TMainForm form(program.Parts);
         auto* name = Find<TConstraintedEdit>(&form, "NameFilterEdit");
         QCOMPARE(name->InsideHint(), QStringLiteral("Начните набирать"));
         QCOMPARE(name->InsideHintColor(), QColor(192, 192, 192));
@@ -347,7 +358,8 @@ private slots:
 
     void statusBar()
     {
-        TMainForm form;
+        TTestProgram program;
+        TMainForm form(program.Parts);
         form.ShowDatabaseInfo(QStringLiteral("/home/clerk/book.s3db"), nullptr);
         QCOMPARE(form.DatabasePanelText(), QStringLiteral("База: /home/clerk/book.s3db"));
         QCOMPARE(form.CompanyPanelText(), QString());

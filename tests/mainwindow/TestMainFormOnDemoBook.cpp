@@ -8,6 +8,7 @@
 #include "demo/DemoLoanBook.h"
 #include "mainwindow/DebtorsGridModel.h"
 #include "mainwindow/MainForm.h"
+#include "support/TestProgram.h"
 #include "ui/AddCreditForm.h"
 #include "ui/AddDebtorForm.h"
 #include "ui/CreditSelectForm.h"
@@ -70,6 +71,7 @@ class TestMainFormOnDemoBook : public QObject
     std::unique_ptr<TClockPin> m_clock;
     QString m_book;
 
+    std::unique_ptr<TTestProgram> m_program;
     TMainForm* m_form = nullptr;
     QTableView* m_grid = nullptr;
     QTreeWidget* m_credits = nullptr;
@@ -101,18 +103,21 @@ private slots:
         TDemoLoanBook(TDemoLoanBook::DefaultDebtors, 20091).Create(m_book);
         m_sandbox->StoreConnectionString(m_book);
 
-        m_form = new TMainForm;
+        m_program = std::make_unique<TTestProgram>();
+        m_form = new TMainForm(m_program->Parts);
         m_form->show();
         QVERIFY(m_form->isVisible());
-        QVERIFY(SystemControllerExists());
+        QVERIFY(m_form->Controller());
         m_grid = Find<QTableView>(m_form, "DBGrid1");
         m_credits = Find<QTreeWidget>(m_form, "CreditsListView");
         m_details = Find<QTreeWidget>(m_form, "DebtorsTreeView");
     }
     void cleanupTestCase()
     {
+        m_form->CloseBook();
         FreeSingleInstances();
         delete m_form;
+        m_program.reset();
         m_sandbox.reset();
         m_clock.reset();
     }
@@ -127,7 +132,7 @@ private slots:
         QVERIFY2(m_form->CompanyPanelText().size() > QStringLiteral("Фирма: ").size(), qPrintable(m_form->CompanyPanelText()));
         // The first debtor is current: its credits and details are shown.
         QCOMPARE(m_grid->currentIndex().row(), 0);
-        QCOMPARE(m_credits->topLevelItemCount(), SystemController().Credits().Count());
+        QCOMPARE(m_credits->topLevelItemCount(), m_form->Controller()->Credits().Count());
         QVERIFY(m_credits->topLevelItemCount() > 0);
         QCOMPARE(DetailsName(), GridName(0));
     }
@@ -155,7 +160,7 @@ private slots:
         for (int row = 0; row < m_grid->model()->rowCount(); ++row) {
             SelectDebtor(row);
             QCOMPARE(DetailsName(), GridName(row));
-            const TCreditsList& credits = SystemController().Credits();
+            const TCreditsList& credits = m_form->Controller()->Credits();
             QCOMPARE(m_credits->topLevelItemCount(), credits.Count());
             for (int line = 0; line < credits.Count(); ++line)
                 QCOMPARE(CreditOfLine(m_credits->topLevelItem(line)), credits.Items(line));
@@ -179,7 +184,7 @@ private slots:
         };
         Find<QAction>(m_form, "UpdateAction")->trigger();
         QCOMPARE(selectedName(), chosen);
-        const int chosenID = SystemController().CurrentDebtorID();
+        const int chosenID = m_form->Controller()->CurrentDebtorID();
         auto* nameFilter = Find<TConstraintedEdit>(m_form, "NameFilterEdit");
         TypeText(nameFilter, chosen.left(3).toLower());
         QTRY_VERIFY(m_grid->model()->rowCount() < all);
@@ -187,7 +192,7 @@ private slots:
         nameFilter->clear();
         QTRY_COMPARE(m_grid->model()->rowCount(), all);
         QCOMPARE(selectedName(), chosen);
-        QCOMPARE(SystemController().CurrentDebtorID(), chosenID);
+        QCOMPARE(m_form->Controller()->CurrentDebtorID(), chosenID);
         QCOMPARE(DetailsName(), chosen);
     }
 
@@ -260,16 +265,16 @@ private slots:
     void mouseGestures()
     {
         // A debtor with two credits, the second one open.
-        const auto twoCreditsSecondOpen = [] {
-            const TCreditsList& credits = SystemController().Credits();
+        const auto twoCreditsSecondOpen = [this] {
+            const TCreditsList& credits = m_form->Controller()->Credits();
             return credits.Count() >= 2 && !credits.Items(1)->IsPaidOff();
         };
         int row = 0;
         for (SelectDebtor(row); !twoCreditsSecondOpen(); SelectDebtor(++row))
             QVERIFY(row + 1 < m_grid->model()->rowCount());
         // Another debtor with a credit open, so that a payment form or the choice opens.
-        const auto anOpenCredit = [] {
-            for (const auto& credit : SystemController().Credits())
+        const auto anOpenCredit = [this] {
+            for (const auto& credit : m_form->Controller()->Credits())
                 if (!credit->IsPaidOff())
                     return true;
             return false;
@@ -418,7 +423,7 @@ private slots:
         for (int row = 0; row < m_grid->model()->rowCount(); ++row) {
             SelectDebtor(row);
             QSet<int> looks;
-            for (const auto& credit : SystemController().Credits())
+            for (const auto& credit : m_form->Controller()->Credits())
                 looks << (credit->IsPaidOff() ? 4 : 0) + (credit->ActiveDelayCount > 0 ? 2 : 0)
                              + (credit->DelayCount > 1 ? 1 : 0);
             const qsizetype score = looks.size();

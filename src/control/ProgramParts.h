@@ -1,0 +1,15 @@
+#pragma once
+
+class TDataAccessFacade;
+class TDeclensionService;
+class TReportManager;
+
+// What main() builds once, in the order of their dependencies, and hands
+// down by reference: the window, its controller and the report use cases
+// borrow them and never free them.
+struct TProgramParts
+{
+    TDataAccessFacade& Facade;
+    TReportManager& Reports;
+    TDeclensionService& Declension;
+};
