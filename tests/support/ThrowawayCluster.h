@@ -3,7 +3,8 @@
 // A PostgreSQL cluster of the test's own: initdb and pg_ctl into a temporary
 // folder, listening only on a Unix socket there, trusting local users; stopped
 // and removed when the object goes (cleanupTestCase, or the end of the program
-// after a failed test). PostgreSQL refuses to run as root: as root the cluster
+// after a failed test). Should the test program crash instead, a watchdog
+// waiting on a pipe from it stops the server and removes the folder. PostgreSQL refuses to run as root: as root the cluster
 // runs as the system user "postgres" that its package creates, in a folder it owns.
 // Start it once per test program: initdb is the slow part. The tests that
 // use it link varnel_postgres.
@@ -65,6 +66,7 @@ public:
         if (!failure.isEmpty())
             return failure + QStringLiteral("\n") + ServerLog();
         m_running = true;
+        StartWatchdog();
         return QString();
     }
 
@@ -75,6 +77,9 @@ public:
         m_running = false;
         Run(m_pgCtl, {QStringLiteral("stop"), QStringLiteral("-w"), QStringLiteral("-m"), QStringLiteral("immediate"),
                       QStringLiteral("-D"), DataDir()});
+        // Its work is done: the pipe's end lets it finish (the folder goes with it or with us).
+        m_watchdog.closeWriteChannel();
+        m_watchdog.waitForFinished(60000);
     }
 
     // The libpq address of a database of this cluster.
@@ -119,6 +124,19 @@ private:
         return initdb.isEmpty() ? QString() : QFileInfo(initdb).canonicalPath();
     }
 
+    // Reads the pipe until the test program closes it, by Stop or by dying.
+    void StartWatchdog()
+    {
+        const QString script = QStringLiteral(
+            "cat >/dev/null; folder=$0; \"$@\" stop -w -m immediate -D \"$folder/data\" >/dev/null 2>&1; "
+            "rm -rf \"$folder\"");
+        m_watchdog.setStandardOutputFile(QProcess::nullDevice());
+        m_watchdog.setStandardErrorFile(QProcess::nullDevice());
+        m_watchdog.start(QStringLiteral("sh"),
+                         QStringList{QStringLiteral("-c"), script, m_folder.path()} + m_runAs + QStringList{m_pgCtl});
+        m_watchdog.waitForStarted();
+    }
+
     QString DataDir() const { return m_folder.filePath(QStringLiteral("data")); }
 
     QString Run(const QString& program, const QStringList& arguments) const
@@ -142,6 +160,7 @@ private:
     QTemporaryDir m_folder;
     QStringList m_runAs;
     QString m_pgCtl;
+    QProcess m_watchdog;
     bool m_running = false;
     int m_databases = 0;
 };
