@@ -23,8 +23,7 @@
 #include "support/PlainIndexing.h"
 
 #include "control/SystemController.h"
-#include "reports/DeclensionService.h"
-#include "reports/ReportManager.h"
+#include "support/TestProgram.h"
 #include "data/DataAccessFacade.h"
 #include "demo/DemoLoanBook.h"
 #include "sqlite/SQLiteConnection.h"
@@ -215,8 +214,10 @@ int main(int argc, char* argv[])
             throw std::runtime_error("cannot copy the demo book");
         QFile::setPermissions(work, QFile::ReadOwner | QFile::WriteOwner);
 
-        // The program's own facade: the controller works through it.
-        TDataAccessFacade& facade = *GetDataAccessFacade();
+        // The program's parts, its settings kept in the bench's folder: the controller works through them.
+        qputenv("APPDATA", QDir(folder).filePath(QStringLiteral("settings")).toUtf8());
+        TTestProgram program;
+        TDataAccessFacade& facade = program.Facade;
         facade.Connection().SetFileName(work);
         facade.Connection().Open();
         sqlite3* bare = nullptr;
@@ -249,10 +250,7 @@ int main(int argc, char* argv[])
         };
 
         // The list as the main window has it, without a window to show it in.
-        TReportManager reports;
-        TDeclensionService declension(TDeclensionService::DefaultLibraryPath());
-        TProgramParts parts { facade, reports, declension };
-        TSystemController controller(parts, nullptr, nullptr);
+        TSystemController controller(program.Parts, nullptr, nullptr);
         std::vector<int> rows = SomeIDs(controller.DebtorsList()->RowCount() - 1, 500, 14);
 
         std::vector<TOperation> operations {

@@ -1,9 +1,11 @@
 // varnel: the loan book of a small lending company.
 #include "VarnelApplication.h"
 #include "control/ProgramParts.h"
-#include "control/SingleInstances.h"
+#include "control/StartUpController.h"
 #include "data/DataAccessFacade.h"
 #include "reports/DeclensionService.h"
+#include "settings/HistoryManager.h"
+#include "settings/SimpleSettingsManager.h"
 #include "domain/ProgramVersion.h"
 #include "extras/ProgramIcon.h"
 #include "mainwindow/MainForm.h"
@@ -29,20 +31,23 @@ int main(int argc, char* argv[])
     TVarnelApplication::setDesktopFileName(QStringLiteral("varnel"));
     int exitCode = 0;
     {
-        // Built in the order they need each other, freed in the reverse one.
+        // Built in the order they need each other, freed in the reverse one: the
+        // window (and its controller, which notes the recent books) goes first, the
+        // settings store, which writes the settings file, after it.
+        TSimpleSettingsManager settings;
+        THistoryManager history;
+        TDataAccessFacade facade;
+        TStartUpController startUp(facade, settings, history);
         TDeclensionService declension(TDeclensionService::DefaultLibraryPath());
         TPrintPreviewReportPreview preview;
         TReportManager reports;
         reports.SetPreview(&preview);
-        TProgramParts parts { *GetDataAccessFacade(), reports, declension };
+        TProgramParts parts { facade, reports, declension, settings, history, startUp };
         TMainForm mainForm(parts);
         preview.SetSavedFileNotice([&mainForm](const QString& path) { mainForm.ShowSavedFile(path); });
         // The first show, once the message loop runs, connects to the loan book.
         QTimer::singleShot(0, &mainForm, &QWidget::show);
         exitCode = TVarnelApplication::exec();
-        // The settings file is written here, after the controller noted the recent books.
-        mainForm.CloseBook();
-        FreeSingleInstances();
     }
     return exitCode;
 }

@@ -2,7 +2,10 @@
 
 class TDataAccessFacade;
 class TDeclensionService;
+class THistoryManager;
 class TReportManager;
+class TSimpleSettingsManager;
+class TStartUpController;
 
 // What main() builds once, in the order of their dependencies, and hands
 // down by reference: the window, its controller and the report use cases
@@ -12,4 +15,7 @@ struct TProgramParts
     TDataAccessFacade& Facade;
     TReportManager& Reports;
     TDeclensionService& Declension;
+    TSimpleSettingsManager& Settings;
+    THistoryManager& History;
+    TStartUpController& StartUp;
 };

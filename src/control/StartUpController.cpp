@@ -3,8 +3,6 @@
 #include "ClassName.h"
 #include "IHistoryMenuView.h"
 #include "LoanBookChecker.h"
-#include "SingleInstance.h"
-#include "SingleInstances.h"
 #include "data/DataAccessFacade.h"
 #include "domain/Exception.h"
 #include "settings/FileChecks.h"
@@ -56,15 +54,19 @@ TStartUpQuestions TStartUpController::UserQuestions()
             }};
 }
 
-TStartUpController::TStartUpController(TStartUpQuestions questions)
-    : m_questions(std::move(questions))
+TStartUpController::TStartUpController(TDataAccessFacade& facade, TSimpleSettingsManager& settings,
+                                       THistoryManager& history, TStartUpQuestions questions)
+    : m_facade(facade)
+    , m_settings(settings)
+    , m_history(history)
+    , m_questions(std::move(questions))
 {
 }
 
 bool TStartUpController::ConnectToDatabase(TConnectMode mode, const QString& fileName)
 {
     BindHistoryToMainWindow();
-    TDataAccessFacade* facade = GetDataAccessFacade();
+    TDataAccessFacade* facade = &m_facade;
     if (mode == cmStoredSettings)
         WarnOfUnusableSettings();
     if (mode != cmGivenFile) {
@@ -138,7 +140,7 @@ bool TStartUpController::OpenDatabase(const QString& connectionString, TSQLiteCo
     }
     const bool opened = TestOpenDatabase(connection);
     if (opened)
-        HistoryManager().Add(connection.FileName());
+        m_history.Add(connection.FileName());
     return opened;
 }
 
@@ -174,7 +176,7 @@ void TStartUpController::ShowConnectionError(const Exception& error)
 
 void TStartUpController::WarnOfUnusableSettings()
 {
-    const QString problem = SettingsManager().FileProblem();
+    const QString problem = m_settings.FileProblem();
     if (!problem.isEmpty())
         ShowMessageBox({QMessageBox::Warning, QStringLiteral("Настройки Varnel"),
                         QStringLiteral("Настройки Varnel не прочитаны: %1\r\nДо исправления программа не помнит "
@@ -185,19 +187,19 @@ void TStartUpController::WarnOfUnusableSettings()
 
 QString TStartUpController::ReadConnectionString()
 {
-    return SettingsManager().GetSetting(TSimpleSettingsManager::ConnectionStringSection,
+    return m_settings.GetSetting(TSimpleSettingsManager::ConnectionStringSection,
                                         TSimpleSettingsManager::ConnectionStringIdent, QString());
 }
 
 void TStartUpController::WriteConnectionString(const QString& value)
 {
-    SettingsManager().SetSettingValue(TSimpleSettingsManager::ConnectionStringSection,
+    m_settings.SetSettingValue(TSimpleSettingsManager::ConnectionStringSection,
                                       TSimpleSettingsManager::ConnectionStringIdent, value);
 }
 
 void TStartUpController::UseBook(const QString& fileName)
 {
-    TSQLiteConnection& connection = GetDataAccessFacade()->Connection();
+    TSQLiteConnection& connection = m_facade.Connection();
     connection.Close();
     connection.SetFileName(fileName);
     connection.Open();
@@ -209,16 +211,16 @@ void TStartUpController::BindHistoryToMainWindow()
 {
     IHistoryMenuView* view = m_historyMenuView;
     if (!view) {
-        HistoryManager().SetOnChange(nullptr);
+        m_history.SetOnChange(nullptr);
         return;
     }
-    HistoryManager().SetOnChange(
+    m_history.SetOnChange(
         [view](THistoryManager& manager, const QStringList& entries) { view->RefreshHistoryMenu(manager, entries); });
 }
 
 QString TStartUpController::ConnectedFileName() const
 {
-    return GetDataAccessFacade()->Connection().FileName();
+    return m_facade.Connection().FileName();
 }
 
 bool TStartUpController::AcceptConnection(TDataAccessFacade& facade)
@@ -243,14 +245,4 @@ QString TStartUpController::OpenTwiceText(const QString& book, const TBookLockOw
                           "\r\n\r\nДве программы на одной книге видят изменения друг друга лишь через несколько "
                           "секунд. Открыть её здесь всё равно?")
         .arg(ShortPath(book), owner.Host, owner.User.isEmpty() ? QStringLiteral("?") : owner.User, since);
-}
-
-TStartUpController* StartUpController()
-{
-    return &TSingleInstance<TStartUpController>::Get();
-}
-
-void FreeStartUpController()
-{
-    TSingleInstance<TStartUpController>::Free();
 }

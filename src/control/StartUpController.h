@@ -11,6 +11,8 @@
 class Exception;
 class IHistoryMenuView;
 class TDataAccessFacade;
+class THistoryManager;
+class TSimpleSettingsManager;
 class TLoanBookChecker;
 class TSQLiteConnection;
 
@@ -57,7 +59,9 @@ public:
     // The message box and the connection dialog.
     static TStartUpQuestions UserQuestions();
 
-    explicit TStartUpController(TStartUpQuestions questions = UserQuestions());
+    // The parts are borrowed.
+    TStartUpController(TDataAccessFacade& facade, TSimpleSettingsManager& settings, THistoryManager& history,
+                       TStartUpQuestions questions = UserQuestions());
 
     // Connects the facade. A given file (a switch of books; an empty name
     // asks the user) is opened and checked on a connection of its own first:
@@ -70,8 +74,8 @@ public:
 
     // Points the recent-databases list's change notification at the view.
     void BindHistoryToMainWindow();
-    // The main window's history menu; borrowed, and must stay until the
-    // program's single instances are gone.
+    // The main window's history menu; borrowed: the window takes it back
+    // (nullptr, then BindHistoryToMainWindow) when it goes.
     void SetHistoryMenuView(IHistoryMenuView* view) { m_historyMenuView = view; }
 
     // The file of the loan book in use.
@@ -90,16 +94,14 @@ private:
     bool AskReconnectAfterVersionMismatch(const TLoanBookChecker& checker, const std::optional<TDBVersion>& found);
     static void ShowConnectionError(const Exception& error);
     // A settings file that is no regular file is left alone; the user is told why.
-    static void WarnOfUnusableSettings();
-    static QString ReadConnectionString();
-    static void WriteConnectionString(const QString& value);
+    void WarnOfUnusableSettings();
+    QString ReadConnectionString();
+    void WriteConnectionString(const QString& value);
 
+    TDataAccessFacade& m_facade;
+    TSimpleSettingsManager& m_settings;
+    THistoryManager& m_history;
     TStartUpQuestions m_questions;
     IHistoryMenuView* m_historyMenuView = nullptr;
     TBookLock m_lock;
 };
-
-// The program's start-up controller, created on first use.
-TStartUpController* StartUpController();
-// Destroys it at the program's end.
-void FreeStartUpController();

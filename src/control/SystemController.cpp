@@ -4,7 +4,6 @@
 #include "IDebtorsViewInterface.h"
 #include "DailyBackup.h"
 #include "ReportUseCases.h"
-#include "SingleInstances.h"
 #include "data/DataAccessFacade.h"
 #include "domain/BookChangedException.h"
 #include "domain/PaymentSchedule.h"
@@ -56,7 +55,7 @@ void TSystemController::SetReportPrinter(std::unique_ptr<IReportPrinter> printer
 
 QString TSystemController::SettingsFolderFile(const QString& fileName) const
 {
-    const QString folder = SettingsManager().GetSettingsFolder();
+    const QString folder = m_parts.Settings.GetSettingsFolder();
     return folder.isEmpty() ? QString() : folder + fileName;
 }
 
@@ -64,14 +63,14 @@ void TSystemController::LoadHistory()
 {
     const QString fileName = SettingsFolderFile(THistoryManager::FileName);
     if (!fileName.isEmpty())
-        HistoryManager().LoadFromFile(fileName);
+        m_parts.History.LoadFromFile(fileName);
 }
 
 void TSystemController::SaveHistory()
 {
     const QString fileName = SettingsFolderFile(THistoryManager::FileName);
     if (!fileName.isEmpty())
-        HistoryManager().SaveToFile(fileName);
+        m_parts.History.SaveToFile(fileName);
 }
 
 // Reports: each asks for its own input and shows its preview.

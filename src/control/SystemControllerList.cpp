@@ -3,7 +3,6 @@
 
 #include "SystemController.h"
 
-#include "SingleInstances.h"
 #include "settings/HistoryManager.h"
 #include "IDBInfoViewInterface.h"
 #include "IDebtorsViewInterface.h"
@@ -224,7 +223,7 @@ void TSystemController::SwitchDatabase(const QString& fileName)
     TSQLiteConnection& connection = m_parts.Facade.Connection();
     const QString previous = connection.FileName();
     // A refused or cancelled switch never touched the book in use.
-    const bool switched = StartUpController()->ConnectToDatabase(cmGivenFile, fileName);
+    const bool switched = m_parts.StartUp.ConnectToDatabase(cmGivenFile, fileName);
     SaveHistory();
     if (!switched)
         return;
@@ -238,7 +237,7 @@ void TSystemController::SwitchDatabase(const QString& fileName)
     } catch (const Exception& error) {
         // Half a switch would let the next payment go into the other file.
         const QString refused = connection.FileName();
-        StartUpController()->UseBook(previous);
+        m_parts.StartUp.UseBook(previous);
         ShowBook();
         ShowMessageBox({QMessageBox::Warning, SwitchCaption,
                         QStringLiteral("Книгу займов «%1» открыть не удалось:\r\n%2").arg(ShortPath(refused),
@@ -289,7 +288,7 @@ bool TSystemController::BookWrittenElsewhere()
 void TSystemController::OpenRecentDatabase(int index)
 {
     TUseCaseScope scope(m_gate);
-    if (index < 0 || index >= HistoryManager().Count())
+    if (index < 0 || index >= m_parts.History.Count())
         return;
-    SwitchDatabase(HistoryManager().Get(index));
+    SwitchDatabase(m_parts.History.Get(index));
 }

@@ -11,22 +11,6 @@
 
 #include <memory>
 
-namespace {
-std::unique_ptr<TDataAccessFacade> g_facade;
-}
-
-TDataAccessFacade* GetDataAccessFacade()
-{
-    if (!g_facade)
-        g_facade = std::make_unique<TDataAccessFacade>();
-    return g_facade.get();
-}
-
-void FreeDataAccessFacade()
-{
-    g_facade.reset();
-}
-
 TDataAccessFacade::TDataAccessFacade()
     : m_connection(std::make_unique<TSQLiteConnection>())
 {

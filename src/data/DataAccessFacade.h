@@ -186,8 +186,3 @@ private:
     // Inserts the rows for the credit with one prepared statement; no check, no transaction of its own.
     void InsertScheduleRows(int creditID, const QList<const TPaymentScheduleItem*>& items);
 };
-
-// The single facade of the program, created on first use.
-TDataAccessFacade* GetDataAccessFacade();
-// Destroys the single facade (closing its database) at program end.
-void FreeDataAccessFacade();

@@ -65,7 +65,13 @@ TMainForm::TMainForm(TProgramParts& parts, QWidget* parent)
     FormCreate();
 }
 
-TMainForm::~TMainForm() = default;
+TMainForm::~TMainForm()
+{
+    // The controller notes the recent books as it goes; the list then no longer tells this window.
+    m_controller.reset();
+    m_parts.StartUp.SetHistoryMenuView(nullptr);
+    m_parts.StartUp.BindHistoryToMainWindow();
+}
 
 void TMainForm::CloseBook()
 {
@@ -326,8 +332,8 @@ void TMainForm::FormShow()
     m_firstShow = false;
     bool connected = false;
     try {
-        StartUpController()->SetHistoryMenuView(this);
-        connected = StartUpController()->ConnectToDatabase(cmStoredSettings, QString());
+        m_parts.StartUp.SetHistoryMenuView(this);
+        connected = m_parts.StartUp.ConnectToDatabase(cmStoredSettings, QString());
     } catch (...) {
         // Without a loan book there is nothing to show: say why and end.
         HandleApplicationException();

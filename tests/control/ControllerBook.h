@@ -12,7 +12,6 @@
 #include "control/IDebtorsViewInterface.h"
 #include "control/DailyBackup.h"
 #include "control/IReportPrinter.h"
-#include "control/SingleInstances.h"
 #include "control/StartUpController.h"
 #include "control/SystemController.h"
 #include "support/TestProgram.h"
@@ -67,7 +66,7 @@ public:
 class TRecordingPrinter : public IReportPrinter
 {
 public:
-    explicit TRecordingPrinter(QStringList& events) : m_events(events) {}
+    TRecordingPrinter(QStringList& events, TDataAccessFacade& facade) : m_events(events), m_facade(facade) {}
 
     void PrintCreditSchedule(int creditID) override { Log(QStringLiteral("print schedule"), creditID); }
     void PrintPaymentOrder(int paymentID) override { Log(QStringLiteral("print order"), paymentID); }
@@ -90,16 +89,16 @@ private:
     void Log(const QString& what, std::optional<int> id = std::nullopt)
     {
         QString line = id ? QStringLiteral("%1 %2").arg(what).arg(*id) : what;
-        if (GetDataAccessFacade()->Connection().InTransaction())
+        if (m_facade.Connection().InTransaction())
             line += QStringLiteral(" in transaction");
         m_events << line;
     }
     QStringList& m_events;
+    TDataAccessFacade& m_facade;
 };
 
 // A loan book connected through the start-up controller, with the settings
-// under a temporary APPDATA and a fixed clock. Freed with the program's single
-// instances when it goes.
+// under a temporary APPDATA and a fixed clock; the program's parts are its own.
 class TControllerBook
 {
 public:
@@ -117,14 +116,10 @@ public:
             QFile::setPermissions(m_path, QFile::ReadOwner | QFile::WriteOwner);
         }
         m_sandbox.StoreConnectionString(m_path);
-        if (!StartUpController()->ConnectToDatabase(cmStoredSettings, QString()))
+        if (!m_program.StartUp.ConnectToDatabase(cmStoredSettings, QString()))
             qFatal("the test loan book did not connect");
     }
-    ~TControllerBook()
-    {
-        m_controller.reset();
-        FreeSingleInstances();
-    }
+    ~TControllerBook() { m_controller.reset(); }
     TControllerBook(const TControllerBook&) = delete;
     TControllerBook& operator=(const TControllerBook&) = delete;
 
@@ -132,7 +127,8 @@ public:
     // The controller Start made.
     TSystemController& Controller() { return *m_controller; }
     QDir Dir() const { return m_sandbox.Dir(); }
-    TDataAccessFacade& Facade() { return *GetDataAccessFacade(); }
+    TDataAccessFacade& Facade() { return m_program.Facade; }
+    TTestProgram& Program() { return m_program; }
 
     // The controller over the view, printing into the events.
     TSystemController& Start(TRecordingView& view, QStringList& events)
@@ -141,7 +137,7 @@ public:
         m_controller.reset();
         m_controller = std::make_unique<TSystemController>(m_program.Parts, &view, &view);
         TSystemController& controller = *m_controller;
-        controller.SetReportPrinter(std::make_unique<TRecordingPrinter>(events));
+        controller.SetReportPrinter(std::make_unique<TRecordingPrinter>(events, Facade()));
         // The day's copy of the book is done before the test goes on.
         controller.DailyBackup().Wait();
         return controller;

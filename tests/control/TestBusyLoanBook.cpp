@@ -3,7 +3,6 @@
 #include "support/StartupSandbox.h"
 #include "support/WindowTestSupport.h"
 
-#include "control/SingleInstances.h"
 #include "control/StartUpController.h"
 #include "control/SystemController.h"
 #include "support/TestProgram.h"
@@ -59,12 +58,17 @@ class TestBusyLoanBook : public QObject
     Q_OBJECT
 
     std::unique_ptr<TStartupSandbox> m_sandbox;
+    std::unique_ptr<TTestProgram> m_program;
 
 private slots:
-    void init() { m_sandbox = std::make_unique<TStartupSandbox>(); }
+    void init()
+    {
+        m_sandbox = std::make_unique<TStartupSandbox>();
+        m_program = std::make_unique<TTestProgram>();
+    }
     void cleanup()
     {
-        FreeSingleInstances();
+        m_program.reset();
         m_sandbox.reset();
     }
 
@@ -74,10 +78,10 @@ private slots:
         m_sandbox->StoreConnectionString(book);
         TLockHolder other(book);
         QVERIFY(other.Locked());
-        GetDataAccessFacade()->Connection().SetBusyTimeout(200);
+        m_program->Facade.Connection().SetBusyTimeout(200);
         TScriptedUser user;
 
-        QVERIFY(!StartUpController()->ConnectToDatabase(cmStoredSettings, QString()));
+        QVERIFY(!m_program->StartUp.ConnectToDatabase(cmStoredSettings, QString()));
         QCOMPARE(user.Kinds(), QStringList{QStringLiteral("error")});
         QCOMPARE(user.Shown()[0].Text,
                  QStringLiteral("Возникла ошибка: \r\n«") + BusyText + QStringLiteral("» (EDatabaseBusyException)"));
@@ -111,9 +115,8 @@ private slots:
     {
         const QString book = LoanBookFiles::Good(m_sandbox->Dir());
         m_sandbox->StoreConnectionString(book);
-        QVERIFY(StartUpController()->ConnectToDatabase(cmStoredSettings, QString()));
-        TTestProgram program;
-        TSystemController controller(program.Parts, nullptr, nullptr);
+        QVERIFY(m_program->StartUp.ConnectToDatabase(cmStoredSettings, QString()));
+        TSystemController controller(m_program->Parts, nullptr, nullptr);
         {
             TSQLiteConnection writer;
             writer.SetFileName(book);

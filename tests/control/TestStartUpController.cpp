@@ -4,10 +4,10 @@
 #include "support/WindowTestSupport.h"
 
 #include "control/BookLock.h"
-#include "control/SingleInstances.h"
 #include "settings/HistoryManager.h"
 #include "control/IHistoryMenuView.h"
 #include "control/StartUpController.h"
+#include "support/TestProgram.h"
 #include "data/DataAccessFacade.h"
 #include "sqlite/SQLiteConnection.h"
 
@@ -49,7 +49,7 @@ public:
 };
 }
 
-// The start-up as the program runs it: the single facade, settings store and
+// The start-up as the program runs it: its facade, settings store and
 // recent-databases list, with the settings under a temporary APPDATA and a
 // scripted user at the dialogs.
 class TestStartUpController : public QObject
@@ -57,23 +57,28 @@ class TestStartUpController : public QObject
     Q_OBJECT
 
     std::unique_ptr<TStartupSandbox> m_sandbox;
+    std::unique_ptr<TTestProgram> m_program;
 
     QDir Dir() const { return m_sandbox->Dir(); }
     void StoreConnectionString(const QString& value) { m_sandbox->StoreConnectionString(value); }
     // What the settings file holds after the program has ended.
     QVariant StoredAtExit()
     {
-        FreeSingleInstances();
+        m_program.reset();
         return m_sandbox->StoredConnectionString();
     }
-    bool ConnectAtStart() { return StartUpController()->ConnectToDatabase(cmStoredSettings, QString()); }
+    bool ConnectAtStart() { return m_program->StartUp.ConnectToDatabase(cmStoredSettings, QString()); }
     QString AlteredBook() { return LoanBookFiles::WithoutColumn(Dir(), QStringLiteral("altered.s3db"), "Debtors", "Telephone"); }
 
 private slots:
-    void init() { m_sandbox = std::make_unique<TStartupSandbox>(); }
+    void init()
+    {
+        m_sandbox = std::make_unique<TStartupSandbox>();
+        m_program = std::make_unique<TTestProgram>();
+    }
     void cleanup()
     {
-        FreeSingleInstances();
+        m_program.reset();
         m_sandbox.reset();
     }
 
@@ -87,8 +92,8 @@ private slots:
         QCOMPARE(user.Kinds(), QStringList{QStringLiteral("dialog")});
         QCOMPARE(user.Shown()[0].Caption, QStringLiteral("Подключение к БД"));
         QCOMPARE(user.Shown()[0].Text, QStringLiteral("Файл БД не задан."));
-        QCOMPARE(StartUpController()->ConnectedFileName(), book);
-        QCOMPARE(HistoryManager().Entries(), QStringList{book});
+        QCOMPARE(m_program->StartUp.ConnectedFileName(), book);
+        QCOMPARE(m_program->History.Entries(), QStringList{book});
         QCOMPARE(StoredAtExit().toString(), book);
     }
 
@@ -166,7 +171,7 @@ private slots:
         QCOMPARE(user.Shown()[0].Caption, ReconnectCaption);
         QCOMPARE(user.Shown()[0].Text, text);
         // It opened, so it is listed, whatever its version.
-        QCOMPARE(HistoryManager().Entries(), QStringList{file});
+        QCOMPARE(m_program->History.Entries(), QStringList{file});
     }
 
     // A pipe in place of the settings file would hang the start (and the end,
@@ -187,7 +192,7 @@ private slots:
                                 "сокет), его нельзя открыть.\r\nДо исправления программа не помнит последнюю книгу "
                                 "займов и не сохраняет настройки.")
                      .arg(settings));
-        FreeSingleInstances();
+        m_program.reset();
         QVERIFY(!QFileInfo(settings).isFile());
     }
 
@@ -213,7 +218,7 @@ private slots:
 
         QVERIFY(ConnectAtStart());
         QCOMPARE(user.Kinds(), QStringList());
-        QCOMPARE(StartUpController()->ConnectedFileName(), book);
+        QCOMPARE(m_program->StartUp.ConnectedFileName(), book);
         QCOMPARE(StoredAtExit().toString(), book);
     }
 
@@ -243,10 +248,10 @@ private slots:
         TScriptedUser user;
         user.Play(steps);
 
-        QVERIFY(!StartUpController()->ConnectToDatabase(cmGivenFile, fileName));
+        QVERIFY(!m_program->StartUp.ConnectToDatabase(cmGivenFile, fileName));
         QCOMPARE(user.Kinds(), shown);
-        QCOMPARE(StartUpController()->ConnectedFileName(), book);
-        QVERIFY(GetDataAccessFacade()->Connection().IsOpen());
+        QCOMPARE(m_program->StartUp.ConnectedFileName(), book);
+        QVERIFY(m_program->Facade.Connection().IsOpen());
         QCOMPARE(StoredAtExit().toString(), book);
     }
 
@@ -321,7 +326,7 @@ private slots:
         const std::optional<TBookLockOwner> owner = TBookLock::ReadOwner(book);
         QVERIFY(owner);
         QCOMPARE(owner->IsCurrent(), connected);
-        FreeSingleInstances();
+        m_program.reset();
         QCOMPARE(QFile::exists(TBookLock::LockFileName(book)), !connected);
     }
 
@@ -332,9 +337,9 @@ private slots:
         const QString other = LoanBookFiles::Good(Dir(), QStringLiteral("other.s3db"));
         TScriptedUser user;
 
-        QVERIFY(StartUpController()->ConnectToDatabase(cmGivenFile, other));
+        QVERIFY(m_program->StartUp.ConnectToDatabase(cmGivenFile, other));
         QCOMPARE(user.Kinds(), QStringList());
-        QCOMPARE(StartUpController()->ConnectedFileName(), other);
+        QCOMPARE(m_program->StartUp.ConnectedFileName(), other);
         QCOMPARE(StoredAtExit().toString(), other);
     }
 
@@ -343,7 +348,7 @@ private slots:
         const QString book = LoanBookFiles::Good(Dir());
         StoreConnectionString(book);
         TRecordingHistoryView view;
-        StartUpController()->SetHistoryMenuView(&view);
+        m_program->StartUp.SetHistoryMenuView(&view);
 
         QVERIFY(ConnectAtStart());
         QCOMPARE(view.entries, QStringList{book});

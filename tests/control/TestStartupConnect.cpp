@@ -1,8 +1,8 @@
 #include "support/LoanBookFiles.h"
 #include "support/StartupSandbox.h"
 
-#include "control/SingleInstances.h"
 #include "control/StartUpController.h"
+#include "support/TestProgram.h"
 
 #include <QTest>
 
@@ -39,11 +39,7 @@ private slots:
         m_asked.clear();
         m_answers.clear();
     }
-    void cleanup()
-    {
-        FreeSingleInstances();
-        m_sandbox.reset();
-    }
+    void cleanup() { m_sandbox.reset(); }
 
     void questionsAsked_data()
     {
@@ -90,7 +86,8 @@ private slots:
         if (!given)
             m_sandbox->StoreConnectionString(file);
 
-        TStartUpController controller(Scripted());
+        TTestProgram program(Scripted());
+        TStartUpController& controller = program.StartUp;
         QCOMPARE(controller.ConnectToDatabase(TConnectMode(mode), given ? file : QString()), connected);
         QCOMPARE(m_asked, asked);
         QVERIFY(m_answers.isEmpty());

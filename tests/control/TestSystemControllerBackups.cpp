@@ -34,7 +34,7 @@ class TestSystemControllerBackups : public QObject
     TSystemController& Start() { return m_book->Start(m_view, m_printed); }
     QString BackupFolder() const
     {
-        return SettingsManager().GetSettingsFolder() + QStringLiteral("Резервные копии");
+        return m_book->Program().Settings.GetSettingsFolder() + QStringLiteral("Резервные копии");
     }
     QString CopyOfDay(const QString& day) const
     {
@@ -124,7 +124,7 @@ private slots:
     void AFailedCopyIsTold()
     {
         // Where the folder should be lies a file.
-        QDir().mkpath(SettingsManager().GetSettingsFolder());
+        QDir().mkpath(m_book->Program().Settings.GetSettingsFolder());
         QFile blocker(BackupFolder());
         QVERIFY(blocker.open(QIODevice::WriteOnly));
         blocker.close();

@@ -44,7 +44,8 @@ public:
     {
         const QString path = m_sandbox.Dir().filePath(QStringLiteral("book.s3db"));
         CreateLoanBookFile(path);
-        TDataAccessFacade* facade = GetDataAccessFacade();
+        m_program = std::make_unique<TTestProgram>();
+        TDataAccessFacade* facade = &m_program->Facade;
         facade->Connection().SetFileName(path);
         facade->Connection().Open();
         int number = 0;
@@ -69,22 +70,20 @@ public:
             if (count < 0)
                 facade->DeleteDebtor(debtor.GetID());
         }
-        m_program = std::make_unique<TTestProgram>();
         m_controller = std::make_unique<TSystemController>(m_program->Parts, nullptr, nullptr);
     }
     ~TBookWithController()
     {
         m_controller.reset();
-        FreeDataAccessFacade();
     }
 
     TSystemController& Controller() { return *m_controller; }
 
     // The ID of the debtor's credit at that place.
-    static int CreditID(int debtorID, int index)
+    int CreditID(int debtorID, int index)
     {
         TCreditsList credits;
-        GetDataAccessFacade()->LoadDebtorCredits(debtorID, credits);
+        m_program->Facade.LoadDebtorCredits(debtorID, credits);
         return credits.Items(index)->GetID();
     }
 
@@ -136,7 +135,7 @@ private slots:
         QCOMPARE(debtor.GetID(), debtorID);
         QCOMPARE(debtor.Surname, QStringLiteral("Должник%1").arg(debtorID));
         QCOMPARE(debtor.City, QStringLiteral("Москва"));
-        QCOMPARE(credit.GetID(), TBookWithController::CreditID(debtorID, creditIndex));
+        QCOMPARE(credit.GetID(), book.CreditID(debtorID, creditIndex));
         QCOMPARE(credit.CreditSize, Money::FromUnits((debtorID * 1000 + creditIndex) * Money::UnitsPerRouble));
     }
 

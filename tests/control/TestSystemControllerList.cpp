@@ -3,7 +3,6 @@
 
 #include "support/LoanBookFiles.h"
 
-#include "control/SingleInstances.h"
 #include "settings/HistoryManager.h"
 #include "settings/SimpleSettingsManager.h"
 
@@ -308,10 +307,10 @@ private slots:
         else if (kind == QLatin1String("fifo"))
             QCOMPARE(mkfifo(QFile::encodeName(entry).constData(), 0600), 0);
         TSystemController& controller = Start();
-        HistoryManager().Add(entry);
+        m_book->Program().History.Add(entry);
         TDialogScript script;
 
-        controller.OpenRecentDatabase(int(HistoryManager().Entries().indexOf(entry)));
+        controller.OpenRecentDatabase(int(m_book->Program().History.Entries().indexOf(entry)));
         QCOMPARE(script.Events, QStringList{QStringLiteral("box ") + reason.arg(entry)
                                             + QStringLiteral("\r\nРабота продолжается с прежней книгой займов.")});
         QCOMPARE(m_view.FileName, m_book->Path());
@@ -344,11 +343,11 @@ private slots:
         const QString other = kind == QLatin1String("altered")
             ? LoanBookFiles::WithoutColumn(m_book->Dir(), QStringLiteral("other.s3db"), "Debtors", "Telephone")
             : BookWithUnreadableCompany(m_book->Dir().filePath(QStringLiteral("other.s3db")));
-        HistoryManager().Add(other);
+        m_book->Program().History.Add(other);
         TDialogScript script;
         script.Answer(QMessageBox::No);
 
-        controller.OpenRecentDatabase(int(HistoryManager().Entries().indexOf(other)));
+        controller.OpenRecentDatabase(int(m_book->Program().History.Entries().indexOf(other)));
         QCOMPARE(script.Events.last(), shown.replace(QStringLiteral("%1"), other));
         QCOMPARE(m_view.FileName, m_book->Path());
         QCOMPARE(Surnames(List()), QStringList({"Алексеев"}));
@@ -356,7 +355,7 @@ private slots:
         QCOMPARE(m_book->Facade().Connection().FileName(), m_book->Path());
         m_book->Pay(creditID, "100", January20.AddDays(3));
         QCOMPARE(m_book->Count(QStringLiteral("SELECT Count(*) FROM PaymentHistory")), 1);
-        QCOMPARE(SettingsManager()
+        QCOMPARE(m_book->Program().Settings
                      .GetSetting(QStringLiteral("DataSourceConnectionString"), QStringLiteral("ConnectionString"),
                                  QString()),
                  m_book->Path());
@@ -408,7 +407,7 @@ private slots:
         QVERIFY(List()->IsEmpty());
         QVERIFY(m_view.CreditIDs.isEmpty());
         QVERIFY(m_view.DetailsSurname().isEmpty());
-        const int back = int(HistoryManager().Entries().indexOf(m_book->Path()));
+        const int back = int(m_book->Program().History.Entries().indexOf(m_book->Path()));
         QVERIFY(back >= 0);
         // The name filter's condition goes with the list to the reopened book.
         controller.ApplyNameFilter(QStringLiteral("ал"));

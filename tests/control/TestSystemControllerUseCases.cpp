@@ -207,7 +207,7 @@ private slots:
         script.Then<TPaymentForm>([](TPaymentForm* form) { Acts::Pay(form, QStringLiteral("888,49")); });
         m_printed = QStringList();
         QStringList& events = script.Events;
-        controller.SetReportPrinter(std::make_unique<TRecordingPrinter>(events));
+        controller.SetReportPrinter(std::make_unique<TRecordingPrinter>(events, m_book->Facade()));
         controller.MakeDebtorPayment(-1);
         const int paymentID = int(m_book->Count(QStringLiteral("SELECT Max(PaymentID) FROM PaymentHistory")));
         // The order shows the stored payment before the indexing starts.
@@ -247,7 +247,7 @@ private slots:
             said = LabelText(form, "InfoLabel");
         });
         QStringList& events = script.Events;
-        controller.SetReportPrinter(std::make_unique<TRecordingPrinter>(events));
+        controller.SetReportPrinter(std::make_unique<TRecordingPrinter>(events, m_book->Facade()));
         controller.MakeDebtorPayment(-1);
         QVERIFY(keptOpen);
         QCOMPARE(said, message);

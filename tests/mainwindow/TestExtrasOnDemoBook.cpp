@@ -2,7 +2,6 @@
 #include "support/StartupSandbox.h"
 #include "support/WindowTestSupport.h"
 
-#include "control/SingleInstances.h"
 #include "control/SystemController.h"
 #include "data/DataAccessFacade.h"
 #include "demo/DemoLoanBook.h"
@@ -72,8 +71,6 @@ private slots:
     }
     void cleanupTestCase()
     {
-        m_form->CloseBook();
-        FreeSingleInstances();
         delete m_form;
         m_program.reset();
         m_sandbox.reset();
@@ -118,7 +115,7 @@ private slots:
         const int debtorID = m_form->Controller()->CurrentDebtorID();
         TDebtor debtor;
         debtor.SetID(debtorID);
-        GetDataAccessFacade()->LoadDebtor(debtor);
+        m_program->Facade.LoadDebtor(debtor);
         TUrlCatcher browser;
         Trigger("OpenMapAction");
         QCOMPARE(browser.Opened.size(), 1);

@@ -3,7 +3,6 @@
 #include "support/StartupSandbox.h"
 #include "support/WindowTestSupport.h"
 
-#include "control/SingleInstances.h"
 #include "mainwindow/MainForm.h"
 #include "support/TestProgram.h"
 
@@ -71,11 +70,7 @@ class TestMainForm : public QObject
 
 private slots:
     void init() { m_sandbox = std::make_unique<TStartupSandbox>(); }
-    void cleanup()
-    {
-        FreeSingleInstances();
-        m_sandbox.reset();
-    }
+    void cleanup() { m_sandbox.reset(); }
 
     void createdHiddenAndMaximised()
     {
@@ -111,10 +106,10 @@ private slots:
         TScriptedUser user;
         user.Play(steps);
         TQuitSpy quit;
-        TTestProgram program;
-        TMainForm form(program.Parts);
+        auto program = std::make_unique<TTestProgram>();
+        auto form = std::make_unique<TMainForm>(program->Parts);
 
-        const TStartOutcome outcome = Start(form);
+        const TStartOutcome outcome = Start(*form);
         QCOMPARE(outcome.shown, shown);
         QCOMPARE(outcome.exitCode, 0);
         QCOMPARE(quit.count, 1);
@@ -124,8 +119,9 @@ private slots:
             QVERIFY(outcome.maximised);
             QCOMPARE(outcome.databasePanel, QStringLiteral("База: ") + book);
         }
-        form.CloseBook();
-        FreeSingleInstances();
+        // The program ends: the window, then the parts (the settings file is written).
+        form.reset();
+        program.reset();
         QCOMPARE(m_sandbox->StoredConnectionString().toString(), shown ? book : stored);
     }
 

@@ -1,6 +1,5 @@
 #include "support/WindowTestSupport.h"
 
-#include "control/SingleInstances.h"
 #include "settings/HistoryManager.h"
 #include "domain/Company.h"
 #include "domain/CreditsList.h"
@@ -143,14 +142,14 @@ private slots:
         TTestProgram program;
         TMainForm form(program.Parts);
         const QStringList entries{"/books/old.s3db", "/books/Tom & Jerry.s3db", "/books/new.s3db"};
-        form.RefreshHistoryMenu(HistoryManager(), entries);
+        form.RefreshHistoryMenu(program.History, entries);
         QMenu* history = Find<QMenu>(&form, "HistoryMenuItem");
         QCOMPARE(Captions(history->actions()),
                  (QStringList{"/books/new.s3db", "/books/Tom & Jerry.s3db", "/books/old.s3db"}));
         for (QAction* item : history->actions())
             QVERIFY(!item->icon().isNull());
         QVERIFY(history->menuAction()->isEnabled());
-        form.RefreshHistoryMenu(HistoryManager(), {});
+        form.RefreshHistoryMenu(program.History, {});
         QTRY_VERIFY(history->actions().isEmpty());
         QVERIFY(!history->menuAction()->isEnabled());
     }

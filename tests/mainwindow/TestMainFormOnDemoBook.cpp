@@ -2,7 +2,6 @@
 #include "support/StartupSandbox.h"
 #include "support/WindowTestSupport.h"
 
-#include "control/SingleInstances.h"
 #include "settings/HistoryManager.h"
 #include "control/SystemController.h"
 #include "demo/DemoLoanBook.h"
@@ -114,8 +113,6 @@ private slots:
     }
     void cleanupTestCase()
     {
-        m_form->CloseBook();
-        FreeSingleInstances();
         delete m_form;
         m_program.reset();
         m_sandbox.reset();
@@ -391,7 +388,7 @@ private slots:
     {
         const QString other = m_sandbox->Dir().filePath(QStringLiteral("other.s3db"));
         TDemoLoanBook(5, 77).Create(other);
-        HistoryManager().Add(other);
+        m_program->History.Add(other);
         QMenu* history = Find<QMenu>(m_form, "HistoryMenuItem");
         QVERIFY(history->menuAction()->isEnabled());
         QCOMPARE(history->actions().first()->text(), other);

@@ -33,7 +33,6 @@ class TestBadInputs : public QObject
 
 private slots:
     void initTestCase() { DataTest::PinLocale(); }
-    void cleanupTestCase() { FreeDataAccessFacade(); }
 
     void refused_data()
     {

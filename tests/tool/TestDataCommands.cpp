@@ -25,7 +25,6 @@ class TestDataCommands : public QObject
 
 private slots:
     void initTestCase() { DataTest::PinLocale(); }
-    void cleanupTestCase() { FreeDataAccessFacade(); }
 
     void create()
     {
