@@ -71,8 +71,8 @@ public:
     void EditCompanyInfo();
 
     // Steps of the payment use cases.
-    void MakeDebtorPaymentFor(TDebtor* debtor, int index);
-    bool ChooseCreditForPayment(TDebtor* debtor, TCredit* credit, int index);
+    void MakeDebtorPaymentFor(const TDebtor& debtor, int index);
+    bool ChooseCreditForPayment(const TDebtor& debtor, TCredit& credit, int index);
     // The payment dialog for the credit as listed, then the cash order.
     void MakePayment(const TDebtor& debtor, const TCreditPicture& listed);
 
@@ -153,7 +153,7 @@ public:
     void ShowAbout();
     void ShowHelp();
     // A random credit of the book and its borrower, for the game.
-    bool PickRandomCredit(TDebtor* debtor, TCredit* credit) override;
+    bool PickRandomCredit(TDebtor& debtor, TCredit& credit) override;
     // Where the game's draws come from; none gives a generator seeded from
     // the clock at every draw. Borrowed.
     void SetRandomGenerator(IRandomGenerator* generator) { m_random = generator; }

@@ -34,13 +34,11 @@ void TSystemController::SetNameSexFunction(TNameSexFunction nameSex)
     m_nameSex = std::move(nameSex);
 }
 
-bool TSystemController::PickRandomCredit(TDebtor* debtor, TCredit* credit)
+bool TSystemController::PickRandomCredit(TDebtor& debtor, TCredit& credit)
 {
     TClockSeededRandomGenerator clockSeeded;
     IRandomGenerator& random = m_random ? *m_random : clockSeeded;
-    if (!debtor || !credit)
-        return false;
-    return LoanBook().PickRandomCredit(random, *debtor, *credit);
+    return LoanBook().PickRandomCredit(random, debtor, credit);
 }
 
 void TSystemController::OpenDebtorOnMap()

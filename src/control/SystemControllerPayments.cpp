@@ -26,26 +26,25 @@ void TSystemController::MakeDebtorPayment(int index)
     TUseCaseScope scope(m_gate);
     TDebtor debtor;
     ReadCurrentDebtor(&debtor);
-    MakeDebtorPaymentFor(&debtor, index);
+    MakeDebtorPaymentFor(debtor, index);
 }
 
-void TSystemController::MakeDebtorPaymentFor(TDebtor* debtor, int index)
+void TSystemController::MakeDebtorPaymentFor(const TDebtor& debtor, int index)
 {
     TUseCaseScope scope(m_gate);
-    if (!debtor || !m_parts.Facade.DebtorExists(debtor->GetID()))
+    // An empty list has no debtor to pay for.
+    if (!m_parts.Facade.DebtorExists(debtor.GetID()))
         return;
     TCredit credit;
-    if (ChooseCreditForPayment(debtor, &credit, index))
-        MakePayment(*debtor, TCreditPicture::Of(debtor->GetID(), credit));
+    if (ChooseCreditForPayment(debtor, credit, index))
+        MakePayment(debtor, TCreditPicture::Of(debtor.GetID(), credit));
 }
 
-bool TSystemController::ChooseCreditForPayment(TDebtor* debtor, TCredit* credit, int index)
+bool TSystemController::ChooseCreditForPayment(const TDebtor& debtor, TCredit& credit, int index)
 {
     TUseCaseScope scope(m_gate);
-    if (!debtor || !credit)
-        return false;
     TCreditsList credits;
-    m_parts.Facade.LoadDebtorCredits(debtor->GetID(), credits);
+    m_parts.Facade.LoadDebtorCredits(debtor.GetID(), credits);
     // A credit chosen in the list, or the only open one, takes the payment
     // without asking; repaid credits never do.
     int open = 0;
@@ -63,7 +62,7 @@ bool TSystemController::ChooseCreditForPayment(TDebtor* debtor, TCredit* credit,
         : open == 1                                                                      ? lastOpen
                                                                                          : -1;
     if (chosen != -1) {
-        credit->Assign(credits.Items(chosen));
+        credit.Assign(credits.Items(chosen));
         return true;
     }
     TDebtor listed;
@@ -72,7 +71,7 @@ bool TSystemController::ChooseCreditForPayment(TDebtor* debtor, TCredit* credit,
     TCreditSelectForm form;
     if (!form.Execute(&credits, &listed, index) || !credits.IsValidIndex(form.SelectedIndex()))
         return false;
-    credit->Assign(credits.Items(form.SelectedIndex()));
+    credit.Assign(credits.Items(form.SelectedIndex()));
     return true;
 }
 

@@ -9,7 +9,7 @@ class IDebtorsGameVisitor
 {
 public:
     // Fills both records; false when the book has no credit to offer.
-    virtual bool PickRandomCredit(TDebtor* debtor, TCredit* credit) = 0;
+    virtual bool PickRandomCredit(TDebtor& debtor, TCredit& credit) = 0;
 
 protected:
     ~IDebtorsGameVisitor() = default;

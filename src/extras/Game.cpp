@@ -40,7 +40,7 @@ void TGame::PlaceBet(int bet)
         throw EGameMoveRefusedException(NotEnoughPointsMessage);
     if (bet <= 0)
         throw EGameMoveRefusedException(ZeroBetMessage);
-    if (!m_visitor || !m_visitor->PickRandomCredit(&m_debtor, &m_credit))
+    if (!m_visitor || !m_visitor->PickRandomCredit(m_debtor, m_credit))
         throw EGameMoveRefusedException(NoCreditMessage);
     m_verb = TakeVerb(m_debtor.PatronymicName);
 

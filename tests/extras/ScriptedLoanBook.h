@@ -31,13 +31,13 @@ public:
         HasCredit = true;
     }
 
-    bool PickRandomCredit(TDebtor* debtor, TCredit* credit) override
+    bool PickRandomCredit(TDebtor& debtor, TCredit& credit) override
     {
         ++Picks;
-        if (!HasCredit || !debtor || !credit)
+        if (!HasCredit)
             return false;
-        *debtor = Debtor;
-        credit->Assign(&Credit);
+        debtor = Debtor;
+        credit.Assign(&Credit);
         return true;
     }
 
