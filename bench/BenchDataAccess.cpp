@@ -1,8 +1,10 @@
-// varnel-bench: the data-access facade against the same SQL run bare through
-// the sqlite3 C API, on a demo loan book of 20 000 debtors (about 40 000
-// credits and 1 000 000 schedule rows).
+// The run of varnel-bench and varnel-bench-window: the data-access facade (or
+// the main window's controller) against the same SQL run bare through the
+// sqlite3 C API, on a demo loan book of 20 000 debtors (about 40 000 credits
+// and 1 000 000 schedule rows).
 //
 //   varnel-bench [FOLDER] [--debtors N] [--rounds R] [--only TEXT]
+//   varnel-bench-window [FOLDER] [--debtors N] [--rounds R] [--only TEXT]
 //
 // The book is made in FOLDER (default: the temporary folder) on the first run
 // and reused afterwards; every run works on a fresh copy of it, so the writing
@@ -18,12 +20,10 @@
 // right after a full indexing, when nothing is left to change, and after one
 // payment that covers what a credit owed, made (untimed) before every run on
 // either side.
-#include "BenchDebtorsList.h"
+#include "BenchRun.h"
 #include "StatementRecorder.h"
 #include "support/PlainIndexing.h"
 
-#include "control/SystemController.h"
-#include "support/TestProgram.h"
 #include "data/DataAccessFacade.h"
 #include "demo/DemoLoanBook.h"
 #include "sqlite/SQLiteConnection.h"
@@ -33,7 +33,7 @@
 #include "domain/PaymentHistoryItem.h"
 #include "domain/PaymentSchedule.h"
 
-#include <QApplication>
+#include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -180,15 +180,14 @@ QString EnsureBook(const QString& folder, int debtors, QTextStream& out)
 
 }
 
-int main(int argc, char* argv[])
+int RunBench(const QString& program, const TMoreRows& moreRows)
 {
-    QApplication app(argc, argv);
     QTextStream out(stdout);
     QString folder = QDir::temp().filePath(QStringLiteral("varnel-bench"));
     int debtors = 20000;
     int rounds = 7;
     QString only;
-    const QStringList args = app.arguments().mid(1);
+    const QStringList args = QCoreApplication::arguments().mid(1);
     for (int i = 0; i < args.size(); ++i) {
         if (args[i] == QLatin1String("--debtors") && i + 1 < args.size())
             debtors = args[++i].toInt();
@@ -199,7 +198,9 @@ int main(int argc, char* argv[])
         else if (!args[i].startsWith(QLatin1String("--")))
             folder = args[i];
         else {
-            QTextStream(stderr) << "Использование: varnel-bench [ПАПКА] [--debtors N] [--rounds R] [--only ТЕКСТ]" << Qt::endl;
+            QTextStream(stderr) << QStringLiteral("Использование: %1 [ПАПКА] [--debtors N] [--rounds R] [--only ТЕКСТ]")
+                                       .arg(program)
+                                << Qt::endl;
             return 2;
         }
     }
@@ -214,10 +215,7 @@ int main(int argc, char* argv[])
             throw std::runtime_error("cannot copy the demo book");
         QFile::setPermissions(work, QFile::ReadOwner | QFile::WriteOwner);
 
-        // The program's parts, its settings kept in the bench's folder: the controller works through them.
-        qputenv("APPDATA", QDir(folder).filePath(QStringLiteral("settings")).toUtf8());
-        TTestProgram program;
-        TDataAccessFacade& facade = program.Facade;
+        TDataAccessFacade facade;
         facade.Connection().SetFileName(work);
         facade.Connection().Open();
         sqlite3* bare = nullptr;
@@ -249,11 +247,13 @@ int main(int argc, char* argv[])
             return qint64(0);
         };
 
-        // The list as the main window has it, without a window to show it in.
-        TSystemController controller(program.Parts, nullptr, nullptr);
-        std::vector<int> rows = SomeIDs(controller.DebtorsList()->RowCount() - 1, 500, 14);
-
-        std::vector<TOperation> operations {
+        std::vector<TOperation> operations;
+        // The window's rows instead of the facade's, with what they need kept alive meanwhile.
+        const TBenchRows window = moreRows ? moreRows(facade, folder) : TBenchRows();
+        if (moreRows)
+            operations = window.Operations;
+        else
+            operations = {
             { QStringLiteral("Список должников: открыть и прочитать"), 1,
               [&] { return ReadAll(*facade.OpenDebtorsListQuery()); } },
             { QStringLiteral("UpdateSchedulesDelay сразу после полной (против трёх простых UPDATE)"), 1, index,
@@ -301,8 +301,6 @@ int main(int argc, char* argv[])
                   return units;
               } },
         };
-        for (TOperation& operation : DebtorsListOperations(controller, rows))
-            operations.push_back(std::move(operation));
 
         out << QStringLiteral("База: %1 (должников %2, кредитов %3, строк графика %4); повторов: %5")
                    .arg(book)
