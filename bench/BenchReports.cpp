@@ -60,7 +60,7 @@ double MedianMs(int rounds, const std::function<void()>& call)
 // Fills the template and lays it out on its pages, as the preview does first.
 int Render(TReportManager& manager, const QString& name, TResultSet* rows, const QStringList* variables)
 {
-    TReportDocument document = manager.BuildReport(name, rows, variables);
+    TReportDocument document = manager.BuildReport(name, { rows, variables });
     return document.PageCount();
 }
 

@@ -23,53 +23,53 @@ QString TReportManager::TemplatePath(const QString& templateName) const
     return m_applicationFolder + QStringLiteral("Reports") + QDir::separator() + templateName + QStringLiteral(".frf");
 }
 
-TReportDocument TReportManager::BuildReport(const QString& templateName, TResultSet* dataSet,
-                                            const QStringList* variables)
+TReportDocument TReportManager::BuildReport(const QString& templateName, const TReportValues& values)
 {
-    // The current set and values stay after the run; they are only read during one.
-    m_dataSet = dataSet;
-    m_variables = variables;
     const TReportTemplate reportTemplate = TReportTemplate::Load(TemplatePath(templateName));
-    TReportRenderer renderer(reportTemplate, dataSet,
-                             [this](int row, const QString& name, QString& value) { GetReportValue(name, value, row); });
+    TReportRenderer renderer(reportTemplate, values.Rows,
+                             [&values](int row, const QString& name, QString& value) { values.Find(name, value, row); });
     return renderer.Render();
 }
 
-void TReportManager::RunReport(const QString& templateName, TResultSet* dataSet, const QStringList* variables)
+void TReportManager::RunReport(const QString& templateName, const TReportValues& values)
 {
-    TReportDocument document = BuildReport(templateName, dataSet, variables);
+    TReportDocument document = BuildReport(templateName, values);
     if (!m_preview)
         throw EReportManagerException(QStringLiteral("Отчет %1 показать негде.").arg(templateName));
     const QString title = document.Title();
     m_preview->ShowReport(document, title.isEmpty() ? templateName : title);
 }
 
-bool TReportManager::FieldValue(int row, const QString& name, QString& value) const
+namespace {
+
+bool FieldValue(const TResultSet* rows, int row, const QString& name, QString& value)
 {
-    if (!m_dataSet)
+    if (!rows)
         return false;
-    const int column = m_dataSet->FindColumn(name);
+    const int column = rows->FindColumn(name);
     if (column < 0)
         return false;
     // A null counts as found: the column is there, its value is empty.
-    value = m_dataSet->Text(row, column);
+    value = rows->Text(row, column);
     return true;
 }
 
-bool TReportManager::VariableValue(const QString& name, QString& value) const
+bool VariableValue(const QStringList* variables, const QString& name, QString& value)
 {
-    if (!m_variables)
+    if (!variables)
         return false;
-    const QString found = ReportVariable(*m_variables, name);
+    const QString found = ReportVariable(*variables, name);
     if (found.isEmpty())
         return false;
     value = found;
     return true;
 }
 
-bool TReportManager::GetReportValue(const QString& name, QString& value, int row) const
+}
+
+bool TReportValues::Find(const QString& name, QString& value, int row) const
 {
-    if (m_variablesFirst)
-        return VariableValue(name, value) || FieldValue(row, name, value);
-    return FieldValue(row, name, value) || VariableValue(name, value);
+    if (VariablesFirst)
+        return VariableValue(Variables, name, value) || FieldValue(Rows, row, name, value);
+    return FieldValue(Rows, row, name, value) || VariableValue(Variables, name, value);
 }

@@ -5,7 +5,6 @@
 #include "MoneyInWords.h"
 #include "ReportManager.h"
 #include "ReportVariables.h"
-#include "VariablesFirstScope.h"
 #include "data/DataAccessFacade.h"
 #include "domain/Company.h"
 #include "domain/Exception.h"
@@ -182,10 +181,7 @@ bool TReportRuns::Run(const TReportKind& kind, const TReportInput& input)
         return false;
     if (input.Variables)
         variables += *input.Variables;
-    std::optional<TVariablesFirstScope> variablesFirst;
-    if (kind.VariablesFirst)
-        variablesFirst.emplace(m_manager);
-    m_manager.RunReport(kind.TemplateName, rows, &variables);
+    m_manager.RunReport(kind.TemplateName, { rows, &variables, kind.VariablesFirst });
     return true;
 }
 

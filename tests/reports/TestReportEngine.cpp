@@ -5,7 +5,6 @@
 #include "reports/ReportExceptions.h"
 #include "reports/ReportManager.h"
 #include "reports/ReportPageLayout.h"
-#include "reports/ReportPreview.h"
 #include "reports/ReportRenderer.h"
 #include "reports/ReportTemplate.h"
 #include "reports/ReportVariables.h"
@@ -18,29 +17,6 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QtTest>
-
-namespace {
-
-class TCapturingPreview : public IReportPreview
-{
-public:
-    void ShowReport(TReportDocument& document, const QString& title) override
-    {
-        Text = document.ToPlainText();
-        Title = title;
-    }
-    QString Text;
-    QString Title;
-};
-
-void WriteFile(const QString& path, const QString& text)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(text.toUtf8());
-}
-
-}
 
 // The engine and the manager's value lookup, on a small data set of constants.
 class TestReportEngine : public QObject
@@ -107,15 +83,9 @@ private slots:
         QFETCH(QString, value);
         QFETCH(bool, found);
         auto rows = Rows(QStringLiteral("SELECT '2009-04-20' AS PaymentDate, NULL AS Flat, 'Ромашка' AS CompanyName"));
-        TReportManager manager(m_dir.path() + QLatin1Char('/'));
-        TCapturingPreview preview;
-        manager.SetPreview(&preview);
-        // The values are those of the run in progress.
-        WriteFile(manager.TemplatePath(QStringLiteral("Probe")), QStringLiteral("text x"));
-        manager.RunReport(QStringLiteral("Probe"), rows.get(), &variables);
-        manager.SetVariablesFirst(variablesFirst);
+        const TReportValues values { rows.get(), &variables, variablesFirst };
         QString result = QStringLiteral("прежнее");
-        QCOMPARE(manager.GetReportValue(name, result), found);
+        QCOMPARE(values.Find(name, result), found);
         QCOMPARE(result, value);
     }
 
@@ -341,7 +311,7 @@ private slots:
     {
         TReportManager manager(m_dir.path() + QLatin1Char('/'));
         try {
-            manager.RunReport(QStringLiteral("Statistics"), nullptr, nullptr);
+            manager.RunReport(QStringLiteral("Statistics"), {});
             QFAIL("no error");
         } catch (const EReportNotFoundException& error) {
             QCOMPARE(error.Message(), QStringLiteral("Отчет %1/Reports/Statistics.frf не найден.").arg(m_dir.path()));

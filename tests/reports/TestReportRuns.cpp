@@ -164,7 +164,6 @@ private slots:
         QVERIFY(text.contains(QStringLiteral("Иванов Иван Иванович")));
         QVERIFY(text.contains(QStringLiteral("Московская обл., Мытищинский р-н, Москва, Тверская, д. 7, кв. 15")));
         QVERIFY(!text.contains(QStringLiteral("Сидоров")));
-        QVERIFY(!m_manager.VariablesFirst());
     }
 
     // Every defaulter with each instalment left uncovered, however old, under its contract;
@@ -293,7 +292,6 @@ private slots:
             QCOMPARE(error.Message(),
                      QStringLiteral("Отчет %1 не найден.").arg(empty.filePath(QStringLiteral("Reports/DebtorsForDateReport.frf"))));
         }
-        QVERIFY(!manager.VariablesFirst());
         QVERIFY_THROWS_EXCEPTION(EReportNotFoundException, runs.Run(QStringLiteral("statistics"), TReportInput()));
     }
 };
