@@ -3,6 +3,8 @@
 #include "FormLook.h"
 #include "ModalDialogs.h"
 #include "OpenFileDialog.h"
+#include "TypedCharFilter.h"
+#include "ui/controls/FieldFault.h"
 #include "ui_SQLiteConnectionBuildDialog.h"
 
 #include <QDir>
@@ -11,6 +13,7 @@
 
 const QString TSQLiteConnectionBuildDialog::NoFileMessage = QStringLiteral("Файл БД не задан.");
 const QString TSQLiteConnectionBuildDialog::FileMissingMessage = QStringLiteral("Файл не существует.");
+const QString TSQLiteConnectionBuildDialog::ServerIncompleteMessage = QStringLiteral("Данные сервера введены неверно.");
 
 namespace {
 // A push button that runs the action and follows its enabled state.
@@ -42,6 +45,14 @@ TSQLiteConnectionBuildDialog::TSQLiteConnectionBuildDialog(QWidget* parent)
     connect(ui->OkAction, &QAction::triggered, this, &TSQLiteConnectionBuildDialog::OkActionExecute);
     connect(ui->CancelAction, &QAction::triggered, this, &TSQLiteConnectionBuildDialog::CancelActionExecute);
     connect(ui->FileNameEdit, &QLineEdit::textChanged, this, &TSQLiteConnectionBuildDialog::Validate);
+
+    ui->PortEdit->setText(QString::number(TServerAddress::DefaultPort));
+    ui->PortEdit->setMaxLength(5);
+    TTypedCharFilter::Install(ui->PortEdit, {.Copy = true, .Paste = true});
+    for (QWidget* field : ServerFields())
+        connect(static_cast<QLineEdit*>(field), &QLineEdit::textChanged, this, &TSQLiteConnectionBuildDialog::Validate);
+    connect(ui->ServerRadioButton, &QRadioButton::toggled, this, &TSQLiteConnectionBuildDialog::ShowChosenKind);
+    ShowChosenKind();
 }
 
 TSQLiteConnectionBuildDialog::~TSQLiteConnectionBuildDialog() = default;
@@ -62,6 +73,73 @@ QString TSQLiteConnectionBuildDialog::GetFileName() const
     return name;
 }
 
+bool TSQLiteConnectionBuildDialog::IsServerChosen() const
+{
+    return ui->ServerRadioButton->isChecked();
+}
+
+TServerAddress TSQLiteConnectionBuildDialog::GetServerAddress() const
+{
+    TServerAddress address;
+    address.Host = ui->HostEdit->text().trimmed();
+    bool isNumber = false;
+    const int port = ui->PortEdit->text().trimmed().toInt(&isNumber);
+    address.Port = isNumber ? port : 0;
+    address.Database = ui->DatabaseEdit->text().trimmed();
+    address.User = ui->UserEdit->text().trimmed();
+    address.Options = m_serverOptions;
+    return address;
+}
+
+QString TSQLiteConnectionBuildDialog::GetConnectionString() const
+{
+    return IsServerChosen() ? GetServerAddress().ToUri() : GetFileName();
+}
+
+void TSQLiteConnectionBuildDialog::SetConnectionString(const QString& connectionString)
+{
+    if (!TServerAddress::IsUri(connectionString)) {
+        ui->FileRadioButton->setChecked(true);
+        ui->FileNameEdit->setText(connectionString);
+        return;
+    }
+    const TServerAddress address = TServerAddress::FromUri(connectionString).value_or(TServerAddress());
+    m_serverOptions = address.Options;
+    ui->HostEdit->setText(address.Host);
+    ui->PortEdit->setText(QString::number(address.Port));
+    ui->DatabaseEdit->setText(address.Database);
+    ui->UserEdit->setText(address.User);
+    ui->ServerRadioButton->setChecked(true);
+}
+
+void TSQLiteConnectionBuildDialog::ShowChosenKind()
+{
+    const bool server = IsServerChosen();
+    ui->FilePage->setVisible(!server);
+    ui->ServerPage->setVisible(server);
+    Validate();
+}
+
+QList<QWidget*> TSQLiteConnectionBuildDialog::ServerFields() const
+{
+    return {ui->HostEdit, ui->PortEdit, ui->DatabaseEdit, ui->UserEdit};
+}
+
+QList<TFieldFault> TSQLiteConnectionBuildDialog::ServerFaults() const
+{
+    const TServerAddress address = GetServerAddress();
+    QList<TFieldFault> faults;
+    if (address.Host.isEmpty())
+        faults.append({ui->HostEdit, QStringLiteral("Укажите адрес сервера.")});
+    if (address.Port < 1 || address.Port > 65535)
+        faults.append({ui->PortEdit, QStringLiteral("Укажите порт сервера: число от 1 до 65535.")});
+    if (address.Database.isEmpty())
+        faults.append({ui->DatabaseEdit, QStringLiteral("Укажите имя базы данных.")});
+    if (address.User.isEmpty())
+        faults.append({ui->UserEdit, QStringLiteral("Укажите пользователя.")});
+    return faults;
+}
+
 QStringList TSQLiteConnectionBuildDialog::FileFilters()
 {
     // The name shows the wider pattern of the original list; the files
@@ -76,6 +154,22 @@ void TSQLiteConnectionBuildDialog::showEvent(QShowEvent* event)
 }
 
 bool TSQLiteConnectionBuildDialog::Validate()
+{
+    return IsServerChosen() ? ValidateServer() : ValidateFile();
+}
+
+bool TSQLiteConnectionBuildDialog::ValidateServer()
+{
+    const QList<TFieldFault> faults = ServerFaults();
+    // Said only once OK was tried, then kept up to date as the fields are filled.
+    const bool shown = OkTried() && !faults.isEmpty();
+    ui->InfoLabel->setText(shown ? FaultsMessage(ServerIncompleteMessage, faults) : QString());
+    SetTextColor(ui->InfoLabel, Qt::red);
+    ShowFieldFaults(ServerFields(), shown ? faults : QList<TFieldFault>());
+    return faults.isEmpty();
+}
+
+bool TSQLiteConnectionBuildDialog::ValidateFile()
 {
     ui->FileNameEdit->ClearNotifyLabel();
     const QString fileName = GetFileName();
@@ -103,10 +197,15 @@ void TSQLiteConnectionBuildDialog::OpenFileActionExecute()
 
 void TSQLiteConnectionBuildDialog::OkActionExecute()
 {
-    if (Validate())
+    if (IsServerChosen())
+        NoteOkTried();
+    if (Validate()) {
         accept();
-    else
-        ShakeWithDisabled(ui->OkAction);
+        return;
+    }
+    if (IsServerChosen())
+        FocusFirstFault(ServerFields());
+    ShakeWithDisabled(ui->OkAction);
 }
 
 void TSQLiteConnectionBuildDialog::CancelActionExecute()

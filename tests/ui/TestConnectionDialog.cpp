@@ -4,10 +4,12 @@
 #include "ui/OpenFileDialog.h"
 #include "ui/SQLiteConnectionBuildDialog.h"
 #include "ui/controls/ConstraintedEdit.h"
+#include "ui/controls/FieldFault.h"
 
 #include <QAction>
 #include <QLabel>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -44,6 +46,17 @@ class TestConnectionDialog : public QObject
 
     TConstraintedEdit* FileNameEdit() { return Find<TConstraintedEdit>(m_dialog.get(), "FileNameEdit"); }
     QLabel* InfoLabel() { return Find<QLabel>(m_dialog.get(), "InfoLabel"); }
+    QLineEdit* Field(const QString& name) { return Find<QLineEdit>(m_dialog.get(), qPrintable(name)); }
+    // The server's fields as typed, in the order of the form.
+    void FillServer(const QStringList& texts)
+    {
+        Find<QRadioButton>(m_dialog.get(), "ServerRadioButton")->click();
+        const QStringList names{"HostEdit", "PortEdit", "DatabaseEdit", "UserEdit"};
+        for (int i = 0; i < names.size(); ++i) {
+            Field(names[i])->clear();
+            TypeText(Field(names[i]), texts.value(i));
+        }
+    }
     void Browse(const QString& answer)
     {
         TOpenFileAnswer chosen(answer);
@@ -186,6 +199,147 @@ private slots:
         QTest::keyClick(m_dialog.get(), Qt::Key_Escape);
         QVERIFY(!m_dialog->isVisible());
         QCOMPARE(m_dialog->result(), int(QDialog::Rejected));
+    }
+
+    // What the clerk types becomes one libpq address, whatever the names hold.
+    void serverFieldsGiveItsAddress_data()
+    {
+        QTest::addColumn<QStringList>("typed");
+        QTest::addColumn<QString>("address");
+        QTest::newRow("server in the office") << QStringList{"db.office.local", "5432", "book", "clerk"}
+                                              << "postgresql://clerk@db.office.local:5432/book";
+        QTest::newRow("blanks around, other port") << QStringList{" 10.0.0.7 ", "6543", " book", "clerk "}
+                                                   << "postgresql://clerk@10.0.0.7:6543/book";
+        QTest::newRow("socket folder") << QStringList{"/run/postgresql", "5432", "book", "clerk"}
+                                       << "postgresql:///book?host=/run/postgresql&port=5432&user=clerk";
+        QTest::newRow("cyrillic names") << QStringList{"srv", "5432", "Займы", "кассир"}
+                                        << "postgresql://%D0%BA%D0%B0%D1%81%D1%81%D0%B8%D1%80@srv:5432/"
+                                           "%D0%97%D0%B0%D0%B9%D0%BC%D1%8B";
+    }
+    void serverFieldsGiveItsAddress()
+    {
+        QFETCH(QStringList, typed);
+        QFETCH(QString, address);
+        FillServer(typed);
+        QTest::keyClick(Field("UserEdit"), Qt::Key_Return);
+        QCOMPARE(m_dialog->result(), int(QDialog::Accepted));
+        QVERIFY(m_dialog->IsServerChosen());
+        QCOMPARE(m_dialog->GetConnectionString(), address);
+        QVERIFY(!m_dialog->GetConnectionString().contains(QLatin1String("password")));
+    }
+
+    // OK with a field missing marks it, names it below and puts the cursor there.
+    void missingServerFieldIsMarked_data()
+    {
+        QTest::addColumn<QStringList>("typed");
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("server") << QStringList{"", "5432", "book", "clerk"} << "HostEdit"
+                                << "Укажите адрес сервера.";
+        QTest::newRow("port") << QStringList{"srv", "", "book", "clerk"} << "PortEdit"
+                              << "Укажите порт сервера: число от 1 до 65535.";
+        QTest::newRow("port too large") << QStringList{"srv", "70000", "book", "clerk"} << "PortEdit"
+                                        << "Укажите порт сервера: число от 1 до 65535.";
+        QTest::newRow("database, only blanks") << QStringList{"srv", "5432", "  ", "clerk"} << "DatabaseEdit"
+                                               << "Укажите имя базы данных.";
+        QTest::newRow("user") << QStringList{"srv", "5432", "book", ""} << "UserEdit" << "Укажите пользователя.";
+    }
+    void missingServerFieldIsMarked()
+    {
+        QFETCH(QStringList, typed);
+        QFETCH(QString, field);
+        QFETCH(QString, reason);
+        QVERIFY(QTest::qWaitForWindowActive(m_dialog.get()));
+        FillServer(typed);
+        // Nothing is said before the clerk tried OK.
+        QCOMPARE(InfoLabel()->text(), QString());
+        QVERIFY(!IsFieldAtFault(Field(field)));
+
+        QTest::mouseClick(Find<QPushButton>(m_dialog.get(), "OkButton"), Qt::LeftButton);
+        QVERIFY(m_dialog->isVisible());
+        QCOMPARE(InfoLabel()->text(), QStringLiteral("Данные сервера введены неверно. ") + reason);
+        for (const QString name : {"HostEdit", "PortEdit", "DatabaseEdit", "UserEdit"})
+            QCOMPARE(IsFieldAtFault(Field(name)), name == field);
+        QCOMPARE(FieldFaultReason(Field(field)), reason);
+        QCOMPARE(QApplication::focusWidget(), Field(field));
+
+        // Mended, the mark goes at once and OK closes.
+        Field(field)->setText(field == QLatin1String("PortEdit") ? QStringLiteral("5432") : QStringLiteral("x"));
+        QVERIFY(!IsFieldAtFault(Field(field)));
+        QCOMPARE(InfoLabel()->text(), QString());
+        QTest::mouseClick(Find<QPushButton>(m_dialog.get(), "OkButton"), Qt::LeftButton);
+        QCOMPARE(m_dialog->result(), int(QDialog::Accepted));
+    }
+
+    void portTakesDigitsOnly()
+    {
+        FillServer({"srv", "54a3-2", "book", "clerk"});
+        QCOMPARE(Field("PortEdit")->text(), QStringLiteral("5432"));
+    }
+
+    // Opened on the book in use, the dialog shows it; OK gives it back as it was.
+    void opensOnTheBookInUse_data()
+    {
+        QTest::addColumn<QString>("book");
+        QTest::addColumn<bool>("server");
+        QTest::addColumn<QStringList>("fields");
+        QTest::newRow("server book with options")
+            << "postgresql://clerk@srv:6000/book?sslmode=require" << true
+            << QStringList{"srv", "6000", "book", "clerk"};
+        QTest::newRow("socket folder") << "postgresql:///book?host=/run/postgresql&port=5432&user=clerk" << true
+                                       << QStringList{"/run/postgresql", "5432", "book", "clerk"};
+        QTest::newRow("file") << "BOOK" << false << QStringList{"", "5432", "", ""};
+    }
+    void opensOnTheBookInUse()
+    {
+        QFETCH(QString, book);
+        QFETCH(bool, server);
+        QFETCH(QStringList, fields);
+        book.replace(QStringLiteral("BOOK"), m_book);
+        m_dialog->SetConnectionString(book);
+        QCOMPARE(m_dialog->IsServerChosen(), server);
+        QCOMPARE(Find<QWidget>(m_dialog.get(), "ServerPage")->isVisible(), server);
+        QCOMPARE(Find<QWidget>(m_dialog.get(), "FilePage")->isVisible(), !server);
+        QCOMPARE((QStringList{Field("HostEdit")->text(), Field("PortEdit")->text(), Field("DatabaseEdit")->text(),
+                              Field("UserEdit")->text()}),
+                 fields);
+        QTest::mouseClick(Find<QPushButton>(m_dialog.get(), "OkButton"), Qt::LeftButton);
+        QCOMPARE(m_dialog->result(), int(QDialog::Accepted));
+        QCOMPARE(m_dialog->GetConnectionString(), book);
+    }
+
+    // The file stays the default, and back on it the file's message is the one shown.
+    void fileIsTheDefaultKind()
+    {
+        QVERIFY(Find<QRadioButton>(m_dialog.get(), "FileRadioButton")->isChecked());
+        QVERIFY(!Find<QWidget>(m_dialog.get(), "ServerPage")->isVisible());
+        FillServer({"", "5432", "", ""});
+        QTest::mouseClick(Find<QPushButton>(m_dialog.get(), "OkButton"), Qt::LeftButton);
+        Find<QRadioButton>(m_dialog.get(), "FileRadioButton")->click();
+        QCOMPARE(InfoLabel()->text(), QStringLiteral("Файл БД не задан."));
+        Browse(m_book);
+        QTest::mouseClick(Find<QPushButton>(m_dialog.get(), "OkButton"), Qt::LeftButton);
+        QCOMPARE(m_dialog->result(), int(QDialog::Accepted));
+        QCOMPARE(m_dialog->GetConnectionString(), m_book);
+    }
+
+    // Keyboard only: an arrow picks the server, Tab walks its fields, Enter connects.
+    void keyboardOnly()
+    {
+        QVERIFY(QTest::qWaitForWindowActive(m_dialog.get()));
+        Find<QRadioButton>(m_dialog.get(), "FileRadioButton")->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
+        QVERIFY(m_dialog->IsServerChosen());
+        QStringList visited;
+        for (const QString text : {"srv", "", "book", "clerk"}) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            visited << QApplication::focusWidget()->objectName();
+            TypeText(QApplication::focusWidget(), text);
+        }
+        QCOMPARE(visited, (QStringList{"HostEdit", "PortEdit", "DatabaseEdit", "UserEdit"}));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QCOMPARE(m_dialog->result(), int(QDialog::Accepted));
+        QCOMPARE(m_dialog->GetConnectionString(), QStringLiteral("postgresql://clerk@srv:5432/book"));
     }
 
     void executeTellsWhetherOkClosedIt_data()
