@@ -51,6 +51,8 @@ TSQLiteConnectionBuildDialog::TSQLiteConnectionBuildDialog(QWidget* parent)
     TTypedCharFilter::Install(ui->PortEdit, {.Copy = true, .Paste = true});
     for (QWidget* field : ServerFields())
         connect(static_cast<QLineEdit*>(field), &QLineEdit::textChanged, this, &TSQLiteConnectionBuildDialog::Validate);
+    // Switching the kind changes the height only.
+    ui->ServerPage->setMinimumWidth(ui->FilePage->sizeHint().width());
     connect(ui->ServerRadioButton, &QRadioButton::toggled, this, &TSQLiteConnectionBuildDialog::ShowChosenKind);
     ShowChosenKind();
 }
@@ -117,6 +119,7 @@ void TSQLiteConnectionBuildDialog::ShowChosenKind()
     const bool server = IsServerChosen();
     ui->FilePage->setVisible(!server);
     ui->ServerPage->setVisible(server);
+    ui->TitleLabel->setText(server ? QStringLiteral("Укажите сервер БД") : QStringLiteral("Выберите файл БД"));
     Validate();
 }
 
