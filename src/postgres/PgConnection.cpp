@@ -2,20 +2,41 @@
 
 #include "PgExceptions.h"
 
+#include "domain/ServerAddress.h"
+
 #include <libpq-fe.h>
 
-TPgConnection::TPgConnection(const QString& address)
+TPgConnection::TPgConnection(const QString& address, const std::optional<QString>& password)
 {
     const QByteArray dbname = address.toUtf8();
+    QByteArray secret = password ? password->toUtf8() : QByteArray();
     // The address may name its own client_encoding; ours comes after and wins.
-    const char* const keywords[] = { "dbname", "client_encoding", "application_name", nullptr };
-    const char* const values[] = { dbname.constData(), "UTF8", "varnel", nullptr };
-    m_connection = PQconnectdbParams(keywords, values, /*expand_dbname*/ 1);
+    std::vector<const char*> keywords{"dbname", "client_encoding", "application_name"};
+    std::vector<const char*> values{dbname.constData(), "UTF8", "varnel"};
+    if (password) {
+        keywords.push_back("password");
+        values.push_back(secret.constData());
+    }
+    keywords.push_back(nullptr);
+    values.push_back(nullptr);
+    m_connection = PQconnectdbParams(keywords.data(), values.data(), /*expand_dbname*/ 1);
+    secret.fill('\0'); // libpq keeps its own copy for reconnecting
     if (!m_connection)
         throw EServerConnectionException(ServerConnectFailureText(QString()));
     if (PQstatus(m_connection) != CONNECTION_OK) {
         const QString message = QString::fromUtf8(PQerrorMessage(m_connection));
+        const QString user = QString::fromUtf8(PQuser(m_connection));
+        const bool passwordMissing = PQconnectionNeedsPassword(m_connection);
+        // A password may have passed and the database still be missing: only
+        // the server's word on the password (in English or Russian) tells.
+        const bool passwordRefused = PQconnectionUsedPassword(m_connection) &&
+            (message.contains(QLatin1String("password authentication failed")) ||
+             message.contains(QStringLiteral("по паролю")));
         PQfinish(m_connection);
+        if (passwordMissing)
+            throw EServerPasswordNeededException(ServerPasswordNeededText(user));
+        if (passwordRefused)
+            throw EServerPasswordRefusedException(ServerPasswordRefusedText(user, message));
         throw EServerConnectionException(ServerConnectFailureText(message));
     }
 }
@@ -27,7 +48,7 @@ TPgConnection::~TPgConnection()
 
 bool TPgConnection::IsServerAddress(const QString& address)
 {
-    return address.startsWith(QLatin1String("postgresql://")) || address.startsWith(QLatin1String("postgres://"));
+    return TServerAddress::IsUri(address);
 }
 
 TPgResult TPgConnection::Execute(const QString& sql, const TPgParams& params)

@@ -16,13 +16,17 @@ using TPgParams = std::vector<std::optional<QString>>;
 // One connection to a PostgreSQL server, open for the object's lifetime.
 // The address is a libpq connection string or URI
 // (postgresql:///BOOK?host=/run/postgresql&user=clerk); a password is never
-// part of what the program keeps: libpq reads ~/.pgpass itself.
+// part of what the program keeps: libpq reads ~/.pgpass itself, or the user
+// types it and it lives in memory for the connection's lifetime only.
 // Every failure surfaces as EServerException (EServerConnectionException for
 // the connection itself).
 class TPgConnection
 {
 public:
-    explicit TPgConnection(const QString& address);
+    // A server that asks for a password none was found for raises
+    // EServerPasswordNeededException; one that refused the password given
+    // (or that of ~/.pgpass), EServerPasswordRefusedException.
+    explicit TPgConnection(const QString& address, const std::optional<QString>& password = std::nullopt);
     ~TPgConnection();
     TPgConnection(const TPgConnection&) = delete;
     TPgConnection& operator=(const TPgConnection&) = delete;

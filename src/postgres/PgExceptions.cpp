@@ -31,3 +31,17 @@ QString ServerStatementFailureText(const QString& sqlState, const QString& libpq
         what = QStringLiteral("Ошибка сервера PostgreSQL.");
     return detail.isEmpty() ? what : what + QLatin1Char(' ') + detail;
 }
+
+QString ServerPasswordNeededText(const QString& user)
+{
+    return QStringLiteral("Сервер PostgreSQL требует пароль пользователя «%1».").arg(user);
+}
+
+QString ServerPasswordRefusedText(const QString& user, const QString& libpqMessage)
+{
+    const QString what = QStringLiteral("Сервер PostgreSQL не принял пароль пользователя «%1». "
+                                        "Проверьте пароль и раскладку клавиатуры.")
+                             .arg(user);
+    const QString detail = libpqMessage.trimmed();
+    return detail.isEmpty() ? what : what + QLatin1Char(' ') + detail;
+}

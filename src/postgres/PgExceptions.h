@@ -21,3 +21,21 @@ public:
 QString ServerConnectFailureText(const QString& libpqMessage);
 // The message for a failed statement: its SQLSTATE and libpq's text.
 QString ServerStatementFailureText(const QString& sqlState, const QString& libpqMessage);
+
+// The server wants a password for the user and none was given or found in
+// ~/.pgpass: the caller may ask the user and connect again with it.
+class EServerPasswordNeededException : public EServerConnectionException
+{
+public:
+    using EServerConnectionException::EServerConnectionException;
+};
+
+// The server refused the password given or found in ~/.pgpass.
+class EServerPasswordRefusedException : public EServerConnectionException
+{
+public:
+    using EServerConnectionException::EServerConnectionException;
+};
+
+QString ServerPasswordNeededText(const QString& user);
+QString ServerPasswordRefusedText(const QString& user, const QString& libpqMessage);

@@ -100,6 +100,22 @@ public:
         return Address(name);
     }
 
+    // The role must log in with its password from now on (the others stay
+    // trusted). The server reloads its rules in the background: a test waits
+    // with QTRY_* until a connection without the password is refused.
+    // Empty on success, else what went wrong.
+    QString RequirePassword(const QString& role)
+    {
+        QFile rules(DataDir() + QStringLiteral("/pg_hba.conf"));
+        if (!rules.open(QIODevice::ReadWrite))
+            return QStringLiteral("cannot open pg_hba.conf");
+        const QByteArray trusted = rules.readAll();
+        rules.seek(0);
+        rules.write("local all " + role.toUtf8() + " scram-sha-256\n" + trusted);
+        rules.close();
+        return Run(m_pgCtl, {QStringLiteral("reload"), QStringLiteral("-D"), DataDir()});
+    }
+
     QString ServerLog() const
     {
         QFile log(m_folder.filePath(QStringLiteral("server.log")));
