@@ -10,5 +10,6 @@ extern const QString HistoryMenuName;
 extern const int HistoryMenuImageIndex;
 
 // Rebuilds the recent-databases submenu: newest first, each item captioned
-// with the full path and tagged with its index in the list (0 = oldest).
+// with the file's full path or the server book's readable name and tagged
+// with its index in the list (0 = oldest).
 void FillHistoryMenu(TDynamicMainMenu& menu, const QStringList& entries);

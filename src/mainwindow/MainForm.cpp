@@ -1,5 +1,6 @@
 #include "MainForm.h"
 
+#include "BookCaption.h"
 #include "DebtorDetailsTree.h"
 #include "DebtorsGridModel.h"
 #include "HistoryMenu.h"
@@ -359,9 +360,11 @@ void TMainForm::FormShow()
 
 void TMainForm::ShowDatabaseInfo(const QString& fileName, const TCompany* company)
 {
-    m_databasePanel->setText(QStringLiteral("База: %1").arg(fileName));
+    const bool server = IsServerBook(fileName);
+    m_databasePanel->setText(server ? QStringLiteral("Сервер: %1").arg(BookCaption(fileName))
+                                    : QStringLiteral("База: %1").arg(fileName));
     // Several books look alike: the title (and the task bar) names the open one.
-    const QString book = QFileInfo(fileName).fileName();
+    const QString book = server ? BookCaption(fileName) : QFileInfo(fileName).fileName();
     setWindowTitle(book.isEmpty() ? QStringLiteral("Varnel") : QStringLiteral("%1 — Varnel").arg(book));
     if (company)
         m_companyPanel->setText(QStringLiteral("Фирма: %1").arg(company->CompanyName));

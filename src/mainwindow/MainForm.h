@@ -56,6 +56,8 @@ public:
     // The first show runs the start-up first and becomes a show only on success.
     void setVisible(bool visible) override;
 
+    // "База: path" for a file; "Сервер: name" for a server book, given by its
+    // readable name or its address.
     void ShowDatabaseInfo(const QString& fileName, const TCompany* company) override;
     void SetDebtorsDataSet(TResultSet* dataSet) override;
     void SelectDebtor(int debtorID) override;

@@ -1,6 +1,7 @@
 #include "HistoryManager.h"
 
 #include "domain/Exception.h"
+#include "domain/ServerAddress.h"
 
 #include <QDir>
 #include <QFile>
@@ -9,10 +10,30 @@
 
 const QString THistoryManager::FileName = QStringLiteral("DBHistory.txt");
 
-void THistoryManager::Add(const QString& path)
+namespace {
+// The entry as the list keeps it; nothing for an address it must not keep.
+std::optional<QString> KeptEntry(const QString& entry)
 {
+    if (!TServerAddress::IsUri(entry))
+        return entry;
+    const std::optional<TServerAddress> address = TServerAddress::FromUri(entry);
+    return address ? std::optional<QString>(address->ToUri()) : std::nullopt;
+}
+
+bool SameBook(const QString& entry, const QString& kept)
+{
+    return entry.compare(kept, TServerAddress::IsUri(kept) ? Qt::CaseSensitive : Qt::CaseInsensitive) == 0;
+}
+}
+
+void THistoryManager::Add(const QString& given)
+{
+    const std::optional<QString> kept = KeptEntry(given);
+    if (!kept)
+        return;
+    const QString& path = *kept;
     for (int i = 0; i < m_entries.size(); ++i) {
-        if (m_entries[i].compare(path, Qt::CaseInsensitive) == 0) {
+        if (SameBook(m_entries[i], path)) {
             m_entries.removeAt(i);
             break;
         }
@@ -41,8 +62,9 @@ void THistoryManager::LoadFromFile(const QString& fileName)
             if (line.endsWith(QLatin1Char('\r')))
                 line.chop(1);
             // Blank lines name no database; they would only make empty menu items.
-            if (!line.isEmpty())
-                entries.append(line);
+            const std::optional<QString> kept = line.isEmpty() ? std::nullopt : KeptEntry(line);
+            if (kept)
+                entries.append(*kept);
         }
         m_entries = entries;
     }

@@ -149,7 +149,7 @@ private slots:
         QCOMPARE(main.history->actions().first()->text(), QStringLiteral("/data/R&&D.s3db"));
     }
 
-    void unreadableEntriesStayShort_data()
+    void entriesCaptionedReadably_data()
     {
         QTest::addColumn<QString>("entry");
         QTest::addColumn<QString>("caption");
@@ -158,8 +158,14 @@ private slots:
                                                   + QString(42, QLatin1Char('x')) + QStringLiteral("/book.s3db");
         QTest::newRow("control characters") << QStringLiteral("/data/\x01\tbook.s3db")
                                             << QStringLiteral("/data/??book.s3db");
+        // A server book by its readable name, never its address.
+        QTest::newRow("server book") << QStringLiteral("postgresql://clerk@db.office.local:5432/book")
+                                     << QStringLiteral("book на db.office.local (clerk)");
+        QTest::newRow("server book on this computer")
+            << QStringLiteral("postgresql:///R%26D?host=/run/postgresql&port=5432&user=%D0%BA%D0%B0%D1%81%D1%81%D0%B8%D1%80")
+            << QStringLiteral("R&&D на этом компьютере (кассир)");
     }
-    void unreadableEntriesStayShort()
+    void entriesCaptionedReadably()
     {
         QFETCH(QString, entry);
         QFETCH(QString, caption);

@@ -371,6 +371,33 @@ private slots:
         QCOMPARE(form.DatabasePanelText(), QStringLiteral("База: /home/clerk/third.s3db"));
         QCOMPARE(form.CompanyPanelText(), QStringLiteral("Фирма: ООО \"Ромашка\""));
     }
+
+    // The status bar and the title say which book: a file by its path, a
+    // server book by its readable name, whether given that or its address.
+    void statusBarNamesTheBook_data()
+    {
+        QTest::addColumn<QString>("book");
+        QTest::addColumn<QString>("panel");
+        QTest::addColumn<QString>("title");
+        QTest::newRow("file") << "/home/clerk/book.s3db" << "База: /home/clerk/book.s3db" << "book.s3db — Varnel";
+        QTest::newRow("server book's name") << "book на db.office.local (clerk)"
+                                            << "Сервер: book на db.office.local (clerk)"
+                                            << "book на db.office.local (clerk) — Varnel";
+        QTest::newRow("server book's address") << "postgresql:///book?host=/run/postgresql&port=5432&user=clerk"
+                                               << "Сервер: book на этом компьютере (clerk)"
+                                               << "book на этом компьютере (clerk) — Varnel";
+    }
+    void statusBarNamesTheBook()
+    {
+        QFETCH(QString, book);
+        QFETCH(QString, panel);
+        QFETCH(QString, title);
+        TTestProgram program;
+        TMainForm form(program.Parts);
+        form.ShowDatabaseInfo(book, nullptr);
+        QCOMPARE(form.DatabasePanelText(), panel);
+        QCOMPARE(form.windowTitle(), title);
+    }
 };
 
 VARNEL_TEST_MAIN(TestMainFormCommands)
