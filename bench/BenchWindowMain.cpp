@@ -6,6 +6,8 @@
 #include "control/ProgramParts.h"
 #include "control/StartUpController.h"
 #include "control/SystemController.h"
+#include "data/DataAccessFacade.h"
+#include "sqlite/SQLiteConnection.h"
 #include "reports/DeclensionService.h"
 #include "reports/ReportManager.h"
 #include "settings/HistoryManager.h"
@@ -19,22 +21,25 @@
 
 namespace {
 
-// The program's parts around the bench's facade, its settings kept in the bench's folder.
+// The program's parts on the bench's book, opened as the window opens it, its
+// settings kept in the bench's folder.
 struct TWindowParts
 {
-    explicit TWindowParts(TDataAccessFacade& facade)
-        : Facade(facade)
-        , StartUp(facade, Settings, History)
+    explicit TWindowParts(const QString& path)
+        : StartUp(Book, Settings, History)
     {
+        auto file = std::make_unique<TDataAccessFacade>();
+        file->Connection().SetFileName(path);
+        Book.Use(path, std::move(file));
     }
 
-    TDataAccessFacade& Facade;
+    TBookInUse Book;
     TSimpleSettingsManager Settings;
     THistoryManager History;
     TStartUpController StartUp;
     TReportManager Reports;
     TDeclensionService Declension { TDeclensionService::DefaultLibraryPath() };
-    TProgramParts Parts { Facade, Reports, Declension, Settings, History, StartUp };
+    TProgramParts Parts { Book, Reports, Declension, Settings, History, StartUp };
     // The list as the main window has it, without a window to show it in.
     TSystemController Controller { Parts, nullptr, nullptr };
 };
@@ -56,7 +61,7 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     return RunBench(QStringLiteral("varnel-bench-window"), [](TDataAccessFacade& facade, const QString& folder) {
         qputenv("APPDATA", QDir(folder).filePath(QStringLiteral("settings")).toUtf8());
-        auto window = std::make_shared<TWindowParts>(facade);
+        auto window = std::make_shared<TWindowParts>(facade.Connection().FileName());
         const std::vector<int> rows = SomeRows(window->Controller.DebtorsList()->RowCount() - 1, 500);
         return TBenchRows { window, DebtorsListOperations(window->Controller, rows) };
     });

@@ -2,7 +2,6 @@
 #include "VarnelApplication.h"
 #include "control/ProgramParts.h"
 #include "control/StartUpController.h"
-#include "data/DataAccessFacade.h"
 #include "reports/DeclensionService.h"
 #include "settings/HistoryManager.h"
 #include "settings/SimpleSettingsManager.h"
@@ -36,13 +35,13 @@ int main(int argc, char* argv[])
         // settings store, which writes the settings file, after it.
         TSimpleSettingsManager settings;
         THistoryManager history;
-        TDataAccessFacade facade;
-        TStartUpController startUp(facade, settings, history);
+        TBookInUse book;
+        TStartUpController startUp(book, settings, history);
         TDeclensionService declension(TDeclensionService::DefaultLibraryPath());
         TPrintPreviewReportPreview preview;
         TReportManager reports;
         reports.SetPreview(&preview);
-        TProgramParts parts { facade, reports, declension, settings, history, startUp };
+        TProgramParts parts { book, reports, declension, settings, history, startUp };
         TMainForm mainForm(parts);
         preview.SetSavedFileNotice([&mainForm](const QString& path) { mainForm.ShowSavedFile(path); });
         // The first show, once the message loop runs, connects to the loan book.

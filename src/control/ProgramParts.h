@@ -1,6 +1,7 @@
 #pragma once
 
-class TDataAccessFacade;
+#include "BookInUse.h"
+
 class TDeclensionService;
 class THistoryManager;
 class TReportManager;
@@ -12,10 +13,13 @@ class TStartUpController;
 // borrow them and never free them.
 struct TProgramParts
 {
-    TDataAccessFacade& Facade;
+    TBookInUse& Book;
     TReportManager& Reports;
     TDeclensionService& Declension;
     TSimpleSettingsManager& Settings;
     THistoryManager& History;
     TStartUpController& StartUp;
+
+    // The store of the book in use, asked anew each time: a switch of books replaces it.
+    ILoanBookStore& Facade() const { return Book.Store(); }
 };

@@ -2,7 +2,7 @@
 
 #include "ProgramParts.h"
 
-#include "data/DataAccessFacade.h"
+#include "BookInUse.h"
 #include "domain/Clock.h"
 #include "reports/DeclensionService.h"
 #include "reports/ReportManager.h"
@@ -10,23 +10,30 @@
 #include "ui/SelectDateForm.h"
 #include "ui/SelectMonthForm.h"
 
-TReportUseCases::TReportUseCases(TDataAccessFacade& facade, TReportManager& manager, TDeclensionService& declension)
-    : m_runs(facade, manager, declension)
+TReportUseCases::TReportUseCases(TBookInUse& book, TReportManager& manager, TDeclensionService& declension)
+    : m_book(book)
+    , m_manager(manager)
+    , m_declension(declension)
 {
+}
+
+TReportRuns TReportUseCases::Runs() const
+{
+    return TReportRuns(m_book.Store(), m_manager, m_declension);
 }
 
 void TReportUseCases::PrintCreditSchedule(int creditID)
 {
     TReportInput input;
     input.CreditID = creditID;
-    m_runs.Run(QStringLiteral("credit-schedule"), input);
+    Runs().Run(QStringLiteral("credit-schedule"), input);
 }
 
 void TReportUseCases::PrintPaymentOrder(int paymentID)
 {
     TReportInput input;
     input.PaymentID = paymentID;
-    m_runs.Run(QStringLiteral("payment-order"), input);
+    Runs().Run(QStringLiteral("payment-order"), input);
 }
 
 void TReportUseCases::PrintPaymentHistory(TResultSet* resultSet, const QStringList* params)
@@ -34,7 +41,7 @@ void TReportUseCases::PrintPaymentHistory(TResultSet* resultSet, const QStringLi
     TReportInput input;
     input.Rows = resultSet;
     input.Variables = params;
-    m_runs.Run(QStringLiteral("payment-history"), input);
+    Runs().Run(QStringLiteral("payment-history"), input);
 }
 
 void TReportUseCases::RunOnChosenDate(const QString& kind)
@@ -45,7 +52,7 @@ void TReportUseCases::RunOnChosenDate(const QString& kind)
         return;
     TReportInput input;
     input.Date = form.SelectedDate();
-    m_runs.Run(kind, input);
+    Runs().Run(kind, input);
 }
 
 void TReportUseCases::BuildDebtorsForDateReport()
@@ -57,7 +64,7 @@ void TReportUseCases::BuildAllInsolventReport()
 {
     TReportInput input;
     input.Date = Clock::Today();
-    m_runs.Run(QStringLiteral("insolvent"), input);
+    Runs().Run(QStringLiteral("insolvent"), input);
 }
 
 void TReportUseCases::BuildPaymentsForDateReport()
@@ -67,7 +74,7 @@ void TReportUseCases::BuildPaymentsForDateReport()
 
 void TReportUseCases::BuildStatisticsReport()
 {
-    m_runs.Run(QStringLiteral("statistics"), TReportInput());
+    Runs().Run(QStringLiteral("statistics"), TReportInput());
 }
 
 void TReportUseCases::BuildMonthForecastReport()
@@ -78,14 +85,14 @@ void TReportUseCases::BuildMonthForecastReport()
     TReportInput input;
     input.Month = form.SelectedMonth();
     input.Year = form.SelectedYear();
-    m_runs.Run(QStringLiteral("month-forecast"), input);
+    Runs().Run(QStringLiteral("month-forecast"), input);
 }
 
 void TReportUseCases::RunStatement(const QString& kind, int debtorID)
 {
     TReportInput input;
     input.DebtorID = debtorID;
-    if (m_runs.Run(kind, input))
+    if (Runs().Run(kind, input))
         return;
     ShowMessageBox({ QMessageBox::Warning, QStringLiteral("ФИО коммерческого директора не заполнено."),
                      QStringLiteral("Укажите ФИО коммерческого директора.\r\n\r\n"
@@ -105,5 +112,5 @@ void TReportUseCases::BuildRespiteStatementReport(int debtorID)
 
 std::unique_ptr<IReportPrinter> CreateReportPrinter(TProgramParts& parts)
 {
-    return std::make_unique<TReportUseCases>(parts.Facade, parts.Reports, parts.Declension);
+    return std::make_unique<TReportUseCases>(parts.Book, parts.Reports, parts.Declension);
 }

@@ -5,12 +5,15 @@
 
 #include <memory>
 
+class TBookInUse;
+
 // The report use cases: each asks the user for its input in the date or
 // month dialog where it needs one, then runs its report in the preview.
 class TReportUseCases : public IReportPrinter
 {
 public:
-    TReportUseCases(TDataAccessFacade& facade, TReportManager& manager, TDeclensionService& declension);
+    // The reports run on whichever book is in use at the time.
+    TReportUseCases(TBookInUse& book, TReportManager& manager, TDeclensionService& declension);
 
     void PrintCreditSchedule(int creditID) override;
     void PrintPaymentOrder(int paymentID) override;
@@ -30,7 +33,11 @@ private:
     // A statement refused for want of the boss name says where to fill it in.
     void RunStatement(const QString& kind, int debtorID);
 
-    TReportRuns m_runs;
+    TReportRuns Runs() const;
+
+    TBookInUse& m_book;
+    TReportManager& m_manager;
+    TDeclensionService& m_declension;
 };
 
 struct TProgramParts;

@@ -2,9 +2,11 @@
 
 #include "ClassName.h"
 #include "IHistoryMenuView.h"
+#include "BookInUse.h"
 #include "LoanBookChecker.h"
 #include "data/DataAccessFacade.h"
 #include "domain/Exception.h"
+#include "postgres/PgConnection.h"
 #include "settings/FileChecks.h"
 #include "settings/HistoryManager.h"
 #include "settings/SimpleSettingsManager.h"
@@ -21,21 +23,21 @@ namespace {
 
 const QString ReconnectQuestion = QStringLiteral("Настроить подключение снова?");
 
-// True when a file exists under the connection's file name and opens; the
-// connection is left closed. A failure is not reported.
-bool TestOpenDatabase(TSQLiteConnection& connection)
+// The book at the address, open; nothing when no file is there or it does not
+// open. A failure is not reported.
+std::unique_ptr<ILoanBookStore> OpenStore(const QString& address, int busyTimeoutMs)
 {
+    auto file = std::make_unique<TDataAccessFacade>();
+    TSQLiteConnection& connection = file->Connection();
+    connection.SetFileName(address);
+    connection.SetBusyTimeout(busyTimeoutMs);
     if (!QFileInfo(connection.FileName()).isFile())
-        return false;
+        return nullptr;
     try {
-        // Closed first: the connection may still hold the previous file open.
-        connection.Close();
         connection.Open();
-        connection.Close();
-        return true;
+        return file;
     } catch (const Exception&) {
-        connection.Close();
-        return false;
+        return nullptr;
     }
 }
 
@@ -54,94 +56,84 @@ TStartUpQuestions TStartUpController::UserQuestions()
             }};
 }
 
-TStartUpController::TStartUpController(TDataAccessFacade& facade, TSimpleSettingsManager& settings,
-                                       THistoryManager& history, TStartUpQuestions questions)
-    : m_facade(facade)
+TStartUpController::TStartUpController(TBookInUse& book, TSimpleSettingsManager& settings, THistoryManager& history,
+                                       TStartUpQuestions questions)
+    : m_book(book)
     , m_settings(settings)
     , m_history(history)
     , m_questions(std::move(questions))
+    , m_busyTimeoutMs(TSQLiteConnection::DefaultBusyTimeoutMs)
 {
 }
 
-bool TStartUpController::ConnectToDatabase(TConnectMode mode, const QString& fileName)
+bool TStartUpController::ConnectToDatabase(TConnectMode mode, const QString& address)
 {
     BindHistoryToMainWindow();
-    TDataAccessFacade* facade = &m_facade;
     if (mode == cmStoredSettings)
         WarnOfUnusableSettings();
-    if (mode != cmGivenFile) {
-        facade->Connection().SetFileName(fileName);
-        const bool connected = ConnectFacade(mode, *facade);
-        if (connected)
-            m_lock.Hold(facade->Connection().FileName());
-        return connected;
-    }
+    m_tried.clear();
     // The book in use keeps serving until the new one has passed every check.
-    TDataAccessFacade candidate;
-    candidate.Connection().SetFileName(fileName);
-    if (!ConnectFacade(mode, candidate))
+    std::unique_ptr<ILoanBookStore> store = Connect(mode, address);
+    if (!store)
         return false;
-    const QString chosen = candidate.Connection().FileName();
-    candidate.Connection().Close();
-    UseBook(chosen);
+    const QString accepted = m_tried;
+    m_book.Use(accepted, std::move(store));
+    try {
+        RememberBook(accepted);
+    } catch (const Exception& error) {
+        // An accepted connection stands even when storing it failed.
+        ShowConnectionError(error);
+    }
     return true;
 }
 
-bool TStartUpController::ConnectFacade(TConnectMode mode, TDataAccessFacade& facade)
+std::unique_ptr<ILoanBookStore> TStartUpController::Connect(TConnectMode mode, QString address)
 {
-    TLoanBookChecker checker(facade);
-    const QString given = mode == cmGivenFile ? facade.Connection().FileName() : QString();
-    return Connect(mode, facade, given, checker);
-}
-
-bool TStartUpController::Connect(TConnectMode mode, TDataAccessFacade& facade, QString connectionString,
-                                 TLoanBookChecker& checker)
-{
-    // Only a given file is taken as it is; otherwise the settings or the user say which.
+    // Only a given book is taken as it is; otherwise the settings or the user say which.
     if (mode != cmGivenFile)
-        connectionString.clear();
+        address.clear();
     if (mode == cmStoredSettings)
-        connectionString = ReadConnectionString();
-    bool result = false;
+        address = ReadConnectionString();
     try {
-        if (OpenDatabase(connectionString, facade.Connection())) {
+        std::unique_ptr<ILoanBookStore> store = OpenDatabase(address);
+        if (store) {
+            TLoanBookChecker checker(*store);
             std::optional<TDBVersion> found;
             if (checker.VerifyDBVersion(RequiredDBVersion(), found)) {
-                result = AcceptConnection(facade);
-                if (result)
-                    WriteConnectionString(facade.Connection().FileName());
+                if (AcceptConnection(m_tried))
+                    return store;
             } else if (AskReconnectAfterVersionMismatch(checker, found)) {
-                result = Connect(cmReconfigure, facade, QString(), checker);
+                store.reset();
+                return Connect(cmReconfigure, QString());
             }
         } else if (mode != cmGivenFile) {
             if (m_questions.AskReconnect(
                     ReconnectCaption,
                     QStringLiteral("При подключении к базе данных возникла ошибка.\r\n") + ReconnectQuestion))
-                result = Connect(cmReconfigure, facade, QString(), checker);
+                return Connect(cmReconfigure, QString());
         }
     } catch (const Exception& error) {
-        // An accepted connection stands even when storing it failed.
         ShowConnectionError(error);
     }
-    return result;
+    return nullptr;
 }
 
-bool TStartUpController::OpenDatabase(const QString& connectionString, TSQLiteConnection& connection)
+std::unique_ptr<ILoanBookStore> TStartUpController::OpenDatabase(const QString& address)
 {
-    if (!connectionString.trimmed().isEmpty()) {
-        connection.SetFileName(connectionString);
+    if (!address.trimmed().isEmpty()) {
+        m_tried = address.trimmed();
     } else {
-        const QString current = connection.FileName();
-        connection.Close();
+        const QString current = m_tried.isEmpty() ? m_book.Address() : m_tried;
+        const QFileInfo file(current);
         const std::optional<QString> chosen =
-            m_questions.ChooseDatabaseFile(current.isEmpty() ? QString() : QFileInfo(current).absolutePath());
+            m_questions.ChooseDatabaseFile(current.isEmpty() ? QString() : file.absolutePath());
         if (chosen)
-            connection.SetFileName(*chosen);
+            m_tried = chosen->trimmed();
     }
-    const bool opened = TestOpenDatabase(connection);
-    if (opened)
-        m_history.Add(connection.FileName());
-    return opened;
+    std::unique_ptr<ILoanBookStore> store = OpenStore(m_tried, m_busyTimeoutMs);
+    if (store)
+        m_history.Add(m_tried);
+    return store;
 }
 
 QString TStartUpController::VersionMismatchText(const TDBVersion& expected, const std::optional<TDBVersion>& found)
@@ -197,14 +189,22 @@ void TStartUpController::WriteConnectionString(const QString& value)
                                       TSimpleSettingsManager::ConnectionStringIdent, value);
 }
 
-void TStartUpController::UseBook(const QString& fileName)
+void TStartUpController::UseBook(const QString& address)
 {
-    TSQLiteConnection& connection = m_facade.Connection();
-    connection.Close();
-    connection.SetFileName(fileName);
-    connection.Open();
-    WriteConnectionString(connection.FileName());
-    m_lock.Hold(connection.FileName());
+    std::unique_ptr<ILoanBookStore> store = OpenStore(address, m_busyTimeoutMs);
+    if (!store)
+        throw Exception(QStringLiteral("Книга займов «%1» не открывается.").arg(ShortPath(address)));
+    m_book.Use(address.trimmed(), std::move(store));
+    RememberBook(m_book.Address());
+}
+
+void TStartUpController::RememberBook(const QString& address)
+{
+    WriteConnectionString(address);
+    if (m_book.Store().FileConnection())
+        m_lock.Hold(address);
+    else
+        m_lock.Release();
 }
 
 void TStartUpController::BindHistoryToMainWindow()
@@ -220,12 +220,15 @@ void TStartUpController::BindHistoryToMainWindow()
 
 QString TStartUpController::ConnectedFileName() const
 {
-    return m_facade.Connection().FileName();
+    return m_book.Address();
 }
 
-bool TStartUpController::AcceptConnection(TDataAccessFacade& facade)
+bool TStartUpController::AcceptConnection(const QString& address)
 {
-    const QString book = facade.Connection().FileName();
+    // Programs sharing a server book are what the server is for.
+    if (TPgConnection::IsServerAddress(address))
+        return true;
+    const QString book = address;
     const std::optional<TBookLockOwner> owner = TBookLock::OtherHolder(book);
     if (!owner)
         return true;

@@ -6,15 +6,16 @@
 #include <QString>
 
 #include <functional>
+#include <memory>
 #include <optional>
 
 class Exception;
 class IHistoryMenuView;
-class TDataAccessFacade;
+class ILoanBookStore;
+class TBookInUse;
 class THistoryManager;
 class TSimpleSettingsManager;
 class TLoanBookChecker;
-class TSQLiteConnection;
 
 // How a connection attempt finds its database file.
 enum TConnectMode {
@@ -39,9 +40,9 @@ struct TStartUpQuestions
     std::function<std::optional<QString>(const QString& startFolder)> ChooseDatabaseFile;
 };
 
-// The program's start-up: connects the data-access facade to the last used
-// loan book or to one the user chooses, checks it and keeps its name in the
-// settings store. Runs until a book is accepted or the user gives up: a failed
+// The program's start-up: opens the last used loan book (a file or a server
+// book) or one the user chooses, checks it, puts it in use and keeps its
+// address in the settings store. Runs until a book is accepted or the user gives up: a failed
 // open (except of a given file) or a refused book asks whether to choose the
 // database again, and a yes starts over with the connection dialog. Errors
 // of the system are shown and fail the attempt, unless the book had already
@@ -60,17 +61,17 @@ public:
     static TStartUpQuestions UserQuestions();
 
     // The parts are borrowed.
-    TStartUpController(TDataAccessFacade& facade, TSimpleSettingsManager& settings, THistoryManager& history,
+    TStartUpController(TBookInUse& book, TSimpleSettingsManager& settings, THistoryManager& history,
                        TStartUpQuestions questions = UserQuestions());
 
-    // Connects the facade. A given file (a switch of books; an empty name
-    // asks the user) is opened and checked on a connection of its own first:
-    // only when it passed is the facade moved onto it; otherwise the result is
-    // false and the book in use, its connection and the settings stay as they were.
-    bool ConnectToDatabase(TConnectMode mode, const QString& fileName);
-    // Puts the facade, the stored connection string and the lock on that
-    // book, one already checked (also to go back to the previous one).
-    void UseBook(const QString& fileName);
+    // Opens a book and puts it in use. Every book (a given one: a switch of
+    // books; an empty address asks the user) is opened and checked apart
+    // first: only when it passed does it replace the book in use; otherwise
+    // the result is false and the book in use and the settings stay as they were.
+    bool ConnectToDatabase(TConnectMode mode, const QString& address);
+    // Puts that book in use, one already checked (also to go back to the
+    // previous one), with the stored connection string and the lock.
+    void UseBook(const QString& address);
 
     // Points the recent-databases list's change notification at the view.
     void BindHistoryToMainWindow();
@@ -78,19 +79,24 @@ public:
     // (nullptr, then BindHistoryToMainWindow) when it goes.
     void SetHistoryMenuView(IHistoryMenuView* view) { m_historyMenuView = view; }
 
-    // The file of the loan book in use.
+    // How long a book file opened from now on waits for another program's lock.
+    void SetBusyTimeout(int milliseconds) { m_busyTimeoutMs = milliseconds; }
+
+    // The address of the loan book in use.
     QString ConnectedFileName() const;
 
 private:
-    bool ConnectFacade(TConnectMode mode, TDataAccessFacade& facade);
-    bool Connect(TConnectMode mode, TDataAccessFacade& facade, QString connectionString, TLoanBookChecker& checker);
-    // Puts a non-blank connection string on the connection as its file name;
-    // otherwise asks for the file in the connection dialog (a cancelled dialog
-    // leaves the name as it was). True when that file opens; it is then listed
-    // among the recent books, before its version is known.
-    bool OpenDatabase(const QString& connectionString, TSQLiteConnection& connection);
-    // Asks before opening a book another program has open.
-    bool AcceptConnection(TDataAccessFacade& facade);
+    // The book opened and checked; nothing when it was refused or the user gave up.
+    std::unique_ptr<ILoanBookStore> Connect(TConnectMode mode, QString address);
+    // A non-blank address is taken as it is; otherwise the connection dialog
+    // asks (a cancelled dialog leaves the address last tried). The store
+    // when that book opens; it is then listed among the recent books, before
+    // its version is known.
+    std::unique_ptr<ILoanBookStore> OpenDatabase(const QString& address);
+    // Asks before opening a book file another program has open.
+    bool AcceptConnection(const QString& address);
+    // Keeps the book in use in the settings and, for a file, marks it as in use.
+    void RememberBook(const QString& address);
     bool AskReconnectAfterVersionMismatch(const TLoanBookChecker& checker, const std::optional<TDBVersion>& found);
     static void ShowConnectionError(const Exception& error);
     // A settings file that is no regular file is left alone; the user is told why.
@@ -98,10 +104,13 @@ private:
     QString ReadConnectionString();
     void WriteConnectionString(const QString& value);
 
-    TDataAccessFacade& m_facade;
+    TBookInUse& m_book;
+    // The address this connection attempt opened, or was to open.
+    QString m_tried;
     TSimpleSettingsManager& m_settings;
     THistoryManager& m_history;
     TStartUpQuestions m_questions;
     IHistoryMenuView* m_historyMenuView = nullptr;
     TBookLock m_lock;
+    int m_busyTimeoutMs;
 };

@@ -24,7 +24,7 @@ TSystemController::TSystemController(TProgramParts& parts, IDebtorsViewInterface
     , m_dailyBackup(std::make_unique<TDailyBackup>(SettingsFolderFile(TLoanBookBackups::FolderName())))
 {
     LoadHistory();
-    m_debtorsList = m_parts.Facade.OpenDebtorsListQuery();
+    OpenDebtorsList();
     ShowBook();
 
     m_overdueTimer->setObjectName(QStringLiteral("OverdueTimer"));
@@ -137,7 +137,7 @@ void TSystemController::PrintPaymentOrder(int paymentID)
 
 TLoanBook TSystemController::LoanBook() const
 {
-    return TLoanBook(m_parts.Facade);
+    return TLoanBook(m_parts.Facade());
 }
 
 void TSystemController::RunCommand(const std::function<void()>& command)

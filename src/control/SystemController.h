@@ -115,6 +115,7 @@ public:
 
     // Overdue indexing: on demand, and when the last one is over a day old.
     void RunOverdueIndexing();
+    void RunOverdueIndexing(IUpdateSchedulesDelayInterface& indexing);
     void CheckOverdueIndexing();
 
     // Another loan book: an empty name lets the user choose one.
@@ -188,6 +189,9 @@ private:
     int RowOfDebtor(int debtorID) const;
     void ShowCurrentDebtor();
     void ApplyFilters();
+    // The debtors list of the book in use, filtered as chosen, not yet read.
+    void OpenDebtorsList();
+    void SetListFilter();
     QString SettingsFolderFile(const QString& fileName) const;
     void LoadHistory();
     void SaveHistory();
@@ -203,13 +207,12 @@ private:
     IDebtorsViewInterface* m_debtorsView;
     IDBInfoViewInterface* m_dbInfoView;
     TCreditsList m_credits;
-    TFilterCondition m_nameFilter;
-    TFilterCondition m_stateFilter;
+    // What the clerk chose to filter by; each book says how, in its own SQL.
+    QString m_nameFilterText;
+    int m_listFilterIndex = 0;
     QTimer* m_overdueTimer;
     QTimer* m_bookWatchTimer;
     // What the book's connection said at the last look (see TSQLiteConnection::DataVersion).
-    quint64 m_watchedGeneration = 0;
-    qint64 m_watchedDataVersion = 0;
     std::unique_ptr<IReportPrinter> m_printer;
 
     // Timer ticks and filters wait here while a use case runs.

@@ -30,13 +30,23 @@ void TSystemController::StartDailyBackup()
                              QMessageBox::Ok });
         });
     });
-    m_dailyBackup->Start(m_parts.Facade.Connection().FileName(), Clock::Today().Date());
+    // A server book is copied by the server's administrator (pg_dump), not by each clerk's program.
+    if (TSQLiteConnection* file = m_parts.Facade().FileConnection())
+        m_dailyBackup->Start(file->FileName(), Clock::Today().Date());
 }
 
 void TSystemController::RestoreFromBackup()
 {
     TUseCaseScope scope(m_gate);
-    TSQLiteConnection& connection = m_parts.Facade.Connection();
+    TSQLiteConnection* file = m_parts.Facade().FileConnection();
+    if (!file) {
+        ShowMessageBox({ QMessageBox::Information, RestoreCaption,
+                         QStringLiteral("Книга займов на сервере восстанавливается из копии самим сервером: "
+                                        "обратитесь к администратору базы данных."),
+                         QMessageBox::Ok });
+        return;
+    }
+    TSQLiteConnection& connection = *file;
     const QString book = connection.FileName();
     const TLoanBookBackups& backups = m_dailyBackup->Backups();
     const QList<TLoanBookBackup> copies = backups.List(book);

@@ -48,7 +48,7 @@ void TSystemController::OpenDebtorOnMap()
     if (!ReadCurrentDebtor(&debtor))
         return;
     // An empty list gives debtor 0, which the loading refuses with its error.
-    m_parts.Facade.LoadDebtor(debtor);
+    m_parts.Facade().LoadDebtor(debtor);
     TYandexMapsLauncher::ShowAddressOnMap(DebtorMapAddress(debtor));
 }
 

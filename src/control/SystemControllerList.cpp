@@ -124,7 +124,7 @@ void TSystemController::ReopenDebtors(int position)
 
 void TSystemController::RefreshCredits()
 {
-    TDataAccessFacade* facade = &m_parts.Facade;
+    ILoanBookStore* facade = &m_parts.Facade();
     // Loaded apart, so that a failure leaves the credits the window shows alive.
     TCreditsList credits;
     if (facade->DebtorExists(m_currentDebtorID))
@@ -139,7 +139,7 @@ void TSystemController::RefreshDebtorDetails()
     TDebtor debtor;
     if (!ReadCurrentDebtor(&debtor))
         return;
-    TDataAccessFacade* facade = &m_parts.Facade;
+    ILoanBookStore* facade = &m_parts.Facade();
     if (facade->DebtorExists(debtor.GetID()))
         facade->LoadDebtor(debtor);
     if (m_debtorsView)
@@ -148,11 +148,11 @@ void TSystemController::RefreshDebtorDetails()
 
 void TSystemController::RefreshDatabaseInfo()
 {
-    TDataAccessFacade* facade = &m_parts.Facade;
+    ILoanBookStore* facade = &m_parts.Facade();
     TCompany company;
     facade->LoadCompany(company);
     if (m_dbInfoView)
-        m_dbInfoView->ShowDatabaseInfo(facade->Connection().FileName(), &company);
+        m_dbInfoView->ShowDatabaseInfo(facade->BookName(), &company);
 }
 
 void TSystemController::RefreshAll()
@@ -164,7 +164,7 @@ void TSystemController::RefreshAll()
 void TSystemController::ApplyNameFilter(const QString& text)
 {
     m_gate.RunWhenIdle(QStringLiteral("name filter"), [this, text] {
-        m_nameFilter = TDataAccessFacade::DebtorsNameCondition(text);
+        m_nameFilterText = text;
         ApplyFilters();
     });
 }
@@ -172,31 +172,64 @@ void TSystemController::ApplyNameFilter(const QString& text)
 void TSystemController::ApplyListFilter(int index)
 {
     m_gate.RunWhenIdle(QStringLiteral("list filter"), [this, index] {
-        if (index == 0)
-            m_stateFilter = {};
-        else if (index == 1)
-            m_stateFilter = TDataAccessFacade::ProbableDefaultersCondition();
+        if (index == 0 || index == 1)
+            m_listFilterIndex = index;
         ApplyFilters();
     });
 }
 
 void TSystemController::ApplyFilters()
 {
-    TResultSet* list = m_debtorsList.get();
+    SetListFilter();
+    ReopenDebtors(-1);
+}
+
+void TSystemController::SetListFilter()
+{
+    ILoanBookStore& store = m_parts.Facade();
+    const TFilterCondition name = store.DebtorsNameCondition(m_nameFilterText);
+    const TFilterCondition state = m_listFilterIndex == 1 ? store.ProbableDefaultersCondition() : TFilterCondition();
     QStringList conditions;
-    for (const TFilterCondition* filter : { &m_nameFilter, &m_stateFilter })
+    for (const TFilterCondition* filter : { &name, &state })
         if (!filter->Text.isEmpty())
             conditions << QLatin1Char('(') + filter->Text + QLatin1Char(')');
-    list->SetFilter(conditions.join(QStringLiteral(" AND ")), m_nameFilter.Params + m_stateFilter.Params);
-    list->SetFiltered(true);
-    ReopenDebtors(-1);
+    m_debtorsList->SetFilter(conditions.join(QStringLiteral(" AND ")), name.Params + state.Params);
+    m_debtorsList->SetFiltered(true);
+}
+
+void TSystemController::OpenDebtorsList()
+{
+    m_debtorsList = m_parts.Facade().OpenDebtorsListQuery();
+    SetListFilter();
+}
+
+namespace {
+
+// The daily indexing as the waiting window runs it: whichever program on the
+// book gets there first indexes, and the others find it done.
+class TDailyIndexing : public IUpdateSchedulesDelayInterface
+{
+public:
+    TDailyIndexing(ILoanBookStore& store, int hours) : m_store(store), m_hours(hours) {}
+    void UpdateSchedulesDelay() override { m_store.UpdateSchedulesDelayWhenDue(m_hours); }
+
+private:
+    ILoanBookStore& m_store;
+    int m_hours;
+};
+
 }
 
 void TSystemController::RunOverdueIndexing()
 {
+    RunOverdueIndexing(m_parts.Facade());
+}
+
+void TSystemController::RunOverdueIndexing(IUpdateSchedulesDelayInterface& indexing)
+{
     TUseCaseScope scope(m_gate);
     TScheduleDelayUpdateForm form;
-    form.Execute(&m_parts.Facade);
+    form.Execute(&indexing);
     RefreshDebtors();
     RefreshCredits();
 }
@@ -204,11 +237,11 @@ void TSystemController::RunOverdueIndexing()
 void TSystemController::CheckOverdueIndexing()
 {
     m_gate.RunWhenIdle(QStringLiteral("overdue"), [this] {
-        const DateTime last = m_parts.Facade.GetLastSchedulesDelayUpdate();
-        // Whole hours either way: a last indexing far in the future is as stale.
-        const qint64 hours = std::llabs(last.MSecsTo(Clock::Now())) / (3600 * 1000);
-        if (hours > OverdueIndexingHours)
-            RunOverdueIndexing();
+        ILoanBookStore& store = m_parts.Facade();
+        if (!ILoanBookStore::IndexingDue(store.GetLastSchedulesDelayUpdate(), OverdueIndexingHours))
+            return;
+        TDailyIndexing daily(store, OverdueIndexingHours);
+        RunOverdueIndexing(daily);
     });
 }
 
@@ -220,8 +253,7 @@ void TSystemController::SwitchDatabase(const QString& fileName)
         ShowMessageBox({QMessageBox::Warning, SwitchCaption, unreadable + StaysText(), QMessageBox::Ok});
         return;
     }
-    TSQLiteConnection& connection = m_parts.Facade.Connection();
-    const QString previous = connection.FileName();
+    const QString previous = m_parts.Book.Address();
     // A refused or cancelled switch never touched the book in use.
     const bool switched = m_parts.StartUp.ConnectToDatabase(cmGivenFile, fileName);
     SaveHistory();
@@ -232,12 +264,14 @@ void TSystemController::SwitchDatabase(const QString& fileName)
         // new book starts at its first debtor.
         m_currentDebtorID = 0;
         m_currentDebtorRow = -1;
+        OpenDebtorsList();
         ShowBook();
         StartDailyBackup();
     } catch (const Exception& error) {
         // Half a switch would let the next payment go into the other file.
-        const QString refused = connection.FileName();
+        const QString refused = m_parts.Book.Address();
         m_parts.StartUp.UseBook(previous);
+        OpenDebtorsList();
         ShowBook();
         ShowMessageBox({QMessageBox::Warning, SwitchCaption,
                         QStringLiteral("Книгу займов «%1» открыть не удалось:\r\n%2").arg(ShortPath(refused),
@@ -277,12 +311,7 @@ void TSystemController::CheckBookWrittenElsewhere()
 
 bool TSystemController::BookWrittenElsewhere()
 {
-    TSQLiteConnection& connection = m_parts.Facade.Connection();
-    const qint64 version = connection.DataVersion();
-    const bool written = connection.Generation() == m_watchedGeneration && version != m_watchedDataVersion;
-    m_watchedGeneration = connection.Generation();
-    m_watchedDataVersion = version;
-    return written;
+    return m_parts.Facade().WrittenElsewhere();
 }
 
 void TSystemController::OpenRecentDatabase(int index)

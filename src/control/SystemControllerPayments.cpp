@@ -3,6 +3,7 @@
 #include "SystemController.h"
 
 #include "data/DataAccessFacade.h"
+#include "domain/PaymentRules.h"
 #include "core/LoanBook.h"
 #include "domain/Debtor.h"
 #include "domain/PaymentHistoryItem.h"
@@ -33,7 +34,7 @@ void TSystemController::MakeDebtorPaymentFor(const TDebtor& debtor, int index)
 {
     TUseCaseScope scope(m_gate);
     // An empty list has no debtor to pay for.
-    if (!m_parts.Facade.DebtorExists(debtor.GetID()))
+    if (!m_parts.Facade().DebtorExists(debtor.GetID()))
         return;
     TCredit credit;
     if (ChooseCreditForPayment(debtor, credit, index))
@@ -44,7 +45,7 @@ bool TSystemController::ChooseCreditForPayment(const TDebtor& debtor, TCredit& c
 {
     TUseCaseScope scope(m_gate);
     TCreditsList credits;
-    m_parts.Facade.LoadDebtorCredits(debtor.GetID(), credits);
+    m_parts.Facade().LoadDebtorCredits(debtor.GetID(), credits);
     // A credit chosen in the list, or the only open one, takes the payment
     // without asking; repaid credits never do.
     int open = 0;
@@ -106,7 +107,7 @@ void TSystemController::MakePayment(const TDebtor& debtor, const TCreditPicture&
 bool TSystemController::CancelLatestPayment(int creditID)
 {
     TUseCaseScope scope(m_gate);
-    TDataAccessFacade* facade = &m_parts.Facade;
+    ILoanBookStore* facade = &m_parts.Facade();
     const QString caption = QStringLiteral("Отмена платежа");
     TPaymentHistoryItem payment;
     QString orderNumber;
@@ -115,8 +116,8 @@ bool TSystemController::CancelLatestPayment(int creditID)
                          QMessageBox::Ok });
         return false;
     }
-    if (TDataAccessFacade::PaymentRebuiltSchedule(payment)) {
-        ShowMessageBox({ QMessageBox::Warning, caption, TDataAccessFacade::PaymentRebuiltScheduleMessage(),
+    if (PaymentRules::RebuiltSchedule(payment)) {
+        ShowMessageBox({ QMessageBox::Warning, caption, PaymentRules::RebuiltScheduleMessage(),
                          QMessageBox::Ok });
         return false;
     }

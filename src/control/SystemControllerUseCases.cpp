@@ -50,7 +50,7 @@ void TSystemController::AddDebtor()
 void TSystemController::EditDebtor()
 {
     TUseCaseScope scope(m_gate);
-    TDataAccessFacade* facade = &m_parts.Facade;
+    ILoanBookStore* facade = &m_parts.Facade();
     TDebtor debtor;
     ReadCurrentDebtor(&debtor);
     if (!facade->DebtorExists(debtor.GetID()))
@@ -86,7 +86,7 @@ void TSystemController::DeleteCurrentDebtor()
 void TSystemController::AddCredit()
 {
     TUseCaseScope scope(m_gate);
-    TDataAccessFacade* facade = &m_parts.Facade;
+    ILoanBookStore* facade = &m_parts.Facade();
     TDebtor debtor;
     TPaymentSchedule schedule;
     TCredit credit;
@@ -106,7 +106,7 @@ void TSystemController::ShowCredit(int index)
     TUseCaseScope scope(m_gate);
     if (!m_credits.IsValidIndex(index))
         return;
-    TDataAccessFacade* facade = &m_parts.Facade;
+    ILoanBookStore* facade = &m_parts.Facade();
     // A copy: the credits shown may be reloaded while the dialog is open.
     TCredit credit;
     credit.Assign(m_credits.Items(index));
@@ -150,7 +150,7 @@ void TSystemController::ShowPaymentHistory(int index)
     TCredit credit;
     credit.Assign(m_credits.Items(index));
     TDebtor debtor;
-    const std::unique_ptr<TResultSet> payments = m_parts.Facade.OpenCreditPaymentsQuery(credit.GetID());
+    const std::unique_ptr<TResultSet> payments = m_parts.Facade().OpenCreditPaymentsQuery(credit.GetID());
     if (!ReadCurrentDebtor(&debtor))
         return;
     TPaymentsHistoryForm form;
@@ -161,7 +161,7 @@ void TSystemController::ShowPaymentHistory(int index)
 void TSystemController::EditCompanyInfo()
 {
     TUseCaseScope scope(m_gate);
-    TDataAccessFacade* facade = &m_parts.Facade;
+    ILoanBookStore* facade = &m_parts.Facade();
     TCompany company;
     if (facade->CompanyExists())
         facade->LoadCompany(company);

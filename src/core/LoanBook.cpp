@@ -4,8 +4,7 @@
 
 #include "domain/BookChangedException.h"
 #include "domain/DebtorDetails.h"
-#include "data/DataAccessFacade.h"
-#include "sqlite/TransactionScope.h"
+#include "data/LoanBookStore.h"
 #include "domain/CreditsList.h"
 #include "domain/Debtor.h"
 #include "domain/Exception.h"
@@ -21,53 +20,55 @@ void RefuseMissingDetails(const TDebtor& debtor)
 
 }
 
-TLoanBook::TLoanBook(TDataAccessFacade& facade)
-    : m_facade(facade)
+TLoanBook::TLoanBook(ILoanBookStore& store)
+    : m_store(store)
 {
 }
 
 void TLoanBook::AddDebtor(TDebtor& debtor)
 {
     RefuseMissingDetails(debtor);
-    m_facade.InsertDebtor(debtor);
+    m_store.InsertDebtor(debtor);
 }
 
 void TLoanBook::ChangeDebtor(const TDebtor& seen, const TDebtor& changed)
 {
     RefuseMissingDetails(changed);
-    TTransactionScope transaction(m_facade.Connection());
-    if (!m_facade.DebtorExists(seen.GetID()))
+    const auto transaction = m_store.BeginWrite();
+    m_store.LockDebtor(seen.GetID());
+    if (!m_store.DebtorExists(seen.GetID()))
         throw EBookChangedException::DebtorDeleted();
     TDebtor stored;
     stored.SetID(seen.GetID());
-    m_facade.LoadDebtor(stored);
+    m_store.LoadDebtor(stored);
     if (!DebtorDetails::Same(stored, seen))
         throw EBookChangedException::DebtorChanged();
     TDebtor written = changed;
     written.SetID(seen.GetID());
-    m_facade.UpdateDebtor(written);
-    transaction.Commit();
+    m_store.UpdateDebtor(written);
+    transaction->Commit();
 }
 
 void TLoanBook::DeleteDebtor(const TDebtor& seen)
 {
-    TTransactionScope transaction(m_facade.Connection());
+    const auto transaction = m_store.BeginWrite();
     const int debtorID = seen.GetID();
-    if (!m_facade.DebtorExists(debtorID))
+    m_store.LockDebtor(debtorID);
+    if (!m_store.DebtorExists(debtorID))
         throw EBookChangedException::DebtorDeleted();
     TDebtor stored;
     stored.SetID(debtorID);
-    m_facade.LoadDebtor(stored);
+    m_store.LoadDebtor(stored);
     // Another person under the key (one deleted, a new one given its key) is never deleted for him.
     if (!DebtorDetails::SamePerson(stored, seen))
         throw EBookChangedException::DebtorChanged();
     TCreditsList credits;
-    m_facade.LoadDebtorCredits(debtorID, credits);
+    m_store.LoadDebtorCredits(debtorID, credits);
     for (const auto& credit : credits) {
-        m_facade.DeleteCreditPayments(credit->GetID());
-        m_facade.DeleteCreditSchedule(credit->GetID());
+        m_store.DeleteCreditPayments(credit->GetID());
+        m_store.DeleteCreditSchedule(credit->GetID());
     }
-    m_facade.DeleteDebtorCredits(debtorID);
-    m_facade.DeleteDebtor(debtorID);
-    transaction.Commit();
+    m_store.DeleteDebtorCredits(debtorID);
+    m_store.DeleteDebtor(debtorID);
+    transaction->Commit();
 }

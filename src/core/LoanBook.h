@@ -7,7 +7,7 @@
 
 class IRandomGenerator;
 class TCredit;
-class TDataAccessFacade;
+class ILoanBookStore;
 class TDebtor;
 class TPaymentHistoryItem;
 class TPaymentSchedule;
@@ -22,9 +22,10 @@ class TPaymentSchedule;
 class TLoanBook
 {
 public:
-    explicit TLoanBook(TDataAccessFacade& facade);
+    // The store is borrowed: a file or a server book.
+    explicit TLoanBook(ILoanBookStore& store);
 
-    TDataAccessFacade& Facade() const { return m_facade; }
+    ILoanBookStore& Store() const { return m_store; }
 
     // Debtors (LoanBook.cpp). The debtor gets its new key.
     void AddDebtor(TDebtor& debtor);
@@ -67,5 +68,5 @@ private:
     // The same, inside the running transaction, checked against the picture seen.
     TCreditPicture CheckedCredit(const TCreditPicture& seen, TCredit& credit);
 
-    TDataAccessFacade& m_facade;
+    ILoanBookStore& m_store;
 };

@@ -4,8 +4,7 @@
 
 #include "domain/BookChangedException.h"
 #include "domain/PaymentRules.h"
-#include "data/DataAccessFacade.h"
-#include "sqlite/TransactionScope.h"
+#include "data/LoanBookStore.h"
 #include "domain/Clock.h"
 #include "domain/Exception.h"
 #include "domain/ScheduleRecalculation.h"
@@ -17,10 +16,10 @@ namespace {
 // The instalment a payment made now goes against: the first one due from
 // today on, or past the schedule's end its last one, so that the arrears
 // still show as owed.
-TPaymentScheduleItem DueRow(TDataAccessFacade& facade, int creditID, const TPaymentSchedule& schedule)
+TPaymentScheduleItem DueRow(ILoanBookStore& store, int creditID, const TPaymentSchedule& schedule)
 {
     TPaymentScheduleItem row;
-    facade.LoadScheduleFromDate(creditID, row, Clock::Now());
+    store.LoadScheduleFromDate(creditID, row, Clock::Now());
     if (row.GetID() == -1 && schedule.Count() > 0)
         row.Assign(schedule.Items(schedule.Count() - 1));
     return row;
@@ -30,28 +29,28 @@ TPaymentScheduleItem DueRow(TDataAccessFacade& facade, int creditID, const TPaym
 
 TPaymentCase TLoanBook::OpenPayment(const TCreditPicture& listed)
 {
-    TTransactionScope reading(m_facade.Connection(), TTransactionScope::TKind::Deferred);
+    const auto reading = m_store.BeginRead();
     TPaymentCase payment;
-    const int debtorID = m_facade.LoadCredit(listed.CreditID, payment.Credit);
+    const int debtorID = m_store.LoadCredit(listed.CreditID, payment.Credit);
     if (debtorID == -1)
         throw EBookChangedException::CreditDeleted();
-    m_facade.LoadPaymentSchedule(listed.CreditID, payment.Schedule);
+    m_store.LoadPaymentSchedule(listed.CreditID, payment.Schedule);
     payment.Picture = TCreditPicture::Of(debtorID, payment.Credit, payment.Schedule);
     // A payment taken in a list read before the credit was deleted and its key
     // given to another never lands on that other credit.
     if (!listed.SameCredit(payment.Picture))
         throw EBookChangedException::CreditChanged();
-    payment.DueRow = DueRow(m_facade, listed.CreditID, payment.Schedule);
+    payment.DueRow = DueRow(m_store, listed.CreditID, payment.Schedule);
     TPaymentHistoryItem last;
-    if (m_facade.LoadLatestPayment(listed.CreditID, last, nullptr))
+    if (m_store.LoadLatestPayment(listed.CreditID, last, nullptr))
         payment.LastPayment = last;
-    reading.Commit();
+    reading->Commit();
     return payment;
 }
 
 TPaymentHistoryItem TLoanBook::RecordPayment(const TCreditPicture& seen, Money amount, bool rebuild)
 {
-    TTransactionScope transaction(m_facade.Connection());
+    const auto transaction = m_store.BeginWrite();
     TCredit credit;
     const TCreditPicture now = CheckedCredit(seen, credit);
     const QString fault = PaymentRules::AmountFault(credit, amount);
@@ -68,25 +67,34 @@ TPaymentHistoryItem TLoanBook::RecordPayment(const TCreditPicture& seen, Money a
         if (!seen.SamePayments(now))
             throw EBookChangedException::CreditChanged();
         TPaymentSchedule stored;
-        m_facade.LoadPaymentSchedule(credit.GetID(), stored);
-        const TPaymentScheduleItem due = DueRow(m_facade, credit.GetID(), stored);
+        m_store.LoadPaymentSchedule(credit.GetID(), stored);
+        const TPaymentScheduleItem due = DueRow(m_store, credit.GetID(), stored);
         const Money ahead = PaymentRules::AheadPart(credit, due, amount);
         if (ahead > Money()) {
             TPaymentSchedule rebuilt;
             ApplyAheadPayment(&credit, &due, &stored, ahead, &rebuilt);
             credit.FullMustBePaymentSum = rebuilt.SumOfAnnua();
-            m_facade.UpdateCredit(credit);
-            m_facade.SaveScheduleChanges(credit.GetID(), rebuilt);
+            m_store.UpdateCredit(credit);
+            m_store.SaveScheduleChanges(credit.GetID(), rebuilt);
             payment.PaymentSum = std::max(amount - ahead, Money());
             payment.AheadSum = ahead;
         }
     }
-    m_facade.InsertPayment(credit.GetID(), payment);
-    transaction.Commit();
+    m_store.InsertPayment(credit.GetID(), payment);
+    transaction->Commit();
     return payment;
 }
 
 void TLoanBook::CancelLatestPayment(int creditID, int paymentID)
 {
-    m_facade.CancelLatestPayment(creditID, paymentID);
+    const auto transaction = m_store.BeginWrite();
+    m_store.LockCredit(creditID);
+    TPaymentHistoryItem latest;
+    // Decided on what the book holds now, not on what the clerk was shown.
+    if (!m_store.LoadLatestPayment(creditID, latest, nullptr) || latest.GetID() != paymentID)
+        throw Exception(PaymentRules::NoLongerLatestMessage());
+    if (PaymentRules::RebuiltSchedule(latest))
+        throw Exception(PaymentRules::RebuiltScheduleMessage());
+    m_store.DeletePayment(paymentID);
+    transaction->Commit();
 }

@@ -22,6 +22,48 @@ TDataAccessFacade::TDataAccessFacade()
 
 TDataAccessFacade::~TDataAccessFacade() = default;
 
+QString TDataAccessFacade::BookName() const
+{
+    return m_connection->FileName();
+}
+
+bool TDataAccessFacade::WrittenElsewhere()
+{
+    TSQLiteConnection& connection = Connection();
+    const qint64 version = connection.DataVersion();
+    const bool written = connection.Generation() == m_watchedGeneration && version != m_watchedDataVersion;
+    m_watchedGeneration = connection.Generation();
+    m_watchedDataVersion = version;
+    return written;
+}
+
+namespace {
+
+class TFileTransaction : public IBookTransaction
+{
+public:
+    TFileTransaction(TSQLiteConnection& connection, TTransactionScope::TKind kind)
+        : m_scope(connection, kind)
+    {
+    }
+    void Commit() override { m_scope.Commit(); }
+
+private:
+    TTransactionScope m_scope;
+};
+
+}
+
+std::unique_ptr<IBookTransaction> TDataAccessFacade::BeginWrite()
+{
+    return std::make_unique<TFileTransaction>(Connection(), TTransactionScope::TKind::Immediate);
+}
+
+std::unique_ptr<IBookTransaction> TDataAccessFacade::BeginRead()
+{
+    return std::make_unique<TFileTransaction>(Connection(), TTransactionScope::TKind::Deferred);
+}
+
 bool TDataAccessFacade::VerifyDBVersion(const TDBVersion& required, std::optional<TDBVersion>& found)
 {
     found.reset();

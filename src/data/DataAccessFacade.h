@@ -1,8 +1,7 @@
 #pragma once
 
-#include "DBVersionChecker.h"
+#include "LoanBookStore.h"
 #include "sqlite/ResultSet.h"
-#include "UpdateSchedulesDelayInterface.h"
 #include "domain/DateTime.h"
 #include "domain/Money.h"
 
@@ -23,20 +22,31 @@ class TPaymentScheduleItem;
 class TSQLiteConnection;
 class TSQLStatement;
 
-// The one object through which the program reads and writes the loan book.
-// Every operation builds its own statement, runs it and discards it; every
+// A loan book in one SQLite file: the one object through which the program
+// reads and writes it. Every operation builds its own statement, runs it and discards it; every
 // writing operation runs in a TTransactionScope, so it joins a transaction the
 // caller has opened and leaves the file unchanged when it fails.
 // Records are handed by reference; an operation on a row that is not there raises.
-class TDataAccessFacade : public IDBVersionChecker, public IUpdateSchedulesDelayInterface
+class TDataAccessFacade : public ILoanBookStore
 {
 public:
     TDataAccessFacade();
-    virtual ~TDataAccessFacade();
+    ~TDataAccessFacade() override;
     TDataAccessFacade(const TDataAccessFacade&) = delete;
     TDataAccessFacade& operator=(const TDataAccessFacade&) = delete;
 
     TSQLiteConnection& Connection() { return *m_connection; }
+
+    // The book (DataAccessFacade.cpp): its file, its transactions. The file
+    // is written by one program at a time, so a writing transaction holds the
+    // whole file from its start and the Lock* calls have nothing left to do.
+    QString BookName() const override;
+    TSQLiteConnection* FileConnection() override { return m_connection.get(); }
+    bool WrittenElsewhere() override;
+    std::unique_ptr<IBookTransaction> BeginWrite() override;
+    std::unique_ptr<IBookTransaction> BeginRead() override;
+    void LockCredit(int) override {}
+    void LockDebtor(int) override {}
 
     // Reads the version from the file's QDBVersion row and compares it with the
     // one required. A table that cannot be read or holds no row gives false with
@@ -52,58 +62,52 @@ public:
     static QString JoinNames(const QStringList& names, const QString& prefix = QString());
 
     // Existence tests (DataAccessFacade.cpp)
-    bool DebtorExists(int debtorID);
-    bool CreditExists(int creditID);
+    bool DebtorExists(int debtorID) override;
+    bool CreditExists(int creditID) override;
     bool PaymentExists(int paymentID);
     bool ScheduleItemExists(int scheduleID);
-    bool CompanyExists();
+    bool CompanyExists() override;
 
     // Debtors (DataAccessFacadeDebtors.cpp)
-    bool LoadDebtor(TDebtor& debtor);
-    void InsertDebtor(TDebtor& debtor);
-    void UpdateDebtor(TDebtor& debtor);
-    void DeleteDebtor(int debtorID);
-    int GetMaxDebtorID();
+    bool LoadDebtor(TDebtor& debtor) override;
+    void InsertDebtor(TDebtor& debtor) override;
+    void UpdateDebtor(TDebtor& debtor) override;
+    void DeleteDebtor(int debtorID) override;
+    int GetMaxDebtorID() override;
 
     // Credits (DataAccessFacadeCredits.cpp)
-    void LoadDebtorCredits(int debtorID, TCreditsList& credits);
+    void LoadDebtorCredits(int debtorID, TCreditsList& credits) override;
     // The stored credit under the key and its debtor's key; -1 (the credit untouched) when there is none.
-    int LoadCredit(int creditID, TCredit& credit);
+    int LoadCredit(int creditID, TCredit& credit) override;
     // How many rows the credit's schedule has and the largest of their keys (-1 without rows).
-    void LoadScheduleShape(int creditID, int& rows, int& lastRowID);
-    void InsertCredit(int debtorID, TCredit& credit);
-    void UpdateCredit(TCredit& credit);
-    void DeleteCredit(int creditID);
-    void DeleteDebtorCredits(int debtorID);
+    void LoadScheduleShape(int creditID, int& rows, int& lastRowID) override;
+    void InsertCredit(int debtorID, TCredit& credit) override;
+    void UpdateCredit(TCredit& credit) override;
+    void DeleteCredit(int creditID) override;
+    void DeleteDebtorCredits(int debtorID) override;
 
     // Schedule rows (DataAccessFacadeSchedule.cpp)
-    bool LoadPaymentSchedule(int creditID, TPaymentSchedule& schedule);
-    bool LoadScheduleFromDate(int creditID, TPaymentScheduleItem& item, const DateTime& date);
-    void InsertPaymentSchedule(int creditID, TPaymentSchedule& schedule);
+    bool LoadPaymentSchedule(int creditID, TPaymentSchedule& schedule) override;
+    bool LoadScheduleFromDate(int creditID, TPaymentScheduleItem& item, const DateTime& date) override;
+    void InsertPaymentSchedule(int creditID, TPaymentSchedule& schedule) override;
     void InsertScheduleItem(int creditID, TPaymentScheduleItem& item);
     void UpdateScheduleItem(TPaymentScheduleItem& item);
     void DeleteScheduleItem(int scheduleID);
-    void SaveScheduleChanges(int creditID, TPaymentSchedule& schedule);
-    void DeleteCreditSchedule(int creditID);
+    void SaveScheduleChanges(int creditID, TPaymentSchedule& schedule) override;
+    void DeleteCreditSchedule(int creditID) override;
 
     // Payments (DataAccessFacadePayments.cpp)
-    void InsertPayment(int creditID, TPaymentHistoryItem& payment);
-    bool LoadLastPayment(int creditID, TPaymentHistoryItem& payment);
-    void DeleteCreditPayments(int creditID);
+    void InsertPayment(int creditID, TPaymentHistoryItem& payment) override;
+    bool LoadLastPayment(int creditID, TPaymentHistoryItem& payment) override;
+    void DeleteCreditPayments(int creditID) override;
     // The credit's latest payment, in full, and the number of its cash order
     // (empty when the file gave it none); false when the credit has no payment.
-    bool LoadLatestPayment(int creditID, TPaymentHistoryItem& payment, QString* orderNumber);
-    // Takes the credit's latest payment back, in one transaction; raises when
-    // that payment is no longer the latest or it rebuilt the schedule (which
-    // taking it back would not undo). Its key, and so its order number, is
-    // never given again.
-    void CancelLatestPayment(int creditID, int paymentID);
-    static bool PaymentRebuiltSchedule(const TPaymentHistoryItem& payment);
-    static QString PaymentRebuiltScheduleMessage();
+    bool LoadLatestPayment(int creditID, TPaymentHistoryItem& payment, QString* orderNumber) override;
+    void DeletePayment(int paymentID) override;
 
     // Company (DataAccessFacadeCompany.cpp)
-    void LoadCompany(TCompany& company);
-    void SaveCompany(TCompany& company);
+    void LoadCompany(TCompany& company) override;
+    void SaveCompany(TCompany& company) override;
     void InsertCompany(TCompany& company);
     void UpdateCompany(TCompany& company);
 
@@ -135,7 +139,8 @@ public:
     // Credits) that the credit's payments leave a kopeck or more short.
     static QString UncoveredRowSQL(const QString& schedule);
     void UpdateSchedulesDelay() override;
-    DateTime GetLastSchedulesDelayUpdate();
+    bool UpdateSchedulesDelayWhenDue(int hours) override;
+    DateTime GetLastSchedulesDelayUpdate() override;
     bool DataBaseStateExists();
     void InsertDataBaseState(const DateTime& value);
     void UpdateDataBaseState(const DateTime& value);
@@ -145,27 +150,27 @@ public:
     // theirs themselves. An amount that does not read as money counts as 0.
     static void FillDebtorsScheduleSQL(QStringList* lines);
     static void FillPaymentsSQL(QStringList* lines);
-    std::unique_ptr<TResultSet> OpenDebtorStatementQuery(int debtorID);
-    std::unique_ptr<TResultSet> OpenStatisticsQuery();
-    std::unique_ptr<TResultSet> OpenCreditScheduleQuery(int creditID);
-    std::unique_ptr<TResultSet> OpenDebtorsListQuery();
+    std::unique_ptr<TResultSet> OpenDebtorStatementQuery(int debtorID) override;
+    std::unique_ptr<TResultSet> OpenStatisticsQuery() override;
+    std::unique_ptr<TResultSet> OpenCreditScheduleQuery(int creditID) override;
+    std::unique_ptr<TResultSet> OpenDebtorsListQuery() override;
     // Conditions on the debtors list (DataAccessFacadeDebtorsList.cpp).
     // The typed words begin the surname, the name and the patronymic, in this
     // order, letter case aside and Ё read as Е; words past the third belong to
     // the patronymic. No word: no condition.
-    static TFilterCondition DebtorsNameCondition(const QString& typed);
+    TFilterCondition DebtorsNameCondition(const QString& typed) const override;
     // Debtors with an open overdue instalment.
-    static TFilterCondition ProbableDefaultersCondition();
-    std::unique_ptr<TResultSet> OpenDebtorsForDateQuery(const DateTime& date);
-    std::unique_ptr<TResultSet> OpenInsolventQuery(const DateTime& date);
+    TFilterCondition ProbableDefaultersCondition() const override;
+    std::unique_ptr<TResultSet> OpenDebtorsForDateQuery(const DateTime& date) override;
+    std::unique_ptr<TResultSet> OpenInsolventQuery(const DateTime& date) override;
     // The first and the last day of the month; raises for a month outside
     // 1..12 or a year outside 1..9999.
     static void GetMonthBounds(int month, int year, DateTime& firstDay, DateTime& lastDay);
-    Money GetMonthPaymentForecast(int month, int year);
-    Money GetMonthPaymentsTotal(int month, int year);
-    std::unique_ptr<TResultSet> OpenPaymentOrderQuery(int paymentID);
-    std::unique_ptr<TResultSet> OpenCreditPaymentsQuery(int creditID);
-    std::unique_ptr<TResultSet> OpenPaymentsForDateQuery(const DateTime& date);
+    Money GetMonthPaymentForecast(int month, int year) override;
+    Money GetMonthPaymentsTotal(int month, int year) override;
+    std::unique_ptr<TResultSet> OpenPaymentOrderQuery(int paymentID) override;
+    std::unique_ptr<TResultSet> OpenCreditPaymentsQuery(int creditID) override;
+    std::unique_ptr<TResultSet> OpenPaymentsForDateQuery(const DateTime& date) override;
 
 protected:
     // Raise the not-exists errors with the ID.
@@ -175,6 +180,9 @@ protected:
 
 private:
     std::unique_ptr<TSQLiteConnection> m_connection;
+    // What WrittenElsewhere saw last.
+    quint64 m_watchedGeneration = 0;
+    qint64 m_watchedDataVersion = 0;
 
     bool RowExists(const QStringList& lines, const QString& name, int id);
     // Runs a deleting statement with one integer parameter in its own transaction

@@ -5,7 +5,7 @@
 
 #include <iterator>
 
-TFilterCondition TDataAccessFacade::DebtorsNameCondition(const QString& typed)
+TFilterCondition TDataAccessFacade::DebtorsNameCondition(const QString& typed) const
 {
     static const char* const Columns[] = { "Surname", "Name", "PatronymicName" };
     constexpr int ColumnCount = int(std::size(Columns));
@@ -33,7 +33,7 @@ TFilterCondition TDataAccessFacade::DebtorsNameCondition(const QString& typed)
     return condition;
 }
 
-TFilterCondition TDataAccessFacade::ProbableDefaultersCondition()
+TFilterCondition TDataAccessFacade::ProbableDefaultersCondition() const
 {
     return { QStringLiteral("ActiveDelayCount > 0"), {} };
 }

@@ -115,6 +115,17 @@ void TDataAccessFacade::UpdateSchedulesDelay()
         InsertDataBaseState(now);
 }
 
+bool TDataAccessFacade::UpdateSchedulesDelayWhenDue(int hours)
+{
+    // The write lock from the start: another program's indexing ends before this one reads the time.
+    TTransactionScope transaction(Connection());
+    if (!IndexingDue(GetLastSchedulesDelayUpdate(), hours))
+        return false;
+    UpdateSchedulesDelay();
+    transaction.Commit();
+    return true;
+}
+
 DateTime TDataAccessFacade::GetLastSchedulesDelayUpdate()
 {
     TSQLStatement statement(Connection(), { QStringLiteral("SELECT * FROM DataBaseState") });

@@ -62,31 +62,10 @@ bool TDataAccessFacade::LoadLatestPayment(int creditID, TPaymentHistoryItem& pay
     return true;
 }
 
-void TDataAccessFacade::CancelLatestPayment(int creditID, int paymentID)
+void TDataAccessFacade::DeletePayment(int paymentID)
 {
-    TTransactionScope transaction(Connection());
-    TPaymentHistoryItem latest;
-    // Decided on what the file holds now, not on what the clerk was shown.
-    if (!LoadLatestPayment(creditID, latest, nullptr) || latest.GetID() != paymentID)
-        throw Exception(QStringLiteral("Этот платёж уже не последний по кредиту: отменить можно только "
-                                       "последний платёж. Откройте историю платежей снова."));
-    if (PaymentRebuiltSchedule(latest))
-        throw Exception(PaymentRebuiltScheduleMessage());
     // The file's triggers take the payment off the credit's total.
     DeleteWithID(QStringLiteral("PaymentHistory"), QStringLiteral("PaymentID"),
                  { QStringLiteral("DELETE FROM PaymentHistory"), QStringLiteral("WHERE PaymentID = :PaymentID") },
                  QStringLiteral("PaymentID"), paymentID);
-    transaction.Commit();
-}
-
-bool TDataAccessFacade::PaymentRebuiltSchedule(const TPaymentHistoryItem& payment)
-{
-    // Only a payment whose advance rebuilt the schedule records one.
-    return payment.AheadSum != Money();
-}
-
-QString TDataAccessFacade::PaymentRebuiltScheduleMessage()
-{
-    return QStringLiteral("Этот платёж нельзя отменить: при нём был пересчитан график выплат, "
-                          "и отмена платежа не вернёт прежний график.");
 }

@@ -97,9 +97,8 @@ public:
     // The credit's latest payment, in full, and the number of its cash order;
     // false when the credit has no payment.
     virtual bool LoadLatestPayment(int creditID, TPaymentHistoryItem& payment, QString* orderNumber) = 0;
-    // Takes the credit's latest payment back; raises when that payment is no
-    // longer the latest or it rebuilt the schedule.
-    virtual void CancelLatestPayment(int creditID, int paymentID) = 0;
+    // The payment goes; the credit's total follows. Its key is never given again.
+    virtual void DeletePayment(int paymentID) = 0;
 
     // The lender's details.
     virtual void LoadCompany(TCompany& company) = 0;
@@ -108,10 +107,13 @@ public:
     // Overdue indexing; today and now come from the clock.
     virtual DateTime GetLastSchedulesDelayUpdate() = 0;
     // The daily indexing: runs UpdateSchedulesDelay unless the last one is
-    // fewer than `hours` whole hours away from now, either way. Programs
+    // no more than `hours` whole hours away from now, either way. Programs
     // sharing the book never index it twice at once, and the one that comes
     // second finds it done. True when this call indexed.
     virtual bool UpdateSchedulesDelayWhenDue(int hours) = 0;
+    // Whether an indexing last run then is due: more than `hours` whole hours
+    // away from now, either way (a last indexing far in the future is as stale).
+    static bool IndexingDue(const DateTime& last, int hours);
 
     // Lists and documents. The result sets are the caller's; a scalar that
     // does not read as money counts as 0.

@@ -5,7 +5,6 @@
 #include "DemoNames.h"
 #include "data/LoanBookFile.h"
 #include "sqlite/SQLiteConnection.h"
-#include "sqlite/TransactionScope.h"
 #include "domain/Clock.h"
 #include "domain/Company.h"
 #include "domain/Credit.h"
@@ -76,22 +75,24 @@ void TDemoLoanBook::Create(const QString& fileName)
     }
 }
 
-void TDemoLoanBook::Fill(TDataAccessFacade& facade)
+void TDemoLoanBook::Fill(ILoanBookStore& store)
 {
-    TLoanBook book(facade);
+    TLoanBook book(store);
     m_book = &book;
     m_now = Clock::Now();
     // One transaction for the whole book: the operations join it, and the file
     // is written once instead of once per row.
     // A big book is written faster with its pages and the savepoints' undo
     // records kept in memory; both settings last only as long as the connection.
-    facade.Connection().Execute(QStringLiteral("PRAGMA cache_size = -65536"));
-    facade.Connection().Execute(QStringLiteral("PRAGMA temp_store = MEMORY"));
-    TTransactionScope transaction(facade.Connection());
+    if (TSQLiteConnection* file = store.FileConnection()) {
+        file->Execute(QStringLiteral("PRAGMA cache_size = -65536"));
+        file->Execute(QStringLiteral("PRAGMA temp_store = MEMORY"));
+    }
+    const auto transaction = store.BeginWrite();
     TCompany company;
     company.CompanyName = QStringLiteral("ООО «Варнель-Кредит»");
     company.BossName = QStringLiteral("Корнилов Андрей Викторович");
-    facade.SaveCompany(company);
+    store.SaveCompany(company);
     for (int i = 0; i < m_debtors; ++i) {
         TDebtor debtor;
         FillDebtor(debtor);
@@ -99,8 +100,8 @@ void TDemoLoanBook::Fill(TDataAccessFacade& facade)
         for (int credits = Uniform(1, 3); credits > 0; --credits)
             AddCredit(debtor.GetID());
     }
-    facade.UpdateSchedulesDelay();
-    transaction.Commit();
+    store.UpdateSchedulesDelay();
+    transaction->Commit();
     m_book = nullptr;
 }
 
@@ -208,8 +209,8 @@ void TDemoLoanBook::PayCredit(TCredit& credit, TPaymentSchedule& schedule, TCond
             if (advance > Money()) {
                 Pay(moment, due + advance, true);
                 // The rows after this one are the rebuilt ones now.
-                m_book->Facade().LoadPaymentSchedule(credit.GetID(), schedule);
-                m_book->Facade().LoadCredit(credit.GetID(), credit);
+                m_book->Store().LoadPaymentSchedule(credit.GetID(), schedule);
+                m_book->Store().LoadCredit(credit.GetID(), credit);
                 continue;
             }
         }

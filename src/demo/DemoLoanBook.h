@@ -11,7 +11,7 @@
 #include <random>
 
 class TCredit;
-class TDataAccessFacade;
+class ILoanBookStore;
 class TLoanBook;
 class TDebtor;
 class TPaymentSchedule;
@@ -35,7 +35,7 @@ public:
     // removes the file again.
     void Create(const QString& fileName);
     // Fills an open, new loan book.
-    void Fill(TDataAccessFacade& facade);
+    void Fill(ILoanBookStore& store);
 
 private:
     // How a borrower pays a credit.

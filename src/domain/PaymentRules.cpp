@@ -1,6 +1,7 @@
 #include "PaymentRules.h"
 
 #include "Credit.h"
+#include "PaymentHistoryItem.h"
 #include "PaymentScheduleItem.h"
 
 namespace PaymentRules {
@@ -35,6 +36,24 @@ Money AheadPart(const TCredit& credit, const TPaymentScheduleItem& dueRow, Money
 {
     const Money ahead = credit.PaymentsSum + amount - dueRow.MustBePaymentSum;
     return ahead >= Money::Kopeck ? ahead : Money();
+}
+
+bool RebuiltSchedule(const TPaymentHistoryItem& payment)
+{
+    // Only a payment whose advance rebuilt the schedule records one.
+    return payment.AheadSum != Money();
+}
+
+QString RebuiltScheduleMessage()
+{
+    return QStringLiteral("Этот платёж нельзя отменить: при нём был пересчитан график выплат, "
+                          "и отмена платежа не вернёт прежний график.");
+}
+
+QString NoLongerLatestMessage()
+{
+    return QStringLiteral("Этот платёж уже не последний по кредиту: отменить можно только "
+                          "последний платёж. Откройте историю платежей снова.");
 }
 
 }

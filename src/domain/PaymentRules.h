@@ -5,6 +5,7 @@
 #include <QString>
 
 class TCredit;
+class TPaymentHistoryItem;
 class TPaymentScheduleItem;
 
 // What a payment may be, said the same way by the payment dialog, the tool
@@ -20,5 +21,10 @@ QString AmountFault(const TCredit& credit, Money amount);
 // The part of the amount that runs ahead of the schedule at the due row: what
 // it pays beyond the row's running total; nothing when it pays no kopeck more.
 Money AheadPart(const TCredit& credit, const TPaymentScheduleItem& dueRow, Money amount);
+
+// A payment whose advance rebuilt the schedule, which taking it back would not undo.
+bool RebuiltSchedule(const TPaymentHistoryItem& payment);
+QString RebuiltScheduleMessage();
+QString NoLongerLatestMessage();
 
 }

@@ -5,7 +5,7 @@
 #include "MoneyInWords.h"
 #include "ReportManager.h"
 #include "ReportVariables.h"
-#include "data/DataAccessFacade.h"
+#include "data/LoanBookStore.h"
 #include "domain/Company.h"
 #include "domain/Exception.h"
 #include "domain/PersonName.h"
@@ -63,7 +63,7 @@ bool StatementVariables(TReportRuns& runs, const TReportInput&, TResultSet* rows
     return true;
 }
 
-std::unique_ptr<TResultSet> StatementQuery(TDataAccessFacade& facade, const TReportInput& input)
+std::unique_ptr<TResultSet> StatementQuery(ILoanBookStore& facade, const TReportInput& input)
 {
     return facade.OpenDebtorStatementQuery(input.DebtorID);
 }
@@ -105,36 +105,36 @@ const std::vector<TReportKind>& ReportKinds()
     // The date lists have a PaymentDate column of their own: the chosen date must win.
     static const std::vector<TReportKind> kinds{
         {QStringLiteral("credit-schedule"), QStringLiteral("CreditPaymentGraphReport"), TReportNeed::Credit,
-         [](TDataAccessFacade& facade, const TReportInput& input) {
+         [](ILoanBookStore& facade, const TReportInput& input) {
              return facade.OpenCreditScheduleQuery(input.CreditID);
          },
          nullptr},
         {QStringLiteral("payment-order"), QStringLiteral("PaymentReport"), TReportNeed::Payment,
-         [](TDataAccessFacade& facade, const TReportInput& input) {
+         [](ILoanBookStore& facade, const TReportInput& input) {
              return facade.OpenPaymentOrderQuery(input.PaymentID);
          },
          PaymentOrderVariables},
         {QStringLiteral("payment-history"), QStringLiteral("PaymentHistoryReport"), TReportNeed::Credit,
-         [](TDataAccessFacade& facade, const TReportInput& input) {
+         [](ILoanBookStore& facade, const TReportInput& input) {
              return facade.OpenCreditPaymentsQuery(input.CreditID);
          },
          nullptr},
         {QStringLiteral("debtors-for-date"), QStringLiteral("DebtorsForDateReport"), TReportNeed::Date,
-         [](TDataAccessFacade& facade, const TReportInput& input) { return facade.OpenDebtorsForDateQuery(input.Date); },
+         [](ILoanBookStore& facade, const TReportInput& input) { return facade.OpenDebtorsForDateQuery(input.Date); },
          [](TReportRuns& runs, const TReportInput& input, TResultSet*, QStringList& variables) {
              AddDebtorsForDateVariables(runs, QStringLiteral("Должники к "), input, variables);
              return true;
          },
          true},
         {QStringLiteral("insolvent"), QStringLiteral("DebtorsForDateReport"), TReportNeed::Today,
-         [](TDataAccessFacade& facade, const TReportInput& input) { return facade.OpenInsolventQuery(input.Date); },
+         [](ILoanBookStore& facade, const TReportInput& input) { return facade.OpenInsolventQuery(input.Date); },
          [](TReportRuns& runs, const TReportInput& input, TResultSet*, QStringList& variables) {
              AddDebtorsForDateVariables(runs, QStringLiteral("Все задолжники на "), input, variables);
              return true;
          },
          true},
         {QStringLiteral("payments-for-date"), QStringLiteral("PaymentsForDateReport"), TReportNeed::Date,
-         [](TDataAccessFacade& facade, const TReportInput& input) { return facade.OpenPaymentsForDateQuery(input.Date); },
+         [](ILoanBookStore& facade, const TReportInput& input) { return facade.OpenPaymentsForDateQuery(input.Date); },
          [](TReportRuns& runs, const TReportInput& input, TResultSet*, QStringList& variables) {
              AddReportVariable(variables, QStringLiteral("PaymentDate"), ShortDate(input.Date));
              AddReportVariable(variables, QStringLiteral("CompanyName"), runs.GetCompanyNameForReport());
@@ -142,7 +142,7 @@ const std::vector<TReportKind>& ReportKinds()
          },
          true},
         {QStringLiteral("statistics"), QStringLiteral("Statistics"), TReportNeed::Nothing,
-         [](TDataAccessFacade& facade, const TReportInput&) { return facade.OpenStatisticsQuery(); }, CompanyNameOnly},
+         [](ILoanBookStore& facade, const TReportInput&) { return facade.OpenStatisticsQuery(); }, CompanyNameOnly},
         {QStringLiteral("month-forecast"), QStringLiteral("MonthForecastReport"), TReportNeed::Month, nullptr,
          MonthForecastVariables},
         {QStringLiteral("ahead-statement"), QStringLiteral("AheadStatement"), TReportNeed::Debtor, StatementQuery,
@@ -161,7 +161,7 @@ const TReportKind& ReportKind(const QString& name)
     throw Exception(QStringLiteral("Неизвестный вид отчёта: %1").arg(name));
 }
 
-TReportRuns::TReportRuns(TDataAccessFacade& facade, TReportManager& manager, TDeclensionService& declension)
+TReportRuns::TReportRuns(ILoanBookStore& facade, TReportManager& manager, TDeclensionService& declension)
     : m_facade(facade)
     , m_manager(manager)
     , m_declension(declension)

@@ -9,7 +9,7 @@
 #include <memory>
 #include <vector>
 
-class TDataAccessFacade;
+class ILoanBookStore;
 class TDeclensionService;
 class TReportManager;
 class TReportRuns;
@@ -48,7 +48,7 @@ enum class TReportNeed
 struct TReportKind
 {
     // Opens the document's rows; null for a document without rows.
-    using TQuery = std::unique_ptr<TResultSet> (*)(TDataAccessFacade& facade, const TReportInput& input);
+    using TQuery = std::unique_ptr<TResultSet> (*)(ILoanBookStore& facade, const TReportInput& input);
     // Adds the document's values; false refuses the document, which is then not shown.
     using TVariables = bool (*)(TReportRuns& runs, const TReportInput& input, TResultSet* rows,
                                 QStringList& variables);
@@ -76,14 +76,14 @@ const TReportKind& ReportKind(const QString& name);
 class TReportRuns
 {
 public:
-    TReportRuns(TDataAccessFacade& facade, TReportManager& manager, TDeclensionService& declension);
+    TReportRuns(ILoanBookStore& facade, TReportManager& manager, TDeclensionService& declension);
 
     // False, showing nothing, when the kind refused (a statement without the
     // company's boss name, or for a missing debtor).
     bool Run(const TReportKind& kind, const TReportInput& input);
     bool Run(const QString& kindName, const TReportInput& input) { return Run(ReportKind(kindName), input); }
 
-    TDataAccessFacade& Facade() { return m_facade; }
+    ILoanBookStore& Facade() { return m_facade; }
     TDeclensionService& Declension() { return m_declension; }
 
     // The company name as reports get it: three blanks for an empty or blank
@@ -95,7 +95,7 @@ public:
     static QString MoneyGeneralText(Money value);
 
 private:
-    TDataAccessFacade& m_facade;
+    ILoanBookStore& m_facade;
     TReportManager& m_manager;
     TDeclensionService& m_declension;
 };

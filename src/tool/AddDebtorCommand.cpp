@@ -3,6 +3,7 @@
 #include "ToolOptions.h"
 
 #include "core/LoanBook.h"
+#include "data/DataAccessFacade.h"
 
 namespace {
 

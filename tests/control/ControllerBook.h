@@ -127,7 +127,7 @@ public:
     // The controller Start made.
     TSystemController& Controller() { return *m_controller; }
     QDir Dir() const { return m_sandbox.Dir(); }
-    TDataAccessFacade& Facade() { return m_program.Facade; }
+    TDataAccessFacade& Facade() { return m_program.Facade(); }
     TTestProgram& Program() { return m_program; }
 
     // The controller over the view, printing into the events.

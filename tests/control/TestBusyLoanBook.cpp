@@ -78,7 +78,7 @@ private slots:
         m_sandbox->StoreConnectionString(book);
         TLockHolder other(book);
         QVERIFY(other.Locked());
-        m_program->Facade.Connection().SetBusyTimeout(200);
+        m_program->StartUp.SetBusyTimeout(200);
         TScriptedUser user;
 
         QVERIFY(!m_program->StartUp.ConnectToDatabase(cmStoredSettings, QString()));

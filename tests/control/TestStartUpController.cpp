@@ -251,7 +251,7 @@ private slots:
         QVERIFY(!m_program->StartUp.ConnectToDatabase(cmGivenFile, fileName));
         QCOMPARE(user.Kinds(), shown);
         QCOMPARE(m_program->StartUp.ConnectedFileName(), book);
-        QVERIFY(m_program->Facade.Connection().IsOpen());
+        QVERIFY(m_program->Facade().Connection().IsOpen());
         QCOMPARE(StoredAtExit().toString(), book);
     }
 

@@ -45,9 +45,8 @@ public:
         const QString path = m_sandbox.Dir().filePath(QStringLiteral("book.s3db"));
         CreateLoanBookFile(path);
         m_program = std::make_unique<TTestProgram>();
-        TDataAccessFacade* facade = &m_program->Facade;
-        facade->Connection().SetFileName(path);
-        facade->Connection().Open();
+        m_program->UseFile(path);
+        TDataAccessFacade* facade = &m_program->Facade();
         int number = 0;
         for (const int count : creditCounts) {
             ++number;
@@ -83,7 +82,7 @@ public:
     int CreditID(int debtorID, int index)
     {
         TCreditsList credits;
-        m_program->Facade.LoadDebtorCredits(debtorID, credits);
+        m_program->Facade().LoadDebtorCredits(debtorID, credits);
         return credits.Items(index)->GetID();
     }
 

@@ -31,7 +31,7 @@ void ChangeTelephone(TLoanBook& other, int debtorID, int)
 {
     TDebtor seen;
     seen.SetID(debtorID);
-    other.Facade().LoadDebtor(seen);
+    other.Store().LoadDebtor(seen);
     TDebtor changed = seen;
     changed.Telephone = QStringLiteral("+7 (912) 333-33-33");
     other.ChangeDebtor(seen, changed);

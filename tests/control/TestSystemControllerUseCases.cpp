@@ -1,5 +1,6 @@
 #include "ControllerActs.h"
 #include "ControllerBook.h"
+#include "domain/PaymentRules.h"
 #include "support/DialogScript.h"
 
 #include "ui/CompanySettingsForm.h"
@@ -492,7 +493,7 @@ private slots:
         controller.ShowPaymentHistory(0);
         QCOMPARE(script.Events,
                  QStringList({QStringLiteral("TPaymentsHistoryForm"),
-                              QStringLiteral("box ") + TDataAccessFacade::PaymentRebuiltScheduleMessage()}));
+                              QStringLiteral("box ") + PaymentRules::RebuiltScheduleMessage()}));
         QCOMPARE(script.Boxes.first().Icon, QMessageBox::Warning);
         QCOMPARE(m_book->Dump(), before);
     }

@@ -121,7 +121,7 @@ private slots:
         TPaymentHistoryItem latest;
         QVERIFY(m_facade->LoadLatestPayment(2, latest, nullptr));
         QCOMPARE(latest.GetID(), 3);
-        m_facade->CancelLatestPayment(2, 3);
+        m_facade->DeletePayment(3);
         TPaymentHistoryItem again;
         again.PaymentDate = DateTime::FromYMD(2009, 5, 12, 10, 0);
         again.PaymentSum = Money::FromText(QStringLiteral("100"));

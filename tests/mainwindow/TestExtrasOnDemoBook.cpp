@@ -115,7 +115,7 @@ private slots:
         const int debtorID = m_form->Controller()->CurrentDebtorID();
         TDebtor debtor;
         debtor.SetID(debtorID);
-        m_program->Facade.LoadDebtor(debtor);
+        m_program->Facade().LoadDebtor(debtor);
         TUrlCatcher browser;
         Trigger("OpenMapAction");
         QCOMPARE(browser.Opened.size(), 1);

@@ -42,7 +42,7 @@ public:
             return false;
         TPaymentHistoryItem latest;
         m_book.facade->LoadLatestPayment(creditID, latest, nullptr);
-        m_book.facade->CancelLatestPayment(creditID, latest.GetID());
+        m_book.facade->DeletePayment(latest.GetID());
         return true;
     }
 
