@@ -53,6 +53,7 @@ bool TPgConnection::IsServerAddress(const QString& address)
 
 TPgResult TPgConnection::Execute(const QString& sql, const TPgParams& params)
 {
+    ReconnectWhenLost();
     std::vector<QByteArray> texts;
     texts.reserve(params.size());
     std::vector<const char*> values;
@@ -67,7 +68,60 @@ TPgResult TPgConnection::Execute(const QString& sql, const TPgParams& params)
 
 void TPgConnection::ExecuteScript(const QString& sql)
 {
+    ReconnectWhenLost();
     Checked(PQexec(m_connection, sql.toUtf8().constData()));
+}
+
+void TPgConnection::ReconnectWhenLost()
+{
+    if (PQstatus(m_connection) == CONNECTION_OK)
+        return;
+    // Inside a transaction its writes are gone with the connection: the scope must end first.
+    if (m_scopeDepth == 0)
+        PQreset(m_connection);
+    if (PQstatus(m_connection) != CONNECTION_OK)
+        throw EServerConnectionLostException(ServerConnectionLostText(QString::fromUtf8(PQerrorMessage(m_connection))));
+    for (const QString& sql : m_sessionStatements)
+        Checked(PQexec(m_connection, sql.toUtf8().constData()));
+}
+
+void TPgConnection::KeepForSession(const QString& sql)
+{
+    Execute(sql);
+    m_sessionStatements << sql;
+}
+
+bool TPgConnection::NotifiedByOthers()
+{
+    if (PQconsumeInput(m_connection) == 0)
+        return false; // a broken connection: the next statement says so
+    const int own = PQbackendPID(m_connection);
+    bool others = false;
+    while (PGnotify* notification = PQnotifies(m_connection)) {
+        others = others || notification->be_pid != own;
+        PQfreemem(notification);
+    }
+    return others;
+}
+
+int TPgConnection::Socket() const
+{
+    return PQsocket(m_connection);
+}
+
+QString TPgConnection::DatabaseName() const
+{
+    return QString::fromUtf8(PQdb(m_connection));
+}
+
+QString TPgConnection::UserName() const
+{
+    return QString::fromUtf8(PQuser(m_connection));
+}
+
+QString TPgConnection::HostName() const
+{
+    return QString::fromUtf8(PQhost(m_connection));
 }
 
 bool TPgConnection::InTransaction() const
@@ -84,6 +138,6 @@ TPgResult TPgConnection::Checked(pg_result* result)
     const char* state = result ? PQresultErrorField(result, PG_DIAG_SQLSTATE) : nullptr;
     const QString message = QString::fromUtf8(PQerrorMessage(m_connection));
     if (PQstatus(m_connection) != CONNECTION_OK)
-        throw EServerConnectionException(ServerStatementFailureText(QString(), message));
+        throw EServerConnectionLostException(ServerConnectionLostText(message));
     throw EServerException(ServerStatementFailureText(QString::fromLatin1(state), message));
 }

@@ -3,6 +3,7 @@
 #include "PgResult.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 #include <vector>
@@ -19,7 +20,8 @@ using TPgParams = std::vector<std::optional<QString>>;
 // part of what the program keeps: libpq reads ~/.pgpass itself, or the user
 // types it and it lives in memory for the connection's lifetime only.
 // Every failure surfaces as EServerException (EServerConnectionException for
-// the connection itself).
+// the connection itself, EServerConnectionLostException when it broke in use:
+// the next statement outside a transaction then connects again, once).
 class TPgConnection
 {
 public:
@@ -36,6 +38,19 @@ public:
     // Several statements without parameters, as one piece of text (a schema).
     void ExecuteScript(const QString& sql);
 
+    // A statement of the session (LISTEN, SET): run now and again after every reconnection.
+    void KeepForSession(const QString& sql);
+    // Whether another connection sent a notification on a channel this one
+    // listens to since the last call; never waits. Its own are passed over.
+    bool NotifiedByOthers();
+    // The socket to wait on for notifications; -1 without a connection.
+    int Socket() const;
+
+    // The database, the user and the server (host or socket folder) connected to.
+    QString DatabaseName() const;
+    QString UserName() const;
+    QString HostName() const;
+
     bool InTransaction() const;
     // How many TPgTransactionScopes are open on this connection.
     int ScopeDepth() const { return m_scopeDepth; }
@@ -47,7 +62,10 @@ public:
 
 private:
     TPgResult Checked(pg_result* result);
+    // A connection lost while no transaction ran is made again, once per statement.
+    void ReconnectWhenLost();
 
     pg_conn* m_connection = nullptr;
     int m_scopeDepth = 0;
+    QStringList m_sessionStatements;
 };

@@ -15,6 +15,15 @@ QString ServerConnectFailureText(const QString& libpqMessage)
     return detail.isEmpty() ? what : what + QLatin1Char(' ') + detail;
 }
 
+QString ServerConnectionLostText(const QString& libpqMessage)
+{
+    const QString what = QStringLiteral("Связь с сервером базы данных потеряна. Ничего не записано: действие "
+                                        "отменено целиком. Повторите его, когда связь восстановится "
+                                        "(«Обновить» подключается снова).");
+    const QString detail = libpqMessage.trimmed();
+    return detail.isEmpty() ? what : what + QLatin1Char(' ') + detail;
+}
+
 QString ServerStatementFailureText(const QString& sqlState, const QString& libpqMessage)
 {
     const QString detail = libpqMessage.trimmed();

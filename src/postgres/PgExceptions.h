@@ -17,8 +17,19 @@ public:
     using EServerException::EServerException;
 };
 
+// The connection broke while in use. A transaction that was running is lost
+// on the server with everything it wrote; the next statement outside a
+// transaction tries to connect again.
+class EServerConnectionLostException : public EServerConnectionException
+{
+public:
+    using EServerConnectionException::EServerConnectionException;
+};
+
 // The message for a connection that could not be made (libpq's text after it).
 QString ServerConnectFailureText(const QString& libpqMessage);
+// The message for a connection lost in use (libpq's text after it).
+QString ServerConnectionLostText(const QString& libpqMessage);
 // The message for a failed statement: its SQLSTATE and libpq's text.
 QString ServerStatementFailureText(const QString& sqlState, const QString& libpqMessage);
 

@@ -33,6 +33,21 @@ int TPgResult::ColumnCount() const
     return m_result ? PQnfields(m_result) : 0;
 }
 
+QString TPgResult::ColumnName(int column) const
+{
+    return QString::fromUtf8(PQfname(m_result, column));
+}
+
+unsigned TPgResult::ColumnType(int column) const
+{
+    return PQftype(m_result, column);
+}
+
+QByteArrayView TPgResult::Bytes(int row, int column) const
+{
+    return QByteArrayView(PQgetvalue(m_result, row, column), PQgetlength(m_result, row, column));
+}
+
 bool TPgResult::IsNull(int row, int column) const
 {
     return PQgetisnull(m_result, row, column) != 0;

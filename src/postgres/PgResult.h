@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArrayView>
 #include <QString>
 
 #include <optional>
@@ -20,6 +21,12 @@ public:
 
     int RowCount() const;
     int ColumnCount() const;
+    // As the server names the column (unquoted names folded to lower case).
+    QString ColumnName(int column) const;
+    // The type of the column's values (the server's type OID: 23 integer, 1700 numeric, ...).
+    unsigned ColumnType(int column) const;
+    // The value's text as the server sent it, UTF-8; valid while the result lives.
+    QByteArrayView Bytes(int row, int column) const;
     bool IsNull(int row, int column) const;
     QString Text(int row, int column) const;
     // Nothing for NULL.

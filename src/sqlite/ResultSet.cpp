@@ -2,10 +2,15 @@
 
 #include "ResultSetExceptions.h"
 #include "SQLStatement.h"
-
+#include "SQLiteRowEngine.h"
 
 TResultSet::TResultSet(TSQLiteConnection& connection, const QStringList& lines, const TQueryParams& params)
-    : m_connection(connection)
+    : TResultSet(std::make_unique<TSQLiteRowEngine>(connection), lines, params)
+{
+}
+
+TResultSet::TResultSet(std::unique_ptr<IRowEngine> engine, const QStringList& lines, const TQueryParams& params)
+    : m_engine(std::move(engine))
     , m_lines(lines)
     , m_params(params)
 {
@@ -42,7 +47,8 @@ QString TResultSet::EffectiveSQL() const
     const QString statement = TSQLStatement::JoinLines(m_lines);
     if (!m_filtered || m_filter.isEmpty())
         return statement;
-    return QStringLiteral("select * from (") + statement + QStringLiteral(") where ") + m_filter;
+    // The alias the server wants for a derived table; the file takes it as well.
+    return QStringLiteral("select * from (") + statement + QStringLiteral(") as ListedRows where ") + m_filter;
 }
 
 void TResultSet::Open()
@@ -64,21 +70,20 @@ void TResultSet::Close()
 
 void TResultSet::Fetch()
 {
-    TSQLStatement statement(m_connection, { EffectiveSQL() });
-    for (const auto& [name, value] : m_params)
-        statement.BindValue(name, value);
+    TQueryParams params = m_params;
     if (m_filtered && !m_filter.isEmpty())
-        for (const auto& [name, value] : m_filterParams)
-            statement.BindValue(name, value);
+        params += m_filterParams;
+    const std::unique_ptr<IRowSource> source = m_engine->Run(EffectiveSQL(), params);
+    IRowSource& rows = *source;
 
-    const int columnCount = statement.ColumnCount();
+    const int columnCount = rows.ColumnCount();
     std::vector<TColumn> columns;
     columns.reserve(std::size_t(columnCount));
     for (int i = 0; i < columnCount; ++i)
-        columns.push_back({ statement.ColumnName(i), statement.ColumnDeclaredType(i) });
+        columns.push_back({ rows.ColumnName(i), rows.ColumnDeclaredType(i) });
 
-    // The values stay as SQLite gives them until they are read: one block of
-    // bytes for the whole set instead of a string per value.
+    // The values stay as the engine gives them until they are read: one block
+    // of bytes for the whole set instead of a string per value.
     TStorage storage;
     std::swap(storage, SpareStorage());
     storage.Cells.clear();
@@ -86,9 +91,9 @@ void TResultSet::Fetch()
     std::vector<TCell>& cells = storage.Cells;
     std::string& bytes = storage.Bytes;
     int rowCount = 0;
-    while (statement.Step()) {
+    while (rows.Step()) {
         for (int i = 0; i < columnCount; ++i) {
-            const TStoredValue value = statement.Value(i);
+            const TStoredValue value = rows.Value(i);
             // An integer is taken as it is: writing it out is left to whoever reads it as text.
             const QByteArrayView text = value.Bytes();
             TCell cell;

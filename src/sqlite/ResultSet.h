@@ -1,5 +1,6 @@
 #pragma once
 
+#include "RowSource.h"
 #include "StoredValue.h"
 #include "domain/DateTime.h"
 #include "domain/Money.h"
@@ -11,14 +12,11 @@
 #include <QStringList>
 #include <QVariant>
 
+#include <memory>
 #include <string>
 #include <vector>
 
 class TSQLiteConnection;
-
-// Named parameters of a statement and their values, bound in the forms of the
-// file (see TSQLStatement::BindValue).
-using TQueryParams = QList<QPair<QString, QVariant>>;
 
 // A filter condition with the values of its named parameters; an empty text
 // lets every row through.
@@ -35,8 +33,8 @@ struct TFilterCondition
 // its columns are captioned, is the window's business.
 //
 // The set can be closed and opened again: the statement runs anew, with one
-// filter condition when filtering is on ("select * from (statement) where
-// condition"). The condition may use named parameters of its own, so that a
+// filter condition when filtering is on ("select * from (statement) as
+// ListedRows where condition"). The condition may use named parameters of its own, so that a
 // typed text is compared as a value and never becomes part of the statement.
 //
 // Values beyond the rows read as empty (0, the zero date, false). A QObject
@@ -44,8 +42,9 @@ struct TFilterCondition
 class TResultSet : public QObject
 {
 public:
-    // Runs the statement at once.
+    // Runs the statement at once, on the file or on the engine given.
     TResultSet(TSQLiteConnection& connection, const QStringList& lines, const TQueryParams& params = {});
+    TResultSet(std::unique_ptr<IRowEngine> engine, const QStringList& lines, const TQueryParams& params = {});
     ~TResultSet() override;
 
     // The statement as built by the query, and as run with the filter.
@@ -99,13 +98,13 @@ public:
 
 private:
     // One value as fetched: its TStoredValue type and where its text lies
-    // among the bytes of the set (Windows-1251, decoded when read); an integer
-    // is kept as the number.
+    // among the bytes of the set (as the engine gave them, decoded when read);
+    // an integer is kept as the number.
     struct TCell
     {
         union {
             std::size_t Offset; // of the text
-            qint64 Integer;     // SQLITE_INTEGER
+            qint64 Integer;     // TStoredValue::Integer
         };
         int Length;
         int Type;
@@ -132,7 +131,7 @@ private:
         QString DeclaredType;
     };
 
-    TSQLiteConnection& m_connection;
+    std::unique_ptr<IRowEngine> m_engine;
     QStringList m_lines;
     TQueryParams m_params;
     QString m_filter;

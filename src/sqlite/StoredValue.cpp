@@ -48,6 +48,8 @@ QString TStoredValue::ToText() const
         return QString();
     case Integer:
         return QString::number(m_integer); // as SQLite writes an integer out
+    case Utf8Text:
+        return QString::fromUtf8(m_bytes.data(), m_bytes.size());
     default: {
         const QByteArrayView bytes = Bytes();
         return Cp1251::Decode(bytes.data(), int(bytes.size()));

@@ -12,12 +12,13 @@
 // alike. An integer is kept as the number; text, a blob or a real as the bytes
 // SQLite gives for it (Windows-1251 text, a real written out). A real read
 // from a statement also keeps its number and asks for its text only when a
-// reader needs it.
+// reader needs it. A server book's text arrives as UTF-8 (Utf8Text); its
+// other values are handed over in the file's kinds and forms.
 class TStoredValue
 {
 public:
-    // SQLite's fundamental types, numbered as SQLite numbers them.
-    enum TType { Integer = 1, Float = 2, Text = 3, Blob = 4, Null = 5 };
+    // SQLite's fundamental types, numbered as SQLite numbers them, and text in UTF-8.
+    enum TType { Integer = 1, Float = 2, Text = 3, Blob = 4, Null = 5, Utf8Text = 6 };
     // Fetches the bytes of a real that SQLite writes out on request.
     using TTextSource = QByteArrayView (*)(const void* owner, int column);
 

@@ -31,6 +31,13 @@ TPgParams SequenceParams(const TTable& table)
     return {table.Name.toLower(), table.Columns.front().Name.toLower()};
 }
 
+// The payments' keys are cash-order numbers, handed out gapless from the
+// book's counter row rather than from a sequence.
+bool KeyFromCounter(const TTable& table)
+{
+    return table.Name == QLatin1String("PaymentHistory");
+}
+
 // A server book, read or written in one transaction of its own.
 class TServerBookEnd : public TBookEnd
 {
@@ -90,6 +97,8 @@ public:
 
     qint64 LastKey(const TTable& table) override
     {
+        if (KeyFromCounter(table))
+            return m_connection.Execute(QStringLiteral("SELECT LastPaymentID FROM PaymentKeys")).Integer(0, 0);
         const TPgResult last = m_connection.Execute(
             QStringLiteral("SELECT pg_sequence_last_value(%1::regclass)").arg(QLatin1String(SequenceOfKey)), SequenceParams(table));
         return last.IsNull(0, 0) ? 0 : last.Integer(0, 0);
@@ -110,6 +119,11 @@ public:
 
     void SetLastKey(const TTable& table, qint64 key) override
     {
+        if (KeyFromCounter(table)) {
+            m_connection.Execute(QStringLiteral("UPDATE PaymentKeys SET LastPaymentID = greatest(LastPaymentID, $1)"),
+                                 {QString::number(key)});
+            return;
+        }
         TPgParams params = SequenceParams(table);
         params.push_back(QString::number(std::max<qint64>(key, 1)));
         params.push_back(key > 0 ? QStringLiteral("true") : QStringLiteral("false"));
