@@ -109,24 +109,11 @@ int TPgConnection::Socket() const
     return PQsocket(m_connection);
 }
 
-QString TPgConnection::DatabaseName() const
-{
-    return QString::fromUtf8(PQdb(m_connection));
-}
-
-QString TPgConnection::UserName() const
-{
-    return QString::fromUtf8(PQuser(m_connection));
-}
-
-QString TPgConnection::HostName() const
-{
-    return QString::fromUtf8(PQhost(m_connection));
-}
-
 bool TPgConnection::InTransaction() const
 {
-    return PQtransactionStatus(m_connection) != PQTRANS_IDLE;
+    // A broken connection has no transaction left: the server dropped it.
+    const PGTransactionStatusType status = PQtransactionStatus(m_connection);
+    return status != PQTRANS_IDLE && status != PQTRANS_UNKNOWN;
 }
 
 TPgResult TPgConnection::Checked(pg_result* result)

@@ -46,11 +46,6 @@ public:
     // The socket to wait on for notifications; -1 without a connection.
     int Socket() const;
 
-    // The database, the user and the server (host or socket folder) connected to.
-    QString DatabaseName() const;
-    QString UserName() const;
-    QString HostName() const;
-
     bool InTransaction() const;
     // How many TPgTransactionScopes are open on this connection.
     int ScopeDepth() const { return m_scopeDepth; }
