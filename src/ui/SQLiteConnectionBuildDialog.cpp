@@ -16,6 +16,24 @@ const QString TSQLiteConnectionBuildDialog::FileMissingMessage = QStringLiteral(
 const QString TSQLiteConnectionBuildDialog::ServerIncompleteMessage = QStringLiteral("Данные сервера введены неверно.");
 
 namespace {
+const QString SslModeOption = QStringLiteral("sslmode");
+
+// libpq's TLS modes as the clerk chooses them. libpq's own default, "prefer",
+// is not written into the address.
+struct TSslMode
+{
+    const char* Value;
+    const char* Caption;
+};
+const TSslMode SslModes[] = {
+    {"", "если сервер предлагает"},
+    {"require", "обязательно"},
+    {"verify-ca", "с проверкой сертификата"},
+    {"verify-full", "с проверкой сертификата и имени"},
+    {"allow", "только если сервер требует"},
+    {"disable", "без шифрования"},
+};
+
 // A push button that runs the action and follows its enabled state.
 void BindButtonToAction(QAbstractButton* button, QAction* action)
 {
@@ -46,6 +64,8 @@ TSQLiteConnectionBuildDialog::TSQLiteConnectionBuildDialog(QWidget* parent)
     connect(ui->CancelAction, &QAction::triggered, this, &TSQLiteConnectionBuildDialog::CancelActionExecute);
     connect(ui->FileNameEdit, &QLineEdit::textChanged, this, &TSQLiteConnectionBuildDialog::Validate);
 
+    for (const TSslMode& mode : SslModes)
+        ui->SslModeComboBox->addItem(QString::fromUtf8(mode.Caption), QString::fromLatin1(mode.Value));
     ui->PortEdit->setText(QString::number(TServerAddress::DefaultPort));
     ui->PortEdit->setMaxLength(5);
     TTypedCharFilter::Install(ui->PortEdit, {.Copy = true, .Paste = true});
@@ -90,6 +110,11 @@ TServerAddress TSQLiteConnectionBuildDialog::GetServerAddress() const
     address.Database = ui->DatabaseEdit->text().trimmed();
     address.User = ui->UserEdit->text().trimmed();
     address.Options = m_serverOptions;
+    const QString sslMode = ui->SslModeComboBox->currentData().toString();
+    if (!sslMode.isEmpty()) {
+        address.Options.removeIf([](const auto& option) { return option.first == SslModeOption; });
+        address.Options.append({SslModeOption, sslMode});
+    }
     return address;
 }
 
@@ -107,6 +132,20 @@ void TSQLiteConnectionBuildDialog::SetConnectionString(const QString& connection
     }
     const TServerAddress address = TServerAddress::FromUri(connectionString).value_or(TServerAddress());
     m_serverOptions = address.Options;
+    ui->SslModeComboBox->setCurrentIndex(0);
+    for (qsizetype i = m_serverOptions.size() - 1; i >= 0; --i) {
+        if (m_serverOptions[i].first != SslModeOption)
+            continue;
+        const int index = ui->SslModeComboBox->findData(m_serverOptions[i].second == QLatin1String("prefer")
+                                                            ? QString()
+                                                            : m_serverOptions[i].second);
+        // A mode libpq does not know stays in the address as it was.
+        if (index < 0)
+            break;
+        ui->SslModeComboBox->setCurrentIndex(index);
+        m_serverOptions.removeAt(i);
+        break;
+    }
     ui->HostEdit->setText(address.Host);
     ui->PortEdit->setText(QString::number(address.Port));
     ui->DatabaseEdit->setText(address.Database);

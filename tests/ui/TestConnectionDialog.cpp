@@ -7,6 +7,7 @@
 #include "ui/controls/FieldFault.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -288,6 +289,9 @@ private slots:
             << QStringList{"srv", "6000", "book", "clerk"};
         QTest::newRow("socket folder") << "postgresql:///book?host=/run/postgresql&port=5432&user=clerk" << true
                                        << QStringList{"/run/postgresql", "5432", "book", "clerk"};
+        QTest::newRow("options the dialog has no field for")
+            << "postgresql://clerk@srv:5432/book?connect_timeout=10&sslmode=verify-full" << true
+            << QStringList{"srv", "5432", "book", "clerk"};
         QTest::newRow("file") << "BOOK" << false << QStringList{"", "5432", "", ""};
     }
     void opensOnTheBookInUse()
@@ -303,6 +307,10 @@ private slots:
         QCOMPARE((QStringList{Field("HostEdit")->text(), Field("PortEdit")->text(), Field("DatabaseEdit")->text(),
                               Field("UserEdit")->text()}),
                  fields);
+        // The address's TLS mode is the one chosen in the list.
+        const qsizetype mode = book.indexOf(QStringLiteral("sslmode="));
+        QCOMPARE(Find<QComboBox>(m_dialog.get(), "SslModeComboBox")->currentData().toString(),
+                 mode < 0 ? QString() : book.mid(mode + 8));
         QTest::mouseClick(Find<QPushButton>(m_dialog.get(), "OkButton"), Qt::LeftButton);
         QCOMPARE(m_dialog->result(), int(QDialog::Accepted));
         QCOMPARE(m_dialog->GetConnectionString(), book);
@@ -336,10 +344,13 @@ private slots:
             visited << QApplication::focusWidget()->objectName();
             TypeText(QApplication::focusWidget(), text);
         }
-        QCOMPARE(visited, (QStringList{"HostEdit", "PortEdit", "DatabaseEdit", "UserEdit"}));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        visited << QApplication::focusWidget()->objectName();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down); // encrypted, always
+        QCOMPARE(visited, (QStringList{"HostEdit", "PortEdit", "DatabaseEdit", "UserEdit", "SslModeComboBox"}));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         QCOMPARE(m_dialog->result(), int(QDialog::Accepted));
-        QCOMPARE(m_dialog->GetConnectionString(), QStringLiteral("postgresql://clerk@srv:5432/book"));
+        QCOMPARE(m_dialog->GetConnectionString(), QStringLiteral("postgresql://clerk@srv:5432/book?sslmode=require"));
     }
 
     void executeTellsWhetherOkClosedIt_data()
