@@ -1,6 +1,7 @@
 // One loan book, two engines: a demo book in a file and its copy on a
 // throwaway PostgreSQL cluster give the same records, lists, documents and
-// totals, and the same overdue indexing leaves them alike.
+// totals, the same overdue indexing leaves them alike, and a call on a row
+// that is not there is refused alike.
 
 #include "BookSnapshot.h"
 
@@ -14,6 +15,13 @@
 #include "tool/BookCopy.h"
 
 #include <QTest>
+
+#include <functional>
+#include <typeinfo>
+
+// A call on a row that is not there, the same on either engine.
+using TRefused = std::function<void(ILoanBookStore&)>;
+Q_DECLARE_METATYPE(TRefused)
 
 class TestServerBook : public QObject
 {
@@ -117,6 +125,51 @@ private slots:
         QVERIFY2(difference.isEmpty(), qPrintable(difference));
     }
 
+    void missingRowsAreRefusedAlike_data()
+    {
+        QTest::addColumn<TRefused>("operation");
+        QTest::addColumn<QString>("refusal");
+        QTest::newRow("load a debtor") << TRefused([](ILoanBookStore& book) {
+            TDebtor debtor;
+            debtor.SetID(99999);
+            book.LoadDebtor(debtor);
+        }) << QString::fromLatin1(typeid(EDebtorNotExistsException).name());
+        QTest::newRow("a credit for nobody") << TRefused([](ILoanBookStore& book) {
+            TCredit credit;
+            book.InsertCredit(99999, credit);
+        }) << QString::fromLatin1(typeid(EDebtorNotExistsException).name());
+        QTest::newRow("change a credit") << TRefused([](ILoanBookStore& book) {
+            TCredit credit;
+            credit.SetID(99999);
+            book.UpdateCredit(credit);
+        }) << QString::fromLatin1(typeid(ECreditNotExistsException).name());
+        QTest::newRow("a payment on nothing") << TRefused([](ILoanBookStore& book) {
+            TPaymentHistoryItem payment;
+            book.InsertPayment(99999, payment);
+        }) << QString::fromLatin1(typeid(ECreditNotExistsException).name());
+        QTest::newRow("an order for nothing") << TRefused([](ILoanBookStore& book) {
+            book.OpenPaymentOrderQuery(99999);
+        }) << QString::fromLatin1(typeid(EPaymentNotExistsException).name());
+    }
+    void missingRowsAreRefusedAlike()
+    {
+        QFETCH(TRefused, operation);
+        QFETCH(QString, refusal);
+        QStringList messages;
+        for (ILoanBookStore* book : { static_cast<ILoanBookStore*>(m_file.get()),
+                                      static_cast<ILoanBookStore*>(m_server.get()) }) {
+            try {
+                operation(*book);
+                QFAIL("not refused");
+            } catch (const Exception& error) {
+                QCOMPARE(QString::fromLatin1(typeid(error).name()), refusal);
+                messages << error.Message();
+            }
+        }
+        QCOMPARE(messages.last(), messages.first());
+        const QString difference = Difference();
+        QVERIFY2(difference.isEmpty(), qPrintable(difference));
+    }
 };
 
 QTEST_GUILESS_MAIN(TestServerBook)
