@@ -386,6 +386,13 @@ private slots:
         QTest::newRow("server book's address") << "postgresql:///book?host=/run/postgresql&port=5432&user=clerk"
                                                << "Сервер: book на этом компьютере (clerk)"
                                                << "book на этом компьютере (clerk) — Varnel";
+        QTest::newRow("address without a readable name")
+            << "postgresql://clerk:secret@a,b/book?password=secret&sslmode=require"
+            << "Сервер: postgresql://clerk@a,b/book?sslmode=require"
+            << "postgresql://clerk@a,b/book?sslmode=require — Varnel";
+        QTest::newRow("several hosts, ports, password parameter only")
+            << "postgresql://clerk@a:1,b:2/book?password=secret" << "Сервер: postgresql://clerk@a:1,b:2/book"
+            << "postgresql://clerk@a:1,b:2/book — Varnel";
     }
     void statusBarNamesTheBook()
     {
