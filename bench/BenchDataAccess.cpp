@@ -20,12 +20,12 @@
 // right after a full indexing, when nothing is left to change, and after one
 // payment that covers what a credit owed, made (untimed) before every run on
 // either side.
+#include "BenchCommon.h"
 #include "BenchRun.h"
 #include "StatementRecorder.h"
 #include "support/PlainIndexing.h"
 
 #include "data/DataAccessFacade.h"
-#include "demo/DemoLoanBook.h"
 #include "sqlite/SQLiteConnection.h"
 #include "domain/ScopedClock.h"
 #include "domain/CreditsList.h"
@@ -35,7 +35,6 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QTextStream>
 
@@ -44,93 +43,23 @@
 
 #include <algorithm>
 #include <functional>
-#include <random>
 #include <stdexcept>
 #include <vector>
 
 namespace {
 
-// The demo book's "today"; fixed, so that a book made on another day serves as well.
-const DateTime BookNow(QDate(2025, 6, 15), QTime(8, 0));
-
-struct TResult
+TTimes Measure(TDataAccessFacade& facade, sqlite3* bare, const TOperation& operation, int rounds)
 {
-    double FacadeMs;
-    double BareMs;
-};
-
-double Median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
-
-template <typename F>
-double TimeMs(F&& call)
-{
-    QElapsedTimer timer;
-    timer.start();
-    call();
-    return double(timer.nsecsElapsed()) / 1e6;
-}
-
-TResult Measure(TDataAccessFacade& facade, sqlite3* bare, const TOperation& operation, int rounds)
-{
-    const auto prepare = [&] {
-        if (operation.Prepare)
-            operation.Prepare();
-    };
     QList<QByteArray> statements = operation.Yardstick;
     {
         TStatementRecorder recorder(facade.Connection().Database().getHandle());
-        prepare();
+        if (operation.Prepare)
+            operation.Prepare();
         operation.Run();
         if (statements.isEmpty())
             statements = recorder.Statements();
     }
-    prepare();
-    RunBare(bare, statements); // warms the bare connection's cache as the recording warmed the facade's
-    std::vector<double> facadeMs;
-    std::vector<double> bareMs;
-    // Quick operations are repeated more: their medians shake more on a busy machine.
-    for (int round = 0; round < rounds || (round < 3 * rounds && Median(facadeMs) < 300); ++round) {
-        // Taking turns at going first, so that neither always finds the caches warmer.
-        const auto timeFacade = [&] {
-            prepare();
-            facadeMs.push_back(TimeMs([&] { operation.Run(); }));
-        };
-        const auto timeBare = [&] {
-            prepare();
-            bareMs.push_back(TimeMs([&] { RunBare(bare, statements); }));
-        };
-        if (round % 2 == 0) {
-            timeFacade();
-            timeBare();
-        } else {
-            timeBare();
-            timeFacade();
-        }
-    }
-    return { Median(facadeMs), Median(bareMs) };
-}
-
-// Every value of every row read through the result set, as a grid or a report would.
-qint64 ReadAll(TResultSet& result)
-{
-    qint64 characters = 0;
-    for (int row = 0; row < result.RowCount(); ++row)
-        for (int column = 0; column < result.ColumnCount(); ++column)
-            characters += result.Text(row, column).size();
-    return characters;
-}
-
-std::vector<int> SomeIDs(int maxID, int count, std::uint32_t seed)
-{
-    std::mt19937 random(seed);
-    std::vector<int> ids;
-    for (int i = 0; i < count; ++i)
-        ids.push_back(1 + int(random() % std::uint32_t(maxID)));
-    return ids;
+    return TimeInTurns(operation, rounds, [&] { RunBare(bare, statements); });
 }
 
 // Credits that owe something due by now, with what covers it (and a rouble more).
@@ -161,22 +90,9 @@ int Scalar(sqlite3* connection, const char* sql)
     return id;
 }
 
-QString EnsureBook(const QString& folder, int debtors, QTextStream& out)
-{
-    QDir().mkpath(folder);
-    const QString book = QDir(folder).filePath(QStringLiteral("varnel-demo-%1.s3db").arg(debtors));
-    if (QFile::exists(book))
-        return book;
-    out << QStringLiteral("Создаётся демонстрационная база на %1 должников: %2 (это надолго)...").arg(debtors).arg(book)
-        << Qt::endl;
-    // Made under another name first: an interrupted run leaves nothing to reuse.
-    const QString partial = book + QStringLiteral(".part");
-    QFile::remove(partial);
-    const double ms = TimeMs([&] { TDemoLoanBook(debtors, 1).Create(partial); });
-    QFile::rename(partial, book);
-    out << QStringLiteral("Готово за %1 с.").arg(ms / 1000, 0, 'f', 1) << Qt::endl;
-    return book;
-}
+
+// The demo book's "today".
+const DateTime BookNow = DemoBookNow();
 
 }
 
@@ -208,7 +124,7 @@ int RunBench(const QString& program, const TMoreRows& moreRows)
     TFixedClock clock(BookNow);
     const TScopedClock inPlace(clock);
     try {
-        const QString book = EnsureBook(folder, debtors, out);
+        const QString book = EnsureDemoBook(folder, debtors, out);
         const QString work = QDir(folder).filePath(QStringLiteral("varnel-bench-work.s3db"));
         QFile::remove(work);
         if (!QFile::copy(book, work))
@@ -315,13 +231,13 @@ int RunBench(const QString& program, const TMoreRows& moreRows)
         for (const TOperation& operation : operations) {
             if (!operation.Name.contains(only, Qt::CaseInsensitive))
                 continue;
-            const TResult result = Measure(facade, bare, operation, rounds);
+            const TTimes result = Measure(facade, bare, operation, rounds);
             out << QStringLiteral("| %1 | %2 | %3 | %4 | %5 |")
                        .arg(operation.Name)
                        .arg(operation.Calls)
-                       .arg(result.FacadeMs, 0, 'f', 2)
+                       .arg(result.ProgramMs, 0, 'f', 2)
                        .arg(result.BareMs, 0, 'f', 2)
-                       .arg(result.FacadeMs / result.BareMs, 0, 'f', 2)
+                       .arg(result.ProgramMs / result.BareMs, 0, 'f', 2)
                 << Qt::endl;
         }
         sqlite3_close(bare);
