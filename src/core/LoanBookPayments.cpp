@@ -89,6 +89,9 @@ void TLoanBook::CancelLatestPayment(int creditID, int paymentID)
 {
     const auto transaction = m_store.BeginWrite();
     m_store.LockCredit(creditID);
+    // Deleted by another clerk since the payments were shown.
+    if (!m_store.CreditExists(creditID))
+        throw EBookChangedException::CreditDeleted();
     TPaymentHistoryItem latest;
     // Decided on what the book holds now, not on what the clerk was shown.
     if (!m_store.LoadLatestPayment(creditID, latest, nullptr) || latest.GetID() != paymentID)

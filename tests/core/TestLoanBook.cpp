@@ -193,6 +193,13 @@ private slots:
                    RawExec(t.book.path, "UPDATE Credits SET ContractNumber = 'К-99'");
                })
             << TStep([](TTwoPrograms& t) { t.ours.OpenPayment(TCreditPicture::Of(t.debtor.GetID(), t.credit)); });
+        QTest::newRow("payment cancelled on a credit deleted elsewhere")
+            << TStep([](TTwoPrograms& t) {
+                   t.other.RecordPayment(t.other.SeeCredit(t.credit.GetID()), M("500"), false);
+                   t.other.DeleteCredit(t.other.SeeCredit(t.credit.GetID()));
+               })
+            // The payment our clerk was shown: the only one, the first of a new book.
+            << TStep([](TTwoPrograms& t) { t.ours.CancelLatestPayment(t.credit.GetID(), 1); });
         QTest::newRow("credit deleted after a payment elsewhere")
             << pay << TStep([](TTwoPrograms& t) { t.ours.DeleteCredit(t.pictureSeen); });
         QTest::newRow("telephone changed elsewhere")
