@@ -5,6 +5,8 @@
 #include "ui/controls/FieldFault.h"
 #include "ui_ServerPasswordForm.h"
 
+#include <algorithm>
+
 namespace {
 const QString PasswordMissing = QStringLiteral("Введите пароль.");
 
@@ -25,6 +27,9 @@ TServerPasswordForm::TServerPasswordForm(const QString& bookName, QWidget* paren
     setWindowTitle(QStringLiteral("Пароль: %1").arg(bookName));
     m_ui->BookLabel->setText(QStringLiteral("для подключения к «%1». Введите его и нажмите «OK».").arg(bookName));
     SetTextColor(m_ui->InfoLabel, Qt::red);
+    // A long reason (the server's own words) wraps instead of widening the form.
+    m_ui->InfoLabel->setMaximumWidth(
+        std::max(m_ui->BookLabel->sizeHint().width(), m_ui->PasswordLayout->sizeHint().width()));
     connect(m_ui->OkButton, &QPushButton::clicked, this, &TServerPasswordForm::OkClicked);
     connect(m_ui->CancelButton, &QPushButton::clicked, this, &QDialog::reject);
     connect(m_ui->PasswordEdit, &QLineEdit::textChanged, this, [this] {
