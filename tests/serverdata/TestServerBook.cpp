@@ -66,6 +66,35 @@ private slots:
         QVERIFY2(difference.isEmpty(), qPrintable(difference));
     }
 
+    // A file of an earlier installation (days in ten characters, values as
+    // its program wrote them): its server copy gives the same, indexed or not.
+    void aLegacyBooksCopyGivesWhatTheFileGives_data()
+    {
+        QTest::addColumn<QDate>("indexedOn");
+        QTest::newRow("as copied") << QDate();
+        QTest::newRow("indexed") << QDate(2009, 5, 10);
+    }
+    void aLegacyBooksCopyGivesWhatTheFileGives()
+    {
+        QFETCH(QDate, indexedOn);
+        QTemporaryDir dir;
+        const QString path = DataTest::CopyFixture(dir, QStringLiteral("legacy-loanbook.s3db"));
+        const QString address = m_cluster.NewDatabase();
+        CopyLoanBook(path, address);
+        const auto file = DataTest::OpenFacade(path);
+        TServerDataAccessFacade server(address);
+        if (indexedOn.isValid()) {
+            const TClockPin clock(DateTime(indexedOn, QTime(8, 0)));
+            file->UpdateSchedulesDelay();
+            server.UpdateSchedulesDelay();
+        }
+        const BookSnapshot::TKeys keys = BookSnapshot::Keys(*file);
+        QVERIFY(!keys.Payments.isEmpty());
+        const QString difference =
+            BookSnapshot::Difference(BookSnapshot::Take(*file, keys), BookSnapshot::Take(server, keys));
+        QVERIFY2(difference.isEmpty(), qPrintable(difference));
+    }
+
     void namesAreFilteredAlike_data()
     {
         QTest::addColumn<QString>("typed");
