@@ -196,8 +196,6 @@ private slots:
             }
         }
         QCOMPARE(messages.last(), messages.first());
-        const QString difference = Difference();
-        QVERIFY2(difference.isEmpty(), qPrintable(difference));
     }
 };
 

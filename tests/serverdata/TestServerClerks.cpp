@@ -233,6 +233,42 @@ private slots:
         QVERIFY(!mine.WrittenElsewhere());
     }
 
+    // A clerk's role with just the rights the README gives clerks does
+    // everything the program does.
+    void aClerksRightsAreEnough()
+    {
+        const QString address = NewBook();
+        {
+            TPgConnection owner(address);
+            owner.ExecuteScript(QStringLiteral(
+                "DO $$ BEGIN IF NOT EXISTS (SELECT FROM pg_roles WHERE rolname = 'clerk') THEN "
+                "CREATE ROLE clerk LOGIN; END IF; END $$;"
+                "GRANT SELECT, INSERT, UPDATE, DELETE ON Debtors, Credits, PaymentSchedule, PaymentHistory, "
+                "CompanyInfo, DataBaseState TO clerk;"
+                "GRANT SELECT ON QDBVersion TO clerk;"
+                "GRANT SELECT, UPDATE ON PaymentKeys TO clerk;"
+                "GRANT USAGE ON ALL SEQUENCES IN SCHEMA public TO clerk;"));
+        }
+        TClockPin clock(DateTime::FromYMD(2026, 3, 20, 8, 0));
+        TServerDataAccessFacade book(QString(address).replace(QLatin1String("user=varnel"), QLatin1String("user=clerk")));
+        std::optional<TDBVersion> found;
+        QVERIFY(book.VerifyDBVersion(TDBVersion { 2, 0, 0, 0, 3 }, found));
+        const int creditID = AddCredit(book, QStringLiteral("Фёдорова"));
+        Pay(book, creditID, "100", true);
+        TPaymentHistoryItem latest;
+        QVERIFY(book.LoadLatestPayment(creditID, latest, nullptr));
+        book.DeletePayment(latest.GetID());
+        Pay(book, creditID, "200", true);
+        QVERIFY(book.UpdateSchedulesDelayWhenDue(24));
+        TCompany company;
+        company.CompanyName = QStringLiteral("ООО «Ромашка»");
+        book.SaveCompany(company);
+        TCreditsList credits;
+        book.LoadDebtorCredits(book.GetMaxDebtorID(), credits);
+        QCOMPARE(credits.Items(0)->PaymentsSum, Money::FromText(QStringLiteral("200")));
+        QCOMPARE(credits.Items(0)->DelayCount, 2);
+    }
+
     // The server ends the connection in the middle of a payment: the clerk
     // is told, nothing of the payment stays, and the next use connects again.
     void aLostConnectionWritesNothingAndComesBack()
