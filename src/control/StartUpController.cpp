@@ -6,13 +6,17 @@
 #include "LoanBookChecker.h"
 #include "data/DataAccessFacade.h"
 #include "domain/Exception.h"
+#include "domain/ServerAddress.h"
 #include "postgres/PgConnection.h"
+#include "postgres/PgExceptions.h"
+#include "serverdata/ServerDataAccessFacade.h"
 #include "settings/FileChecks.h"
 #include "settings/HistoryManager.h"
 #include "settings/SimpleSettingsManager.h"
 #include "sqlite/SQLiteConnection.h"
 #include "ui/MessageBoxes.h"
 #include "ui/SQLiteConnectionBuildDialog.h"
+#include "ui/ServerPasswordForm.h"
 
 #include <QFileInfo>
 
@@ -23,8 +27,30 @@ namespace {
 
 const QString ReconnectQuestion = QStringLiteral("Настроить подключение снова?");
 
-// The book at the address, open; nothing when no file is there or it does not
-// open. A failure is not reported.
+// The server book, connected; the password is asked when the server wants
+// one that ~/.pgpass does not hold, again after a refused one. Nothing when
+// the user cancels the question.
+std::unique_ptr<ILoanBookStore> OpenServerBook(const QString& address)
+{
+    std::optional<QString> password;
+    QString warning;
+    for (;;) {
+        try {
+            return std::make_unique<TServerDataAccessFacade>(address, password);
+        } catch (const EServerPasswordNeededException&) {
+            warning.clear();
+        } catch (const EServerPasswordRefusedException& refused) {
+            warning = refused.Message();
+        }
+        const std::optional<TServerAddress> server = TServerAddress::FromUri(address);
+        password = AskServerPassword({server ? server->DisplayName() : address, warning});
+        if (!password)
+            return nullptr;
+    }
+}
+
+// The book file at the address, open; nothing when no file is there or it
+// does not open. A failure is not reported.
 std::unique_ptr<ILoanBookStore> OpenStore(const QString& address, int busyTimeoutMs)
 {
     auto file = std::make_unique<TDataAccessFacade>();
@@ -107,10 +133,13 @@ std::unique_ptr<ILoanBookStore> TStartUpController::Connect(TConnectMode mode, Q
                 return Connect(cmReconfigure, QString());
             }
         } else if (mode != cmGivenFile) {
-            if (m_questions.AskReconnect(
-                    ReconnectCaption,
-                    QStringLiteral("При подключении к базе данных возникла ошибка.\r\n") + ReconnectQuestion))
+            const QString reason = m_openFailure.isEmpty() ? QString() : m_openFailure + QStringLiteral("\r\n");
+            if (m_questions.AskReconnect(ReconnectCaption,
+                                         QStringLiteral("При подключении к базе данных возникла ошибка.\r\n") + reason
+                                             + ReconnectQuestion))
                 return Connect(cmReconfigure, QString());
+        } else if (!m_openFailure.isEmpty()) {
+            ShowMessageBox({QMessageBox::Warning, ReconnectCaption, m_openFailure, QMessageBox::Ok});
         }
     } catch (const Exception& error) {
         ShowConnectionError(error);
@@ -120,6 +149,7 @@ std::unique_ptr<ILoanBookStore> TStartUpController::Connect(TConnectMode mode, Q
 
 std::unique_ptr<ILoanBookStore> TStartUpController::OpenDatabase(const QString& address)
 {
+    m_openFailure.clear();
     if (!address.trimmed().isEmpty()) {
         m_tried = address.trimmed();
     } else {
@@ -130,7 +160,17 @@ std::unique_ptr<ILoanBookStore> TStartUpController::OpenDatabase(const QString& 
         if (chosen)
             m_tried = chosen->trimmed();
     }
-    std::unique_ptr<ILoanBookStore> store = OpenStore(m_tried, m_busyTimeoutMs);
+    std::unique_ptr<ILoanBookStore> store;
+    if (TPgConnection::IsServerAddress(m_tried)) {
+        try {
+            store = OpenServerBook(m_tried);
+        } catch (const EServerConnectionException& error) {
+            // Unlike a missing file, an unreachable server has a reason worth telling.
+            m_openFailure = error.Message();
+        }
+    } else {
+        store = OpenStore(m_tried, m_busyTimeoutMs);
+    }
     if (store)
         m_history.Add(m_tried);
     return store;
@@ -191,7 +231,9 @@ void TStartUpController::WriteConnectionString(const QString& value)
 
 void TStartUpController::UseBook(const QString& address)
 {
-    std::unique_ptr<ILoanBookStore> store = OpenStore(address, m_busyTimeoutMs);
+    std::unique_ptr<ILoanBookStore> store = TPgConnection::IsServerAddress(address)
+                                                ? OpenServerBook(address)
+                                                : OpenStore(address, m_busyTimeoutMs);
     if (!store)
         throw Exception(QStringLiteral("Книга займов «%1» не открывается.").arg(ShortPath(address)));
     m_book.Use(address.trimmed(), std::move(store));

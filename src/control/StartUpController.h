@@ -107,6 +107,8 @@ private:
     TBookInUse& m_book;
     // The address this connection attempt opened, or was to open.
     QString m_tried;
+    // Why the server of the last attempt could not be reached; empty for a file.
+    QString m_openFailure;
     TSimpleSettingsManager& m_settings;
     THistoryManager& m_history;
     TStartUpQuestions m_questions;

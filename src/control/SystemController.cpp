@@ -33,7 +33,7 @@ TSystemController::TSystemController(TProgramParts& parts, IDebtorsViewInterface
     m_overdueTimer->start();
 
     m_bookWatchTimer->setObjectName(QStringLiteral("BookWatchTimer"));
-    m_bookWatchTimer->setInterval(BookWatchInterval);
+    WatchBook();
     connect(m_bookWatchTimer, &QTimer::timeout, this, [this] { RunCommand([this] { CheckBookWrittenElsewhere(); }); });
     m_bookWatchTimer->start();
     StartDailyBackup();

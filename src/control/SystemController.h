@@ -50,6 +50,8 @@ public:
     static constexpr int OverdueIndexingHours = 24;
     // How often the window looks whether another program wrote to its book.
     static constexpr int BookWatchInterval = 2000;
+    // A server book announces other clerks' changes; looking often costs nothing.
+    static constexpr int ServerWatchInterval = 400;
 
     // Opens the debtors list and shows it, the credits, the details and the
     // database information; loads the recent-databases list; starts the
@@ -191,6 +193,8 @@ private:
     void ApplyFilters();
     // The debtors list of the book in use, filtered as chosen, not yet read.
     void OpenDebtorsList();
+    // Looks for other programs' changes as often as the book in use tells of them.
+    void WatchBook();
     void SetListFilter();
     QString SettingsFolderFile(const QString& fileName) const;
     void LoadHistory();

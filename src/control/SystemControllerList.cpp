@@ -197,6 +197,11 @@ void TSystemController::SetListFilter()
     m_debtorsList->SetFiltered(true);
 }
 
+void TSystemController::WatchBook()
+{
+    m_bookWatchTimer->setInterval(m_parts.Facade().FileConnection() ? BookWatchInterval : ServerWatchInterval);
+}
+
 void TSystemController::OpenDebtorsList()
 {
     m_debtorsList = m_parts.Facade().OpenDebtorsListQuery();
@@ -265,6 +270,7 @@ void TSystemController::SwitchDatabase(const QString& fileName)
         m_currentDebtorID = 0;
         m_currentDebtorRow = -1;
         OpenDebtorsList();
+        WatchBook();
         ShowBook();
         StartDailyBackup();
     } catch (const Exception& error) {
@@ -272,6 +278,7 @@ void TSystemController::SwitchDatabase(const QString& fileName)
         const QString refused = m_parts.Book.Address();
         m_parts.StartUp.UseBook(previous);
         OpenDebtorsList();
+        WatchBook();
         ShowBook();
         ShowMessageBox({QMessageBox::Warning, SwitchCaption,
                         QStringLiteral("Книгу займов «%1» открыть не удалось:\r\n%2").arg(ShortPath(refused),

@@ -32,7 +32,7 @@ void TAddCreditCommand::ReadBookOptions(TToolOptions& options)
     options.Read(QStringLiteral("contract"), m_credit.ContractNumber, false);
 }
 
-int TAddCreditCommand::Work(TDataAccessFacade& facade, QTextStream& out, QTextStream& /*err*/)
+int TAddCreditCommand::Work(ILoanBookStore& facade, QTextStream& out, QTextStream& /*err*/)
 {
     if (!facade.DebtorExists(m_debtorID))
         throw EDebtorNotExistsException(m_debtorID);

@@ -15,7 +15,7 @@ public:
 protected:
     QStringList OptionNames() const override;
     void ReadBookOptions(TToolOptions& options) override;
-    int Work(TDataAccessFacade& facade, QTextStream& out, QTextStream& err) override;
+    int Work(ILoanBookStore& facade, QTextStream& out, QTextStream& err) override;
 
 private:
     int m_debtorID = -1;

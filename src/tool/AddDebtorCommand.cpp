@@ -51,7 +51,7 @@ void TAddDebtorCommand::ReadBookOptions(TToolOptions& options)
         options.Read(QString::fromLatin1(option.Name), m_debtor.*option.Field, false);
 }
 
-int TAddDebtorCommand::Work(TDataAccessFacade& facade, QTextStream& out, QTextStream& /*err*/)
+int TAddDebtorCommand::Work(ILoanBookStore& facade, QTextStream& out, QTextStream& /*err*/)
 {
     TLoanBook(facade).AddDebtor(m_debtor);
     out << m_debtor.GetID() << '\n';

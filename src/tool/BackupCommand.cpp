@@ -16,12 +16,18 @@ void TBackupCommand::ReadBookOptions(TToolOptions& options)
     options.Read(QStringLiteral("to"), m_folder, false);
 }
 
-int TBackupCommand::Work(TDataAccessFacade& facade, QTextStream& out, QTextStream& /*err*/)
+int TBackupCommand::Work(ILoanBookStore& facade, QTextStream& out, QTextStream& err)
 {
+    TSQLiteConnection* file = facade.FileConnection();
+    if (!file) {
+        err << QStringLiteral("Книгу займов на сервере копирует сервер: pg_dump, см. раздел для администратора.")
+            << '\n';
+        return ecFailure;
+    }
     const QString folder = m_folder.isEmpty()
                                ? TSimpleSettingsManager::ProgramFolder() + TLoanBookBackups::FolderName()
                                : m_folder;
-    const QString book = QFileInfo(facade.Connection().FileName()).absoluteFilePath();
+    const QString book = QFileInfo(file->FileName()).absoluteFilePath();
     TLoanBookBackups backups(folder);
     out << QDir::toNativeSeparators(backups.Make(book, Clock::Today().Date())) << '\n';
     return ecSuccess;

@@ -12,7 +12,7 @@ void TCancelPaymentCommand::ReadBookOptions(TToolOptions& options)
     options.Read(QStringLiteral("credit"), m_creditID);
 }
 
-int TCancelPaymentCommand::Work(TDataAccessFacade& facade, QTextStream& out, QTextStream& err)
+int TCancelPaymentCommand::Work(ILoanBookStore& facade, QTextStream& out, QTextStream& err)
 {
     if (!facade.CreditExists(m_creditID))
         throw ECreditNotExistsException(m_creditID);

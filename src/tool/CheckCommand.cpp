@@ -1,6 +1,6 @@
 #include "CheckCommand.h"
 
-int TCheckCommand::Work(TDataAccessFacade& /*facade*/, QTextStream& out, QTextStream& /*err*/)
+int TCheckCommand::Work(ILoanBookStore& /*facade*/, QTextStream& out, QTextStream& /*err*/)
 {
     out << "ok\n";
     return ecSuccess;

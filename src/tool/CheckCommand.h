@@ -10,5 +10,5 @@ public:
     QString Synopsis() const override { return QStringLiteral("ФАЙЛ"); }
 
 protected:
-    int Work(TDataAccessFacade& facade, QTextStream& out, QTextStream& err) override;
+    int Work(ILoanBookStore& facade, QTextStream& out, QTextStream& err) override;
 };

@@ -12,7 +12,7 @@ void TDeleteDebtorCommand::ReadBookOptions(TToolOptions& options)
     options.Read(QStringLiteral("debtor"), m_debtorID);
 }
 
-int TDeleteDebtorCommand::Work(TDataAccessFacade& facade, QTextStream& /*out*/, QTextStream& /*err*/)
+int TDeleteDebtorCommand::Work(ILoanBookStore& facade, QTextStream& /*out*/, QTextStream& /*err*/)
 {
     if (!facade.DebtorExists(m_debtorID))
         throw EDebtorNotExistsException(m_debtorID);

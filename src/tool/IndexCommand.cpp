@@ -12,7 +12,7 @@ void TIndexCommand::ReadBookOptions(TToolOptions& options)
     options.Read(QStringLiteral("today"), m_today, false);
 }
 
-int TIndexCommand::Work(TDataAccessFacade& facade, QTextStream& /*out*/, QTextStream& /*err*/)
+int TIndexCommand::Work(ILoanBookStore& facade, QTextStream& /*out*/, QTextStream& /*err*/)
 {
     const TDayClock clock(m_today.Date());
     const TScopedClock inPlace(clock);

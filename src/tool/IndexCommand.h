@@ -14,7 +14,7 @@ public:
 protected:
     QStringList OptionNames() const override { return { QStringLiteral("today") }; }
     void ReadBookOptions(TToolOptions& options) override;
-    int Work(TDataAccessFacade& facade, QTextStream& out, QTextStream& err) override;
+    int Work(ILoanBookStore& facade, QTextStream& out, QTextStream& err) override;
 
 private:
     DateTime m_today;

@@ -4,6 +4,8 @@
 
 #include "data/DBVersion.h"
 #include "data/DataAccessFacade.h"
+#include "postgres/PgConnection.h"
+#include "serverdata/ServerDataAccessFacade.h"
 #include "sqlite/SQLiteConnection.h"
 
 #include <QFileInfo>
@@ -19,27 +21,34 @@ void TLoanBookCommand::ReadOptions(TToolOptions& options)
 
 int TLoanBookCommand::Execute(QTextStream& out, QTextStream& err)
 {
-    // The book is closed with its facade, whatever happens.
-    TDataAccessFacade facade;
-    if (!ConnectChecked(facade, err))
+    // The book is closed with its store, whatever happens.
+    const std::unique_ptr<ILoanBookStore> store = ConnectChecked(err);
+    if (!store)
         return ecFailure;
-    return Work(facade, out, err);
+    return Work(*store, out, err);
 }
 
-bool TLoanBookCommand::ConnectChecked(TDataAccessFacade& facade, QTextStream& err) const
+std::unique_ptr<ILoanBookStore> TLoanBookCommand::ConnectChecked(QTextStream& err) const
 {
-    const QString fileName = m_fileName.trimmed();
-    if (!QFileInfo(fileName).isFile()) {
-        err << QStringLiteral("Файл «%1» не существует.").arg(fileName) << '\n';
-        return false;
+    const QString address = m_fileName.trimmed();
+    if (!TPgConnection::IsServerAddress(address) && !QFileInfo(address).isFile()) {
+        err << QStringLiteral("Файл «%1» не существует.").arg(address) << '\n';
+        return nullptr;
     }
-    facade.Connection().Close();
-    facade.Connection().SetFileName(fileName);
-    facade.Connection().Open();
+    std::unique_ptr<ILoanBookStore> store;
+    if (TPgConnection::IsServerAddress(address)) {
+        // The password, when the server wants one, comes from ~/.pgpass.
+        store = std::make_unique<TServerDataAccessFacade>(address);
+    } else {
+        auto file = std::make_unique<TDataAccessFacade>();
+        file->Connection().SetFileName(address);
+        file->Connection().Open();
+        store = std::move(file);
+    }
     std::optional<TDBVersion> found;
-    if (facade.VerifyDBVersion(RequiredDBVersion(), found))
-        return true;
+    if (store->VerifyDBVersion(RequiredDBVersion(), found))
+        return store;
     err << (found ? DescribeVersion(found) : QStringLiteral("Не найдена информация о типе и версии базы данных."))
         << '\n';
-    return false;
+    return nullptr;
 }

@@ -2,7 +2,9 @@
 
 #include "ToolCommand.h"
 
-class TDataAccessFacade;
+#include <memory>
+
+class ILoanBookStore;
 
 // A command on an existing loan book of the type and version the program
 // works with: the file is connected and checked before Work and closed after
@@ -21,10 +23,10 @@ protected:
     void ReadOptions(TToolOptions& options) final;
     virtual void ReadBookOptions(TToolOptions& /*options*/) {}
     int Execute(QTextStream& out, QTextStream& err) final;
-    virtual int Work(TDataAccessFacade& facade, QTextStream& out, QTextStream& err) = 0;
+    virtual int Work(ILoanBookStore& facade, QTextStream& out, QTextStream& err) = 0;
 
 private:
-    bool ConnectChecked(TDataAccessFacade& facade, QTextStream& err) const;
+    std::unique_ptr<ILoanBookStore> ConnectChecked(QTextStream& err) const;
 
     QString m_fileName;
 };

@@ -28,7 +28,7 @@ void TPayCommand::ReadBookOptions(TToolOptions& options)
     options.Read(QStringLiteral("today"), m_today, false);
 }
 
-int TPayCommand::Work(TDataAccessFacade& facade, QTextStream& out, QTextStream& /*err*/)
+int TPayCommand::Work(ILoanBookStore& facade, QTextStream& out, QTextStream& /*err*/)
 {
     if (!facade.CreditExists(m_creditID))
         throw ECreditNotExistsException(m_creditID);

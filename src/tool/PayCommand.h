@@ -18,7 +18,7 @@ protected:
     QStringList OptionNames() const override;
     QStringList FlagNames() const override { return { QStringLiteral("recalculate") }; }
     void ReadBookOptions(TToolOptions& options) override;
-    int Work(TDataAccessFacade& facade, QTextStream& out, QTextStream& err) override;
+    int Work(ILoanBookStore& facade, QTextStream& out, QTextStream& err) override;
 
 private:
     int m_creditID = -1;

@@ -84,7 +84,7 @@ void TReportCommand::ReadBookOptions(TToolOptions& options)
     read("payment", m_input.PaymentID);
 }
 
-int TReportCommand::Work(TDataAccessFacade& facade, QTextStream& /*out*/, QTextStream& err)
+int TReportCommand::Work(ILoanBookStore& facade, QTextStream& /*out*/, QTextStream& err)
 {
     // "Today" of the documents: the day given, at the real time of day.
     const TFixedClock clock(DateTime(m_today.Date(), QTime::currentTime()));

@@ -22,7 +22,7 @@ protected:
     int FileCount() const override { return 2; }
     int BookFilePosition() const override { return 1; }
     void ReadBookOptions(TToolOptions& options) override;
-    int Work(TDataAccessFacade& facade, QTextStream& out, QTextStream& err) override;
+    int Work(ILoanBookStore& facade, QTextStream& out, QTextStream& err) override;
 
 private:
     QString m_kind;
