@@ -17,6 +17,7 @@
 #include "ui/MessageBoxes.h"
 #include "ui/ScheduleDelayUpdateForm.h"
 
+#include <QTimer>
 #include <QApplication>
 #include <QScopeGuard>
 

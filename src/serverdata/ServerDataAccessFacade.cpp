@@ -25,9 +25,9 @@ private:
 
 }
 
-TServerDataAccessFacade::TServerDataAccessFacade(const QString& address)
+TServerDataAccessFacade::TServerDataAccessFacade(const QString& address, const std::optional<QString>& password)
     : m_address(address)
-    , m_connection(std::make_unique<TPgConnection>(address))
+    , m_connection(std::make_unique<TPgConnection>(address, password))
 {
     m_connection->KeepForSession(QStringLiteral("LISTEN ") + ChangesChannel());
 }

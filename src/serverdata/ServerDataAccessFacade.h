@@ -6,6 +6,7 @@
 #include <QStringList>
 
 #include <memory>
+#include <optional>
 
 class TPgConnection;
 class TPgResult;
@@ -24,7 +25,9 @@ class TServerDataAccessFacade : public ILoanBookStore
 public:
     // Connects to the libpq address (postgresql:///BOOK?host=...&user=...)
     // and listens for other clerks' changes.
-    explicit TServerDataAccessFacade(const QString& address);
+    // A password typed by the user goes to the connection only (see TPgConnection).
+    explicit TServerDataAccessFacade(const QString& address,
+                                     const std::optional<QString>& password = std::nullopt);
     ~TServerDataAccessFacade() override;
     TServerDataAccessFacade(const TServerDataAccessFacade&) = delete;
     TServerDataAccessFacade& operator=(const TServerDataAccessFacade&) = delete;
