@@ -3,6 +3,7 @@
 // daily indexing runs once whoever comes first, one clerk learns of another's
 // changes, and a lost connection loses nothing half-written and comes back.
 
+#include "ClerkRights.h"
 #include "postgres/PgConnection.h"
 #include "postgres/PgExceptions.h"
 #include "postgres/ServerSchema.h"
@@ -242,12 +243,7 @@ private slots:
             TPgConnection owner(address);
             owner.ExecuteScript(QStringLiteral(
                 "DO $$ BEGIN IF NOT EXISTS (SELECT FROM pg_roles WHERE rolname = 'clerk') THEN "
-                "CREATE ROLE clerk LOGIN; END IF; END $$;"
-                "GRANT SELECT, INSERT, UPDATE, DELETE ON Debtors, Credits, PaymentSchedule, PaymentHistory, "
-                "CompanyInfo, DataBaseState TO clerk;"
-                "GRANT SELECT ON QDBVersion TO clerk;"
-                "GRANT SELECT, UPDATE ON PaymentKeys TO clerk;"
-                "GRANT USAGE ON ALL SEQUENCES IN SCHEMA public TO clerk;"));
+                "CREATE ROLE clerk LOGIN; END IF; END $$;") + ClerkRightsScript(QStringLiteral("clerk")));
         }
         TClockPin clock(DateTime::FromYMD(2026, 3, 20, 8, 0));
         TServerDataAccessFacade book(QString(address).replace(QLatin1String("user=varnel"), QLatin1String("user=clerk")));

@@ -82,13 +82,13 @@ public:
         m_watchdog.waitForFinished(60000);
     }
 
-    // The libpq address of a database of this cluster.
-    QString Address(const QString& database) const
+    // The libpq address of a database of this cluster, for the user (a role made by the test).
+    QString Address(const QString& database, const QString& user = QLatin1String(SuperUser)) const
     {
         return QStringLiteral("postgresql:///%1?host=%2&port=%3&user=%4")
             .arg(database, m_folder.path())
             .arg(Port)
-            .arg(QLatin1String(SuperUser));
+            .arg(user);
     }
 
     // A new, empty database of its own (for each test): its address.
