@@ -78,7 +78,7 @@ TStartUpQuestions TStartUpController::UserQuestions()
                     dialog.SetStartFolder(startFolder);
                 if (!dialog.Execute())
                     return std::nullopt;
-                return dialog.GetFileName();
+                return dialog.GetConnectionString();
             }};
 }
 
