@@ -1,5 +1,16 @@
 #include "PgExceptions.h"
 
+namespace {
+
+// libpq's own words (in English, over several lines) go apart, below ours.
+QString WithServerMessage(const QString& what, const QString& libpqMessage)
+{
+    const QString detail = libpqMessage.simplified();
+    return detail.isEmpty() ? what : what + QStringLiteral("\r\n\r\nСообщение сервера: ") + detail;
+}
+
+}
+
 QString ServerConnectFailureText(const QString& libpqMessage)
 {
     const QString detail = libpqMessage.trimmed();
@@ -12,7 +23,7 @@ QString ServerConnectFailureText(const QString& libpqMessage)
         what = QStringLiteral("Сервер PostgreSQL не отвечает: он не запущен или адрес указан неверно.");
     else
         what = QStringLiteral("Не удалось подключиться к серверу PostgreSQL.");
-    return detail.isEmpty() ? what : what + QLatin1Char(' ') + detail;
+    return WithServerMessage(what, detail);
 }
 
 QString ServerConnectionLostText(const QString& libpqMessage)
@@ -20,8 +31,7 @@ QString ServerConnectionLostText(const QString& libpqMessage)
     const QString what = QStringLiteral("Связь с сервером базы данных потеряна. Ничего не записано: действие "
                                         "отменено целиком. Повторите его, когда связь восстановится "
                                         "(«Обновить» подключается снова).");
-    const QString detail = libpqMessage.trimmed();
-    return detail.isEmpty() ? what : what + QLatin1Char(' ') + detail;
+    return WithServerMessage(what, libpqMessage);
 }
 
 QString ServerStatementFailureText(const QString& sqlState, const QString& libpqMessage)
@@ -38,7 +48,7 @@ QString ServerStatementFailureText(const QString& sqlState, const QString& libpq
         what = QStringLiteral("Запись на сервере PostgreSQL столкнулась с работой другого пользователя; повторите действие.");
     else
         what = QStringLiteral("Ошибка сервера PostgreSQL.");
-    return detail.isEmpty() ? what : what + QLatin1Char(' ') + detail;
+    return WithServerMessage(what, detail);
 }
 
 QString ServerPasswordNeededText(const QString& user)
@@ -52,5 +62,5 @@ QString ServerPasswordRefusedText(const QString& user, const QString& libpqMessa
                                         "Проверьте пароль и раскладку клавиатуры.")
                              .arg(user);
     const QString detail = libpqMessage.trimmed();
-    return detail.isEmpty() ? what : what + QLatin1Char(' ') + detail;
+    return WithServerMessage(what, detail);
 }
