@@ -41,6 +41,11 @@ CREATE TABLE DataBaseState (LastSchedulesDelayUpdate timestamp(3));
 CREATE TABLE QDBVersion (DBType integer, MajorVersion integer, MinorVersion integer, ReleaseVersion integer,
   BuildVersion integer);
 
+-- Names in the order the file's program lists them: the Russian alphabet,
+-- capitals and small letters alike and Ё as Е; only then Е before Ё and a
+-- capital before its small letter; Latin letters before Cyrillic ones.
+CREATE COLLATION RussianNames (provider = icu, locale = 'ru-u-kf-upper-kr-latn-cyrl');
+
 CREATE INDEX CreditsByDebtor ON Credits (DebtorID);
 CREATE INDEX ScheduleByCredit ON PaymentSchedule (CreditID);
 CREATE INDEX ScheduleByDate ON PaymentSchedule (PaymentDate);

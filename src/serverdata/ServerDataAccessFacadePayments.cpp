@@ -44,7 +44,7 @@ bool TServerDataAccessFacade::LoadLatestPayment(int creditID, TPaymentHistoryIte
     CheckCreditExists(creditID);
     const auto rows = Query({ QStringLiteral("SELECT * FROM PaymentHistory WHERE CreditID = :CreditID"),
                               // Two payments of one moment: the one stored last.
-                              QStringLiteral("ORDER BY PaymentDate DESC, PaymentID DESC LIMIT 1") },
+                              QStringLiteral("ORDER BY PaymentDate DESC NULLS LAST, PaymentID DESC LIMIT 1") },
                             { { QStringLiteral("CreditID"), creditID } });
     if (rows->IsEmpty())
         return false;

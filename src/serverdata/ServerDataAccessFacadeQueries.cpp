@@ -12,11 +12,12 @@
 
 namespace {
 
-// The names in the Russian alphabet's order, capitals and small letters alike.
+// The names in the order of the file's Russian collation (the book's
+// RussianNames), a missing one first as the file has it.
 QString ByName(const QString& table)
 {
-    return QStringLiteral("%1Surname COLLATE \"ru-x-icu\", %1Name COLLATE \"ru-x-icu\", "
-                          "%1PatronymicName COLLATE \"ru-x-icu\"")
+    return QStringLiteral("%1Surname COLLATE RussianNames NULLS FIRST, %1Name COLLATE RussianNames NULLS FIRST, "
+                          "%1PatronymicName COLLATE RussianNames NULLS FIRST")
         .arg(table.isEmpty() ? QString() : table + QLatin1Char('.'));
 }
 
@@ -167,7 +168,7 @@ std::unique_ptr<TResultSet> TServerDataAccessFacade::OpenCreditPaymentsQuery(int
     CheckCreditExists(creditID);
     QStringList lines = PaymentsSQL();
     lines << QStringLiteral("AND PaymentHistory.CreditID = :CreditID")
-          << QStringLiteral("ORDER BY PaymentHistory.PaymentDate, PaymentHistory.PaymentID");
+          << QStringLiteral("ORDER BY PaymentHistory.PaymentDate NULLS FIRST, PaymentHistory.PaymentID");
     return Query(lines, { { QStringLiteral("CreditID"), creditID } });
 }
 

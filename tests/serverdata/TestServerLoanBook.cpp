@@ -130,6 +130,21 @@ private slots:
             changed.Flat = QString();
             t.ours.ChangeDebtor(t.debtor, changed);
         });
+        QTest::newRow("names listed in the file's order") << TStep([](TClerks& t) {
+            // Namesakes without a patronymic, letter cases, Ё and Е, Latin letters.
+            const QStringList names { QStringLiteral("Иванова Анна Петровна"), QStringLiteral("иванова Анна"),
+                                      QStringLiteral("Иванова Анна"), QStringLiteral("Ёлкина Ирина"),
+                                      QStringLiteral("Елкина Ирина"), QStringLiteral("Елкина-Ёж ирина"),
+                                      QStringLiteral("Smith John") };
+            for (const QString& fullName : names) {
+                const QStringList name = fullName.split(u' ');
+                TDebtor debtor;
+                debtor.Surname = name[0];
+                debtor.SetName(name[1]);
+                debtor.PatronymicName = name.value(2);
+                t.other.AddDebtor(debtor);
+            }
+        });
         QTest::newRow("two clerks pay the same credit") << TStep([](TClerks& t) {
             const TCreditPicture ourLook = t.Seen();
             t.other.RecordPayment(t.other.SeeCredit(t.credit.GetID()), M("500"), false);
