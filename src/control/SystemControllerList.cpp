@@ -9,6 +9,7 @@
 #include "settings/FileChecks.h"
 #include "StartUpController.h"
 #include "data/DataAccessFacade.h"
+#include "postgres/PgConnection.h"
 #include "sqlite/SQLiteConnection.h"
 #include "domain/Clock.h"
 #include "domain/Company.h"
@@ -254,7 +255,9 @@ void TSystemController::CheckOverdueIndexing()
 void TSystemController::SwitchDatabase(const QString& fileName)
 {
     TUseCaseScope scope(m_gate);
-    const QString unreadable = fileName.isEmpty() ? QString() : DescribeUnreadableFile(fileName.trimmed());
+    // A server book is looked for by the server, not on this computer's disk.
+    const bool file = !fileName.isEmpty() && !TPgConnection::IsServerAddress(fileName);
+    const QString unreadable = file ? DescribeUnreadableFile(fileName.trimmed()) : QString();
     if (!unreadable.isEmpty()) {
         ShowMessageBox({QMessageBox::Warning, SwitchCaption, unreadable + StaysText(), QMessageBox::Ok});
         return;
