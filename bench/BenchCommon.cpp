@@ -97,3 +97,23 @@ TTimes TimeInTurns(const TOperation& operation, int rounds, const std::function<
     }
     return { Median(programMs), Median(bareMs) };
 }
+
+void PrintTimesTable(QTextStream& out, const QString& programSide, const QString& bareSide,
+                     const std::vector<TOperation>& operations, const QString& only,
+                     const std::function<TTimes(const TOperation&)>& measure)
+{
+    out << QStringLiteral("| Операция | Вызовов | %1, мс | %2, мс | Отношение |").arg(programSide, bareSide) << Qt::endl
+        << QStringLiteral("|---|---:|---:|---:|---:|") << Qt::endl;
+    for (const TOperation& operation : operations) {
+        if (!operation.Name.contains(only, Qt::CaseInsensitive))
+            continue;
+        const TTimes times = measure(operation);
+        out << QStringLiteral("| %1 | %2 | %3 | %4 | %5 |")
+                   .arg(operation.Name)
+                   .arg(operation.Calls)
+                   .arg(times.ProgramMs, 0, 'f', 2)
+                   .arg(times.BareMs, 0, 'f', 2)
+                   .arg(times.ProgramMs / times.BareMs, 0, 'f', 2)
+            << Qt::endl;
+    }
+}

@@ -55,3 +55,9 @@ struct TTimes
 // (three times as often for an operation under 300 ms), each after the
 // operation's Prepare.
 TTimes TimeInTurns(const TOperation& operation, int rounds, const std::function<void()>& bare);
+
+// The table of medians and ratios: a row for each operation whose name holds
+// `only`, measured by `measure`; the columns named after the two sides.
+void PrintTimesTable(QTextStream& out, const QString& programSide, const QString& bareSide,
+                     const std::vector<TOperation>& operations, const QString& only,
+                     const std::function<TTimes(const TOperation&)>& measure);

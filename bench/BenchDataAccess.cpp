@@ -226,20 +226,8 @@ int RunBench(const QString& program, const TMoreRows& moreRows)
                    .arg(rounds)
             << Qt::endl
             << Qt::endl;
-        out << QStringLiteral("| Операция | Вызовов | Фасад, мс | SQLite C API, мс | Отношение |") << Qt::endl
-            << QStringLiteral("|---|---:|---:|---:|---:|") << Qt::endl;
-        for (const TOperation& operation : operations) {
-            if (!operation.Name.contains(only, Qt::CaseInsensitive))
-                continue;
-            const TTimes result = Measure(facade, bare, operation, rounds);
-            out << QStringLiteral("| %1 | %2 | %3 | %4 | %5 |")
-                       .arg(operation.Name)
-                       .arg(operation.Calls)
-                       .arg(result.ProgramMs, 0, 'f', 2)
-                       .arg(result.BareMs, 0, 'f', 2)
-                       .arg(result.ProgramMs / result.BareMs, 0, 'f', 2)
-                << Qt::endl;
-        }
+        PrintTimesTable(out, QStringLiteral("Фасад"), QStringLiteral("SQLite C API"), operations, only,
+                        [&](const TOperation& operation) { return Measure(facade, bare, operation, rounds); });
         sqlite3_close(bare);
         facade.Connection().Close();
         QFile::remove(work);
