@@ -10,9 +10,12 @@ TPgConnection::TPgConnection(const QString& address, const std::optional<QString
 {
     const QByteArray dbname = address.toUtf8();
     QByteArray secret = password ? password->toUtf8() : QByteArray();
-    // The address may name its own client_encoding; ours comes after and wins.
-    std::vector<const char*> keywords{"dbname", "client_encoding", "application_name"};
-    std::vector<const char*> values{dbname.constData(), "UTF8", "varnel"};
+    // A server that does not answer is given up after ten seconds, not left
+    // to freeze the window; an address naming its own connect_timeout wins,
+    // coming after it. The address may name its own client_encoding too;
+    // ours comes after and wins.
+    std::vector<const char*> keywords{"connect_timeout", "dbname", "client_encoding", "application_name"};
+    std::vector<const char*> values{"10", dbname.constData(), "UTF8", "varnel"};
     if (password) {
         keywords.push_back("password");
         values.push_back(secret.constData());
