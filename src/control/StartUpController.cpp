@@ -39,8 +39,8 @@ std::unique_ptr<ILoanBookStore> OpenServerBook(const QString& address)
             return std::make_unique<TServerDataAccessFacade>(address, password);
         } catch (const EServerPasswordNeededException&) {
             warning.clear();
-        } catch (const EServerPasswordRefusedException& refused) {
-            warning = refused.Message();
+        } catch (const EServerPasswordRefusedException&) {
+            warning = QStringLiteral("Сервер не принял этот пароль. Проверьте пароль и раскладку клавиатуры.");
         }
         const std::optional<TServerAddress> server = TServerAddress::FromUri(address);
         password = AskServerPassword({server ? server->DisplayName() : address, warning});
@@ -72,10 +72,12 @@ std::unique_ptr<ILoanBookStore> OpenStore(const QString& address, int busyTimeou
 TStartUpQuestions TStartUpController::UserQuestions()
 {
     return {[](const QString& caption, const QString& text) { return AskWarningQuestion(caption, text); },
-            [](const QString& startFolder) -> std::optional<QString> {
+            [](const QString& current) -> std::optional<QString> {
                 TSQLiteConnectionBuildDialog dialog;
-                if (!startFolder.isEmpty())
-                    dialog.SetStartFolder(startFolder);
+                if (TPgConnection::IsServerAddress(current))
+                    dialog.SetConnectionString(current);
+                else if (!current.isEmpty())
+                    dialog.SetStartFolder(QFileInfo(current).absolutePath());
                 if (!dialog.Execute())
                     return std::nullopt;
                 return dialog.GetConnectionString();
@@ -154,9 +156,7 @@ std::unique_ptr<ILoanBookStore> TStartUpController::OpenDatabase(const QString& 
         m_tried = address.trimmed();
     } else {
         const QString current = m_tried.isEmpty() ? m_book.Address() : m_tried;
-        const QFileInfo file(current);
-        const std::optional<QString> chosen =
-            m_questions.ChooseDatabaseFile(current.isEmpty() ? QString() : file.absolutePath());
+        const std::optional<QString> chosen = m_questions.ChooseDatabaseFile(current);
         if (chosen)
             m_tried = chosen->trimmed();
     }

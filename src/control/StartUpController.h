@@ -35,9 +35,10 @@ struct TStartUpQuestions
 {
     // "Настроить подключение снова?" after a failed open or a refused book; yes is true.
     std::function<bool(const QString& caption, const QString& text)> AskReconnect;
-    // The connection dialog, opened in the folder given (empty: its own
-    // choice); the chosen file, none when cancelled.
-    std::function<std::optional<QString>(const QString& startFolder)> ChooseDatabaseFile;
+    // The connection dialog, opened on the book given (a file's folder, a
+    // server book's fields; empty: its own choice); the chosen book's
+    // address, none when cancelled.
+    std::function<std::optional<QString>(const QString& current)> ChooseDatabaseFile;
 };
 
 // The program's start-up: opens the last used loan book (a file or a server

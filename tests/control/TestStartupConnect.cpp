@@ -4,6 +4,7 @@
 #include "control/StartUpController.h"
 #include "support/TestProgram.h"
 
+#include <QFileInfo>
 #include <QTest>
 
 // The start-up with its two questions answered by a script instead of the
@@ -23,8 +24,9 @@ class TestStartupConnect : public QObject
                     m_asked << caption + QStringLiteral(" | ") + text;
                     return !m_answers.isEmpty() && m_answers.takeFirst() == QLatin1String("yes");
                 },
-                [this](const QString& startFolder) -> std::optional<QString> {
-                    m_asked << QStringLiteral("dialog in ") + startFolder;
+                [this](const QString& current) -> std::optional<QString> {
+                    m_asked << QStringLiteral("dialog in ")
+                            + (current.isEmpty() ? QString() : QFileInfo(current).absolutePath());
                     const QString answer = m_answers.isEmpty() ? QStringLiteral("cancel") : m_answers.takeFirst();
                     if (answer == QLatin1String("cancel"))
                         return std::nullopt;
