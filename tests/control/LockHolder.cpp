@@ -11,6 +11,8 @@ int main(int argc, char* argv[])
     if (argc != 2)
         return 2;
     SQLite::Database database(argv[1], SQLite::OPEN_READWRITE);
+    // The test's own program may still be reading the file (its day's copy).
+    database.setBusyTimeout(30000);
     // A pending write as well, so that even reading has to wait.
     database.exec("BEGIN EXCLUSIVE");
     database.exec("UPDATE CompanyInfo SET CompanyName = CompanyName");
