@@ -159,8 +159,6 @@ public:
     // order, letter case aside and Ё read as Е; words past the third belong to
     // the patronymic. No word: no condition.
     TFilterCondition DebtorsNameCondition(const QString& typed) const override;
-    // Debtors with an open overdue instalment.
-    TFilterCondition ProbableDefaultersCondition() const override;
     std::unique_ptr<TResultSet> OpenDebtorsForDateQuery(const DateTime& date) override;
     std::unique_ptr<TResultSet> OpenInsolventQuery(const DateTime& date) override;
     // The first and the last day of the month; raises for a month outside

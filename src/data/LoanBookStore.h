@@ -115,6 +115,7 @@ public:
     // away from now, either way (a last indexing far in the future is as stale).
     static bool IndexingDue(const DateTime& last, int hours);
 
+
     // Lists and documents. The result sets are the caller's; a scalar that
     // does not read as money counts as 0.
     virtual std::unique_ptr<TResultSet> OpenDebtorsListQuery() = 0;
@@ -123,7 +124,7 @@ public:
     // Е (words past the third belong to the patronymic; no word: no condition);
     // debtors with an open overdue instalment.
     virtual TFilterCondition DebtorsNameCondition(const QString& typed) const = 0;
-    virtual TFilterCondition ProbableDefaultersCondition() const = 0;
+    virtual TFilterCondition ProbableDefaultersCondition() const;
     virtual std::unique_ptr<TResultSet> OpenDebtorStatementQuery(int debtorID) = 0;
     virtual std::unique_ptr<TResultSet> OpenStatisticsQuery() = 0;
     virtual std::unique_ptr<TResultSet> OpenCreditScheduleQuery(int creditID) = 0;
@@ -134,4 +135,10 @@ public:
     virtual std::unique_ptr<TResultSet> OpenPaymentOrderQuery(int paymentID) = 0;
     virtual std::unique_ptr<TResultSet> OpenCreditPaymentsQuery(int creditID) = 0;
     virtual std::unique_ptr<TResultSet> OpenPaymentsForDateQuery(const DateTime& date) = 0;
+
+protected:
+    // DebtorsNameCondition with the engine's comparison of a column with its
+    // typed word: SQL in which %1 stands for the column and :%1Prefix for the
+    // word, a bound value (quotes or SQL typed never reach the statement).
+    static TFilterCondition NamePrefixCondition(const QString& typed, const QString& comparison);
 };

@@ -96,7 +96,6 @@ public:
     // Lists and documents (ServerDataAccessFacadeQueries.cpp, ...DebtorsList.cpp)
     std::unique_ptr<TResultSet> OpenDebtorsListQuery() override;
     TFilterCondition DebtorsNameCondition(const QString& typed) const override;
-    TFilterCondition ProbableDefaultersCondition() const override;
     std::unique_ptr<TResultSet> OpenDebtorStatementQuery(int debtorID) override;
     std::unique_ptr<TResultSet> OpenStatisticsQuery() override;
     std::unique_ptr<TResultSet> OpenCreditScheduleQuery(int creditID) override;
