@@ -19,11 +19,7 @@ std::unique_ptr<TBookEnd> CreateTarget(const QString& address)
     return TPgConnection::IsServerAddress(address) ? CreateServerTarget(address) : CreateFileTarget(address);
 }
 
-}
-
 namespace {
-
-using namespace BookCopy;
 
 std::vector<int> AllPositions(const TTable& table)
 {
@@ -33,23 +29,31 @@ std::vector<int> AllPositions(const TTable& table)
     return positions;
 }
 
-QString Placeholders(const TBookEnd& end, int count)
-{
-    QStringList texts;
-    for (int i = 0; i < count; ++i)
-        texts << end.Placeholder(i);
-    return texts.join(QStringLiteral(", "));
 }
+
+void TBookEnd::InsertRows(const TTable& table, const std::vector<TRow>& rows)
+{
+    QStringList placeholders;
+    for (int i = 0; i < int(table.Columns.size()); ++i)
+        placeholders << Placeholder(i);
+    RunForRows(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+                   .arg(table.Name, table.ColumnNames().join(QStringLiteral(", ")),
+                        placeholders.join(QStringLiteral(", "))),
+               table, AllPositions(table), rows);
+}
+
+}
+
+namespace {
+
+using namespace BookCopy;
 
 void WriteRows(TBookEnd& target, const TTable& table, const std::vector<TRow>& rows)
 {
     // A new book may already hold its single company and version rows.
     if (!table.Keyed)
         target.RunForRows(QStringLiteral("DELETE FROM %1").arg(table.Name), table, {}, {TRow()});
-    target.RunForRows(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
-                          .arg(table.Name, table.ColumnNames().join(QStringLiteral(", ")),
-                               Placeholders(target, int(table.Columns.size()))),
-                      table, AllPositions(table), rows);
+    target.InsertRows(table, rows);
 }
 
 // The triggers counted the derived columns while the rows went in; the copy
@@ -95,8 +99,9 @@ QString CopyLoanBook(const QString& from, const QString& to)
         }
     }
     // Last table first: a credit's counters are restored after its schedule's rows moved them.
-    for (auto table = Tables().rbegin(); table != Tables().rend(); ++table)
-        RestoreDerived(*target, *table, copied[table->Name]);
+    if (!target->KeepsDerivedValues())
+        for (auto table = Tables().rbegin(); table != Tables().rend(); ++table)
+            RestoreDerived(*target, *table, copied[table->Name]);
     target->Commit();
     return counts.join(QStringLiteral(", "));
 }

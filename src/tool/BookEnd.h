@@ -27,6 +27,11 @@ public:
     // row's values at those positions, in the forms of their columns' kinds.
     virtual void RunForRows(const QString& sql, const TTable& table, const std::vector<int>& positions,
                             const std::vector<TRow>& rows) = 0;
+    // Adds the rows, every column in the table's order.
+    virtual void InsertRows(const TTable& table, const std::vector<TRow>& rows);
+    // Whether the rows keep their derived values as written, no trigger
+    // recounting them while the copy runs (else they are written back after).
+    virtual bool KeepsDerivedValues() const { return false; }
     virtual void SetLastKey(const TTable& table, qint64 key) = 0;
     // Makes the writes last; an end destroyed before undoes them.
     virtual void Commit() = 0;

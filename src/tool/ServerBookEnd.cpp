@@ -55,13 +55,21 @@ public:
             throw EServerException(QStringLiteral("В базе данных на сервере нет книги."));
     }
 
-    // A database without the book gets a new, empty one; a book with content is refused.
+    // A database without the book gets a new, empty one; a book with content is
+    // refused. The book's triggers rest while the rows go in: the copy writes
+    // the derived totals and the cash-order numbers as the source holds them,
+    // and a trigger per row would cost a book of many payments hours.
     void PrepareEmptyBook()
     {
-        if (!HasServerBookTables(m_connection)) {
+        if (!HasServerBookTables(m_connection))
             CreateServerBook(m_connection);
-            return;
-        }
+        else
+            RefuseContent();
+        SetTriggers(QStringLiteral("DISABLE"));
+    }
+
+    void RefuseContent()
+    {
         const TPgResult content = m_connection.Execute(QStringLiteral(
             "SELECT EXISTS (SELECT 1 FROM Debtors) OR EXISTS (SELECT 1 FROM Credits) "
             "OR EXISTS (SELECT 1 FROM PaymentSchedule) OR EXISTS (SELECT 1 FROM PaymentHistory) "
@@ -131,11 +139,53 @@ public:
                              params);
     }
 
-    void Commit() override { m_transaction.Commit(); }
+    // Many rows to a statement: one round trip and one plan for them all.
+    void InsertRows(const TTable& table, const std::vector<TRow>& rows) override
+    {
+        const int columns = int(table.Columns.size());
+        // Well below the protocol's 65535 parameters of one statement.
+        const std::size_t perStatement = std::size_t(std::max(1, 20000 / columns));
+        for (std::size_t first = 0; first < rows.size(); first += perStatement) {
+            const std::size_t count = std::min(perStatement, rows.size() - first);
+            QStringList tuples;
+            TPgParams params;
+            params.reserve(count * std::size_t(columns));
+            for (std::size_t r = 0; r < count; ++r) {
+                QStringList placeholders;
+                for (int c = 0; c < columns; ++c) {
+                    placeholders << Placeholder(int(params.size()));
+                    params.push_back(rows[first + r][std::size_t(c)]);
+                }
+                tuples << QLatin1Char('(') + placeholders.join(QStringLiteral(", ")) + QLatin1Char(')');
+            }
+            m_connection.Execute(QStringLiteral("INSERT INTO %1 (%2) VALUES %3")
+                                     .arg(table.Name, table.ColumnNames().join(QStringLiteral(", ")),
+                                          tuples.join(QStringLiteral(", "))),
+                                 params);
+        }
+    }
+
+    bool KeepsDerivedValues() const override { return m_triggersResting; }
+
+    void Commit() override
+    {
+        if (m_triggersResting)
+            SetTriggers(QStringLiteral("ENABLE"));
+        m_transaction.Commit();
+    }
 
 private:
+    // Only the book's own triggers; the foreign keys keep checking.
+    void SetTriggers(const QString& state)
+    {
+        for (const TTable& table : Tables())
+            m_connection.Execute(QStringLiteral("ALTER TABLE %1 %2 TRIGGER USER").arg(table.Name, state));
+        m_triggersResting = state == QLatin1String("DISABLE");
+    }
+
     TPgConnection m_connection;
     TPgTransactionScope m_transaction;
+    bool m_triggersResting = false;
 };
 
 }
