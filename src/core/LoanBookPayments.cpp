@@ -95,7 +95,7 @@ void TLoanBook::CancelLatestPayment(int creditID, int paymentID)
     TPaymentHistoryItem latest;
     // Decided on what the book holds now, not on what the clerk was shown.
     if (!m_store.LoadLatestPayment(creditID, latest, nullptr) || latest.GetID() != paymentID)
-        throw Exception(PaymentRules::NoLongerLatestMessage());
+        throw EBookChangedException(PaymentRules::NoLongerLatestMessage());
     if (PaymentRules::RebuiltSchedule(latest))
         throw Exception(PaymentRules::RebuiltScheduleMessage());
     m_store.DeletePayment(paymentID);
