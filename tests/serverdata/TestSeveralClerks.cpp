@@ -392,11 +392,20 @@ private slots:
                 });
             }
             finished.wait();
-            // Other client connections' locks (a server's own processes may be vacuuming meanwhile).
-            locksLeft = Column(check, QStringLiteral(
-                "SELECT l.locktype || ' ' || l.mode || ' ' || coalesce(l.relation::regclass::text, '') FROM pg_locks l "
-                "JOIN pg_stat_activity a USING (pid) WHERE a.backend_type = 'client backend' "
-                "AND l.pid <> pg_backend_pid()")).join(QStringLiteral("; "));
+            // Other client connections' locks on this book (a server's own
+            // processes may be vacuuming meanwhile; an earlier test's
+            // connections to other books may still be closing). An idle clerk
+            // reads the last commits' notices in a moment's transaction of its
+            // own: a lock left is one that stays.
+            const auto lookForLocks = [&] {
+                locksLeft = Column(check, QStringLiteral(
+                    "SELECT l.locktype || ' ' || l.mode || ' ' || coalesce(l.relation::regclass::text, '') "
+                    "FROM pg_locks l JOIN pg_stat_activity a USING (pid) WHERE a.backend_type = 'client backend' "
+                    "AND a.datname = current_database() AND l.pid <> pg_backend_pid()")).join(QStringLiteral("; "));
+                return locksLeft.isEmpty();
+            };
+            for (int look = 0; look < 100 && !lookForLocks(); ++look)
+                QTest::qWait(50);
             transactionsLeft = Column(check, QStringLiteral(
                 "SELECT state || ': ' || query FROM pg_stat_activity WHERE datname = current_database() "
                 "AND backend_type = 'client backend' AND pid <> pg_backend_pid() AND state <> 'idle'")).join(QStringLiteral("; "));
